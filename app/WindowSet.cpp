@@ -1,0 +1,41 @@
+#include "app/WindowSet.h"
+
+#include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
+#include "palette/TfrmColorPalette.h"
+#include "picker/TfrmScreenPicker.h"
+#include "platform/Application.h"
+#include "platform/Desktop.h"
+#include "schemes/TfrmSuggestSchemes.h"
+#include "slider/TfrmMivoSlider.h"
+
+void CreateWindowSet() {
+    Application->CreateForm(frmHuevella);
+    ShowWindow(Application->Handle(), SW_HIDE);
+    Application->setShowMainForm(false);
+    Application->CreateForm(frmScreenPicker);
+    Application->CreateForm(frmSwatchCard);
+    Application->CreateForm(frmMivoSlider);
+    Application->CreateForm(frmColorPalette);
+    Application->CreateForm(frmSuggestSchemes);
+}
+
+namespace {
+template <class T> void destroy(T*& form) {
+    delete form;
+    form = nullptr;
+}
+} // namespace
+
+void DestroyWindowSet() {
+    destroy(frmSuggestSchemes);
+    destroy(frmColorPalette);
+    destroy(frmMivoSlider);
+    destroy(frmSwatchCard);
+    destroy(frmScreenPicker);
+    destroy(frmHuevella);
+}
+
+void RevealWithoutTray() {
+    if (!desktop().systemTrayAvailable() && !frmHuevella->Visible()) frmHuevella->showFromTray();
+}

@@ -1,0 +1,75 @@
+#include "book/TfrmHuevella.h"
+
+#include "platform/ImageButton.h"
+
+void TfrmHuevella::setClearCardEnabled(bool enabled) {
+    EnableImageButton(imgBookClearCard, imgBookClearCardDisabled, enabled);
+}
+
+void TfrmHuevella::setPreviousCardEnabled(bool enabled) {
+    EnableImageButton(imgPreviousCard, imgPreviousCardDisabled, enabled);
+}
+
+void TfrmHuevella::setNextCardEnabled(bool enabled) {
+    EnableImageButton(imgNextCard, imgNextCardDisabled, enabled);
+}
+
+void TfrmHuevella::showCard() {
+    const Huevella& card = cards[currentCard];
+    lblCardTitle->setCaption(card.getTitle());
+    pnlColor1->setColor(card.getColor1());
+    pnlColor2->setColor(card.getColor2());
+    pnlColor3->setColor(card.getColor3());
+    lblCaption1->setCaption(card.getCaption1());
+    lblCaption2->setCaption(card.getCaption2());
+    lblCaption3->setCaption(card.getCaption3());
+    lblCaption1->setColor(card.getCaptionColor1());
+    lblCaption2->setColor(card.getCaptionColor2());
+    lblCaption3->setColor(card.getCaptionColor3());
+}
+
+void TfrmHuevella::showEmptyBook() {
+    for (TLabel* label : {lblCardTitle, lblCaption1, lblCaption2, lblCaption3})
+        label->setCaption("");
+    for (TLabel* label : {lblCaption1, lblCaption2, lblCaption3})
+        label->setColor(BlankColor);
+    for (TPanel* panel : {pnlColor1, pnlColor2, pnlColor3})
+        panel->setColor(BlankColor);
+}
+
+void TfrmHuevella::imgNextCardClick() {
+    if (currentCard < lastCard) {
+        ++currentCard;
+        showCard();
+    }
+    if (currentCard == lastCard) setNextCardEnabled(false);
+    if (currentCard == 1) setPreviousCardEnabled(true);
+}
+
+void TfrmHuevella::imgPreviousCardClick() {
+    if (currentCard > 0) {
+        --currentCard;
+        showCard();
+    }
+    if (currentCard == 0) setPreviousCardEnabled(false);
+    if (lastCard == currentCard + 1) setNextCardEnabled(true);
+}
+
+void TfrmHuevella::imgBookClearCardClick() {
+    switch (clearCurrentCard()) {
+    case ClearResult::CardRemoved:
+        showCard();
+        mnuSave->setEnabled(true);
+        break;
+    case ClearResult::BookEmptied:
+        showEmptyBook();
+        setClearCardEnabled(false);
+        mnuSaveAs->setEnabled(false);
+        mnuSave->setEnabled(false);
+        break;
+    case ClearResult::NothingToClear: break;
+    }
+    if (currentCard == lastCard) setNextCardEnabled(false);
+    if (currentCard <= 0) setPreviousCardEnabled(false);
+    if (currentCard < 0) setClearCardEnabled(false);
+}

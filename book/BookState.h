@@ -1,0 +1,32 @@
+#pragma once
+
+#include "book/Huevella.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The book: up to ten cards, the one on show, and what is known about the file
+// it belongs to. Held by the book window; plain data so that the file reader,
+// the command-line tool and the tests share it.
+struct BookState {
+    static constexpr int Capacity = 10;
+
+    std::array<Huevella, Capacity> cards;
+    std::int32_t currentCard = 0;
+    std::int32_t lastCard = -1;
+    std::string fileName;
+    bool modified = false;
+    bool openedFromFile = false;
+    bool saveTargetKnown = false;
+
+    // "Untitled-" and the one-based position of the card at this index.
+    static std::string defaultTitle(int index);
+
+    enum class ClearResult { CardRemoved, BookEmptied, NothingToClear };
+
+    // Removes the current card from the book, moving the later cards down one
+    // place. A title that holds "Untitled" anywhere is renumbered for its new
+    // position; other titles move unchanged.
+    ClearResult clearCurrentCard();
+};

@@ -1,0 +1,217 @@
+#include "book/TfrmHuevella.h"
+
+#include "card/TfrmSwatchCard.h"
+#include "forms/FormDefs.h"
+#include "palette/TfrmColorPalette.h"
+#include "picker/TfrmScreenPicker.h"
+#include "platform/Application.h"
+#include "platform/Desktop.h"
+#include "schemes/TfrmSuggestSchemes.h"
+#include "slider/TfrmMivoSlider.h"
+
+#include <QCoreApplication>
+
+#include <cstring>
+
+TfrmHuevella* frmHuevella = nullptr;
+
+TfrmHuevella::TfrmHuevella() : TForm(bookFormDef()) {
+    bindControls();
+    bindEvents();
+
+    trayIcon = new TIcon();
+    auto* loaded = static_cast<HICON>(
+        LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
+    // Without an image a tray entry is invisible on these desktops and the
+    // program would run out of reach; fall back to the icon built in.
+    trayIcon->setHandle(loaded ? loaded : new QIcon(":/forms/huevella.png"));
+    addTrayIcon();
+
+    lastCard = -1;
+    currentCard = 0;
+
+    const double width = Width();
+    const double height = Height();
+    move(int(Screen()->Width() - 2 * width - 0.2 * width),
+         int(Screen()->Height() - 2 * height - 0.5 * height));
+}
+
+TfrmHuevella::~TfrmHuevella() {
+    removeTrayIcon();
+    delete trayIcon;
+}
+
+void TfrmHuevella::bindControls() {
+    imgBookSkin = control<TImage>("imgBookSkin");
+    lblCaption1 = control<TLabel>("lblCaption1");
+    lblCaption2 = control<TLabel>("lblCaption2");
+    lblCaption3 = control<TLabel>("lblCaption3");
+    lblCardTitle = control<TLabel>("lblCardTitle");
+    imgEyedropper = control<TImage>("imgEyedropper");
+    imgMenu = control<TImage>("imgMenu");
+    imgCollapseCards = control<TImage>("imgCollapseCards");
+    imgBookClearCardDisabled = control<TImage>("imgBookClearCardDisabled");
+    imgBookClearCard = control<TImage>("imgBookClearCard");
+    imgPreviousCardDisabled = control<TImage>("imgPreviousCardDisabled");
+    imgPreviousCard = control<TImage>("imgPreviousCard");
+    imgNextCardDisabled = control<TImage>("imgNextCardDisabled");
+    imgNextCard = control<TImage>("imgNextCard");
+    imgColorPalette = control<TImage>("imgColorPalette");
+    imgSwatchCard = control<TImage>("imgSwatchCard");
+    pnlColor1 = control<TPanel>("pnlColor1");
+    pnlColor2 = control<TPanel>("pnlColor2");
+    pnlColor3 = control<TPanel>("pnlColor3");
+    editCardTitle = control<TEdit>("editCardTitle");
+
+    mnuMainMenu = popupMenu("mnuMainMenu");
+    mnuOpen = mnuMainMenu->Item("mnuOpen");
+    mnuNew = mnuMainMenu->Item("mnuNew");
+    mnuSave = mnuMainMenu->Item("mnuSave");
+    mnuSaveAs = mnuMainMenu->Item("mnuSaveAs");
+    mnuPreview = mnuMainMenu->Item("mnuPreview");
+    mnuBreak = mnuMainMenu->Item("mnuBreak");
+    mnuSystemTray = mnuMainMenu->Item("mnuSystemTray");
+    mnuExit = mnuMainMenu->Item("mnuExit");
+}
+
+void TfrmHuevella::bindEvents() {
+    imgNextCard->OnClick = [this] { imgNextCardClick(); };
+    imgPreviousCard->OnClick = [this] { imgPreviousCardClick(); };
+    imgBookClearCard->OnClick = [this] { imgBookClearCardClick(); };
+    imgMenu->OnClick = [this] { imgMenuClick(); };
+    imgSwatchCard->OnClick = [this] { imgSwatchCardClick(); };
+    imgCollapseCards->OnClick = [this] { imgCollapseCardsClick(); };
+    imgColorPalette->OnClick = [this] { imgColorPaletteClick(); };
+    mnuPreview->OnClick = [this] { mnuPreviewClick(); };
+    mnuSystemTray->OnClick = [this] { mnuSystemTrayClick(); };
+    mnuExit->OnClick = [this] { mnuExitClick(); };
+}
+
+void TfrmHuevella::FormCreate() {
+    Application->OnDeactivate = [this] { hideCompanionWindows(); };
+}
+
+bool TfrmHuevella::FormCloseQuery() { return true; }
+
+NOTIFYICONDATAA TfrmHuevella::trayRecord() const {
+    NOTIFYICONDATAA data;
+    data.cbSize = NOTIFYICONDATA_V1_SIZE;
+    data.hWnd = const_cast<TfrmHuevella*>(this);
+    data.uID = TrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = TrayCallbackMessage;
+    data.hIcon = trayIcon->Handle();
+    std::strncpy(data.szTip, "Huevella", sizeof data.szTip - 1);
+    return data;
+}
+
+void TfrmHuevella::addTrayIcon() {
+    NOTIFYICONDATAA data = trayRecord();
+    Shell_NotifyIconA(NIM_ADD, &data);
+}
+
+void TfrmHuevella::removeTrayIcon() {
+    NOTIFYICONDATAA data;
+    data.cbSize = NOTIFYICONDATA_V1_SIZE;
+    data.hWnd = this;
+    data.uID = TrayIconId;
+    Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+void TfrmHuevella::WndProc(TMessage& message) {
+    if (message.Msg == TrayCallbackMessage)
+        trayIconMessage(message);
+    else
+        TForm::WndProc(message);
+}
+
+void TfrmHuevella::showFromTray() {
+    Show();
+    ShowWindow(Application->Handle(), SW_SHOW);
+    mnuOpen->setEnabled(true);
+    mnuNew->setEnabled(true);
+}
+
+void TfrmHuevella::trayIconMessage(TMessage& message) {
+    switch (message.LParam) {
+    case WM_LBUTTONDBLCLK: showFromTray(); break;
+    case WM_RBUTTONUP: {
+        TPoint pos;
+        GetCursorPos(&pos);
+        SetForegroundWindow(Handle());
+        mnuMainMenu->Popup(pos.x, pos.y);
+        PostMessageA(Handle(), WM_NULL, 0, 0);
+        break;
+    }
+    default: break;
+    }
+}
+
+void TfrmHuevella::imgMenuClick() { mnuMainMenu->Popup(Left() + 146, Top() + 14); }
+
+void TfrmHuevella::mnuSystemTrayClick() {
+    Hide();
+    mnuOpen->setEnabled(false);
+    mnuNew->setEnabled(false);
+    frmScreenPicker->Hide();
+    frmSwatchCard->Hide();
+    frmColorPalette->Hide();
+    frmSuggestSchemes->Hide();
+}
+
+void TfrmHuevella::mnuPreviewClick() {
+    const std::string folder = fromQString(QCoreApplication::applicationDirPath()) + "/";
+    const std::string page = folder + "gallery/login.htm";
+    ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TfrmHuevella::mnuExitClick() { Close(); }
+
+void TfrmHuevella::imgSwatchCardClick() {
+    imgSwatchCard->Hide();
+    imgCollapseCards->Show();
+    frmSwatchCard->Show();
+}
+
+void TfrmHuevella::imgCollapseCardsClick() {
+    imgCollapseCards->Hide();
+    imgSwatchCard->Show();
+    frmScreenPicker->Hide();
+    frmSwatchCard->Hide();
+    frmColorPalette->Hide();
+    frmSuggestSchemes->Hide();
+}
+
+void TfrmHuevella::imgColorPaletteClick() {
+    if (frmColorPalette->Visible()) {
+        frmColorPalette->Hide();
+        frmSuggestSchemes->Hide();
+    } else {
+        frmColorPalette->Show();
+    }
+    imgSwatchCard->Hide();
+    imgCollapseCards->Show();
+}
+
+void TfrmHuevella::hideCompanionWindows() {
+    frmSwatchCard->Hide();
+    frmScreenPicker->Hide();
+    frmMivoSlider->Hide();
+    frmColorPalette->Hide();
+    frmSuggestSchemes->Hide();
+    imgSwatchCard->Show();
+    imgCollapseCards->Hide();
+}
+
+void TfrmHuevella::placeCompanion(TForm* companion) {
+    if (companion == frmScreenPicker) {
+        companion->move(Left(), Top() + Height() - 1);
+    } else if (companion == frmSwatchCard) {
+        companion->move(Left(), Top() - companion->Height() + 1);
+    } else if (companion == frmColorPalette) {
+        companion->move(Left() + Width() - 1, Top() + imgColorPalette->Height() - 1);
+    } else if (companion == frmSuggestSchemes && frmColorPalette) {
+        companion->move(frmColorPalette->Left() + frmColorPalette->Width() - companion->Width(),
+                        frmColorPalette->Top() - companion->Height() + 1);
+    }
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "book/BookState.h"
+#include "colour/Pallet.h"
+#include "platform/Forms.h"
+
+#include <string>
+
+// The book window: the main form, owner of the book, the Pallet and the tray
+// icon.
+class TfrmHuevella : public TForm, public BookState {
+    Q_OBJECT
+public:
+    static constexpr UINT TrayCallbackMessage = WM_USER + 1001;
+    static constexpr UINT TrayIconId = 1005;
+
+    TfrmHuevella();
+    ~TfrmHuevella() override;
+
+    TImage* imgBookSkin;
+    TLabel* lblCaption1;
+    TLabel* lblCaption2;
+    TLabel* lblCaption3;
+    TLabel* lblCardTitle;
+    TImage* imgEyedropper;
+    TImage* imgMenu;
+    TImage* imgCollapseCards;
+    TImage* imgBookClearCardDisabled;
+    TImage* imgBookClearCard;
+    TImage* imgPreviousCardDisabled;
+    TImage* imgPreviousCard;
+    TImage* imgNextCardDisabled;
+    TImage* imgNextCard;
+    TImage* imgColorPalette;
+    TImage* imgSwatchCard;
+    TPanel* pnlColor1;
+    TPanel* pnlColor2;
+    TPanel* pnlColor3;
+    TEdit* editCardTitle;
+
+    TPopupMenu* mnuMainMenu;
+    TMenuItem* mnuOpen;
+    TMenuItem* mnuNew;
+    TMenuItem* mnuSave;
+    TMenuItem* mnuSaveAs;
+    TMenuItem* mnuPreview;
+    TMenuItem* mnuBreak;
+    TMenuItem* mnuSystemTray;
+    TMenuItem* mnuExit;
+
+    TIcon* trayIcon;
+    Pallet pallet;
+
+    std::string ColorToCode(TColor color) const { return ::ColorToCode(color); }
+
+    void showCard();
+    void showEmptyBook();
+    void setClearCardEnabled(bool enabled);
+    void setPreviousCardEnabled(bool enabled);
+    void setNextCardEnabled(bool enabled);
+    // Puts a companion window in its place beside the book window.
+    void placeCompanion(TForm* companion);
+
+    void imgNextCardClick();
+    void imgPreviousCardClick();
+    void imgBookClearCardClick();
+
+    void trayIconMessage(TMessage& message);
+    void imgMenuClick();
+    void mnuSystemTrayClick();
+    void mnuPreviewClick();
+    void mnuExitClick();
+    void imgSwatchCardClick();
+    void imgCollapseCardsClick();
+    void imgColorPaletteClick();
+    void hideCompanionWindows();
+    // What a double click on the tray icon does: the book window comes out.
+    void showFromTray();
+
+    void FormCreate() override;
+    bool FormCloseQuery() override;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    void bindControls();
+    void bindEvents();
+    NOTIFYICONDATAA trayRecord() const;
+    void addTrayIcon();
+    void removeTrayIcon();
+};
+
+extern TfrmHuevella* frmHuevella;

@@ -1,0 +1,8 @@
+#include "card/TfrmSwatchCard.h"
+
+#include "book/TfrmHuevella.h"
+#include "forms/FormDefs.h"
+
+TfrmSwatchCard* frmSwatchCard = nullptr;
+
+TfrmSwatchCard::TfrmSwatchCard() : TForm(swatchCardFormDef()) { frmHuevella->placeCompanion(this); }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+// The working card of three colours.
+class TfrmSwatchCard : public TForm {
+    Q_OBJECT
+public:
+    TfrmSwatchCard();
+};
+
+extern TfrmSwatchCard* frmSwatchCard;

@@ -1,0 +1,51 @@
+#include "forms/FormDefs.h"
+
+// The companion windows' faces; their controls arrive with their windows.
+
+namespace {
+
+FormDef companion(const char* name, const char* caption, int width, int height,
+                  const char* skin) {
+    return FormDef{
+        .name = name,
+        .caption = caption,
+        .clientWidth = width,
+        .clientHeight = height,
+        .stayOnTop = false,
+        .toolWindow = true,
+        .controls = {{.kind = ControlKind::Image, .name = "imgSkin", .left = 0, .top = 0,
+                      .width = width, .height = height, .picture = skin}},
+        .menus = {},
+    };
+}
+
+} // namespace
+
+const FormDef& screenPickerFormDef() {
+    static const FormDef def =
+        companion("frmScreenPicker", "Screen Picker", 186, 104, ":/forms/picker/skin.png");
+    return def;
+}
+
+const FormDef& swatchCardFormDef() {
+    static const FormDef def =
+        companion("frmSwatchCard", "Swatch Card", 186, 104, ":/forms/card/skin.png");
+    return def;
+}
+
+const FormDef& sliderFormDef() {
+    static const FormDef def = companion("frmMivoSlider", "Slider", 38, 115, ":/forms/slider/skin.png");
+    return def;
+}
+
+const FormDef& colorPaletteFormDef() {
+    static const FormDef def =
+        companion("frmColorPalette", "Color Palette", 186, 104, ":/forms/palette/skin.png");
+    return def;
+}
+
+const FormDef& suggestSchemesFormDef() {
+    static const FormDef def = companion("frmSuggestSchemes", "Suggested Color Schemes", 144, 62,
+                                         ":/forms/schemes/skin.png");
+    return def;
+}

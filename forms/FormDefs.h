@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/FormDef.h"
+
+// The six windows' form definitions.
+const FormDef& bookFormDef();
+const FormDef& screenPickerFormDef();
+const FormDef& swatchCardFormDef();
+const FormDef& sliderFormDef();
+const FormDef& colorPaletteFormDef();
+const FormDef& suggestSchemesFormDef();

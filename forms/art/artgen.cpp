@@ -1,0 +1,237 @@
+// Draws the windows' skins, buttons and icon into forms/images. Run by the
+// `artwork` target; the images it writes are kept in the source tree.
+
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QColor body(0x2B, 0x2F, 0x3A);
+const QColor bodyLight(0x3B, 0x41, 0x50);
+const QColor bar(0x20, 0x23, 0x2C);
+const QColor edge(0x14, 0x16, 0x1C);
+const QColor accent(0xF2, 0xA5, 0x3C);
+const QColor ink(0xE8, 0xE6, 0xE1);
+const QColor dim(0x6C, 0x72, 0x80);
+const QColor plate(0xEE, 0xEB, 0xE4);
+const QColor blank(0x50, 0x50, 0x5F);
+
+QString outDir;
+
+void save(const QImage& image, const QString& name) {
+    const QString path = outDir + "/" + name;
+    QDir().mkpath(QFileInfo(path).path());
+    QImage out = name.endsWith(".ico") ? image : image.convertToFormat(QImage::Format_RGB888);
+    if (!out.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+QImage canvas(int w, int h, std::function<void(QPainter&)> draw, bool alpha = false) {
+    QImage image(w, h, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    image.fill(alpha ? Qt::transparent : body);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    return image;
+}
+
+void bodyFill(QPainter& p, QRect r) {
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, bodyLight);
+    g.setColorAt(1, body);
+    p.fillRect(r, g);
+}
+
+void frame(QPainter& p, int w, int h) {
+    p.setPen(edge);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, w - 1, h - 1));
+}
+
+void slotWell(QPainter& p, QRect r) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(edge);
+    p.drawRoundedRect(QRectF(r).adjusted(-1.5, -1.5, 1.5, 1.5), 2, 2);
+}
+
+// A button face on the top bar: the glyph drawn by `glyph` on the bar colour.
+QImage barButton(int w, int h, bool lit, std::function<void(QPainter&, QColor)> glyph) {
+    return canvas(w, h, [&](QPainter& p) {
+        p.fillRect(0, 0, w, h, bar);
+        p.setPen(QColor(0x30, 0x34, 0x40));
+        p.drawLine(QPointF(w - 0.5, 3), QPointF(w - 0.5, h - 4));
+        glyph(p, lit ? ink : dim);
+    });
+}
+
+void penOf(QPainter& p, QColor c, double width = 1.6) {
+    p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+}
+
+void drawEyedropper(QPainter& p, QColor c) {
+    penOf(p, c, 1.5);
+    p.drawLine(QPointF(9, 16), QPointF(17, 8));
+    p.setBrush(c);
+    p.drawEllipse(QPointF(18.5, 6.5), 2.6, 2.6);
+    p.setBrush(accent);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(8.5, 16.5), 1.6, 1.6);
+}
+
+void drawCards(QPainter& p, QColor c) {
+    penOf(p, c, 1.2);
+    p.drawRoundedRect(QRectF(8.5, 5.5, 11, 8), 1.2, 1.2);
+    p.setBrush(accent);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(9.5, 9.5, 3, 3));
+    p.setBrush(QColor(0x4F, 0xB3, 0xBF));
+    p.drawRect(QRectF(12.5, 9.5, 3, 3));
+    p.setBrush(QColor(0xC9, 0x4F, 0x6D));
+    p.drawRect(QRectF(15.5, 9.5, 3, 3));
+    penOf(p, c, 1.2);
+    p.drawLine(QPointF(9, 16.5), QPointF(19, 16.5));
+}
+
+void drawCollapse(QPainter& p, QColor c) {
+    penOf(p, c, 1.7);
+    p.drawPolyline(QPolygonF({{9, 13}, {14, 8}, {19, 13}}));
+    p.drawLine(QPointF(9, 16.5), QPointF(19, 16.5));
+}
+
+void drawMenu(QPainter& p, QColor c) {
+    penOf(p, c, 1.7);
+    for (double y : {6.5, 10.5, 14.5})
+        p.drawLine(QPointF(9, y), QPointF(19, y));
+}
+
+void drawPaletteGlyph(QPainter& p, QColor) {
+    const QPointF centre(14, 10.5);
+    for (int i = 0; i < 12; ++i) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromHsv(i * 30, 200, 240));
+        p.drawPie(QRectF(centre.x() - 6.5, centre.y() - 6.5, 13, 13), i * 30 * 16, 30 * 16);
+    }
+    p.setBrush(bar);
+    p.drawEllipse(centre, 2.4, 2.4);
+}
+
+QImage smallButton(bool lit, std::function<void(QPainter&, QColor)> glyph) {
+    return canvas(23, 17, [&](QPainter& p) {
+        bodyFill(p, QRect(0, 0, 23, 17));
+        p.setPen(Qt::NoPen);
+        p.setBrush(lit ? QColor(0x48, 0x4F, 0x61) : QColor(0x33, 0x37, 0x43));
+        p.drawRoundedRect(QRectF(1.5, 1.5, 20, 14), 3, 3);
+        glyph(p, lit ? ink : dim);
+    });
+}
+
+void drawCross(QPainter& p, QColor c) {
+    penOf(p, c, 1.6);
+    p.drawLine(QPointF(8.5, 5.5), QPointF(14.5, 11.5));
+    p.drawLine(QPointF(14.5, 5.5), QPointF(8.5, 11.5));
+}
+
+void drawArrow(QPainter& p, QColor c, bool right) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    const double x0 = right ? 9 : 14, x1 = right ? 14.5 : 8.5;
+    p.drawPolygon(QPolygonF({{x0, 4.5}, {x1, 8.5}, {x0, 12.5}}));
+}
+
+void drawBookSkin() {
+    save(canvas(186, 124, [](QPainter& p) {
+             bodyFill(p, QRect(0, 0, 186, 124));
+             p.fillRect(0, 0, 186, 21, bar);
+             p.fillRect(55, 0, 76, 21, bar);
+             p.setPen(accent);
+             p.drawLine(QPointF(0, 20.5), QPointF(186, 20.5));
+             QFont f("Liberation Sans");
+             f.setPixelSize(10);
+             f.setBold(true);
+             f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+             p.setFont(f);
+             p.setPen(QColor(0xB9, 0xB4, 0xAA));
+             p.drawText(QRect(55, 0, 76, 21), Qt::AlignCenter, "HUEVELLA");
+             p.setPen(Qt::NoPen);
+             p.setBrush(plate);
+             p.drawRoundedRect(QRectF(52, 22, 84, 13), 3, 3);
+             for (int x : {6, 66, 126})
+                 slotWell(p, QRect(x, 37, 54, 81));
+             frame(p, 186, 124);
+         }),
+         "book/skin.png");
+    save(barButton(28, 21, true, drawEyedropper), "book/eyedropper.png");
+    save(barButton(28, 21, true, drawCards), "book/swatch.png");
+    save(barButton(28, 21, true, drawCollapse), "book/collapse.png");
+    save(barButton(28, 21, true, drawMenu), "book/menu.png");
+    save(barButton(28, 21, true, drawPaletteGlyph), "book/palette.png");
+    save(smallButton(true, drawCross), "book/clear.png");
+    save(smallButton(false, drawCross), "book/clear_disabled.png");
+    auto left = [](QPainter& p, QColor c) { drawArrow(p, c, false); };
+    auto right = [](QPainter& p, QColor c) { drawArrow(p, c, true); };
+    save(smallButton(true, left), "book/previous.png");
+    save(smallButton(false, left), "book/previous_disabled.png");
+    save(smallButton(true, right), "book/next.png");
+    save(smallButton(false, right), "book/next_disabled.png");
+}
+
+void drawCompanionSkin(int w, int h, const QString& title, const QString& name) {
+    save(canvas(w, h, [&](QPainter& p) {
+             bodyFill(p, QRect(0, 0, w, h));
+             p.fillRect(0, 0, w, 15, bar);
+             p.setPen(accent);
+             p.drawLine(QPointF(0, 14.5), QPointF(w, 14.5));
+             QFont f("Liberation Sans");
+             f.setPixelSize(9);
+             f.setBold(true);
+             f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+             p.setFont(f);
+             p.setPen(QColor(0xB9, 0xB4, 0xAA));
+             p.drawText(QRect(0, 0, w, 15), Qt::AlignCenter, title);
+             frame(p, w, h);
+         }),
+         name);
+}
+
+QImage appIcon(int size) {
+    return canvas(
+        size, size,
+        [size](QPainter& p) {
+            p.scale(size / 64.0, size / 64.0);
+            p.setPen(Qt::NoPen);
+            p.setBrush(bar);
+            p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+            const QColor swatches[3] = {accent, QColor(0x4F, 0xB3, 0xBF), QColor(0xC9, 0x4F, 0x6D)};
+            for (int i = 0; i < 3; ++i) {
+                p.setBrush(swatches[i]);
+                p.drawRoundedRect(QRectF(9 + i * 16, 12, 14, 30), 3, 3);
+            }
+            p.setBrush(plate);
+            p.drawRoundedRect(QRectF(9, 46, 46, 7), 2, 2);
+        },
+        true);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("forms/images");
+    drawBookSkin();
+    drawCompanionSkin(186, 104, "SWATCH CARD", "card/skin.png");
+    drawCompanionSkin(186, 104, "SCREEN PICKER", "picker/skin.png");
+    drawCompanionSkin(186, 104, "COLOR PALETTE", "palette/skin.png");
+    drawCompanionSkin(144, 62, "SCHEMES", "schemes/skin.png");
+    drawCompanionSkin(38, 115, "", "slider/skin.png");
+    appIcon(64).save(outDir + "/huevella.png");
+    appIcon(32).save(outDir + "/Huevella.ico");
+    return 0;
+}

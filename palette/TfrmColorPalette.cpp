@@ -1,0 +1,8 @@
+#include "palette/TfrmColorPalette.h"
+
+#include "book/TfrmHuevella.h"
+#include "forms/FormDefs.h"
+
+TfrmColorPalette* frmColorPalette = nullptr;
+
+TfrmColorPalette::TfrmColorPalette() : TForm(colorPaletteFormDef()) { frmHuevella->placeCompanion(this); }

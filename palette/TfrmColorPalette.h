@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+// The colour palette window.
+class TfrmColorPalette : public TForm {
+    Q_OBJECT
+public:
+    TfrmColorPalette();
+};
+
+extern TfrmColorPalette* frmColorPalette;

@@ -1,0 +1,8 @@
+#include "picker/TfrmScreenPicker.h"
+
+#include "book/TfrmHuevella.h"
+#include "forms/FormDefs.h"
+
+TfrmScreenPicker* frmScreenPicker = nullptr;
+
+TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) { frmHuevella->placeCompanion(this); }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+// The magnifier shown while the eyedropper is dragged.
+class TfrmScreenPicker : public TForm {
+    Q_OBJECT
+public:
+    TfrmScreenPicker();
+};
+
+extern TfrmScreenPicker* frmScreenPicker;

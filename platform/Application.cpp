@@ -1,0 +1,59 @@
+#include "platform/Application.h"
+
+#include "platform/Controls.h"
+#include "platform/Desktop.h"
+#include "platform/Forms.h"
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication() : handle(std::make_unique<QWidget>()) {
+    handle->setObjectName("applicationWindow");
+    Application = this;
+}
+
+TApplication::~TApplication() {
+    if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, handle.get(),
+                     [this](Qt::ApplicationState state) {
+                         const bool nowActive = state == Qt::ApplicationActive;
+                         const bool lost = active && !nowActive;
+                         active = nowActive;
+                         if (lost) safeCall(OnDeactivate);
+                     });
+}
+
+void TApplication::created(TForm* form) {
+    safeCall([form] { form->FormCreate(); });
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption,
+                             unsigned flags) {
+    QWidget* owner = mainForm && mainForm->isVisible() ? mainForm : nullptr;
+    return desktop().messageBox(owner, toQString(text), toQString(caption), flags);
+}
+
+void TApplication::ShowException(const std::exception& error) {
+    desktop().showException(toQString(title), QString::fromLocal8Bit(error.what()));
+}
+
+void TApplication::Run() { QApplication::exec(); }
+
+void TApplication::Terminate() { QCoreApplication::quit(); }
+
+HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // The window class window managers and tests know the program by.
+    setApplicationName("huevella");
+}
+
+bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        if (Application) Application->ShowException(error);
+    }
+    return false;
+}

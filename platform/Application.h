@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Windows.h"
+
+#include <QApplication>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+class TForm;
+
+// The application object: title, main form, deactivation event, message
+// boxes, the exception box and the message loop.
+class TApplication {
+public:
+    TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+    ~TApplication();
+
+    void Initialize();
+    std::string Title() const { return title; }
+    void setTitle(const std::string& value) { title = value; }
+
+    // The application's own window (the task-bar window).
+    HWND Handle() const { return handle.get(); }
+    bool ShowMainForm() const { return showMainForm; }
+    void setShowMainForm(bool value) { showMainForm = value; }
+    TForm* MainForm() const { return mainForm; }
+
+    // Creates a form, fires its FormCreate; the first form created is the
+    // main form.
+    template <class T> void CreateForm(T*& reference) {
+        reference = new T();
+        if (!mainForm) mainForm = reference;
+        created(reference);
+    }
+
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    void ShowException(const std::exception& error);
+    void Run();
+    void Terminate();
+
+    // Fired when the user switches to another program.
+    std::function<void()> OnDeactivate;
+
+private:
+    void created(TForm* form);
+    std::string title;
+    std::unique_ptr<QWidget> handle;
+    bool showMainForm = true;
+    TForm* mainForm = nullptr;
+    bool active = false;
+};
+
+extern TApplication* Application;
+
+// The Qt application every window needs; catches what a handler throws past
+// the layer's own guards.
+class HuevellaQtApplication : public QApplication {
+public:
+    HuevellaQtApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};

@@ -1,0 +1,198 @@
+#include "platform/Controls.h"
+
+#include "platform/Application.h"
+#include "platform/Desktop.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <exception>
+#include <map>
+
+QColor toQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+TColor fromQColor(const QColor& color) { return RGBColor(color.red(), color.green(), color.blue()); }
+QString toQString(const std::string& text) { return QString::fromUtf8(text); }
+std::string fromQString(const QString& text) { return text.toUtf8().toStdString(); }
+
+void safeCall(const std::function<void()>& handler) {
+    if (!handler) return;
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        if (Application) Application->ShowException(error);
+    }
+}
+
+namespace {
+
+TShiftState shiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    TShiftState shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+    if (modifiers & Qt::AltModifier) shift |= ssAlt;
+    if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+    if (buttons & Qt::LeftButton) shift |= ssLeft;
+    if (buttons & Qt::RightButton) shift |= ssRight;
+    if (buttons & Qt::MiddleButton) shift |= ssMiddle;
+    return shift;
+}
+
+bool buttonOf(Qt::MouseButton button, TMouseButton& out) {
+    switch (button) {
+    case Qt::LeftButton: out = TMouseButton::mbLeft; return true;
+    case Qt::RightButton: out = TMouseButton::mbRight; return true;
+    case Qt::MiddleButton: out = TMouseButton::mbMiddle; return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+TControl::TControl(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void TControl::setCursorNumber(int number) { setCursor(Screen()->Cursor(number)); }
+
+void TControl::mousePressEvent(QMouseEvent* event) {
+    TMouseButton button;
+    if (!buttonOf(event->button(), button)) return;
+    if (button == TMouseButton::mbLeft) clickPending = true;
+    const QPoint p = event->position().toPoint();
+    TShiftState shift = shiftOf(event->modifiers(), event->buttons());
+    if (event->type() == QEvent::MouseButtonDblClick) shift |= ssDouble;
+    if (OnMouseDown) safeCall([&] { OnMouseDown(button, shift, p.x(), p.y()); });
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (OnMouseMove)
+        safeCall([&] { OnMouseMove(shiftOf(event->modifiers(), event->buttons()), p.x(), p.y()); });
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* event) {
+    TMouseButton button;
+    if (!buttonOf(event->button(), button)) return;
+    const QPoint p = event->position().toPoint();
+    if (OnMouseUp)
+        safeCall([&] { OnMouseUp(button, shiftOf(event->modifiers(), event->buttons()), p.x(), p.y()); });
+    const bool click = button == TMouseButton::mbLeft && clickPending && rect().contains(p);
+    if (button == TMouseButton::mbLeft) clickPending = false;
+    if (click && OnClick) safeCall(OnClick);
+}
+
+void TImage::setPicture(const QPixmap& value) {
+    picture = value;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture);
+}
+
+void TLabel::setCaption(const std::string& text) {
+    if (text == caption) return;
+    caption = text;
+    update();
+}
+
+void TLabel::setColor(TColor value) {
+    color = value;
+    update();
+}
+
+void TLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (color != clNone) painter.fillRect(rect(), toQColor(color));
+    int flags = Qt::TextSingleLine;
+    flags |= alignment == TAlignment::taCenter        ? Qt::AlignHCenter
+             : alignment == TAlignment::taRightJustify ? Qt::AlignRight
+                                                       : Qt::AlignLeft;
+    flags |= layout == TTextLayout::tlCenter   ? Qt::AlignVCenter
+             : layout == TTextLayout::tlBottom ? Qt::AlignBottom
+                                               : Qt::AlignTop;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
+    painter.drawText(rect(), flags, toQString(caption));
+}
+
+void TPanel::setColor(TColor value) {
+    color = value;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(color));
+}
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void TEdit::setTextValue(const std::string& value) {
+    const QString next = toQString(value);
+    if (next != text()) setText(next);
+}
+
+void TEdit::setColor(TColor value) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, toQColor(value));
+    setPalette(p);
+}
+
+void TEdit::setHideSelection(bool hide) {
+    QPalette p = palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        const QColor active = p.color(QPalette::Active, role);
+        p.setColor(QPalette::Inactive, role,
+                   hide ? p.color(QPalette::Inactive, QPalette::Base) : active);
+    }
+    setPalette(p);
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (OnKeyPress && text.size() == 1 && text.at(0).unicode() < 128) {
+        char key = char(text.at(0).unicode());
+        safeCall([&] { OnKeyPress(key); });
+        if (key == 0) return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TEdit::keyReleaseEvent(QKeyEvent* event) {
+    if (OnKeyUp) {
+        auto key = static_cast<unsigned short>(event->key() & 0xFFFF);
+        safeCall([&] { OnKeyUp(key, shiftOf(event->modifiers(), Qt::NoButton)); });
+    }
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void TIcon::setHandle(QIcon* value) {
+    if (value == handle) return;
+    delete handle;
+    handle = value;
+}
+
+std::string TClipboard::AsText() const { return fromQString(desktop().clipboardText()); }
+void TClipboard::setAsText(const std::string& text) { desktop().setClipboardText(toQString(text)); }
+TClipboard Clipboard() { return {}; }
+
+namespace {
+std::map<int, QCursor>& cursorTable() {
+    static std::map<int, QCursor> table;
+    return table;
+}
+} // namespace
+
+int TScreen::Width() const { return QGuiApplication::primaryScreen()->geometry().width(); }
+int TScreen::Height() const { return QGuiApplication::primaryScreen()->geometry().height(); }
+void TScreen::setCursor(int number, const QCursor& cursor) { cursorTable()[number] = cursor; }
+QCursor TScreen::Cursor(int number) const {
+    const auto found = cursorTable().find(number);
+    return found == cursorTable().end() ? QCursor(Qt::ArrowCursor) : found->second;
+}
+TScreen* Screen() {
+    static TScreen screen;
+    return &screen;
+}

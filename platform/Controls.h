@@ -1,0 +1,183 @@
+#pragma once
+
+#include "colour/TColor.h"
+
+#include <QIcon>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+// The framework's controls, each a thin QWidget with the framework's events
+// and the few properties the windows use.
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+using TShiftState = unsigned;
+inline constexpr TShiftState ssShift = 1;
+inline constexpr TShiftState ssAlt = 2;
+inline constexpr TShiftState ssCtrl = 4;
+inline constexpr TShiftState ssLeft = 8;
+inline constexpr TShiftState ssRight = 16;
+inline constexpr TShiftState ssMiddle = 32;
+inline constexpr TShiftState ssDouble = 64;
+
+using TNotifyEvent = std::function<void()>;
+using TMouseEvent = std::function<void(TMouseButton, TShiftState, int, int)>;
+using TMouseMoveEvent = std::function<void(TShiftState, int, int)>;
+using TKeyPressEvent = std::function<void(char&)>;
+using TKeyEvent = std::function<void(unsigned short&, TShiftState)>;
+
+inline constexpr TColor clNone = 0x1FFFFFFF;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clBlack = 0x000000;
+
+QColor toQColor(TColor color);
+TColor fromQColor(const QColor& color);
+QString toQString(const std::string& text);
+std::string fromQString(const QString& text);
+
+// Runs an event handler; an exception it throws is shown in the application's
+// exception box instead of unwinding through the event loop.
+void safeCall(const std::function<void()>& handler);
+
+class TControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit TControl(QWidget* parent);
+
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    int Width() const { return width(); }
+    int Height() const { return height(); }
+    bool Visible() const { return !isHidden(); }
+    void Show() { setVisible(true); }
+    void Hide() { setVisible(false); }
+    void setHint(const std::string& hint) { setToolTip(toQString(hint)); }
+    std::string Hint() const { return fromQString(toolTip()); }
+    // A cursor of the screen's cursor table, by number.
+    void setCursorNumber(int number);
+
+    TNotifyEvent OnClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool clickPending = false;
+};
+
+class TImage : public TControl {
+    Q_OBJECT
+public:
+    using TControl::TControl;
+    void setPicture(const QPixmap& picture);
+    const QPixmap& Picture() const { return picture; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPixmap picture;
+};
+
+enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+
+class TLabel : public TControl {
+    Q_OBJECT
+public:
+    using TControl::TControl;
+    std::string Caption() const { return caption; }
+    void setCaption(const std::string& text);
+    // The background; clNone draws none.
+    TColor Color() const { return color; }
+    void setColor(TColor value);
+    void setAlignment(TAlignment value) { alignment = value; update(); }
+    void setLayout(TTextLayout value) { layout = value; update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    std::string caption;
+    TColor color = clNone;
+    TAlignment alignment = TAlignment::taLeftJustify;
+    TTextLayout layout = TTextLayout::tlTop;
+};
+
+class TPanel : public TControl {
+    Q_OBJECT
+public:
+    using TControl::TControl;
+    TColor Color() const { return color; }
+    void setColor(TColor value);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    TColor color = BlankColor;
+};
+
+class TEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TEdit(QWidget* parent);
+    std::string Text() const { return fromQString(text()); }
+    // Setting the text it already holds leaves caret and selection alone.
+    void setTextValue(const std::string& value);
+    void SelectAll() { selectAll(); }
+    void SetFocus() { setFocus(Qt::OtherFocusReason); }
+    bool Visible() const { return !isHidden(); }
+    void Show() { setVisible(true); }
+    void Hide() { setVisible(false); }
+    void setColor(TColor value);
+    // Keep the selection drawn while another control has the focus.
+    void setHideSelection(bool hide);
+
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+// An icon object; owns the image behind its handle.
+class TIcon {
+public:
+    TIcon() = default;
+    TIcon(const TIcon&) = delete;
+    TIcon& operator=(const TIcon&) = delete;
+    ~TIcon() { delete handle; }
+    QIcon* Handle() const { return handle; }
+    void setHandle(QIcon* value);
+
+private:
+    QIcon* handle = nullptr;
+};
+
+// The clipboard's text, as plain text.
+struct TClipboard {
+    std::string AsText() const;
+    void setAsText(const std::string& text);
+};
+TClipboard Clipboard();
+
+// The screen: its size and the application's cursor table by number.
+class TScreen {
+public:
+    int Width() const;
+    int Height() const;
+    void setCursor(int number, const QCursor& cursor);
+    QCursor Cursor(int number) const;
+};
+TScreen* Screen();

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/Windows.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <memory>
+
+class QMenu;
+
+// Everything that touches the real desktop. The program runs on QtDesktop;
+// window tests install a TestDesktop that records and scripts instead.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Returns the pressed button: IDYES, IDNO, IDCANCEL, IDOK.
+    virtual int messageBox(QWidget* owner, const QString& text, const QString& caption,
+                           unsigned flags) = 0;
+    virtual void showException(const QString& caption, const QString& message) = 0;
+
+    virtual QPoint cursorPos() = 0;
+    virtual bool openDocument(const QString& path) = 0;
+
+    virtual QString clipboardText() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+
+    virtual bool systemTrayAvailable() = 0;
+    virtual bool notifyIcon(DWORD message, const NOTIFYICONDATAA& data) = 0;
+
+    // The application's own (task-bar) window, which has no counterpart here.
+    virtual void setApplicationWindowVisible(bool visible) = 0;
+    virtual void setForegroundWindow(QWidget* window) = 0;
+    virtual void popupMenu(QMenu* menu, QPoint pos) = 0;
+};
+
+Desktop& desktop();
+// Installs the desktop every later call goes to; returns the previous one.
+std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> next);
+std::unique_ptr<Desktop> makeQtDesktop();
+
+inline constexpr unsigned MB_OK = 0x0;
+inline constexpr unsigned MB_YESNOCANCEL = 0x3;
+inline constexpr unsigned MB_YESNO = 0x4;
+inline constexpr unsigned MB_ICONHAND = 0x10;
+inline constexpr unsigned MB_ICONQUESTION = 0x20;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr unsigned MB_ICONASTERISK = 0x40;
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "colour/TColor.h"
+#include "platform/Controls.h"
+
+#include <vector>
+
+// A window's form definition: its size, look and controls, as data. The
+// window classes bind their members and handlers to the controls by name.
+
+enum class ControlKind { Image, Label, Panel, Edit };
+
+struct ControlDef {
+    ControlKind kind;
+    const char* name;
+    int left, top, width, height;
+    const char* hint = "";
+    bool visible = true;
+    const char* picture = ""; // resource path of an image's bitmap
+    TColor color = clNone;    // background of a label, panel or edit; clNone: transparent
+    const char* fontName = "";
+    int fontPixels = 0;
+    TAlignment alignment = TAlignment::taLeftJustify;
+    TTextLayout layout = TTextLayout::tlTop;
+    bool hideSelection = true;
+};
+
+struct MenuItemDef {
+    const char* name;
+    const char* caption;
+    bool enabled;
+};
+
+struct MenuDef {
+    const char* name;
+    std::vector<MenuItemDef> items;
+};
+
+struct FormDef {
+    const char* name;    // object name of the window
+    const char* caption; // window title, for window managers and tests
+    int clientWidth;
+    int clientHeight;
+    bool stayOnTop;
+    bool toolWindow; // no task-bar entry
+    std::vector<ControlDef> controls;
+    std::vector<MenuDef> menus;
+};

@@ -1,0 +1,129 @@
+#include "platform/Forms.h"
+
+#include "platform/Application.h"
+
+#include <QCloseEvent>
+#include <QFont>
+
+QEvent::Type TMessageEvent::eventType() {
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+namespace {
+
+QFont fontFor(const ControlDef& def, const QFont& base) {
+    QFont font = base;
+    if (*def.fontName) font.setFamily(QString::fromLatin1(def.fontName));
+    if (def.fontPixels > 0) font.setPixelSize(def.fontPixels);
+    return font;
+}
+
+void place(QWidget* widget, const ControlDef& def) {
+    widget->setObjectName(QString::fromLatin1(def.name));
+    widget->setGeometry(def.left, def.top, def.width, def.height);
+    widget->setToolTip(QString::fromUtf8(def.hint));
+    widget->setVisible(def.visible);
+}
+
+} // namespace
+
+TForm::TForm(const FormDef& def) {
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
+    if (def.toolWindow) flags |= Qt::Tool;
+    if (def.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+    setObjectName(QString::fromLatin1(def.name));
+    setWindowTitle(QString::fromUtf8(def.caption));
+    setFixedSize(def.clientWidth, def.clientHeight);
+    if (def.toolWindow) setAttribute(Qt::WA_ShowWithoutActivating);
+
+    for (const ControlDef& control : def.controls)
+        createControl(control);
+    // Panels and edits are windows of their own and lie above the painted
+    // controls, whatever their place in the definition.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<TPanel*>(child) || qobject_cast<TEdit*>(child)) child->raise();
+
+    for (const MenuDef& menuDef : def.menus) {
+        auto menu = std::make_unique<TPopupMenu>(this);
+        for (const MenuItemDef& item : menuDef.items)
+            menu->Add(item.name, item.caption, item.enabled);
+        menus[menuDef.name] = std::move(menu);
+    }
+}
+
+TForm::~TForm() = default;
+
+void TForm::createControl(const ControlDef& def) {
+    switch (def.kind) {
+    case ControlKind::Image: {
+        auto* image = new TImage(this);
+        if (*def.picture) image->setPicture(QPixmap(QString::fromLatin1(def.picture)));
+        place(image, def);
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new TLabel(this);
+        label->setColor(def.color);
+        label->setAlignment(def.alignment);
+        label->setLayout(def.layout);
+        label->setFont(fontFor(def, label->font()));
+        place(label, def);
+        break;
+    }
+    case ControlKind::Panel: {
+        auto* panel = new TPanel(this);
+        panel->setColor(def.color);
+        place(panel, def);
+        break;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new TEdit(this);
+        edit->setFrame(false);
+        edit->setTextMargins(0, 0, 0, 0);
+        if (def.color != clNone) edit->setColor(def.color);
+        edit->setFont(fontFor(def, edit->font()));
+        edit->setHideSelection(def.hideSelection);
+        place(edit, def);
+        break;
+    }
+    }
+}
+
+TPopupMenu* TForm::popupMenu(const char* name) const {
+    const auto found = menus.find(name);
+    return found == menus.end() ? nullptr : found->second.get();
+}
+
+void TForm::Show() {
+    show();
+    raise();
+}
+
+void TForm::Dispatch(TMessage& message) {
+    safeCall([&] { WndProc(message); });
+}
+
+void TForm::WndProc(TMessage&) {}
+
+bool TForm::event(QEvent* event) {
+    if (event->type() == TMessageEvent::eventType()) {
+        Dispatch(static_cast<TMessageEvent*>(event)->message);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    // A query that fails keeps the window open: nothing unsaved is lost.
+    bool canClose = false;
+    safeCall([&] { canClose = FormCloseQuery(); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the main form ends the program, as the framework does.
+    if (Application && Application->MainForm() == this) Application->Terminate();
+}

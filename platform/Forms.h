@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/FormDef.h"
+#include "platform/Menus.h"
+#include "platform/Windows.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+
+// A window message posted to a form, delivered to its WndProc.
+class TMessageEvent : public QEvent {
+public:
+    static QEvent::Type eventType();
+    explicit TMessageEvent(const TMessage& m) : QEvent(eventType()), message(m) {}
+    TMessage message;
+};
+
+// A borderless window built from its form definition.
+class TForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm(const FormDef& def);
+    ~TForm() override;
+
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    int Width() const { return width(); }
+    int Height() const { return height(); }
+    void setLeft(int value) { move(value, y()); }
+    void setTop(int value) { move(x(), value); }
+    bool Visible() const { return !isHidden(); }
+    void Show();
+    void Hide() { hide(); }
+    void Close() { close(); }
+    HWND Handle() { return this; }
+
+    // Called by the framework once the form and its controls are constructed.
+    virtual void FormCreate() {}
+    // Asked before the window closes; false keeps it open.
+    virtual bool FormCloseQuery() { return true; }
+
+    // Delivers a window message to WndProc; handler exceptions are shown, not
+    // thrown.
+    void Dispatch(TMessage& message);
+
+protected:
+    virtual void WndProc(TMessage& message);
+
+    template <class T> T* control(const char* name) const {
+        auto* found = findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT_X(found, "TForm::control", name);
+        return found;
+    }
+    TPopupMenu* popupMenu(const char* name) const;
+
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControl(const ControlDef& def);
+    std::map<std::string, std::unique_ptr<TPopupMenu>> menus;
+};

@@ -1,0 +1,147 @@
+#include "platform/Desktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QIcon>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+#include <map>
+#include <utility>
+
+namespace {
+
+std::unique_ptr<Desktop>& current() {
+    static std::unique_ptr<Desktop> instance;
+    return instance;
+}
+
+QMessageBox::Icon iconFor(unsigned flags) {
+    switch (flags & 0xF0) {
+    case MB_ICONHAND: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONASTERISK: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+class QtDesktop final : public Desktop {
+public:
+    int messageBox(QWidget* owner, const QString& text, const QString& caption,
+                   unsigned flags) override {
+        QMessageBox box(iconFor(flags), caption, text, QMessageBox::NoButton, owner);
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        std::map<QAbstractButton*, int> results;
+        auto add = [&](QMessageBox::StandardButton b, int result) {
+            results[box.addButton(b)] = result;
+        };
+        switch (flags & 0xF) {
+        case MB_YESNOCANCEL:
+            add(QMessageBox::Yes, IDYES);
+            add(QMessageBox::No, IDNO);
+            add(QMessageBox::Cancel, IDCANCEL);
+            break;
+        case MB_YESNO:
+            add(QMessageBox::Yes, IDYES);
+            add(QMessageBox::No, IDNO);
+            break;
+        default: add(QMessageBox::Ok, IDOK);
+        }
+        box.exec();
+        const auto found = results.find(box.clickedButton());
+        if (found != results.end()) return found->second;
+        // Closed without a button: Escape means Cancel where there is one.
+        return (flags & 0xF) == MB_YESNO ? IDNO : IDCANCEL;
+    }
+
+    void showException(const QString& caption, const QString& message) override {
+        QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        box.exec();
+    }
+
+    QPoint cursorPos() override { return QCursor::pos(); }
+
+    bool openDocument(const QString& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+
+    QString clipboardText() override { return QGuiApplication::clipboard()->text(); }
+    void setClipboardText(const QString& text) override {
+        QGuiApplication::clipboard()->setText(text);
+    }
+
+    bool systemTrayAvailable() override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+    bool notifyIcon(DWORD message, const NOTIFYICONDATAA& data) override {
+        const auto key = std::make_pair(data.hWnd, data.uID);
+        if (message == NIM_DELETE) return icons.erase(key) > 0;
+        auto& icon = icons[key];
+        if (message == NIM_ADD) {
+            if (icon) return false;
+            icon = std::make_unique<QSystemTrayIcon>();
+            connectCallback(*icon, data);
+        } else if (!icon) {
+            icons.erase(key);
+            return false;
+        }
+        if (data.uFlags & NIF_ICON) icon->setIcon(data.hIcon ? *data.hIcon : QIcon());
+        if (data.uFlags & NIF_TIP) icon->setToolTip(QString::fromLocal8Bit(data.szTip));
+        icon->show();
+        return true;
+    }
+
+    void setApplicationWindowVisible(bool) override {}
+
+    void setForegroundWindow(QWidget* window) override {
+        if (!window) return;
+        window->raise();
+        window->activateWindow();
+    }
+
+    void popupMenu(QMenu* menu, QPoint pos) override { menu->popup(pos); }
+
+private:
+    static void connectCallback(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {
+        if (!(data.uFlags & NIF_MESSAGE)) return;
+        const HWND owner = data.hWnd;
+        const UINT id = data.uID;
+        const UINT callback = data.uCallbackMessage;
+        QObject::connect(&icon, &QSystemTrayIcon::activated, &icon,
+                         [owner, id, callback](QSystemTrayIcon::ActivationReason reason) {
+                             LPARAM event = 0;
+                             switch (reason) {
+                             case QSystemTrayIcon::DoubleClick: event = WM_LBUTTONDBLCLK; break;
+                             case QSystemTrayIcon::Context: event = WM_RBUTTONUP; break;
+                             case QSystemTrayIcon::Trigger: event = WM_LBUTTONUP; break;
+                             case QSystemTrayIcon::MiddleClick: event = WM_MBUTTONUP; break;
+                             default: return;
+                             }
+                             SendMessageA(owner, callback, id, event);
+                         });
+    }
+
+    std::map<std::pair<HWND, UINT>, std::unique_ptr<QSystemTrayIcon>> icons;
+};
+
+} // namespace
+
+Desktop& desktop() {
+    auto& instance = current();
+    if (!instance) instance = makeQtDesktop();
+    return *instance;
+}
+
+std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> next) {
+    return std::exchange(current(), std::move(next));
+}
+
+std::unique_ptr<Desktop> makeQtDesktop() { return std::make_unique<QtDesktop>(); }

@@ -1,0 +1,35 @@
+#include "platform/TestDesktop.h"
+
+int TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption,
+                            unsigned flags) {
+    messageBoxes.push_back({text, caption, flags});
+    if (messageBoxAnswers.empty()) {
+        ++unexpectedMessageBoxes;
+        return IDCANCEL;
+    }
+    const int answer = messageBoxAnswers.front();
+    messageBoxAnswers.pop_front();
+    return answer;
+}
+
+void TestDesktop::showException(const QString&, const QString& message) {
+    exceptions.push_back(message);
+}
+
+bool TestDesktop::openDocument(const QString& path) {
+    openedDocuments.push_back(path);
+    return openSucceeds;
+}
+
+bool TestDesktop::notifyIcon(DWORD message, const NOTIFYICONDATAA& data) {
+    trayCalls.push_back({message, data, QString::fromLocal8Bit(data.szTip), data.hIcon != nullptr});
+    return true;
+}
+
+TestDesktopScope::TestDesktopScope() {
+    auto fresh = std::make_unique<TestDesktop>();
+    test = fresh.get();
+    previous = installDesktop(std::move(fresh));
+}
+
+TestDesktopScope::~TestDesktopScope() { installDesktop(std::move(previous)); }

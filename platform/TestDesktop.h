@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+// The desktop as window tests see it: scripted answers, recorded effects.
+class TestDesktop final : public Desktop {
+public:
+    struct MessageBoxCall {
+        QString text;
+        QString caption;
+        unsigned flags;
+    };
+    struct TrayCall {
+        DWORD message;
+        NOTIFYICONDATAA data;
+        QString tip;
+        bool hasIcon;
+    };
+    struct Popup {
+        QMenu* menu;
+        QPoint pos;
+    };
+
+    // Answers for the next message boxes, in order; an unscripted box answers
+    // IDCANCEL and is counted in unexpectedMessageBoxes.
+    std::deque<int> messageBoxAnswers;
+    std::vector<MessageBoxCall> messageBoxes;
+    int unexpectedMessageBoxes = 0;
+    std::vector<QString> exceptions;
+    QPoint cursor;
+    std::vector<QString> openedDocuments;
+    bool openSucceeds = true;
+    QString clipboard;
+    bool trayAvailable = true;
+    std::vector<TrayCall> trayCalls;
+    bool applicationWindowVisible = true;
+    QWidget* foreground = nullptr;
+    std::vector<Popup> popups;
+
+    int messageBox(QWidget*, const QString& text, const QString& caption,
+                   unsigned flags) override;
+    void showException(const QString& caption, const QString& message) override;
+    QPoint cursorPos() override { return cursor; }
+    bool openDocument(const QString& path) override;
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    bool systemTrayAvailable() override { return trayAvailable; }
+    bool notifyIcon(DWORD message, const NOTIFYICONDATAA& data) override;
+    void setApplicationWindowVisible(bool visible) override { applicationWindowVisible = visible; }
+    void setForegroundWindow(QWidget* window) override { foreground = window; }
+    void popupMenu(QMenu* menu, QPoint pos) override { popups.push_back({menu, pos}); }
+};
+
+// Installs a fresh TestDesktop for as long as it lives.
+class TestDesktopScope {
+public:
+    TestDesktopScope();
+    ~TestDesktopScope();
+    TestDesktop& operator*() const { return *test; }
+    TestDesktop* operator->() const { return test; }
+
+private:
+    TestDesktop* test;
+    std::unique_ptr<Desktop> previous;
+};

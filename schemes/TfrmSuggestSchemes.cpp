@@ -1,0 +1,8 @@
+#include "schemes/TfrmSuggestSchemes.h"
+
+#include "book/TfrmHuevella.h"
+#include "forms/FormDefs.h"
+
+TfrmSuggestSchemes* frmSuggestSchemes = nullptr;
+
+TfrmSuggestSchemes::TfrmSuggestSchemes() : TForm(suggestSchemesFormDef()) { frmHuevella->placeCompanion(this); }

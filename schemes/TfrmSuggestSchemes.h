@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+// The suggested colour schemes window.
+class TfrmSuggestSchemes : public TForm {
+    Q_OBJECT
+public:
+    TfrmSuggestSchemes();
+};
+
+extern TfrmSuggestSchemes* frmSuggestSchemes;

@@ -1,0 +1,8 @@
+#include "slider/TfrmMivoSlider.h"
+
+#include "book/TfrmHuevella.h"
+#include "forms/FormDefs.h"
+
+TfrmMivoSlider* frmMivoSlider = nullptr;
+
+TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) { frmHuevella->placeCompanion(this); }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+// The pop-up saturation and luminance slider.
+class TfrmMivoSlider : public TForm {
+    Q_OBJECT
+public:
+    TfrmMivoSlider();
+};
+
+extern TfrmMivoSlider* frmMivoSlider;
