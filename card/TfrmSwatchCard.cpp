@@ -5,4 +5,6 @@
 
 TfrmSwatchCard* frmSwatchCard = nullptr;
 
-TfrmSwatchCard::TfrmSwatchCard() : TForm(swatchCardFormDef()) { frmHuevella->placeCompanion(this); }
+TfrmSwatchCard::TfrmSwatchCard() : TForm(swatchCardFormDef()) {}
+
+void TfrmSwatchCard::FormCreate() { frmHuevella->placeCompanion(this); }

@@ -7,6 +7,7 @@ class TfrmSwatchCard : public TForm {
     Q_OBJECT
 public:
     TfrmSwatchCard();
+    void FormCreate() override;
 };
 
 extern TfrmSwatchCard* frmSwatchCard;

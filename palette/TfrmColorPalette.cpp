@@ -5,4 +5,6 @@
 
 TfrmColorPalette* frmColorPalette = nullptr;
 
-TfrmColorPalette::TfrmColorPalette() : TForm(colorPaletteFormDef()) { frmHuevella->placeCompanion(this); }
+TfrmColorPalette::TfrmColorPalette() : TForm(colorPaletteFormDef()) {}
+
+void TfrmColorPalette::FormCreate() { frmHuevella->placeCompanion(this); }

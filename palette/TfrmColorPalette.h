@@ -7,6 +7,7 @@ class TfrmColorPalette : public TForm {
     Q_OBJECT
 public:
     TfrmColorPalette();
+    void FormCreate() override;
 };
 
 extern TfrmColorPalette* frmColorPalette;

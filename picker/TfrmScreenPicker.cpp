@@ -5,4 +5,6 @@
 
 TfrmScreenPicker* frmScreenPicker = nullptr;
 
-TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) { frmHuevella->placeCompanion(this); }
+TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {}
+
+void TfrmScreenPicker::FormCreate() { frmHuevella->placeCompanion(this); }

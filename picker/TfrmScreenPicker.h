@@ -7,6 +7,7 @@ class TfrmScreenPicker : public TForm {
     Q_OBJECT
 public:
     TfrmScreenPicker();
+    void FormCreate() override;
 };
 
 extern TfrmScreenPicker* frmScreenPicker;

@@ -96,10 +96,7 @@ TPopupMenu* TForm::popupMenu(const char* name) const {
     return found == menus.end() ? nullptr : found->second.get();
 }
 
-void TForm::Show() {
-    show();
-    raise();
-}
+void TForm::Show() { show(); }
 
 void TForm::Dispatch(TMessage& message) {
     safeCall([&] { WndProc(message); });

@@ -5,4 +5,6 @@
 
 TfrmSuggestSchemes* frmSuggestSchemes = nullptr;
 
-TfrmSuggestSchemes::TfrmSuggestSchemes() : TForm(suggestSchemesFormDef()) { frmHuevella->placeCompanion(this); }
+TfrmSuggestSchemes::TfrmSuggestSchemes() : TForm(suggestSchemesFormDef()) {}
+
+void TfrmSuggestSchemes::FormCreate() { frmHuevella->placeCompanion(this); }

@@ -7,6 +7,7 @@ class TfrmSuggestSchemes : public TForm {
     Q_OBJECT
 public:
     TfrmSuggestSchemes();
+    void FormCreate() override;
 };
 
 extern TfrmSuggestSchemes* frmSuggestSchemes;

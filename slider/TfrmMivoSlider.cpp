@@ -5,4 +5,6 @@
 
 TfrmMivoSlider* frmMivoSlider = nullptr;
 
-TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) { frmHuevella->placeCompanion(this); }
+TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) {}
+
+void TfrmMivoSlider::FormCreate() { frmHuevella->placeCompanion(this); }

@@ -7,6 +7,7 @@ class TfrmMivoSlider : public TForm {
     Q_OBJECT
 public:
     TfrmMivoSlider();
+    void FormCreate() override;
 };
 
 extern TfrmMivoSlider* frmMivoSlider;

@@ -1,0 +1,61 @@
+# Shared by the end-to-end tests: a private X server with a tray host, the
+# real program in it, and small waits that fail loudly.
+set -u
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# wait_for SECONDS COMMAND...: retries COMMAND until it succeeds.
+wait_for() {
+    local limit=$1; shift
+    local end=$((SECONDS + limit))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -ge $end ] && return 1
+        sleep 0.1
+    done
+}
+
+start_desktop() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
+    done
+    export DISPLAY=:$n
+    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    wait_for 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
+    trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
+        --transparent false --tint 0x303030 --SetDockType true >/dev/null 2>&1 &
+    TRAYER_PID=$!
+    wait_for 10 xdotool search --onlyvisible --class trayer || fail "trayer did not start"
+    WORKDIR=$(mktemp -d)
+    trap stop_desktop EXIT
+}
+
+stop_desktop() {
+    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
+    kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WORKDIR"
+}
+
+# start_app PROGRAM [ARGS...]: starts the program in a fresh working folder.
+start_app() {
+    (cd "$WORKDIR" && exec "$@" >"$WORKDIR/app.log" 2>&1) &
+    APP_PID=$!
+}
+
+visible_window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
+
+# Prints "X Y W H" of a window.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+tray_icon() {
+    local w
+    for w in $(xdotool search --onlyvisible --class huevella); do
+        [ "$(xdotool getwindowname "$w")" != "Huevella" ] && { echo "$w"; return 0; }
+    done
+    return 1
+}

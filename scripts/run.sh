@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Huevella into the system tray.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    cat >&2 <<'MSG'
+
+Huevella is built (build/bin/huevella) but there is no display to show it on:
+neither DISPLAY nor WAYLAND_DISPLAY is set.
+
+To try it on a virtual screen with a tray:
+    Xvfb :99 -screen 0 1280x800x24 &
+    DISPLAY=:99 trayer --edge bottom --align right --widthtype pixel --width 120 &
+    DISPLAY=:99 build/bin/huevella &
+and watch it with, for example, x11vnc or by taking screenshots:
+    DISPLAY=:99 import -window root screenshot.png
+MSG
+    exit 1
+fi
+
+echo "Starting Huevella: look for its icon in the system tray."
+exec build/bin/huevella "$@"

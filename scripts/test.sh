@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the plain core, the
+# windows offscreen, and the real program under Xvfb with a tray host.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+ctest --test-dir build --output-on-failure "$@"

@@ -1,0 +1,281 @@
+#include "TestMain.h"
+
+#include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
+#include "palette/TfrmColorPalette.h"
+#include "picker/TfrmScreenPicker.h"
+#include "schemes/TfrmSuggestSchemes.h"
+#include "slider/TfrmMivoSlider.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+// The program's shell: the tray, the main menu, the window set and the
+// buttons that open and close the companion windows.
+class TestShell : public QObject, WindowSetFixture {
+    Q_OBJECT
+
+    static void tray(LPARAM event) {
+        SendMessageA(frmHuevella, TfrmHuevella::TrayCallbackMessage, TfrmHuevella::TrayIconId,
+                     event);
+    }
+    static QStringList enabledItems() {
+        QStringList out;
+        for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
+            if (item->Enabled() && item->Caption() != "") out << QString::fromStdString(item->Caption());
+        return out;
+    }
+    static QList<TForm*> companions() {
+        return {frmScreenPicker, frmSwatchCard, frmColorPalette, frmSuggestSchemes};
+    }
+    static bool collapseShown() {
+        return frmHuevella->imgCollapseCards->Visible() && !frmHuevella->imgSwatchCard->Visible();
+    }
+
+private slots:
+    void init() { createWindows(); }
+    void cleanup() { destroyWindows(); }
+
+    void startsInTheTray() {
+        QVERIFY(!frmHuevella->Visible());
+        for (TForm* form : companions())
+            QVERIFY(!form->Visible());
+        QVERIFY(!frmMivoSlider->Visible());
+        QVERIFY(!desk().applicationWindowVisible);
+        QCOMPARE(enabledItems(), (QStringList{"Preview Files", "To System Tray", "Exit"}));
+        QStringList captions;
+        for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
+            captions << QString::fromStdString(item->Caption());
+        QCOMPARE(captions, (QStringList{"Open", "New", "Save", "Save As", "Preview Files", "",
+                                        "To System Tray", "Exit"}));
+        QVERIFY(frmHuevella->mnuBreak->Action()->isSeparator());
+    }
+
+    void registersTheTrayIcon() {
+        QCOMPARE(desk().trayCalls.size(), size_t(1));
+        const auto& call = desk().trayCalls[0];
+        QCOMPARE(call.message, NIM_ADD);
+        QCOMPARE(call.data.cbSize, DWORD(88));
+        QCOMPARE(call.data.hWnd, static_cast<QWidget*>(frmHuevella));
+        QCOMPARE(call.data.uID, 1005u);
+        QCOMPARE(call.data.uFlags, 7u);
+        QCOMPARE(call.data.uCallbackMessage, 2025u);
+        QCOMPARE(call.tip, QString("Huevella"));
+        QVERIFY(call.hasIcon);
+        QVERIFY(!frmHuevella->trayIcon->Handle()->isNull());
+    }
+
+    void removesTheTrayIconOnDestruction() {
+        destroyWindows();
+        createWindows();
+        TestDesktop& d = desk();
+        DestroyWindowSet();
+        QCOMPARE(d.trayCalls.size(), size_t(2));
+        QCOMPARE(d.trayCalls[1].message, NIM_DELETE);
+        QCOMPARE(d.trayCalls[1].data.uID, 1005u);
+        CreateWindowSet();
+    }
+
+    void placesTheWindows() {
+        const int sw = Screen()->Width(), sh = Screen()->Height();
+        auto* f = frmHuevella;
+        QCOMPARE(QRect(f->Left(), f->Top(), f->Width(), f->Height()),
+                 QRect(sw - 410, sh - 310, 186, 124));
+        const auto at = [](TForm* form) { return QRect(form->pos(), form->size()); };
+        QCOMPARE(at(frmSwatchCard), QRect(f->Left(), f->Top() - 103, 186, 104));
+        QCOMPARE(at(frmScreenPicker), QRect(f->Left(), f->Top() + 123, 186, 104));
+        QCOMPARE(at(frmColorPalette), QRect(f->Left() + 185, f->Top() + 20, 186, 104));
+        QCOMPARE(at(frmSuggestSchemes),
+                 QRect(frmColorPalette->Left() + 42, frmColorPalette->Top() - 61, 144, 62));
+        QCOMPARE(frmMivoSlider->size(), QSize(38, 115));
+    }
+
+    void windowTitles() {
+        QCOMPARE(frmHuevella->windowTitle(), QString("Huevella"));
+        QCOMPARE(frmScreenPicker->windowTitle(), QString("Screen Picker"));
+        QCOMPARE(frmSwatchCard->windowTitle(), QString("Swatch Card"));
+        QCOMPARE(frmMivoSlider->windowTitle(), QString("Slider"));
+        QCOMPARE(frmColorPalette->windowTitle(), QString("Color Palette"));
+        QCOMPARE(frmSuggestSchemes->windowTitle(), QString("Suggested Color Schemes"));
+        QVERIFY(frmHuevella->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(frmHuevella->windowFlags() & Qt::FramelessWindowHint);
+        for (TForm* form : companions())
+            QCOMPARE(form->windowType(), Qt::Tool);
+    }
+
+    void trayDoubleClickShowsTheBook() {
+        for (int round = 0; round < 2; ++round) {
+            tray(WM_LBUTTONDBLCLK);
+            QVERIFY(frmHuevella->Visible());
+            QVERIFY(desk().applicationWindowVisible);
+            QVERIFY(frmHuevella->mnuOpen->Enabled());
+            QVERIFY(frmHuevella->mnuNew->Enabled());
+        }
+        QVERIFY(!frmSwatchCard->Visible());
+    }
+
+    void trayRightClickPopsTheMenuAtThePointer() {
+        desk().cursor = QPoint(1210, 790);
+        tray(WM_RBUTTONUP);
+        QCOMPARE(desk().popups.size(), size_t(1));
+        QCOMPARE(desk().popups[0].menu, frmHuevella->mnuMainMenu->Menu());
+        QCOMPARE(desk().popups[0].pos, QPoint(1210, 790));
+        QCOMPARE(desk().foreground, static_cast<QWidget*>(frmHuevella));
+        QVERIFY(!frmHuevella->Visible());
+        QVERIFY(!frmHuevella->mnuOpen->Enabled());
+    }
+
+    void otherTrayEventsDoNothing() {
+        for (LPARAM event : {LPARAM(WM_LBUTTONUP), LPARAM(WM_MBUTTONUP), LPARAM(512)})
+            tray(event);
+        QVERIFY(!frmHuevella->Visible());
+        QVERIFY(desk().popups.empty());
+    }
+
+    void menuButtonPopsTheMenuUnderIt() {
+        tray(WM_LBUTTONDBLCLK);
+        QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
+        QCOMPARE(desk().popups.size(), size_t(1));
+        QCOMPARE(desk().popups[0].pos, QPoint(frmHuevella->Left() + 146, frmHuevella->Top() + 14));
+    }
+
+    void companionButtons_data() {
+        QTest::addColumn<QString>("clicks"); // S swatch, C collapse, P palette
+        QTest::addColumn<bool>("card");
+        QTest::addColumn<bool>("palette");
+        QTest::addColumn<bool>("collapseFace");
+        QTest::newRow("swatch card") << "S" << true << false << true;
+        QTest::newRow("swatch then collapse") << "SC" << false << false << false;
+        QTest::newRow("palette") << "P" << false << true << true;
+        QTest::newRow("palette twice closes it") << "PP" << false << false << true;
+        QTest::newRow("swatch and palette collapse") << "SPC" << false << false << false;
+        QTest::newRow("collapse then swatch") << "SCS" << true << false << true;
+    }
+    void companionButtons() {
+        QFETCH(QString, clicks);
+        QFETCH(bool, card);
+        QFETCH(bool, palette);
+        QFETCH(bool, collapseFace);
+        tray(WM_LBUTTONDBLCLK);
+        frmSuggestSchemes->Show(); // as the palette will open it
+        for (QChar c : clicks) {
+            TImage* button = c == 'S'   ? frmHuevella->imgSwatchCard
+                             : c == 'C' ? frmHuevella->imgCollapseCards
+                                        : frmHuevella->imgColorPalette;
+            QVERIFY(button->Visible());
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QCOMPARE(frmSwatchCard->Visible(), card);
+        QCOMPARE(frmColorPalette->Visible(), palette);
+        QCOMPARE(collapseShown(), collapseFace);
+        QCOMPARE(frmHuevella->imgSwatchCard->Visible(), !collapseFace);
+        if (!palette && clicks.contains('P')) QVERIFY(!frmSuggestSchemes->Visible());
+        if (clicks.endsWith('C')) QVERIFY(!frmSuggestSchemes->Visible());
+    }
+
+    void deactivationHidesEveryCompanion() {
+        tray(WM_LBUTTONDBLCLK);
+        QTest::mouseClick(frmHuevella->imgSwatchCard, Qt::LeftButton);
+        for (TForm* form : companions())
+            form->Show();
+        frmMivoSlider->Show();
+        QVERIFY(Application->OnDeactivate);
+        Application->OnDeactivate();
+        for (TForm* form : companions())
+            QVERIFY(!form->Visible());
+        QVERIFY(!frmMivoSlider->Visible());
+        QVERIFY(!collapseShown());
+        QVERIFY(frmHuevella->Visible());
+    }
+
+    void toSystemTrayLeavesTheSlider() {
+        tray(WM_LBUTTONDBLCLK);
+        for (TForm* form : companions())
+            form->Show();
+        frmMivoSlider->Show();
+        frmHuevella->mnuSystemTray->Click();
+        QVERIFY(!frmHuevella->Visible());
+        for (TForm* form : companions())
+            QVERIFY(!form->Visible());
+        QVERIFY(frmMivoSlider->Visible());
+        QVERIFY(!frmHuevella->mnuOpen->Enabled());
+        QVERIFY(!frmHuevella->mnuNew->Enabled());
+        // The tray icon stays.
+        QCOMPARE(desk().trayCalls.size(), size_t(1));
+    }
+
+    void previewOpensTheGalleryPage() {
+        desk().openSucceeds = false; // a failure is not reported
+        frmHuevella->mnuPreview->Click();
+        QCOMPARE(desk().openedDocuments.size(), size_t(1));
+        QCOMPARE(desk().openedDocuments[0],
+                 QCoreApplication::applicationDirPath() + "/gallery/login.htm");
+        QVERIFY(desk().messageBoxes.empty());
+        QVERIFY(desk().exceptions.empty());
+    }
+
+    void exitEndsTheProgram() {
+        QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
+        tray(WM_LBUTTONDBLCLK);
+        // Exit asks the window to close; a closed main form ends the loop.
+        QTimer::singleShot(0, [] { frmHuevella->mnuExit->Click(); });
+        QTimer::singleShot(2000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!frmHuevella->Visible());
+    }
+
+    void withoutTrayTheBookComesOut() {
+        desk().trayAvailable = false;
+        RevealWithoutTray();
+        QVERIFY(frmHuevella->Visible());
+        QVERIFY(frmHuevella->mnuOpen->Enabled());
+        QVERIFY(frmHuevella->mnuNew->Enabled());
+    }
+
+    void withTrayTheBookStaysHidden() {
+        RevealWithoutTray();
+        QVERIFY(!frmHuevella->Visible());
+    }
+
+    void iconFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("fromFile");
+        QFile ico(QCoreApplication::applicationDirPath() + "/Huevella.ico");
+        QVERIFY(ico.open(QIODevice::ReadOnly));
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("garbage") << QByteArray("not an icon at all") << false;
+        QTest::newRow("real icon") << ico.readAll() << true;
+    }
+    void iconFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, fromFile);
+        QTemporaryDir dir;
+        if (!content.isEmpty()) {
+            QFile file(dir.filePath("Huevella.ico"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        HANDLE loaded = LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE);
+        destroyWindows();
+        createWindows();
+        QDir::setCurrent(previous);
+        QCOMPARE(loaded != nullptr, fromFile);
+        delete static_cast<QIcon*>(loaded);
+        // Either way the tray gets an image.
+        QVERIFY(desk().trayCalls.at(0).hasIcon);
+        QVERIFY(!frmHuevella->trayIcon->Handle()->pixmap(32, 32).isNull());
+    }
+
+    void handlerExceptionsGoToTheExceptionBox() {
+        tray(WM_LBUTTONDBLCLK);
+        frmHuevella->imgMenu->OnClick = [] { throw std::runtime_error("'x' is not a valid integer value"); };
+        QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
+        QCOMPARE(desk().exceptions.size(), size_t(1));
+        QCOMPARE(desk().exceptions[0], QString("'x' is not a valid integer value"));
+    }
+};
+
+HUEVELLA_TEST_MAIN(TestShell)
+#include "tst_shell.moc"
