@@ -42,7 +42,9 @@ void TApplication::ShowException(const std::exception& error) {
 
 void TApplication::Run() { QApplication::exec(); }
 
-void TApplication::Terminate() { QCoreApplication::quit(); }
+// exit() rather than quit(): quit() first closes every window again, and the
+// main form's close is what called us.
+void TApplication::Terminate() { QCoreApplication::exit(0); }
 
 HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The window class window managers and tests know the program by.

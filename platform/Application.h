@@ -38,6 +38,11 @@ public:
         created(reference);
     }
 
+    // A destroyed main form is no longer the main form.
+    void FormDestroyed(TForm* form) {
+        if (mainForm == form) mainForm = nullptr;
+    }
+
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
     void ShowException(const std::exception& error);
     void Run();

@@ -53,7 +53,9 @@ TForm::TForm(const FormDef& def) {
     }
 }
 
-TForm::~TForm() = default;
+TForm::~TForm() {
+    if (Application) Application->FormDestroyed(this);
+}
 
 void TForm::createControl(const ControlDef& def) {
     switch (def.kind) {
