@@ -1,0 +1,226 @@
+#include "colour/Conversions.h"
+#include "colour/StrToInt.h"
+
+#include <QtTest>
+
+namespace {
+QString code(TColor c) {
+    return QString::asprintf("%02X%02X%02X", RedOf(c), GreenOf(c), BlueOf(c));
+}
+} // namespace
+
+class TestConversions : public QObject {
+    Q_OBJECT
+private slots:
+    void hslToColor_data() {
+        QTest::addColumn<float>("l");
+        QTest::addColumn<float>("s");
+        QTest::addColumn<float>("h");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("teal") << 50.f << 50.f << 180.f << "3FBFBF";
+        QTest::newRow("red at 0") << 50.f << 100.f << 0.f << "FF0000";
+        QTest::newRow("red at 360") << 50.f << 100.f << 360.f << "FF0000";
+        QTest::newRow("green") << 50.f << 100.f << 120.f << "00FF00";
+        QTest::newRow("blue") << 50.f << 100.f << 240.f << "0000FF";
+        QTest::newRow("single-precision m1") << 50.f << 20.f << 0.f << "996565";
+        QTest::newRow("light tan") << 75.f << 40.f << 30.f << "D8BFA5";
+        QTest::newRow("strip row 2.5") << 2.5f << 100.f << 0.f << "0C0000";
+        QTest::newRow("fractional hue") << 50.f << 100.f << 30.5f << "FF8100";
+    }
+    void hslToColor() {
+        QFETCH(float, l);
+        QFETCH(float, s);
+        QFETCH(float, h);
+        QFETCH(QString, expected);
+        QCOMPARE(code(HslToColor(l, s, h)), expected);
+    }
+
+    // Properties over the whole integer input space.
+    void hslWholeSpace() {
+        int previousGrey = -1;
+        for (int l = 0; l <= 100; ++l) {
+            const TColor grey = HslToColor(l, 0, 0);
+            QVERIFY(RedOf(grey) == GreenOf(grey) && GreenOf(grey) == BlueOf(grey));
+            QVERIFY(RedOf(grey) >= previousGrey);
+            previousGrey = RedOf(grey);
+            for (int s = 0; s <= 100; ++s) {
+                QCOMPARE(HslToColor(l, s, 0), HslToColor(l, s, 360));
+                for (int h = 0; h <= 360; ++h) {
+                    const TColor c = HslToColor(l, s, h);
+                    QVERIFY2(c >= 0 && c <= 0xFFFFFF, qPrintable(QString("%1 %2 %3").arg(l).arg(s).arg(h)));
+                    if (l == 0) QCOMPARE(c, 0);
+                    if (l == 100) QCOMPARE(c, 0xFFFFFF);
+                    if (s == 0) QCOMPARE(c, grey);
+                }
+            }
+        }
+    }
+
+    void hueToChannelWraps_data() {
+        QTest::addColumn<float>("h");
+        QTest::addColumn<float>("expected");
+        // m2 = 1, m1 = 0: the channel rises over 0-60, holds to 180, falls to 240.
+        QTest::newRow("0") << 0.f << 0.f;
+        QTest::newRow("30") << 30.f << 0.5f;
+        QTest::newRow("120") << 120.f << 1.f;
+        QTest::newRow("210") << 210.f << 0.5f;
+        QTest::newRow("300") << 300.f << 0.f;
+        QTest::newRow("480 wraps once") << 480.f << 1.f;
+        QTest::newRow("-120 wraps once") << -120.f << 0.f;
+        QTest::newRow("-330 wraps to 30") << -330.f << 0.5f;
+        QTest::newRow("750 wraps only once") << 750.f << 0.f;
+    }
+    void hueToChannelWraps() {
+        QFETCH(float, h);
+        QFETCH(float, expected);
+        QCOMPARE(HueToChannel(h, 1.f, 0.f), expected);
+    }
+
+    void colorToHsl_data() {
+        QTest::addColumn<int>("r");
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("h");
+        QTest::addColumn<int>("s");
+        QTest::addColumn<int>("l");
+        QTest::newRow("teal") << 63 << 191 << 191 << 180 << 50 << 49;
+        QTest::newRow("red") << 255 << 0 << 0 << 0 << 100 << 50;
+        QTest::newRow("blue") << 0 << 0 << 255 << 240 << 100 << 50;
+        QTest::newRow("magenta") << 255 << 0 << 255 << 300 << 100 << 50;
+        QTest::newRow("grey") << 128 << 128 << 128 << 0 << 0 << 50;
+        QTest::newRow("white") << 255 << 255 << 255 << 0 << 0 << 100;
+        QTest::newRow("black") << 0 << 0 << 0 << 0 << 0 << 0;
+        // h x 60 just below zero truncates to 0 and stays 0.
+        QTest::newRow("tiny negative hue") << 255 << 0 << 1 << 0 << 100 << 50;
+        // h x 60 between -60 and -1 truncates toward zero before 360 is added.
+        QTest::newRow("negative hue") << 255 << 0 << 254 << 301 << 100 << 50;
+    }
+    void colorToHsl() {
+        QFETCH(int, r);
+        QFETCH(int, g);
+        QFETCH(int, b);
+        QFETCH(int, h);
+        QFETCH(int, s);
+        QFETCH(int, l);
+        QCOMPARE(ColorToHsl(r, g, b), (Hsl{h, s, l}));
+    }
+
+    void colorToHslRanges() {
+        for (int r = 0; r < 256; r += 3)
+            for (int g = 0; g < 256; g += 5)
+                for (int b = 0; b < 256; ++b) {
+                    const Hsl v = ColorToHsl(r, g, b);
+                    QVERIFY(v.hue >= 0 && v.hue < 360);
+                    QVERIFY(v.saturation >= 0 && v.saturation <= 100);
+                    QVERIFY(v.luminance >= 0 && v.luminance <= 100);
+                }
+    }
+
+    void channelsToHex_data() {
+        QTest::addColumn<QString>("r");
+        QTest::addColumn<QString>("g");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("336699") << "51" << "102" << "153" << "336699";
+        QTest::newRow("zeros") << "0" << "0" << "0" << "000000";
+        QTest::newRow("white") << "255" << "255" << "255" << "FFFFFF";
+        QTest::newRow("hex texts") << "$A" << "0x1F" << " 16" << "0A1F10";
+        QTest::newRow("beyond a byte") << "300" << "0" << "0" << "18C0000";
+    }
+    void channelsToHex() {
+        QFETCH(QString, r);
+        QFETCH(QString, g);
+        QFETCH(QString, b);
+        QFETCH(QString, expected);
+        QCOMPARE(QString::fromStdString(ChannelsToHex(r.toStdString(), g.toStdString(), b.toStdString())),
+                 expected);
+    }
+
+    void hexRoundTripEveryChannelValue() {
+        for (int v = 0; v < 256; ++v) {
+            const std::string text = std::to_string(v);
+            const std::string hex = ChannelsToHex(text, "0", text);
+            QCOMPARE(HexToColor(hex), RGBColor(v, 0, v));
+            std::string lower = hex;
+            for (char& c : lower)
+                c = char(std::tolower(c));
+            QCOMPARE(HexToColor(lower), RGBColor(v, 0, v));
+        }
+        QCOMPARE(HexToColor("3399FF"), RGBColor(51, 153, 255));
+        QCOMPARE(HexToColor("3399ff"), RGBColor(51, 153, 255));
+        QCOMPARE(HexToColor("FF0000"), 0x0000FF);
+    }
+
+    void conversionErrors_data() {
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letter g") << "33g9ff" << "'g' is not a valid integer value";
+        QTest::newRow("blank") << "33 9ff" << "' ' is not a valid integer value";
+        QTest::newRow("hash") << "#39fff" << "'#' is not a valid integer value";
+        QTest::newRow("dollar") << "$39fff" << "'$' is not a valid integer value";
+        QTest::newRow("short") << "39fff" << "'39fff' is not a six-digit colour code";
+    }
+    void conversionErrors() {
+        QFETCH(QString, hex);
+        QFETCH(QString, message);
+        try {
+            HexToColor(hex.toStdString());
+            QFAIL("no conversion error");
+        } catch (const EConvertError& e) {
+            QCOMPARE(QString(e.what()), message);
+        }
+        try {
+            ChannelsToHex("1", "2x", "3");
+            QFAIL("no conversion error");
+        } catch (const EConvertError& e) {
+            QCOMPARE(QString(e.what()), QString("'2x' is not a valid integer value"));
+        }
+    }
+
+    void strToInt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << "42" << true << 42;
+        QTest::newRow("leading blanks") << "   7" << true << 7;
+        QTest::newRow("plus") << "+15" << true << 15;
+        QTest::newRow("minus") << "-15" << true << -15;
+        QTest::newRow("dollar hex") << "$ff" << true << 255;
+        QTest::newRow("x hex") << "xFF" << true << 255;
+        QTest::newRow("0x hex") << "0x1A" << true << 26;
+        QTest::newRow("negative hex") << "-$10" << true << -16;
+        QTest::newRow("hex pattern") << "$FFFFFFFF" << true << -1;
+        QTest::newRow("max") << "2147483647" << true << 2147483647;
+        QTest::newRow("min") << "-2147483648" << true << int(-2147483648LL);
+        QTest::newRow("overflow") << "2147483648" << false << 0;
+        QTest::newRow("underflow") << "-2147483649" << false << 0;
+        QTest::newRow("hex overflow") << "$100000000" << false << 0;
+        QTest::newRow("long digits") << "99999999999999999999999" << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("blanks only") << "   " << false << 0;
+        QTest::newRow("trailing blank") << "12 " << false << 0;
+        QTest::newRow("sign only") << "-" << false << 0;
+        QTest::newRow("two signs") << "+-1" << false << 0;
+        QTest::newRow("dollar only") << "$" << false << 0;
+        QTest::newRow("0x only") << "0x" << false << 0;
+        QTest::newRow("garbage") << "abc" << false << 0;
+        QTest::newRow("fraction") << "1.5" << false << 0;
+        QTest::newRow("tab first") << "\t1" << false << 0;
+    }
+    void strToInt() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(int, value);
+        try {
+            const int got = StrToInt(text.toStdString());
+            QVERIFY2(valid, "accepted");
+            QCOMPARE(got, value);
+        } catch (const EConvertError& e) {
+            QVERIFY2(!valid, e.what());
+            QCOMPARE(QString(e.what()), QString("'%1' is not a valid integer value").arg(text));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestConversions)
+#include "tst_conversions.moc"

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# hvz as a user meets it: answers, messages, exit statuses and pipes.
+set -u
+HVZ=$1
+failures=0
+passes=0
+
+check() { # check NAME EXPECTED ACTUAL
+    if [ "$2" == "$3" ]; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    fi
+}
+
+# run ARGS...: sets out, err, rc
+run() {
+    local e; e=$(mktemp)
+    out=$("$HVZ" "$@" 2>"$e"); rc=$?
+    err=$(cat "$e"); rm -f "$e"
+}
+
+while IFS='|' read -r args expected; do
+    run $args
+    check "hvz $args" "$expected (0)" "$out ($rc)"
+done <<'ROWS'
+hsl 50 50 180|3FBFBF
+hsl 50 100 0|FF0000
+hsl 50 100 360|FF0000
+hsl 50 100 120|00FF00
+hsl 50 100 240|0000FF
+hsl 50 20 0|996565
+hsl 75 40 30|D8BFA5
+hsl 100 37 200|FFFFFF
+hsl 0 37 200|000000
+hsl 50.5 +20 0.25|9A6767
+rgb 63 191 191|180 50 49
+rgb 255 0 0|0 100 50
+rgb 0 0 255|240 100 50
+rgb 255 0 255|300 100 50
+rgb 128 128 128|0 0 50
+rgb 255 255 255|0 0 100
+rgb 255 0 254|301 100 50
+code 51 102 153|336699
+code 0 0 0|000000
+code $33 0x66 x99|336699
+hex 3399FF|51 153 255
+hex 3399ff|51 153 255
+hex FF0000|255 0 0
+ROWS
+
+while IFS='|' read -r args message; do
+    run $args
+    check "hvz $args" "hvz: $message (1)" "$err ($rc)"
+    check "hvz $args prints nothing" "" "$out"
+done <<'ROWS'
+hex 33g9ff|'g' is not a valid integer value
+hex 3399f|'3399f' is not a colour code: it needs exactly six characters
+code 1 2x 3|'2x' is not a valid integer value
+code 1 2 99999999999|'99999999999' is not a valid integer value
+hsl 50 abc 0|'abc' is not a decimal number
+hsl 50 1e2 0|'1e2' is not a decimal number
+rgb 1 2 nan|'nan' is not a decimal number
+hsl 50 50|'hsl' takes 3 operands (L S H), not 2
+ROWS
+
+# Pipes: one result line per good line, numbered messages for the others.
+out=$(printf '50 50 180\n50 100 0\r\nbad line here\n75 40 30' | "$HVZ" hsl 2>/tmp/hvz_err.$$); rc=$?
+check "pipe results" $'3FBFBF\nFF0000\nD8BFA5' "$out"
+check "pipe status" 1 "$rc"
+check "pipe message" "hvz: line 3: 'bad' is not a decimal number" "$(cat /tmp/hvz_err.$$)"
+rm -f /tmp/hvz_err.$$
+
+out=$(printf '63 191 191\n255 0 255\n' | "$HVZ" rgb); rc=$?
+check "rgb pipe" $'180 50 49\n300 100 50 (0)' "$out ($rc)"
+out=$(printf 'AbCdEf\n000000\n' | "$HVZ" hex); rc=$?
+check "hex pipe" $'171 205 239\n0 0 0 (0)' "$out ($rc)"
+
+# A large pipe keeps every line and its order.
+out=$(seq 0 99999 | awk '{print 50, 100, $1 % 361}' | "$HVZ" hsl | wc -l)
+check "100000 lines" 100000 "$out"
+
+run --help
+check "help names every command" "4" "$(grep -cE '^  (hsl|rgb|hex|code) ' <<<"$out")"
+run --version
+check "version" "0" "$rc"
+run frobnicate
+check "unknown command status" "2" "$rc"
+
+echo "hvz: $passes passed, $failures failed"
+[ "$failures" -eq 0 ]

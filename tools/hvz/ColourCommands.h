@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One conversion of hvz: turns one operand set into one line of output.
+struct ColourCommand {
+    const char* name;
+    const char* operands; // e.g. "L S H"
+    int operandCount;
+    const char* summary;
+    const char* example;
+    // Appends the result line (with its line end) to out and returns true, or
+    // puts a message into error and returns false.
+    bool (*convert)(const std::vector<std::string_view>& operands, std::string& out,
+                    std::string& error);
+};
+
+const std::vector<ColourCommand>& colourCommands();
+const ColourCommand* findColourCommand(std::string_view name);
+
+// Reads a decimal number (sign and fraction allowed, nothing else) as the
+// nearest single-precision value.
+bool parseDecimal(std::string_view text, float& value);

@@ -1,0 +1,116 @@
+// hvz: Huevella's colour conversions on the command line.
+
+#include "ColourCommands.h"
+#include "LineReader.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#ifndef HVZ_VERSION
+#define HVZ_VERSION "dev"
+#endif
+
+namespace {
+
+void usage(std::FILE* out) {
+    std::fprintf(out, "Usage: hvz COMMAND [OPERANDS]\n\n"
+                      "Colour conversions of Huevella, exact to the bit.\n\n"
+                      "Commands:\n");
+    for (const ColourCommand& c : colourCommands())
+        std::fprintf(out, "  %-4s %-6s %s\n         e.g. %s\n", c.name, c.operands, c.summary,
+                     c.example);
+    std::fprintf(out,
+                 "\nWithout operands a command reads one operand set per line from standard\n"
+                 "input and writes one result line per input line, for example\n"
+                 "  seq 0 100 | awk '{print 50, 100, $1}' | hvz hsl\n"
+                 "A line it cannot convert is reported with its number on standard error;\n"
+                 "the others go on, and the exit status is then 1.\n\n"
+                 "  hvz --help      this text\n"
+                 "  hvz --version   the version\n");
+}
+
+std::string operandCountMessage(const ColourCommand& c, std::size_t got) {
+    return "'" + std::string(c.name) + "' takes " + std::to_string(c.operandCount) +
+           (c.operandCount == 1 ? " operand (" : " operands (") + c.operands + "), not " +
+           std::to_string(got);
+}
+
+void split(std::string_view line, std::vector<std::string_view>& words) {
+    words.clear();
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
+    }
+}
+
+int runStream(const ColourCommand& command) {
+    LineReader reader(stdin);
+    BlockWriter writer(stdout);
+    std::vector<std::string_view> words;
+    std::string error;
+    bool failed = false;
+    std::string_view line;
+    while (reader.next(line)) {
+        split(line, words);
+        bool ok;
+        if (words.size() != std::size_t(command.operandCount)) {
+            error = operandCountMessage(command, words.size());
+            ok = false;
+        } else {
+            ok = command.convert(words, writer.text(), error);
+        }
+        if (!ok) {
+            writer.flush();
+            std::fflush(stdout);
+            std::fprintf(stderr, "hvz: line %ld: %s\n", reader.lineNumber(), error.c_str());
+            failed = true;
+        }
+        writer.maybeFlush();
+    }
+    return failed ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        usage(stderr);
+        return 2;
+    }
+    const std::string_view name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        usage(stdout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::printf("hvz %s\n", HVZ_VERSION);
+        return 0;
+    }
+    const ColourCommand* command = findColourCommand(name);
+    if (!command) {
+        std::fprintf(stderr, "hvz: unknown command '%s'; see hvz --help\n", argv[1]);
+        return 2;
+    }
+    if (argc == 2) return runStream(*command);
+
+    std::vector<std::string_view> operands(argv + 2, argv + argc);
+    std::string out, error;
+    if (operands.size() != std::size_t(command->operandCount)) {
+        std::fprintf(stderr, "hvz: %s\n", operandCountMessage(*command, operands.size()).c_str());
+        return 1;
+    }
+    if (!command->convert(operands, out, error)) {
+        std::fprintf(stderr, "hvz: %s\n", error.c_str());
+        return 1;
+    }
+    std::fputs(out.c_str(), stdout);
+    return 0;
+}
