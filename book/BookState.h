@@ -20,8 +20,14 @@ struct BookState {
     bool openedFromFile = false;
     bool saveTargetKnown = false;
 
+    // The longest title a book file keeps, in bytes.
+    static constexpr std::size_t MaxTitleLength = 18;
+
     // "Untitled-" and the one-based position of the card at this index.
     static std::string defaultTitle(int index);
+    // A title as a book file keeps it: leading blanks dropped, cut to
+    // MaxTitleLength bytes without splitting a UTF-8 character.
+    static std::string fitTitle(const std::string& title);
 
     enum class ClearResult { CardRemoved, BookEmptied, NothingToClear };
 

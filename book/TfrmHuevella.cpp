@@ -75,6 +75,14 @@ void TfrmHuevella::bindControls() {
 }
 
 void TfrmHuevella::bindEvents() {
+    imgBookSkin->OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
+        imgBookSkinMouseDown(b, s, x, y);
+    };
+    lblCaption1->OnClick = [this] { lblCaption1Click(); };
+    lblCaption2->OnClick = [this] { lblCaption2Click(); };
+    lblCaption3->OnClick = [this] { lblCaption3Click(); };
+    lblCardTitle->OnClick = [this] { lblCardTitleClick(); };
+    editCardTitle->OnKeyPress = [this](char& key) { editCardTitleKeyPress(key); };
     imgNextCard->OnClick = [this] { imgNextCardClick(); };
     imgPreviousCard->OnClick = [this] { imgPreviousCardClick(); };
     imgBookClearCard->OnClick = [this] { imgBookClearCardClick(); };

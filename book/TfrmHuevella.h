@@ -61,6 +61,13 @@ public:
     // Puts a companion window in its place beside the book window.
     void placeCompanion(TForm* companion);
 
+    void imgBookSkinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void lblCaption1Click();
+    void lblCaption2Click();
+    void lblCaption3Click();
+    void lblCardTitleClick();
+    void editCardTitleKeyPress(char& key);
+
     void imgNextCardClick();
     void imgPreviousCardClick();
     void imgBookClearCardClick();

@@ -69,7 +69,7 @@ const FormDef& bookFormDef() {
                 colourPanel("pnlColor3", 126),
                 {.kind = Edit, .name = "editCardTitle", .left = 50, .top = 21, .width = 86,
                  .height = 15, .visible = false, .color = clWhite, .fontName = "Arial",
-                 .fontPixels = 11, .hideSelection = false},
+                 .fontPixels = 11, .maxLength = 18, .hideSelection = false},
             },
         .menus = {{"mnuMainMenu",
                    {{"mnuOpen", "Open", false},

@@ -33,6 +33,10 @@ public:
     virtual void setApplicationWindowVisible(bool visible) = 0;
     virtual void setForegroundWindow(QWidget* window) = 0;
     virtual void popupMenu(QMenu* menu, QPoint pos) = 0;
+
+    // Moves the window with the pointer until the left button is released,
+    // as a press on a caption bar does; returns after the release.
+    virtual void captionDrag(QWidget* window) = 0;
 };
 
 Desktop& desktop();

@@ -22,6 +22,7 @@ struct ControlDef {
     int fontPixels = 0;
     TAlignment alignment = TAlignment::taLeftJustify;
     TTextLayout layout = TTextLayout::tlTop;
+    int maxLength = 0; // of an edit; 0: no limit
     bool hideSelection = true;
 };
 

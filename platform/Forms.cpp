@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 
 #include "platform/Application.h"
+#include "platform/Desktop.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -87,6 +88,7 @@ void TForm::createControl(const ControlDef& def) {
         if (def.color != clNone) edit->setColor(def.color);
         edit->setFont(fontFor(def, edit->font()));
         edit->setHideSelection(def.hideSelection);
+        if (def.maxLength > 0) edit->setMaxLength(def.maxLength);
         place(edit, def);
         break;
     }
@@ -104,7 +106,10 @@ void TForm::Dispatch(TMessage& message) {
     safeCall([&] { WndProc(message); });
 }
 
-void TForm::WndProc(TMessage&) {}
+void TForm::WndProc(TMessage& message) {
+    if (message.Msg == WM_NCLBUTTONDOWN && message.WParam == HTCAPTION)
+        desktop().captionDrag(this);
+}
 
 bool TForm::event(QEvent* event) {
     if (event->type() == TMessageEvent::eventType()) {

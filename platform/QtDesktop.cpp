@@ -1,5 +1,7 @@
 #include "platform/Desktop.h"
 
+#include "platform/CaptionDrag.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -108,6 +110,7 @@ public:
     }
 
     void popupMenu(QMenu* menu, QPoint pos) override { menu->popup(pos); }
+    void captionDrag(QWidget* window) override { runCaptionDrag(window); }
 
 private:
     static void connectCallback(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {

@@ -1,5 +1,7 @@
 #include "platform/TestDesktop.h"
 
+#include <QWidget>
+
 int TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption,
                             unsigned flags) {
     messageBoxes.push_back({text, caption, flags});
@@ -24,6 +26,14 @@ bool TestDesktop::openDocument(const QString& path) {
 bool TestDesktop::notifyIcon(DWORD message, const NOTIFYICONDATAA& data) {
     trayCalls.push_back({message, data, QString::fromLocal8Bit(data.szTip), data.hIcon != nullptr});
     return true;
+}
+
+void TestDesktop::captionDrag(QWidget* window) {
+    ++drags;
+    if (duringDrag) duringDrag();
+    if (dragOffsets.empty()) return;
+    window->move(window->pos() + dragOffsets.front());
+    dragOffsets.pop_front();
 }
 
 TestDesktopScope::TestDesktopScope() {

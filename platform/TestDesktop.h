@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // The desktop as window tests see it: scripted answers, recorded effects.
@@ -42,6 +43,13 @@ public:
     bool applicationWindowVisible = true;
     QWidget* foreground = nullptr;
     std::vector<Popup> popups;
+    // Where the next caption drags take the pointer, relative to its start;
+    // each drag uses the next offset (none left: the window stays put).
+    std::deque<QPoint> dragOffsets;
+    // Runs during a drag, before the window moves: lets tests look at the
+    // windows while the button is down.
+    std::function<void()> duringDrag;
+    int drags = 0;
 
     int messageBox(QWidget*, const QString& text, const QString& caption,
                    unsigned flags) override;
@@ -55,6 +63,7 @@ public:
     void setApplicationWindowVisible(bool visible) override { applicationWindowVisible = visible; }
     void setForegroundWindow(QWidget* window) override { foreground = window; }
     void popupMenu(QMenu* menu, QPoint pos) override { popups.push_back({menu, pos}); }
+    void captionDrag(QWidget* window) override;
 };
 
 // Installs a fresh TestDesktop for as long as it lives.

@@ -31,6 +31,8 @@ inline constexpr int SW_SHOWNORMAL = 1;
 inline constexpr int SW_SHOW = 5;
 
 inline constexpr UINT WM_NULL = 0;
+inline constexpr UINT WM_NCLBUTTONDOWN = 161;
+inline constexpr WPARAM HTCAPTION = 2;
 inline constexpr UINT WM_USER = 0x400;
 inline constexpr UINT WM_LBUTTONUP = 514;
 inline constexpr UINT WM_LBUTTONDBLCLK = 515;

@@ -68,6 +68,9 @@ QImage barButton(int w, int h, bool lit, std::function<void(QPainter&, QColor)> 
         p.setPen(QColor(0x30, 0x34, 0x40));
         p.drawLine(QPointF(w - 0.5, 3), QPointF(w - 0.5, h - 4));
         glyph(p, lit ? ink : dim);
+        // The bar's accent line runs on under the buttons.
+        p.setPen(accent);
+        p.drawLine(QPointF(0, h - 0.5), QPointF(w, h - 0.5));
     });
 }
 
@@ -128,8 +131,10 @@ QImage smallButton(bool lit, std::function<void(QPainter&, QColor)> glyph) {
         bodyFill(p, QRect(0, 0, 23, 17));
         p.setPen(Qt::NoPen);
         p.setBrush(lit ? QColor(0x48, 0x4F, 0x61) : QColor(0x33, 0x37, 0x43));
-        p.drawRoundedRect(QRectF(1.5, 1.5, 20, 14), 3, 3);
+        p.drawRoundedRect(QRectF(1.5, 2.5, 20, 13.5), 3, 3);
         glyph(p, lit ? ink : dim);
+        p.setPen(accent);
+        p.drawLine(QPointF(0, 0.5), QPointF(23, 0.5));
     });
 }
 

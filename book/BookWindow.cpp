@@ -1,0 +1,56 @@
+#include "book/TfrmHuevella.h"
+
+#include "card/TfrmSwatchCard.h"
+#include "palette/TfrmColorPalette.h"
+#include "picker/TfrmScreenPicker.h"
+#include "schemes/TfrmSuggestSchemes.h"
+
+void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, int) {
+    if (!(shift & ssLeft)) return;
+    // The palette before the schemes: the schemes are placed from it.
+    TForm* const companions[] = {frmScreenPicker, frmSwatchCard, frmColorPalette,
+                                 frmSuggestSchemes};
+    bool wasVisible[4];
+    for (int i = 0; i < 4; ++i) {
+        wasVisible[i] = companions[i]->Visible();
+        companions[i]->Hide();
+    }
+    ReleaseCapture();
+    SendMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    for (int i = 0; i < 4; ++i) {
+        placeCompanion(companions[i]);
+        if (wasVisible[i]) companions[i]->Show();
+    }
+}
+
+void TfrmHuevella::lblCaption1Click() { Clipboard().setAsText(lblCaption1->Caption()); }
+void TfrmHuevella::lblCaption2Click() { Clipboard().setAsText(lblCaption2->Caption()); }
+void TfrmHuevella::lblCaption3Click() { Clipboard().setAsText(lblCaption3->Caption()); }
+
+void TfrmHuevella::lblCardTitleClick() {
+    if (lblCardTitle->Caption().empty()) return;
+    editCardTitle->Show();
+    editCardTitle->SetFocus();
+    editCardTitle->setTextValue(cards[currentCard].getTitle());
+    editCardTitle->SelectAll();
+}
+
+void TfrmHuevella::editCardTitleKeyPress(char& key) {
+    if (key != '\r') return;
+    key = 0;
+    editCardTitle->Hide();
+    // The book may have emptied while the box was open: nothing to name.
+    if (lastCard < 0 || currentCard < 0) return;
+
+    // A title must survive the book file, which drops leading blanks and
+    // cannot hold an empty title: such a text keeps the old title.
+    const std::string title = fitTitle(editCardTitle->Text());
+    Huevella& card = cards[currentCard];
+    if (!title.empty() && title != card.getTitle()) {
+        card.setTitle(title);
+        // A renamed card is a change like any other: closing must ask.
+        modified = true;
+        mnuSave->setEnabled(true);
+    }
+    lblCardTitle->setCaption(card.getTitle());
+}

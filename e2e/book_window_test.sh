@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The book window under a real X server: dragged by its skin it takes its
+# open companions along, and a caption click reaches the real clipboard.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+
+start_desktop
+start_app "$PROGRAM"
+wait_for 15 tray_icon || fail "no tray icon appeared"
+read -r ix iy iw ih < <(geometry "$(tray_icon)")
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
+wait_for 5 visible_window Huevella || fail "no book window"
+book=$(visible_window Huevella)
+read -r bx by _ _ < <(geometry "$book")
+
+# Open the swatch card and the palette from the book's buttons.
+xdotool mousemove $((bx + 41)) $((by + 10)) click 1
+wait_for 5 visible_window "Swatch Card" || fail "the swatch card did not open"
+xdotool mousemove $((bx + 172)) $((by + 10)) click 1
+wait_for 5 visible_window "Color Palette" || fail "the palette did not open"
+
+# Drag by the skin (the name plate on the top bar), in steps, as a hand would.
+xdotool mousemove $((bx + 90)) $((by + 10)) mousedown 1
+for step in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $((bx + 90 - step * 26)) $((by + 10 - step * 10))
+    sleep 0.05
+done
+xdotool mouseup 1
+nx=$((bx - 260)); ny=$((by - 100))
+wait_for 5 test "$(geometry "$book")" = "$nx $ny 186 124" ||
+    fail "book at $(geometry "$book"), expected $nx $ny"
+wait_for 5 visible_window "Swatch Card" || fail "the swatch card did not come back"
+card=$(visible_window "Swatch Card")
+palette=$(visible_window "Color Palette")
+wait_for 5 test "$(geometry "$card")" = "$nx $((ny - 103)) 186 104" ||
+    fail "card at $(geometry "$card"), expected $nx $((ny - 103))"
+wait_for 5 test "$(geometry "$palette")" = "$((nx + 185)) $((ny + 20)) 186 104" ||
+    fail "palette at $(geometry "$palette"), expected $((nx + 185)) $((ny + 20))"
+echo "ok - the drag moved the book to $nx $ny with its card and palette"
+
+# An empty caption empties the clipboard.
+printf 'before' | xclip -selection clipboard
+xdotool mousemove $((nx + 30)) $((ny + 44)) click 1
+wait_for 5 test -z "$(xclip -o -selection clipboard 2>/dev/null)" ||
+    fail "the clipboard still holds '$(xclip -o -selection clipboard)'"
+echo "ok - a caption click put its text on the clipboard"

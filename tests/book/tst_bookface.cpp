@@ -1,0 +1,261 @@
+#include "TestMain.h"
+
+#include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
+#include "palette/TfrmColorPalette.h"
+#include "picker/TfrmScreenPicker.h"
+#include "schemes/TfrmSuggestSchemes.h"
+#include "slider/TfrmMivoSlider.h"
+
+// The book window's face: its layout, dragging it with its companions, the
+// captions' codes to the clipboard and the title edited in place.
+class TestBookFace : public QObject, WindowSetFixture {
+    Q_OBJECT
+
+    static QList<TForm*> companions() {
+        return {frmScreenPicker, frmSwatchCard, frmColorPalette, frmSuggestSchemes};
+    }
+
+    static void addCards(const QStringList& titles) {
+        auto* f = frmHuevella;
+        for (int i = 0; i < titles.size(); ++i) {
+            f->cards[i].setTitle(titles[i].toStdString());
+            f->cards[i].setCaption1("00FF00");
+            f->cards[i].setColor1(0x00FF00);
+        }
+        f->lastCard = int(titles.size()) - 1;
+        f->currentCard = 0;
+        f->showCard();
+        f->setClearCardEnabled(true);
+        f->setNextCardEnabled(f->lastCard > 0);
+    }
+
+    static void pressSkin(Qt::MouseButton button) {
+        QTest::mousePress(frmHuevella->imgBookSkin, button, {}, QPoint(90, 10));
+        QTest::mouseRelease(frmHuevella->imgBookSkin, button, {}, QPoint(90, 10));
+    }
+
+    static void typeTitle(const QString& text) {
+        QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(frmHuevella->editCardTitle, text);
+        QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Return);
+    }
+
+private slots:
+    void init() {
+        createWindows();
+        frmHuevella->showFromTray();
+    }
+    void cleanup() { destroyWindows(); }
+
+    void layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<bool>("visible");
+        auto row = [](const char* n, int l, int t, int w, int h, const char* hint, bool v) {
+            QTest::newRow(n) << QString(n) << QRect(l, t, w, h) << QString(hint) << v;
+        };
+        row("imgBookSkin", 0, 0, 186, 124, "", true);
+        row("lblCaption1", 6, 37, 54, 15, "Click to Copy", true);
+        row("lblCaption2", 66, 37, 54, 15, "Click to Copy", true);
+        row("lblCaption3", 126, 37, 54, 15, "Click to Copy", true);
+        row("lblCardTitle", 51, 20, 86, 16, "", true);
+        row("imgEyedropper", 0, 0, 28, 21, "Drag Eyedropper to Choose Color", true);
+        row("imgMenu", 131, 0, 28, 21, "Main Menu", true);
+        row("imgCollapseCards", 27, 0, 28, 21, "Collapse Cards", true);
+        row("imgBookClearCardDisabled", 5, 20, 23, 17, "Clear Card", true);
+        row("imgBookClearCard", 5, 20, 23, 17, "Clear Card", false);
+        row("imgPreviousCardDisabled", 27, 20, 23, 17, "Previous Card", true);
+        row("imgPreviousCard", 27, 20, 23, 17, "Previous Card", false);
+        row("imgNextCardDisabled", 136, 20, 23, 17, "Next Card", true);
+        row("imgNextCard", 136, 20, 23, 17, "Next Card", false);
+        row("imgColorPalette", 158, 0, 28, 21, "Color Palette", true);
+        row("imgSwatchCard", 27, 0, 28, 21, "Swatch Card", true);
+        row("pnlColor1", 6, 51, 54, 67, "", true);
+        row("pnlColor2", 66, 51, 54, 67, "", true);
+        row("pnlColor3", 126, 51, 54, 67, "", true);
+        row("editCardTitle", 50, 21, 86, 15, "", false);
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, hint);
+        QFETCH(bool, visible);
+        auto* w = frmHuevella->findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), geometry);
+        QCOMPARE(w->toolTip(), hint);
+        QCOMPARE(!w->isHidden(), visible);
+        if (auto* image = qobject_cast<TImage*>(w)) QCOMPARE(image->Picture().size(), geometry.size());
+    }
+
+    void stacking() {
+        // Later images lie above earlier ones; panels and the edit above all.
+        const auto kids = frmHuevella->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const auto at = [&](const char* n) { return kids.indexOf(frmHuevella->findChild<QWidget*>(n)); };
+        QVERIFY(at("imgSwatchCard") > at("imgCollapseCards"));
+        QVERIFY(at("imgBookClearCard") > at("imgBookClearCardDisabled"));
+        QVERIFY(at("lblCaption1") > at("imgBookSkin"));
+        for (const char* top : {"pnlColor1", "pnlColor3", "editCardTitle"})
+            QVERIFY(at(top) > at("imgSwatchCard"));
+        QCOMPARE(frmHuevella->lblCaption3->font().pixelSize(), 11);
+        QVERIFY(frmHuevella->lblCaption1->font().family().contains("Arial"));
+    }
+
+    void drag_data() {
+        QTest::addColumn<QList<bool>>("open"); // picker, card, palette, schemes
+        QTest::addColumn<QPoint>("offset");
+        QTest::newRow("all open") << QList<bool>{true, true, true, true} << QPoint(-200, -150);
+        QTest::newRow("card and palette") << QList<bool>{false, true, true, false} << QPoint(-31, 17);
+        QTest::newRow("none open") << QList<bool>{false, false, false, false} << QPoint(-300, -200);
+        QTest::newRow("back where it began") << QList<bool>{true, true, false, true} << QPoint(0, 0);
+    }
+    void drag() {
+        QFETCH(QList<bool>, open);
+        QFETCH(QPoint, offset);
+        for (int i = 0; i < 4; ++i)
+            if (open[i]) companions()[i]->Show();
+        frmMivoSlider->move(40, 40);
+        frmMivoSlider->Show();
+        const QPoint start = frmHuevella->pos();
+        QList<bool> hiddenDuringDrag;
+        desk().dragOffsets.push_back(offset);
+        desk().duringDrag = [&] {
+            for (TForm* form : companions())
+                hiddenDuringDrag << !form->Visible();
+        };
+        pressSkin(Qt::LeftButton);
+
+        QCOMPARE(desk().drags, 1);
+        QCOMPARE(hiddenDuringDrag, (QList<bool>{true, true, true, true}));
+        const QPoint book = start + offset;
+        QCOMPARE(frmHuevella->pos(), book);
+        QCOMPARE(frmScreenPicker->pos(), book + QPoint(0, 123));
+        QCOMPARE(frmSwatchCard->pos(), book + QPoint(0, -103));
+        QCOMPARE(frmColorPalette->pos(), book + QPoint(185, 20));
+        QCOMPARE(frmSuggestSchemes->pos(), book + QPoint(185 + 42, 20 - 61));
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(companions()[i]->Visible(), open[i]);
+        QVERIFY(frmMivoSlider->Visible());
+        QCOMPARE(frmMivoSlider->pos(), QPoint(40, 40));
+    }
+
+    void otherButtonsDoNotDrag_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void otherButtonsDoNotDrag() {
+        QFETCH(int, button);
+        frmSwatchCard->Show();
+        desk().dragOffsets.push_back(QPoint(50, 50));
+        const QPoint start = frmHuevella->pos();
+        pressSkin(Qt::MouseButton(button));
+        QCOMPARE(desk().drags, 0);
+        QCOMPARE(frmHuevella->pos(), start);
+        QVERIFY(frmSwatchCard->Visible());
+    }
+
+    void captionsToClipboard_data() {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("first filled") << 1 << "3FBFBF";
+        QTest::newRow("second filled") << 2 << "00FF00";
+        QTest::newRow("third filled") << 3 << "FF9933";
+        QTest::newRow("first empty") << 1 << "";
+        QTest::newRow("third empty") << 3 << "";
+    }
+    void captionsToClipboard() {
+        QFETCH(int, slot);
+        QFETCH(QString, caption);
+        TLabel* label = slot == 1   ? frmHuevella->lblCaption1
+                        : slot == 2 ? frmHuevella->lblCaption2
+                                    : frmHuevella->lblCaption3;
+        label->setCaption(caption.toStdString());
+        desk().clipboard = "something else";
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(desk().clipboard, caption);
+    }
+
+    void titleClickOnEmptyBookOpensNothing() {
+        QTest::mouseClick(frmHuevella->lblCardTitle, Qt::LeftButton);
+        QVERIFY(!frmHuevella->editCardTitle->Visible());
+    }
+
+    void titleEdit_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("new title") << "Evening walk" << "Evening walk" << true;
+        QTest::newRow("leading blanks dropped") << "   Dusk" << "Dusk" << true;
+        QTest::newRow("empty keeps old") << "" << "Untitled-1" << false;
+        QTest::newRow("blanks keep old") << "    " << "Untitled-1" << false;
+        QTest::newRow("unchanged") << "Untitled-1" << "Untitled-1" << false;
+        QTest::newRow("limited to 18") << "abcdefghijklmnopqrstuvwxyz" << "abcdefghijklmnopqr" << true;
+        QTest::newRow("inner blanks kept") << "a  b" << "a  b" << true;
+    }
+    void titleEdit() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(bool, modified);
+        addCards({"Untitled-1"});
+        QTest::mouseClick(frmHuevella->lblCardTitle, Qt::LeftButton);
+        QVERIFY(frmHuevella->editCardTitle->Visible());
+        QCOMPARE(frmHuevella->editCardTitle->Text(), std::string("Untitled-1"));
+        QCOMPARE(frmHuevella->editCardTitle->selectedText(), QString("Untitled-1"));
+        typeTitle(typed);
+        QVERIFY(!frmHuevella->editCardTitle->Visible());
+        QCOMPARE(QString::fromStdString(frmHuevella->cards[0].getTitle()), stored);
+        QCOMPARE(QString::fromStdString(frmHuevella->lblCardTitle->Caption()), stored);
+        QCOMPARE(frmHuevella->modified, modified);
+        QCOMPARE(frmHuevella->mnuSave->Enabled(), modified);
+    }
+
+    void titleBoxStaysOpenAcrossCards() {
+        addCards({"One", "Two"});
+        QTest::mouseClick(frmHuevella->lblCardTitle, Qt::LeftButton);
+        QTest::keyClicks(frmHuevella->editCardTitle, "Renamed");
+        // Escape and lost focus leave the box open with its text.
+        QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Escape);
+        QTest::mouseClick(frmHuevella->imgNextCard, Qt::LeftButton);
+        QVERIFY(frmHuevella->editCardTitle->Visible());
+        QCOMPARE(frmHuevella->currentCard, 1);
+        QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Return);
+        QCOMPARE(frmHuevella->cards[0].getTitle(), std::string("One"));
+        QCOMPARE(frmHuevella->cards[1].getTitle(), std::string("Renamed"));
+        QCOMPARE(frmHuevella->lblCardTitle->Caption(), std::string("Renamed"));
+    }
+
+    void enterAfterTheBookEmptiedStoresNothing() {
+        addCards({"Only"});
+        QTest::mouseClick(frmHuevella->lblCardTitle, Qt::LeftButton);
+        QTest::mouseClick(frmHuevella->imgBookClearCard, Qt::LeftButton);
+        QCOMPARE(frmHuevella->lastCard, -1);
+        typeTitle("Orphan");
+        QVERIFY(!frmHuevella->editCardTitle->Visible());
+        QVERIFY(frmHuevella->lblCardTitle->Caption().empty());
+        QVERIFY(!frmHuevella->modified);
+        QVERIFY(desk().exceptions.empty());
+    }
+
+    void fitTitle_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("fitted");
+        QTest::newRow("short") << "Sea" << "Sea";
+        QTest::newRow("exactly 18") << "123456789012345678" << "123456789012345678";
+        QTest::newRow("19 cut") << "1234567890123456789" << "123456789012345678";
+        QTest::newRow("blanks only") << "   " << "";
+        // 17 ASCII bytes and a two-byte letter: the letter does not fit whole.
+        QTest::newRow("utf-8 not split") << "12345678901234567é" << "12345678901234567";
+        QTest::newRow("utf-8 fits") << "1234567890123456é" << "1234567890123456é";
+    }
+    void fitTitle() {
+        QFETCH(QString, title);
+        QFETCH(QString, fitted);
+        QCOMPARE(QString::fromStdString(BookState::fitTitle(title.toStdString())), fitted);
+    }
+};
+
+HUEVELLA_TEST_MAIN(TestBookFace)
+#include "tst_bookface.moc"
