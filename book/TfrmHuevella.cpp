@@ -72,6 +72,8 @@ void TfrmHuevella::bindControls() {
     mnuBreak = mnuMainMenu->Item("mnuBreak");
     mnuSystemTray = mnuMainMenu->Item("mnuSystemTray");
     mnuExit = mnuMainMenu->Item("mnuExit");
+    dlgOpen = fileDialog("dlgOpen");
+    dlgSaveAs = fileDialog("dlgSaveAs");
 }
 
 void TfrmHuevella::bindEvents() {
@@ -90,6 +92,10 @@ void TfrmHuevella::bindEvents() {
     imgSwatchCard->OnClick = [this] { imgSwatchCardClick(); };
     imgCollapseCards->OnClick = [this] { imgCollapseCardsClick(); };
     imgColorPalette->OnClick = [this] { imgColorPaletteClick(); };
+    mnuOpen->OnClick = [this] { mnuOpenClick(); };
+    mnuNew->OnClick = [this] { mnuNewClick(); };
+    mnuSave->OnClick = [this] { mnuSaveClick(); };
+    mnuSaveAs->OnClick = [this] { mnuSaveAsClick(); };
     mnuPreview->OnClick = [this] { mnuPreviewClick(); };
     mnuSystemTray->OnClick = [this] { mnuSystemTrayClick(); };
     mnuExit->OnClick = [this] { mnuExitClick(); };
@@ -99,7 +105,6 @@ void TfrmHuevella::FormCreate() {
     Application->OnDeactivate = [this] { hideCompanionWindows(); };
 }
 
-bool TfrmHuevella::FormCloseQuery() { return true; }
 
 NOTIFYICONDATAA TfrmHuevella::trayRecord() const {
     NOTIFYICONDATAA data;

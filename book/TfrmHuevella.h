@@ -48,6 +48,9 @@ public:
     TMenuItem* mnuSystemTray;
     TMenuItem* mnuExit;
 
+    TFileDialog* dlgOpen;
+    TFileDialog* dlgSaveAs;
+
     TIcon* trayIcon;
     Pallet pallet;
 
@@ -83,6 +86,22 @@ public:
     void hideCompanionWindows();
     // What a double click on the tray icon does: the book window comes out.
     void showFromTray();
+
+    // The book file commands and the question that guards them.
+    enum class SaveAnswer { GoOn, Abandon, Refuse };
+    SaveAnswer askSaveChanges(bool cancelledDialogRefuses, bool& saved);
+    // Writes the book; false (and the user told why) when it could not be
+    // saved, in which case any earlier file is left as it was.
+    bool writeBook(const std::string& target, bool finalLineEnd);
+    // Reads a book into the window; false (and the user told why) when the
+    // file cannot be read or is not a book, in which case nothing changed.
+    bool readBook(const std::string& source);
+    void mnuOpenClick();
+    void mnuNewClick();
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    // Opens a book named on the command line; run once at start-up.
+    void loadCommandLineBook();
 
     void FormCreate() override;
     bool FormCloseQuery() override;

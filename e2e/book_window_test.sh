@@ -27,20 +27,20 @@ for step in 1 2 3 4 5 6 7 8 9 10; do
 done
 xdotool mouseup 1
 nx=$((bx - 260)); ny=$((by - 100))
-wait_for 5 test "$(geometry "$book")" = "$nx $ny 186 124" ||
+wait_for 5 geometry_is "$book" "$nx $ny 186 124" ||
     fail "book at $(geometry "$book"), expected $nx $ny"
 wait_for 5 visible_window "Swatch Card" || fail "the swatch card did not come back"
 card=$(visible_window "Swatch Card")
 palette=$(visible_window "Color Palette")
-wait_for 5 test "$(geometry "$card")" = "$nx $((ny - 103)) 186 104" ||
+wait_for 5 geometry_is "$card" "$nx $((ny - 103)) 186 104" ||
     fail "card at $(geometry "$card"), expected $nx $((ny - 103))"
-wait_for 5 test "$(geometry "$palette")" = "$((nx + 185)) $((ny + 20)) 186 104" ||
+wait_for 5 geometry_is "$palette" "$((nx + 185)) $((ny + 20)) 186 104" ||
     fail "palette at $(geometry "$palette"), expected $((nx + 185)) $((ny + 20))"
 echo "ok - the drag moved the book to $nx $ny with its card and palette"
 
 # An empty caption empties the clipboard.
 printf 'before' | xclip -selection clipboard
 xdotool mousemove $((nx + 30)) $((ny + 44)) click 1
-wait_for 5 test -z "$(xclip -o -selection clipboard 2>/dev/null)" ||
+wait_for 5 clipboard_is "" ||
     fail "the clipboard still holds '$(xclip -o -selection clipboard)'"
 echo "ok - a caption click put its text on the clipboard"

@@ -15,42 +15,59 @@ wait_for() {
 }
 
 start_desktop() {
-    local n
+    local n try
+    WORKDIR=$(mktemp -d)
+    trap stop_desktop EXIT
     for n in $(seq 90 140); do
         [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
     done
     export DISPLAY=:$n
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
     XVFB_PID=$!
     wait_for 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
-    trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
-        --transparent false --tint 0x303030 --SetDockType true >/dev/null 2>&1 &
-    TRAYER_PID=$!
-    wait_for 10 xdotool search --onlyvisible --class trayer || fail "trayer did not start"
-    WORKDIR=$(mktemp -d)
-    trap stop_desktop EXIT
+    # trayer now and then dies on a server that has only just come up.
+    for try in 1 2 3; do
+        trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
+            --transparent false --tint 0x303030 --SetDockType true >"$WORKDIR/trayer.log" 2>&1 &
+        TRAYER_PID=$!
+        wait_for 5 xdotool search --onlyvisible --class trayer && return 0
+        kill "$TRAYER_PID" 2>/dev/null
+    done
+    cat "$WORKDIR/trayer.log" >&2
+    fail "trayer did not start"
 }
 
 stop_desktop() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
-    kill "$TRAYER_PID" "$XVFB_PID" 2>/dev/null
+    kill "${TRAYER_PID:-}" "${XVFB_PID:-}" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$WORKDIR"
 }
 
 # start_app PROGRAM [ARGS...]: starts the program in a fresh working folder.
 start_app() {
-    (cd "$WORKDIR" && exec "$@" >"$WORKDIR/app.log" 2>&1) &
+    local program
+    program=$(realpath "$1"); shift
+    (cd "$WORKDIR" && exec "$program" "$@" >"$WORKDIR/app.log" 2>&1) &
     APP_PID=$!
 }
 
-visible_window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
+# Prints the id of the visible window with this title; fails if there is none.
+visible_window() {
+    local w
+    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$w" ] && echo "$w"
+}
 
 # Prints "X Y W H" of a window.
 geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
+
+# Conditions for wait_for, read afresh on every try.
+geometry_is() { [ "$(geometry "$1")" = "$2" ]; }
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 
 tray_icon() {
     local w

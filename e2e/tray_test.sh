@@ -18,7 +18,7 @@ cx=$((ix + iw / 2)); cy=$((iy + ih / 2))
 xdotool mousemove $cx $cy click --repeat 2 --delay 60 1
 wait_for 5 visible_window Huevella || fail "double click showed no book window"
 book=$(visible_window Huevella)
-wait_for 5 test "$(geometry "$book")" = "870 490 186 124" ||
+wait_for 5 geometry_is "$book" "870 490 186 124" ||
     fail "book window at $(geometry "$book"), expected 870 490 186 124"
 echo "ok - book window shown at 870 490, 186 x 124"
 

@@ -80,6 +80,8 @@ const FormDef& bookFormDef() {
                     {"mnuBreak", "-", true},
                     {"mnuSystemTray", "To System Tray", true},
                     {"mnuExit", "Exit", true}}}},
+        .dialogs = {{"dlgOpen", false, "Huevella Files (*.hvz)|*.hvz", "hvz", false},
+                    {"dlgSaveAs", true, "Huevella File (*.hvz)|*.hvz", "hvz", true}},
     };
     return def;
 }

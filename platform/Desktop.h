@@ -4,10 +4,19 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QMenu;
+
+struct FileDialogRequest {
+    bool save = false;
+    QString filter;      // e.g. "Huevella Files (*.hvz)"
+    QString defaultExt;  // without the dot
+    bool confirmOverwrite = false;
+};
 
 // Everything that touches the real desktop. The program runs on QtDesktop;
 // window tests install a TestDesktop that records and scripts instead.
@@ -37,6 +46,11 @@ public:
     // Moves the window with the pointer until the left button is released,
     // as a press on a caption bar does; returns after the release.
     virtual void captionDrag(QWidget* window) = 0;
+
+    // The chosen file, or nothing when the user cancels.
+    virtual std::optional<QString> fileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    // The program's arguments, the program itself first.
+    virtual QStringList commandLine() = 0;
 };
 
 Desktop& desktop();

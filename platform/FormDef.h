@@ -37,6 +37,14 @@ struct MenuDef {
     std::vector<MenuItemDef> items;
 };
 
+struct DialogDef {
+    const char* name;
+    bool save;
+    const char* filter; // "text|pattern"
+    const char* defaultExt;
+    bool overwritePrompt;
+};
+
 struct FormDef {
     const char* name;    // object name of the window
     const char* caption; // window title, for window managers and tests
@@ -46,4 +54,5 @@ struct FormDef {
     bool toolWindow; // no task-bar entry
     std::vector<ControlDef> controls;
     std::vector<MenuDef> menus;
+    std::vector<DialogDef> dialogs = {};
 };

@@ -52,6 +52,19 @@ TForm::TForm(const FormDef& def) {
             menu->Add(item.name, item.caption, item.enabled);
         menus[menuDef.name] = std::move(menu);
     }
+    for (const DialogDef& dialogDef : def.dialogs) {
+        std::unique_ptr<TFileDialog> dialog;
+        if (dialogDef.save) {
+            auto saveDialog = std::make_unique<TSaveDialog>();
+            saveDialog->setOverwritePrompt(dialogDef.overwritePrompt);
+            dialog = std::move(saveDialog);
+        } else {
+            dialog = std::make_unique<TOpenDialog>();
+        }
+        dialog->Filter = dialogDef.filter;
+        dialog->DefaultExt = dialogDef.defaultExt;
+        dialogs[dialogDef.name] = std::move(dialog);
+    }
 }
 
 TForm::~TForm() {
@@ -98,6 +111,11 @@ void TForm::createControl(const ControlDef& def) {
 TPopupMenu* TForm::popupMenu(const char* name) const {
     const auto found = menus.find(name);
     return found == menus.end() ? nullptr : found->second.get();
+}
+
+TFileDialog* TForm::fileDialog(const char* name) const {
+    const auto found = dialogs.find(name);
+    return found == dialogs.end() ? nullptr : found->second.get();
 }
 
 void TForm::Show() { show(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/FormDef.h"
 #include "platform/Menus.h"
 #include "platform/Windows.h"
@@ -57,6 +58,7 @@ protected:
         return found;
     }
     TPopupMenu* popupMenu(const char* name) const;
+    TFileDialog* fileDialog(const char* name) const;
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -64,4 +66,5 @@ protected:
 private:
     void createControl(const ControlDef& def);
     std::map<std::string, std::unique_ptr<TPopupMenu>> menus;
+    std::map<std::string, std::unique_ptr<TFileDialog>> dialogs;
 };

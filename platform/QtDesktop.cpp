@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
@@ -111,6 +112,21 @@ public:
 
     void popupMenu(QMenu* menu, QPoint pos) override { menu->popup(pos); }
     void captionDrag(QWidget* window) override { runCaptionDrag(window); }
+
+    std::optional<QString> fileDialog(QWidget* owner, const FileDialogRequest& request) override {
+        QFileDialog dialog(owner);
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setNameFilter(request.filter);
+        dialog.setDefaultSuffix(request.defaultExt);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().first();
+    }
+
+    QStringList commandLine() override { return QCoreApplication::arguments(); }
 
 private:
     static void connectCallback(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {

@@ -36,6 +36,19 @@ void TestDesktop::captionDrag(QWidget* window) {
     dragOffsets.pop_front();
 }
 
+std::optional<QString> TestDesktop::fileDialog(QWidget*, const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (fileDialogAnswers.empty()) {
+        ++unexpectedFileDialogs;
+        return std::nullopt;
+    }
+    const bool chosen = fileDialogAnswers.front().has_value();
+    const QString name = chosen ? *fileDialogAnswers.front() : QString();
+    fileDialogAnswers.pop_front();
+    if (!chosen) return std::nullopt;
+    return name;
+}
+
 TestDesktopScope::TestDesktopScope() {
     auto fresh = std::make_unique<TestDesktop>();
     test = fresh.get();

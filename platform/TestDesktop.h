@@ -50,6 +50,12 @@ public:
     // windows while the button is down.
     std::function<void()> duringDrag;
     int drags = 0;
+    // Answers for the next file dialogs (nothing: cancelled); an unscripted
+    // dialog is cancelled and counted.
+    std::deque<std::optional<QString>> fileDialogAnswers;
+    std::vector<FileDialogRequest> fileDialogs;
+    int unexpectedFileDialogs = 0;
+    QStringList arguments{"huevella"};
 
     int messageBox(QWidget*, const QString& text, const QString& caption,
                    unsigned flags) override;
@@ -64,6 +70,8 @@ public:
     void setForegroundWindow(QWidget* window) override { foreground = window; }
     void popupMenu(QMenu* menu, QPoint pos) override { popups.push_back({menu, pos}); }
     void captionDrag(QWidget* window) override;
+    std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override;
+    QStringList commandLine() override { return arguments; }
 };
 
 // Installs a fresh TestDesktop for as long as it lives.

@@ -7,4 +7,8 @@ TfrmSuggestSchemes* frmSuggestSchemes = nullptr;
 
 TfrmSuggestSchemes::TfrmSuggestSchemes() : TForm(suggestSchemesFormDef()) {}
 
-void TfrmSuggestSchemes::FormCreate() { frmHuevella->placeCompanion(this); }
+void TfrmSuggestSchemes::FormCreate() {
+    frmHuevella->placeCompanion(this);
+    // The last window to be made: every window a loaded book touches exists.
+    frmHuevella->loadCommandLineBook();
+}

@@ -23,8 +23,10 @@
 // The six windows on a test desktop, made anew for every test function.
 class WindowSetFixture {
 public:
-    void createWindows() {
+    // The arguments are the command line the windows see.
+    void createWindows(const QStringList& arguments = {"huevella"}) {
         desktopScope = std::make_unique<TestDesktopScope>();
+        (*desktopScope)->arguments = arguments;
         CreateWindowSet();
     }
     void destroyWindows() {

@@ -1,54 +1,11 @@
-#include "TestMain.h"
+#include "BookFixture.h"
 
-#include "book/TfrmHuevella.h"
+using namespace bookfixture;
 
 // The book window's cards: what each command shows and which buttons it
 // leaves usable.
 class TestBookWindow : public QObject, WindowSetFixture {
     Q_OBJECT
-
-    static bool enabled(TImage* active, TImage* inactive) {
-        return active->Visible() && !inactive->Visible();
-    }
-    static bool disabled(TImage* active, TImage* inactive) {
-        return !active->Visible() && inactive->Visible();
-    }
-    // The buttons as a string, e.g. "C-N" for Clear and Next usable.
-    static QString buttons() {
-        auto* f = frmHuevella;
-        auto face = [](TImage* active, TImage* inactive, char letter) {
-            if (enabled(active, inactive)) return QChar(letter);
-            if (disabled(active, inactive)) return QChar('-');
-            return QChar('?');
-        };
-        return QString() + face(f->imgBookClearCard, f->imgBookClearCardDisabled, 'C') +
-               face(f->imgPreviousCard, f->imgPreviousCardDisabled, 'P') +
-               face(f->imgNextCard, f->imgNextCardDisabled, 'N');
-    }
-
-    // A book of cards as "Add Card to Book" leaves it: the last card current.
-    static void makeBook(const QStringList& titles) {
-        auto* f = frmHuevella;
-        for (int i = 0; i < titles.size(); ++i) {
-            Huevella card;
-            card.setColor1(RGBColor(i * 20, 0, 0));
-            card.setCaption1(ColorToCode(card.getColor1()));
-            card.setCaptionColor1(FilledCaptionColor);
-            for (auto set : {&Huevella::setColor2, &Huevella::setColor3, &Huevella::setCaptionColor2,
-                             &Huevella::setCaptionColor3})
-                (card.*set)(BlankColor);
-            card.setTitle(titles[i].toStdString());
-            f->cards[i] = card;
-        }
-        f->lastCard = int(titles.size()) - 1;
-        f->currentCard = f->lastCard;
-        f->modified = true;
-        f->showCard();
-        f->setClearCardEnabled(true);
-        f->setPreviousCardEnabled(f->lastCard > 0);
-        f->setNextCardEnabled(false);
-        f->mnuSaveAs->setEnabled(true);
-    }
 
     static void click(TImage* image) {
         QVERIFY2(image->Visible(), qPrintable(image->objectName()));
@@ -56,13 +13,6 @@ class TestBookWindow : public QObject, WindowSetFixture {
     }
 
     static QString shownTitle() { return QString::fromStdString(frmHuevella->lblCardTitle->Caption()); }
-    static QStringList titles() {
-        QStringList out;
-        for (int i = 0; i <= frmHuevella->lastCard; ++i)
-            out << QString::fromStdString(frmHuevella->cards[i].getTitle());
-        return out;
-    }
-
 private slots:
     void init() {
         createWindows();

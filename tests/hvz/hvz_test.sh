@@ -81,8 +81,34 @@ check "hex pipe" $'171 205 239\n0 0 0 (0)' "$out ($rc)"
 out=$(seq 0 99999 | awk '{print 50, 100, $1 % 361}' | "$HVZ" hsl | wc -l)
 check "100000 lines" 100000 "$out"
 
+# Books: show and check go through the program's reader.
+book=$(mktemp --suffix=.hvz)
+printf '1\r\n255\r\n65280\r\n6246480\r\nFF0000\r\n00FF00\r\nspace\r\nUntitled-1\r\n16777215\r\n6246480\r\n6246480\r\nFFFFFF\r\nspace\r\nspace\r\nEvening walk' >"$book"
+run check "$book"
+check "check good book" "$book: a book of 2 cards (0)" "$out ($rc)"
+run show "$book"
+check "show" "$book: 2 cards
+
+Card 1: Untitled-1
+  1  FF0000  255
+  2  00FF00  65280
+  3  empty
+
+Card 2: Evening walk
+  1  FFFFFF  16777215
+  2  empty
+  3  empty (0)" "$out ($rc)"
+printf '1\n255\nred\n' >"$book"
+run check "$book"
+check "check bad book" "$book: line 3: a colour number was expected (1)" "$err ($rc)"
+run show "$book"
+check "show bad book" "hvz: $book: line 3: a colour number was expected (1)" "$err ($rc)"
+rm -f "$book"
+run check /nonexistent/book.hvz
+check "check missing book" "1" "$rc"
+
 run --help
-check "help names every command" "4" "$(grep -cE '^  (hsl|rgb|hex|code) ' <<<"$out")"
+check "help names every command" "6" "$(grep -cE '^  (hsl|rgb|hex|code|show|check) ' <<<"$out")"
 run --version
 check "version" "0" "$rc"
 run frobnicate

@@ -1,5 +1,6 @@
 // hvz: Huevella's colour conversions on the command line.
 
+#include "BookCommands.h"
 #include "ColourCommands.h"
 #include "LineReader.h"
 
@@ -22,6 +23,12 @@ void usage(std::FILE* out) {
     for (const ColourCommand& c : colourCommands())
         std::fprintf(out, "  %-4s %-6s %s\n         e.g. %s\n", c.name, c.operands, c.summary,
                      c.example);
+    std::fprintf(out, "  show FILE    a book file as text: each card's title, each slot's code and\n"
+                      "               colour\n"
+                      "         e.g. hvz show colours.hvz\n"
+                      "  check FILE   whether a file holds a book (exit 0), or what is wrong and\n"
+                      "               where (exit 1)\n"
+                      "         e.g. hvz check colours.hvz -> colours.hvz: a book of 2 cards\n");
     std::fprintf(out,
                  "\nWithout operands a command reads one operand set per line from standard\n"
                  "input and writes one result line per input line, for example\n"
@@ -93,6 +100,14 @@ int main(int argc, char** argv) {
     if (name == "--version") {
         std::printf("hvz %s\n", HVZ_VERSION);
         return 0;
+    }
+    if (name == "show" || name == "check") {
+        if (argc != 3) {
+            std::fprintf(stderr, "hvz: '%s' takes one operand (FILE)\n", argv[1]);
+            return 1;
+        }
+        return name == "show" ? showBook(argv[2], stdout, stderr)
+                              : checkBook(argv[2], stdout, stderr);
     }
     const ColourCommand* command = findColourCommand(name);
     if (!command) {

@@ -1,0 +1,169 @@
+#include "book/TfrmHuevella.h"
+
+#include "book/BookFile.h"
+#include "platform/Application.h"
+#include "platform/Desktop.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr unsigned SaveQuestionStyle = MB_YESNOCANCEL | MB_ICONEXCLAMATION;
+
+bool writeWhole(QFileDevice& file, const std::string& text) {
+    return file.write(text.data(), qint64(text.size())) == qint64(text.size());
+}
+
+} // namespace
+
+bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
+    const std::string text = formatBook(*this, finalLineEnd);
+    const QString path = toQString(target);
+    QString error;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        // A device or pipe cannot be replaced; write to it directly.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, text) || !file.flush())
+            error = file.errorString();
+    } else {
+        // Written beside the target and renamed over it: a failed save never
+        // destroys the file that was there.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, text) || !file.commit())
+            error = file.errorString();
+    }
+    if (error.isEmpty()) return true;
+    Application->MessageBox("The book could not be saved to \"" + target + "\":\n" +
+                                fromQString(error) + "\n\nNothing was lost: the book is still open.",
+                            "Huevella", MB_OK | MB_ICONHAND);
+    return false;
+}
+
+bool TfrmHuevella::readBook(const std::string& source) {
+    const BookReadResult read = readBookFile(source);
+    if (!read.ok) {
+        Application->MessageBox("The book \"" + source + "\" cannot be opened:\n" + read.problem,
+                                "Huevella", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    cards = read.contents.cards;
+    lastCard = read.contents.lastCard;
+    currentCard = lastCard;
+    showCard();
+    return true;
+}
+
+TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuses, bool& saved) {
+    saved = false;
+    const int answer = Application->MessageBox("Save changes to huevella?", "Huevella",
+                                               SaveQuestionStyle);
+    if (answer == IDNO) return SaveAnswer::GoOn;
+    if (answer != IDYES) return SaveAnswer::Abandon;
+    std::string target = fileName;
+    if (!openedFromFile && !saveTargetKnown) {
+        if (!dlgSaveAs->Execute())
+            return cancelledDialogRefuses ? SaveAnswer::Refuse : SaveAnswer::GoOn;
+        target = dlgSaveAs->FileName;
+    }
+    // A save that failed must not let the changes be thrown away.
+    if (!writeBook(target, false)) return SaveAnswer::Abandon;
+    saved = true;
+    return SaveAnswer::GoOn;
+}
+
+void TfrmHuevella::mnuOpenClick() {
+    if (modified) {
+        bool saved = false;
+        if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return;
+        if (saved) {
+            modified = false;
+            mnuSave->setEnabled(false);
+        }
+    }
+    if (!dlgOpen->Execute()) return;
+    if (!readBook(dlgOpen->FileName)) return;
+    fileName = dlgOpen->FileName;
+    openedFromFile = true;
+    saveTargetKnown = true;
+    modified = false;
+    mnuSave->setEnabled(false);
+    mnuSaveAs->setEnabled(true);
+    setClearCardEnabled(true);
+    setNextCardEnabled(false);
+    setPreviousCardEnabled(lastCard > 0);
+}
+
+void TfrmHuevella::mnuNewClick() {
+    if (modified) {
+        bool saved = false;
+        if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return;
+    }
+    for (int i = 0; i <= lastCard; ++i) {
+        Huevella& card = cards[i];
+        card.setColor1(BlankColor);
+        card.setColor2(BlankColor);
+        card.setColor3(BlankColor);
+        card.setCaptionColor1(BlankColor);
+        card.setCaptionColor2(BlankColor);
+        card.setCaptionColor3(BlankColor);
+        card.setCaption1("");
+        card.setCaption2("");
+        card.setCaption3("");
+    }
+    showEmptyBook();
+    lastCard = -1;
+    currentCard = -1;
+    openedFromFile = false;
+    modified = false;
+    saveTargetKnown = false;
+    setClearCardEnabled(false);
+    setPreviousCardEnabled(false);
+    setNextCardEnabled(false);
+    mnuSave->setEnabled(false);
+    mnuSaveAs->setEnabled(false);
+}
+
+void TfrmHuevella::mnuSaveClick() {
+    // A book never saved or opened has no file of its own to go to.
+    if (!openedFromFile && !saveTargetKnown) {
+        mnuSaveAsClick();
+        return;
+    }
+    if (!writeBook(fileName, false)) return;
+    modified = false;
+    mnuSave->setEnabled(false);
+}
+
+void TfrmHuevella::mnuSaveAsClick() {
+    if (!dlgSaveAs->Execute()) return;
+    if (!writeBook(dlgSaveAs->FileName, true)) return;
+    fileName = dlgSaveAs->FileName;
+    modified = false;
+    saveTargetKnown = true;
+    mnuSave->setEnabled(false);
+}
+
+bool TfrmHuevella::FormCloseQuery() {
+    if (!modified) return true;
+    bool saved = false;
+    if (askSaveChanges(true, saved) != SaveAnswer::GoOn) return false;
+    if (saved) modified = false;
+    return true;
+}
+
+void TfrmHuevella::loadCommandLineBook() {
+    const QStringList arguments = desktop().commandLine();
+    if (arguments.size() < 2 || !arguments[1].endsWith(".hvz")) return;
+    const std::string path = fromQString(arguments[1]);
+    if (!readBook(path)) return;
+    fileName = path;
+    openedFromFile = true;
+    modified = false;
+    mnuSave->setEnabled(true);
+    setClearCardEnabled(true);
+    setNextCardEnabled(false);
+    setPreviousCardEnabled(lastCard > 0);
+    showFromTray();
+}

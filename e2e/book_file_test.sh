@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# A book named on the command line: the book window comes out showing the
+# last card's colours, and a caption click copies that slot's code.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+
+start_desktop
+book="$WORKDIR/colours.hvz"
+printf '1\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nGreen\r\n' >"$book"
+printf '255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nPrimaries' >>"$book"
+start_app "$PROGRAM" "$book"
+wait_for 15 visible_window Huevella || fail "the book window did not come out"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+sleep 0.5
+
+pixel() { # pixel X Y: the screen's colour there as RRGGBB
+    timeout 10 import -silent -window root "$WORKDIR/shot.png" &&
+        convert "$WORKDIR/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6
+}
+for slot in "1 33 FF0000" "2 93 00FF00" "3 153 0000FF"; do
+    read -r n dx want <<<"$slot"
+    got=$(pixel $((bx + dx)) $((by + 84)))
+    [ "$got" = "$want" ] || fail "panel $n shows $got, expected $want"
+done
+echo "ok - the panels show the last card's colours"
+
+xdotool mousemove $((bx + 93)) $((by + 44)) click 1
+wait_for 5 clipboard_is 00FF00 ||
+    fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', expected 00FF00"
+echo "ok - a caption click copied 00FF00"
