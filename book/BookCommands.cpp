@@ -55,10 +55,12 @@ bool TfrmHuevella::readBook(const std::string& source) {
     return true;
 }
 
-TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuses, bool& saved) {
+TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuses, bool& saved,
+                                                      const std::string& caption,
+                                                      bool finalLineEnd) {
     saved = false;
-    const int answer = Application->MessageBox("Save changes to huevella?", "Huevella",
-                                               SaveQuestionStyle);
+    const int answer =
+        Application->MessageBox("Save changes to huevella?", caption, SaveQuestionStyle);
     if (answer == IDNO) return SaveAnswer::GoOn;
     if (answer != IDYES) return SaveAnswer::Abandon;
     std::string target = fileName;
@@ -68,7 +70,7 @@ TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuse
         target = dlgSaveAs->FileName;
     }
     // A save that failed must not let the changes be thrown away.
-    if (!writeBook(target, false)) return SaveAnswer::Abandon;
+    if (!writeBook(target, finalLineEnd)) return SaveAnswer::Abandon;
     saved = true;
     return SaveAnswer::GoOn;
 }
@@ -100,6 +102,10 @@ void TfrmHuevella::mnuNewClick() {
         bool saved = false;
         if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return;
     }
+    startEmptyBook();
+}
+
+void TfrmHuevella::startEmptyBook() {
     for (int i = 0; i <= lastCard; ++i) {
         Huevella& card = cards[i];
         card.setColor1(BlankColor);

@@ -89,7 +89,10 @@ public:
 
     // The book file commands and the question that guards them.
     enum class SaveAnswer { GoOn, Abandon, Refuse };
-    SaveAnswer askSaveChanges(bool cancelledDialogRefuses, bool& saved);
+    SaveAnswer askSaveChanges(bool cancelledDialogRefuses, bool& saved,
+                              const std::string& caption = "Huevella", bool finalLineEnd = false);
+    // Empties the book as New does once the question has been answered.
+    void startEmptyBook();
     // Writes the book; false (and the user told why) when it could not be
     // saved, in which case any earlier file is left as it was.
     bool writeBook(const std::string& target, bool finalLineEnd);

@@ -2,9 +2,136 @@
 
 #include "book/TfrmHuevella.h"
 #include "forms/FormDefs.h"
+#include "platform/Application.h"
+#include "platform/Desktop.h"
+#include "platform/ImageButton.h"
+#include "slider/TfrmMivoSlider.h"
+
+#include <QCursor>
+#include <QPixmap>
 
 TfrmSwatchCard* frmSwatchCard = nullptr;
 
-TfrmSwatchCard::TfrmSwatchCard() : TForm(swatchCardFormDef()) {}
+TfrmSwatchCard::TfrmSwatchCard() : TForm(swatchCardFormDef()) {
+    bindControls();
+    bindEvents();
+    Screen()->setCursor(crFill, QCursor(QPixmap(":/forms/cursors/fill.png"), 0, 16));
+}
+
+void TfrmSwatchCard::bindControls() {
+    imgCardSkin = control<TImage>("imgCardSkin");
+    lblCardCaption1 = control<TLabel>("lblCardCaption1");
+    lblCardCaption2 = control<TLabel>("lblCardCaption2");
+    lblCardCaption3 = control<TLabel>("lblCardCaption3");
+    imgAddToBook = control<TImage>("imgAddToBook");
+    imgCardClearCard = control<TImage>("imgCardClearCard");
+    imgCardClearCardDisabled = control<TImage>("imgCardClearCardDisabled");
+    imgAddToBookDisabled = control<TImage>("imgAddToBookDisabled");
+    pnlCardColor1 = control<TPanel>("pnlCardColor1");
+    pnlCardColor2 = control<TPanel>("pnlCardColor2");
+    pnlCardColor3 = control<TPanel>("pnlCardColor3");
+}
+
+void TfrmSwatchCard::bindEvents() {
+    pnlCardColor1->OnClick = [this] { pnlCardColor1Click(); };
+    pnlCardColor2->OnClick = [this] { pnlCardColor2Click(); };
+    pnlCardColor3->OnClick = [this] { pnlCardColor3Click(); };
+    pnlCardColor1->OnMouseMove = [this](TShiftState s, int x, int y) { pnlCardColor1MouseMove(s, x, y); };
+    pnlCardColor2->OnMouseMove = [this](TShiftState s, int x, int y) { pnlCardColor2MouseMove(s, x, y); };
+    pnlCardColor3->OnMouseMove = [this](TShiftState s, int x, int y) { pnlCardColor3MouseMove(s, x, y); };
+    pnlCardColor1->OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
+        pnlCardColor1MouseDown(b, s, x, y);
+    };
+    pnlCardColor2->OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
+        pnlCardColor2MouseDown(b, s, x, y);
+    };
+    pnlCardColor3->OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
+        pnlCardColor3MouseDown(b, s, x, y);
+    };
+    lblCardCaption1->OnClick = [this] { lblCardCaption1Click(); };
+    lblCardCaption2->OnClick = [this] { lblCardCaption2Click(); };
+    lblCardCaption3->OnClick = [this] { lblCardCaption3Click(); };
+    imgCardClearCard->OnClick = [this] { imgCardClearCardClick(); };
+    imgAddToBook->OnClick = [this] { imgAddToBookClick(); };
+}
 
 void TfrmSwatchCard::FormCreate() { frmHuevella->placeCompanion(this); }
+
+void TfrmSwatchCard::setButtonsEnabled(bool enabled) {
+    EnableImageButton(imgCardClearCard, imgCardClearCardDisabled, enabled);
+    EnableImageButton(imgAddToBook, imgAddToBookDisabled, enabled);
+}
+
+void TfrmSwatchCard::fillSlot(TPanel* panel, TLabel* caption) {
+    panel->setColor(frmHuevella->pallet.GetColor());
+    caption->setCaption(frmHuevella->pallet.GetCode());
+    caption->setColor(FilledCaptionColor);
+    if (!caption->Caption().empty()) setButtonsEnabled(true);
+}
+
+void TfrmSwatchCard::showFillCursor(TPanel* panel) {
+    if (!frmHuevella->pallet.GetCode().empty()) panel->setCursorNumber(crFill);
+}
+
+void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* caption) {
+    if (button != TMouseButton::mbRight || caption->Caption().empty()) return;
+    frmMivoSlider->Show();
+    frmMivoSlider->SetFocus();
+    frmMivoSlider->move(Left() + panel->Left() + 30, Top() - 25);
+    frmMivoSlider->targetPanel = panel;
+}
+
+void TfrmSwatchCard::lblCardCaption1Click() { Clipboard().setAsText(lblCardCaption1->Caption()); }
+void TfrmSwatchCard::lblCardCaption2Click() { Clipboard().setAsText(lblCardCaption2->Caption()); }
+void TfrmSwatchCard::lblCardCaption3Click() { Clipboard().setAsText(lblCardCaption3->Caption()); }
+
+void TfrmSwatchCard::imgCardClearCardClick() {
+    for (TLabel* caption : {lblCardCaption1, lblCardCaption2, lblCardCaption3}) {
+        caption->setCaption("");
+        caption->setColor(BlankColor);
+    }
+    for (TPanel* panel : {pnlCardColor1, pnlCardColor2, pnlCardColor3})
+        panel->setColor(BlankColor);
+    setButtonsEnabled(false);
+}
+
+void TfrmSwatchCard::imgAddToBookClick() {
+    auto* book = frmHuevella;
+    book->modified = true;
+    book->mnuSave->setEnabled(book->saveTargetKnown);
+    if (++book->lastCard > 9) {
+        book->lastCard = 9;
+        offerNewBook();
+        return;
+    }
+    book->currentCard = book->lastCard;
+    Huevella& card = book->cards[book->currentCard];
+    card.setColor1(pnlCardColor1->Color());
+    card.setColor2(pnlCardColor2->Color());
+    card.setColor3(pnlCardColor3->Color());
+    card.setCaption1(lblCardCaption1->Caption());
+    card.setCaption2(lblCardCaption2->Caption());
+    card.setCaption3(lblCardCaption3->Caption());
+    card.setCaptionColor1(lblCardCaption1->Color());
+    card.setCaptionColor2(lblCardCaption2->Color());
+    card.setCaptionColor3(lblCardCaption3->Color());
+    card.setTitle(BookState::defaultTitle(book->currentCard));
+    book->showCard();
+    book->mnuSaveAs->setEnabled(true);
+    book->setClearCardEnabled(true);
+    book->setNextCardEnabled(false);
+    if (book->lastCard >= 1) book->setPreviousCardEnabled(true);
+}
+
+void TfrmSwatchCard::offerNewBook() {
+    const int answer = Application->MessageBox(
+        "Only ten cards are permitted in each huevella.\n Do you wish to open a new book?",
+        "Brindlemark", MB_YESNO | MB_ICONEXCLAMATION);
+    if (answer != IDYES) return;
+    bool saved = false;
+    // A failed save keeps the ten cards: they are never thrown away unwritten.
+    if (frmHuevella->askSaveChanges(false, saved, "Brindlemark", true) !=
+        TfrmHuevella::SaveAnswer::GoOn)
+        return;
+    frmHuevella->startEmptyBook();
+}

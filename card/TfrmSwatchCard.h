@@ -2,12 +2,58 @@
 
 #include "platform/Forms.h"
 
-// The working card of three colours.
+// The working card: three slots filled from the Pallet and added to the book.
 class TfrmSwatchCard : public TForm {
     Q_OBJECT
 public:
+    static constexpr int crFill = 5;
+
     TfrmSwatchCard();
+
+    TImage* imgCardSkin;
+    TLabel* lblCardCaption1;
+    TLabel* lblCardCaption2;
+    TLabel* lblCardCaption3;
+    TImage* imgAddToBook;
+    TImage* imgCardClearCard;
+    TImage* imgCardClearCardDisabled;
+    TImage* imgAddToBookDisabled;
+    TPanel* pnlCardColor1;
+    TPanel* pnlCardColor2;
+    TPanel* pnlCardColor3;
+
     void FormCreate() override;
+
+    void pnlCardColor1Click() { fillSlot(pnlCardColor1, lblCardCaption1); }
+    void pnlCardColor2Click() { fillSlot(pnlCardColor2, lblCardCaption2); }
+    void pnlCardColor3Click() { fillSlot(pnlCardColor3, lblCardCaption3); }
+    void pnlCardColor1MouseMove(TShiftState, int, int) { showFillCursor(pnlCardColor1); }
+    void pnlCardColor2MouseMove(TShiftState, int, int) { showFillCursor(pnlCardColor2); }
+    void pnlCardColor3MouseMove(TShiftState, int, int) { showFillCursor(pnlCardColor3); }
+    void pnlCardColor1MouseDown(TMouseButton b, TShiftState, int, int) {
+        openSlider(b, pnlCardColor1, lblCardCaption1);
+    }
+    void pnlCardColor2MouseDown(TMouseButton b, TShiftState, int, int) {
+        openSlider(b, pnlCardColor2, lblCardCaption2);
+    }
+    void pnlCardColor3MouseDown(TMouseButton b, TShiftState, int, int) {
+        openSlider(b, pnlCardColor3, lblCardCaption3);
+    }
+    void lblCardCaption1Click();
+    void lblCardCaption2Click();
+    void lblCardCaption3Click();
+    void imgCardClearCardClick();
+    void imgAddToBookClick();
+
+private:
+    void bindControls();
+    void bindEvents();
+    void fillSlot(TPanel* panel, TLabel* caption);
+    void showFillCursor(TPanel* panel);
+    void openSlider(TMouseButton button, TPanel* panel, TLabel* caption);
+    void setButtonsEnabled(bool enabled);
+    // The eleventh card: offers a new book in place of the full one.
+    void offerNewBook();
 };
 
 extern TfrmSwatchCard* frmSwatchCard;

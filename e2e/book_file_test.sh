@@ -13,10 +13,6 @@ wait_for 15 visible_window Huevella || fail "the book window did not come out"
 read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
 sleep 0.5
 
-pixel() { # pixel X Y: the screen's colour there as RRGGBB
-    timeout 10 import -silent -window root "$WORKDIR/shot.png" &&
-        convert "$WORKDIR/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6
-}
 for slot in "1 33 FF0000" "2 93 00FF00" "3 153 0000FF"; do
     read -r n dx want <<<"$slot"
     got=$(pixel $((bx + dx)) $((by + 84)))

@@ -65,6 +65,11 @@ geometry() {
         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
+pixel() { # pixel X Y: the screen's colour there as RRGGBB
+    timeout 10 import -silent -window root "$WORKDIR/shot.png" &&
+        convert "$WORKDIR/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6
+}
+
 # Conditions for wait_for, read afresh on every try.
 geometry_is() { [ "$(geometry "$1")" = "$2" ]; }
 clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }

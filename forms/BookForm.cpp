@@ -1,31 +1,18 @@
 #include "forms/FormDefs.h"
+#include "forms/FormParts.h"
+
+using namespace formparts;
 
 namespace {
 
-constexpr auto Image = ControlKind::Image;
 constexpr auto Label = ControlKind::Label;
-constexpr auto Panel = ControlKind::Panel;
 constexpr auto Edit = ControlKind::Edit;
-constexpr auto Center = TAlignment::taCenter;
-constexpr auto Middle = TTextLayout::tlCenter;
-constexpr auto Top = TTextLayout::tlTop;
 
-ControlDef caption(const char* name, int left, TTextLayout layout) {
-    return {.kind = Label, .name = name, .left = left, .top = 37, .width = 54, .height = 15,
-            .hint = "Click to Copy", .color = BlankColor, .fontName = "Arial", .fontPixels = 11,
-            .alignment = Center, .layout = layout};
-}
-
+// The top row's buttons are 28 x 21, the card row's 23 x 17.
 ControlDef button(const char* name, int left, int top, const char* hint, const char* picture,
                   bool visible = true) {
     const bool small = top == 20;
-    return {.kind = Image, .name = name, .left = left, .top = top, .width = small ? 23 : 28,
-            .height = small ? 17 : 21, .hint = hint, .visible = visible, .picture = picture};
-}
-
-ControlDef colourPanel(const char* name, int left) {
-    return {.kind = Panel, .name = name, .left = left, .top = 51, .width = 54, .height = 67,
-            .color = BlankColor};
+    return image(name, left, top, small ? 23 : 28, small ? 17 : 21, hint, picture, visible);
 }
 
 } // namespace
@@ -40,14 +27,13 @@ const FormDef& bookFormDef() {
         .toolWindow = false,
         .controls =
             {
-                {.kind = Image, .name = "imgBookSkin", .left = 0, .top = 0, .width = 186,
-                 .height = 124, .picture = ":/forms/book/skin.png"},
-                caption("lblCaption1", 6, Middle),
-                caption("lblCaption2", 66, Middle),
-                caption("lblCaption3", 126, Top),
+                image("imgBookSkin", 0, 0, 186, 124, "", ":/forms/book/skin.png"),
+                caption("lblCaption1", 6, 37),
+                caption("lblCaption2", 66, 37),
+                caption("lblCaption3", 126, 37, TTextLayout::tlTop),
                 {.kind = Label, .name = "lblCardTitle", .left = 51, .top = 20, .width = 86,
-                 .height = 16, .fontName = "Arial", .fontPixels = 11, .alignment = Center,
-                 .layout = Middle},
+                 .height = 16, .fontName = "Arial", .fontPixels = 11,
+                 .alignment = TAlignment::taCenter, .layout = TTextLayout::tlCenter},
                 button("imgEyedropper", 0, 0, "Drag Eyedropper to Choose Color",
                        ":/forms/book/eyedropper.png"),
                 button("imgMenu", 131, 0, "Main Menu", ":/forms/book/menu.png"),
@@ -64,9 +50,9 @@ const FormDef& bookFormDef() {
                 button("imgNextCard", 136, 20, "Next Card", ":/forms/book/next.png", false),
                 button("imgColorPalette", 158, 0, "Color Palette", ":/forms/book/palette.png"),
                 button("imgSwatchCard", 27, 0, "Swatch Card", ":/forms/book/swatch.png"),
-                colourPanel("pnlColor1", 6),
-                colourPanel("pnlColor2", 66),
-                colourPanel("pnlColor3", 126),
+                colourPanel("pnlColor1", 6, 51),
+                colourPanel("pnlColor2", 66, 51),
+                colourPanel("pnlColor3", 126, 51),
                 {.kind = Edit, .name = "editCardTitle", .left = 50, .top = 21, .width = 86,
                  .height = 15, .visible = false, .color = clWhite, .fontName = "Arial",
                  .fontPixels = 11, .maxLength = 18, .hideSelection = false},

@@ -27,12 +27,6 @@ const FormDef& screenPickerFormDef() {
     return def;
 }
 
-const FormDef& swatchCardFormDef() {
-    static const FormDef def =
-        companion("frmSwatchCard", "Swatch Card", 186, 104, ":/forms/card/skin.png");
-    return def;
-}
-
 const FormDef& sliderFormDef() {
     static const FormDef def = companion("frmMivoSlider", "Slider", 38, 115, ":/forms/slider/skin.png");
     return def;

@@ -126,6 +126,19 @@ void drawPaletteGlyph(QPainter& p, QColor) {
     p.drawEllipse(centre, 2.4, 2.4);
 }
 
+// A small button on a companion's top bar (the card's clear and add).
+QImage barSmallButton(bool lit, std::function<void(QPainter&, QColor)> glyph) {
+    return canvas(23, 17, [&](QPainter& p) {
+        p.fillRect(0, 0, 23, 17, bar);
+        p.setPen(Qt::NoPen);
+        p.setBrush(lit ? QColor(0x48, 0x4F, 0x61) : QColor(0x2C, 0x30, 0x3A));
+        p.drawRoundedRect(QRectF(1.5, 1.5, 20, 13), 3, 3);
+        glyph(p, lit ? ink : dim);
+        p.setPen(accent);
+        p.drawLine(QPointF(0, 16.5), QPointF(23, 16.5));
+    });
+}
+
 QImage smallButton(bool lit, std::function<void(QPainter&, QColor)> glyph) {
     return canvas(23, 17, [&](QPainter& p) {
         bodyFill(p, QRect(0, 0, 23, 17));
@@ -149,6 +162,60 @@ void drawArrow(QPainter& p, QColor c, bool right) {
     p.setBrush(c);
     const double x0 = right ? 9 : 14, x1 = right ? 14.5 : 8.5;
     p.drawPolygon(QPolygonF({{x0, 4.5}, {x1, 8.5}, {x0, 12.5}}));
+}
+
+void drawPlus(QPainter& p, QColor c) {
+    penOf(p, c, 1.8);
+    p.drawLine(QPointF(11.5, 4.5), QPointF(11.5, 12.5));
+    p.drawLine(QPointF(7.5, 8.5), QPointF(15.5, 8.5));
+}
+
+void drawCardSkin() {
+    save(canvas(186, 104, [](QPainter& p) {
+             bodyFill(p, QRect(0, 0, 186, 104));
+             p.fillRect(0, 0, 186, 17, bar);
+             p.setPen(accent);
+             p.drawLine(QPointF(0, 16.5), QPointF(186, 16.5));
+             QFont f("Liberation Sans");
+             f.setPixelSize(9);
+             f.setBold(true);
+             f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+             p.setFont(f);
+             p.setPen(QColor(0xB9, 0xB4, 0xAA));
+             p.drawText(QRect(28, 0, 129, 16), Qt::AlignCenter, "SWATCH CARD");
+             for (int x : {6, 66, 126})
+                 slotWell(p, QRect(x, 17, 54, 81));
+             p.setPen(accent);
+             p.drawLine(QPointF(0, 16.5), QPointF(186, 16.5));
+             frame(p, 186, 104);
+         }),
+         "card/skin.png");
+    save(barSmallButton(true, drawCross), "card/clear.png");
+    save(barSmallButton(false, drawCross), "card/clear_disabled.png");
+    save(barSmallButton(true, drawPlus), "card/add.png");
+    save(barSmallButton(false, drawPlus), "card/add_disabled.png");
+}
+
+// The fill cursor: a tipped paint can pouring at its hot spot (0, 16). Two
+// colours, no smoothing, as cursors are.
+void drawFillCursor() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    // A bucket lying on its side, its mouth to the left.
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygon({{12, 8}, {28, 11}, {28, 21}, {12, 24}}));
+    p.drawLine(12, 8, 12, 24);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRect(18, 4, 12, 24), 90 * 16, -180 * 16); // the handle
+    // Paint running out of the mouth to the hot spot, and a drop below.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygon({{11, 12}, {11, 20}, {4, 18}, {0, 17}, {0, 15}, {4, 14}}));
+    p.drawRect(3, 21, 2, 3);
+    p.end();
+    image.save(outDir + "/cursors/fill.png");
 }
 
 void drawBookSkin() {
@@ -231,7 +298,9 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("forms/images");
     drawBookSkin();
-    drawCompanionSkin(186, 104, "SWATCH CARD", "card/skin.png");
+    drawCardSkin();
+    QDir().mkpath(outDir + "/cursors");
+    drawFillCursor();
     drawCompanionSkin(186, 104, "SCREEN PICKER", "picker/skin.png");
     drawCompanionSkin(186, 104, "COLOR PALETTE", "palette/skin.png");
     drawCompanionSkin(144, 62, "SCHEMES", "schemes/skin.png");

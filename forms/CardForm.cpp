@@ -1,0 +1,34 @@
+#include "forms/FormDefs.h"
+#include "forms/FormParts.h"
+
+using namespace formparts;
+
+const FormDef& swatchCardFormDef() {
+    static const char* const adjust = "Right Click to Adjust Color";
+    static const FormDef def{
+        .name = "frmSwatchCard",
+        .caption = "Swatch Card",
+        .clientWidth = 186,
+        .clientHeight = 104,
+        .stayOnTop = false,
+        .toolWindow = true,
+        .controls =
+            {
+                image("imgCardSkin", 0, 0, 186, 104, "", ":/forms/card/skin.png"),
+                caption("lblCardCaption1", 6, 17),
+                caption("lblCardCaption2", 66, 17),
+                caption("lblCardCaption3", 126, 17),
+                image("imgAddToBook", 157, 0, 23, 17, "Add Card to Book", ":/forms/card/add.png"),
+                image("imgCardClearCard", 5, 0, 23, 17, "Clear Card", ":/forms/card/clear.png"),
+                image("imgCardClearCardDisabled", 5, 0, 23, 17, "Clear Card",
+                      ":/forms/card/clear_disabled.png"),
+                image("imgAddToBookDisabled", 157, 0, 23, 17, "Add Card to Book",
+                      ":/forms/card/add_disabled.png"),
+                colourPanel("pnlCardColor1", 6, 31, adjust),
+                colourPanel("pnlCardColor2", 66, 31, adjust),
+                colourPanel("pnlCardColor3", 126, 31, adjust),
+            },
+        .menus = {},
+    };
+    return def;
+}
