@@ -80,6 +80,12 @@ void TfrmHuevella::bindEvents() {
     imgBookSkin->OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
         imgBookSkinMouseDown(b, s, x, y);
     };
+    imgEyedropper->OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
+        imgEyedropperMouseDown(b, s, x, y);
+    };
+    imgEyedropper->OnMouseMove = [this](TShiftState s, int x, int y) {
+        imgEyedropperMouseMove(s, x, y);
+    };
     lblCaption1->OnClick = [this] { lblCaption1Click(); };
     lblCaption2->OnClick = [this] { lblCaption2Click(); };
     lblCaption3->OnClick = [this] { lblCaption3Click(); };

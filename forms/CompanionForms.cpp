@@ -21,12 +21,6 @@ FormDef companion(const char* name, const char* caption, int width, int height,
 
 } // namespace
 
-const FormDef& screenPickerFormDef() {
-    static const FormDef def =
-        companion("frmScreenPicker", "Screen Picker", 186, 104, ":/forms/picker/skin.png");
-    return def;
-}
-
 const FormDef& sliderFormDef() {
     static const FormDef def = companion("frmMivoSlider", "Slider", 38, 115, ":/forms/slider/skin.png");
     return def;

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Desktop.h"
+#include "platform/DeviceContext.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -86,9 +87,27 @@ void TImage::setPicture(const QPixmap& value) {
     update();
 }
 
+TImage::TImage(QWidget* parent) : TControl(parent) {}
+TImage::~TImage() = default;
+
+void TImage::setBitmapSize(int width, int height) {
+    if (bitmap.size() == QSize(width, height)) return;
+    QImage resized(width, height, QImage::Format_RGB32);
+    resized.fill(Qt::white);
+    bitmap = resized;
+}
+
+DeviceContext* TImage::CanvasHandle() {
+    if (!canvas) canvas = std::make_unique<BitmapDC>(&bitmap);
+    return canvas.get();
+}
+
 void TImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture);
+    if (!bitmap.isNull())
+        painter.drawImage(0, 0, bitmap);
+    else
+        painter.drawPixmap(0, 0, picture);
 }
 
 void TLabel::setCaption(const std::string& text) {

@@ -8,7 +8,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
+
+class DeviceContext;
 
 // The framework's controls, each a thin QWidget with the framework's events
 // and the few properties the windows use.
@@ -77,15 +80,26 @@ private:
 class TImage : public TControl {
     Q_OBJECT
 public:
-    using TControl::TControl;
+    explicit TImage(QWidget* parent);
+    ~TImage() override;
     void setPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture; }
+
+    // A bitmap of its own to draw into, shown in place of the picture.
+    void setBitmapSize(int width, int height);
+    QImage& Bitmap() { return bitmap; }
+    // The context drawing into Bitmap().
+    DeviceContext* CanvasHandle();
+    // Paints at once, not at the next idle paint.
+    void Repaint() { repaint(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QPixmap picture;
+    QImage bitmap;
+    std::unique_ptr<DeviceContext> canvas;
 };
 
 enum class TAlignment { taLeftJustify, taCenter, taRightJustify };

@@ -2,7 +2,9 @@
 
 #include "platform/Windows.h"
 
+#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +51,10 @@ public:
 
     // The chosen file, or nothing when the user cancels.
     virtual std::optional<QString> fileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    // The screen's pixels in a rectangle of screen coordinates, one pixel of
+    // the display per point; black where no screen is.
+    virtual QImage grabScreen(const QRect& rect) = 0;
+
     // The program's arguments, the program itself first.
     virtual QStringList commandLine() = 0;
 };

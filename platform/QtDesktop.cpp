@@ -10,7 +10,9 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QUrl>
 
@@ -127,6 +129,28 @@ public:
     }
 
     QStringList commandLine() override { return QCoreApplication::arguments(); }
+
+    QImage grabScreen(const QRect& rect) override {
+        QImage out(rect.size(), QImage::Format_RGB32);
+        out.fill(Qt::black);
+        QPainter painter(&out);
+        // Every screen the rectangle touches, each in its own coordinates.
+        for (QScreen* screen : QGuiApplication::screens()) {
+            const QRect geometry = screen->geometry();
+            const QRect part = rect.intersected(geometry);
+            if (part.isEmpty()) continue;
+            QImage grabbed = screen
+                                 ->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(),
+                                              part.width(), part.height())
+                                 .toImage();
+            // On a scaled screen keep one physical pixel per point, the one at
+            // the point's top-left corner, rather than a blend.
+            if (grabbed.size() != part.size())
+                grabbed = grabbed.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            painter.drawImage(part.topLeft() - rect.topLeft(), grabbed);
+        }
+        return out;
+    }
 
 private:
     static void connectCallback(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {

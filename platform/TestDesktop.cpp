@@ -1,5 +1,6 @@
 #include "platform/TestDesktop.h"
 
+#include <QPainter>
 #include <QWidget>
 
 int TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption,
@@ -47,6 +48,15 @@ std::optional<QString> TestDesktop::fileDialog(QWidget*, const FileDialogRequest
     fileDialogAnswers.pop_front();
     if (!chosen) return std::nullopt;
     return name;
+}
+
+QImage TestDesktop::grabScreen(const QRect& rect) {
+    ++screenGrabs;
+    QImage out(rect.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter painter(&out);
+    painter.drawImage(QPoint(0, 0), screen, rect);
+    return out;
 }
 
 TestDesktopScope::TestDesktopScope() {

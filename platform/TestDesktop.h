@@ -56,6 +56,9 @@ public:
     std::vector<FileDialogRequest> fileDialogs;
     int unexpectedFileDialogs = 0;
     QStringList arguments{"huevella"};
+    // The fake screen behind the pixel reads, and how often it was read.
+    QImage screen;
+    int screenGrabs = 0;
 
     int messageBox(QWidget*, const QString& text, const QString& caption,
                    unsigned flags) override;
@@ -72,6 +75,7 @@ public:
     void captionDrag(QWidget* window) override;
     std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override;
     QStringList commandLine() override { return arguments; }
+    QImage grabScreen(const QRect& rect) override;
 };
 
 // Installs a fresh TestDesktop for as long as it lives.

@@ -218,6 +218,76 @@ void drawFillCursor() {
     image.save(outDir + "/cursors/fill.png");
 }
 
+void drawPickerSkin() {
+    save(canvas(186, 104, [](QPainter& p) {
+             bodyFill(p, QRect(0, 0, 186, 104));
+             p.fillRect(0, 0, 186, 17, bar);
+             QFont f("Liberation Sans");
+             f.setPixelSize(9);
+             f.setBold(true);
+             f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+             p.setFont(f);
+             p.setPen(QColor(0xB9, 0xB4, 0xAA));
+             p.drawText(QRect(6, 0, 113, 16), Qt::AlignCenter, "SCREEN PICKER");
+             slotWell(p, QRect(6, 17, 113, 81));
+             slotWell(p, QRect(126, 17, 54, 81));
+             p.setPen(accent);
+             p.drawLine(QPointF(0, 16.5), QPointF(186, 16.5));
+             frame(p, 186, 104);
+         }),
+         "picker/skin.png");
+}
+
+// The eyedropper drawn over the magnified view, its tip at (58, 41) on the
+// pixel under the pointer; everything around it stays see-through.
+void drawPickerTarget() {
+    QImage image(109, 77, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(58, 41);
+    p.rotate(-45);
+    // Along +x from the tip: a fine point, then outside the ring round the
+    // pixel the glass tube, the collar and the bulb.
+    p.setPen(QPen(QColor(0x14, 0x16, 0x1C), 1.2));
+    p.drawLine(QPointF(0.5, 0), QPointF(9, 0));
+    p.setBrush(QColor(255, 255, 255, 220));
+    p.drawPolygon(QPolygonF({{9, -1.5}, {22, -2.5}, {22, 2.5}, {9, 1.5}}));
+    p.setBrush(QColor(0x3B, 0x41, 0x50));
+    p.drawRect(QRectF(22, -3.5, 4, 7));
+    p.setBrush(accent);
+    p.drawRoundedRect(QRectF(26, -4.5, 11, 9), 4, 4);
+    // A fine ring round the pixel itself.
+    p.resetTransform();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(QRectF(55.5, 36.5, 7, 7));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(QRectF(54.5, 35.5, 9, 9));
+    p.end();
+    image.save(outDir + "/picker/target.png");
+}
+
+// The eyedropper cursor: a pipette pointing left, its tip at the hot spot
+// (0, 15). Two colours, no smoothing.
+void drawEyedropperCursor() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygon({{0, 15}, {4, 13}, {16, 13}, {16, 17}, {4, 17}}));
+    p.setBrush(Qt::white);
+    p.drawRect(5, 14, 10, 2);
+    p.setBrush(Qt::black);
+    p.drawRect(16, 11, 4, 9);
+    p.drawEllipse(QRect(20, 9, 11, 13));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRect(22, 11, 7, 9));
+    p.end();
+    image.save(outDir + "/cursors/eyedropper.png");
+}
+
 void drawBookSkin() {
     save(canvas(186, 124, [](QPainter& p) {
              bodyFill(p, QRect(0, 0, 186, 124));
@@ -301,7 +371,9 @@ int main(int argc, char** argv) {
     drawCardSkin();
     QDir().mkpath(outDir + "/cursors");
     drawFillCursor();
-    drawCompanionSkin(186, 104, "SCREEN PICKER", "picker/skin.png");
+    drawEyedropperCursor();
+    drawPickerSkin();
+    drawPickerTarget();
     drawCompanionSkin(186, 104, "COLOR PALETTE", "palette/skin.png");
     drawCompanionSkin(144, 62, "SCHEMES", "schemes/skin.png");
     drawCompanionSkin(38, 115, "", "slider/skin.png");

@@ -1,0 +1,25 @@
+#include "forms/FormDefs.h"
+#include "forms/FormParts.h"
+
+using namespace formparts;
+
+const FormDef& screenPickerFormDef() {
+    static const FormDef def{
+        .name = "frmScreenPicker",
+        .caption = "Screen Picker",
+        .clientWidth = 186,
+        .clientHeight = 104,
+        .stayOnTop = false,
+        .toolWindow = true,
+        .controls =
+            {
+                image("imgPickerBackground", 0, 0, 186, 104, "", ":/forms/picker/skin.png"),
+                caption("lblPickerCaption", 126, 17),
+                image("imgMagnifier", 6, 17, 113, 81, "", ""),
+                image("imgTarget", 6, 17, 111, 79, "", ":/forms/picker/target.png"),
+                colourPanel("pnlPickerColor", 126, 31),
+            },
+        .menus = {},
+    };
+    return def;
+}

@@ -1,0 +1,76 @@
+#include "platform/DeviceContext.h"
+
+#include "platform/Desktop.h"
+
+#include <QPainter>
+
+namespace {
+
+COLORREF colorRefOf(QRgb rgb) {
+    return COLORREF(qRed(rgb)) | COLORREF(qGreen(rgb)) << 8 | COLORREF(qBlue(rgb)) << 16;
+}
+
+// The whole screen. Reads go through one grab where they can: a pixel read
+// takes a block around the pixel, so the magnifier's rectangle next to it
+// comes from the same grab.
+class ScreenDC : public DeviceContext {
+public:
+    QImage read(const QRect& rect) override {
+        if (cached.contains(rect)) return cache.copy(rect.translated(-cached.topLeft()));
+        return desktop().grabScreen(rect);
+    }
+    COLORREF pixel(int x, int y) override {
+        if (!cached.contains(x, y)) {
+            cached = QRect(x - ReadAhead, y - ReadAhead, 2 * ReadAhead, 2 * ReadAhead);
+            cache = desktop().grabScreen(cached);
+        }
+        return colorRefOf(cache.pixel(x - cached.x(), y - cached.y()));
+    }
+
+private:
+    static constexpr int ReadAhead = 16;
+    QRect cached;
+    QImage cache;
+};
+
+} // namespace
+
+COLORREF DeviceContext::pixel(int x, int y) {
+    const QImage one = read(QRect(x, y, 1, 1));
+    return one.isNull() ? 0 : colorRefOf(one.pixel(0, 0));
+}
+
+QImage BitmapDC::read(const QRect& rect) {
+    QImage out(rect.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter painter(&out);
+    painter.drawImage(QPoint(0, 0), *bitmap, rect);
+    return out;
+}
+
+HDC GetDC(HWND hWnd) { return hWnd ? nullptr : new ScreenDC(); }
+
+int ReleaseDC(HWND, HDC hdc) {
+    delete hdc;
+    return 1;
+}
+
+COLORREF GetPixel(HDC hdc, int x, int y) { return hdc ? hdc->pixel(x, y) : 0xFFFFFFFF; }
+
+BOOL StretchBlt(HDC dest, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh,
+                DWORD rop) {
+    if (!dest || !src || !dest->target() || rop != SRCCOPY || dw <= 0 || dh <= 0 || sw <= 0 ||
+        sh <= 0)
+        return 0;
+    const QImage source = src->read(QRect(sx, sy, sw, sh)).convertToFormat(QImage::Format_RGB32);
+    QImage& target = *dest->target();
+    const QRect bounds = target.rect();
+    for (int y = 0; y < dh; ++y) {
+        if (dy + y < 0 || dy + y >= bounds.height()) continue;
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y * sh / dh));
+        auto* to = reinterpret_cast<QRgb*>(target.scanLine(dy + y));
+        for (int x = 0; x < dw; ++x)
+            if (dx + x >= 0 && dx + x < target.width()) to[dx + x] = from[x * sw / dw];
+    }
+    return 1;
+}

@@ -1,0 +1,155 @@
+#include "TestMain.h"
+
+#include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
+#include "picker/TfrmScreenPicker.h"
+
+// The eyedropper and the screen picker over a fake screen whose every pixel
+// tells where it is.
+class TestScreenPicker : public QObject, WindowSetFixture {
+    Q_OBJECT
+
+    static QRgb pixelAt(int x, int y) { return qRgb(x & 0xFF, y & 0xFF, (x >> 8) | (y >> 8) << 4); }
+    static TColor colorAt(int x, int y) {
+        const QRgb p = pixelAt(x, y);
+        return RGBColor(qRed(p), qGreen(p), qBlue(p));
+    }
+    static QImage fakeScreen() {
+        QImage screen(1280, 800, QImage::Format_RGB32);
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                screen.setPixel(x, y, pixelAt(x, y));
+        return screen;
+    }
+    static QRgb view(int x, int y) { return frmScreenPicker->imgMagnifier->Bitmap().pixel(x, y) | 0xFF000000; }
+
+    void press(Qt::MouseButton button, QPoint pointer) {
+        desk().cursor = pointer;
+        QTest::mousePress(frmHuevella->imgEyedropper, button, {}, QPoint(5, 5));
+    }
+    void move(Qt::MouseButtons held, QPoint pointer) {
+        desk().cursor = pointer;
+        // A drag's move comes with its buttons held, wherever the pointer is.
+        QMouseEvent event(QEvent::MouseMove, QPointF(5, 5), QPointF(pointer), Qt::NoButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(frmHuevella->imgEyedropper, &event);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(!fakeScreen().isNull()); }
+    void init() {
+        createWindows();
+        desk().screen = fakeScreen();
+        frmHuevella->showFromTray();
+    }
+    void cleanup() { destroyWindows(); }
+
+    void startsHiddenBelowTheBook() {
+        QVERIFY(!frmScreenPicker->Visible());
+        QCOMPARE(frmScreenPicker->pos(), frmHuevella->pos() + QPoint(0, 123));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), BlankColor);
+        QVERIFY(frmScreenPicker->lblPickerCaption->Caption().empty());
+        QCOMPARE(frmScreenPicker->imgMagnifier->geometry(), QRect(6, 17, 113, 81));
+        QCOMPARE(frmScreenPicker->imgTarget->Picture().size(), QSize(109, 77));
+        QCOMPARE(frmScreenPicker->lblPickerCaption->toolTip(), QString("Click to Copy"));
+    }
+
+    void pressSamplesOnce_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("left") << int(Qt::LeftButton);
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void pressSamplesOnce() {
+        QFETCH(int, button);
+        press(Qt::MouseButton(button), QPoint(500, 300));
+        QVERIFY(frmScreenPicker->Visible());
+        QVERIFY(frmHuevella->imgCollapseCards->Visible() && !frmHuevella->imgSwatchCard->Visible());
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(500, 300));
+        QVERIFY(frmScreenPicker->lblPickerCaption->Caption().empty());
+        QCOMPARE(desk().screenGrabs, 1);
+        // Moves with another button than the left one held change nothing.
+        if (button != Qt::LeftButton) {
+            move(Qt::MouseButton(button), QPoint(700, 400));
+            QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(500, 300));
+            QCOMPARE(desk().screenGrabs, 1);
+        }
+    }
+
+    void magnifierShowsTheSourceRectangle_data() {
+        QTest::addColumn<QPoint>("viewPixel");
+        QTest::addColumn<QPoint>("screenPixel");
+        QTest::newRow("top-left") << QPoint(0, 0) << QPoint(491, 294);
+        QTest::newRow("top-right") << QPoint(112, 0) << QPoint(508, 294);
+        QTest::newRow("bottom-left") << QPoint(0, 80) << QPoint(491, 306);
+        QTest::newRow("bottom-right") << QPoint(112, 80) << QPoint(508, 306);
+        QTest::newRow("centre, under the tip") << QPoint(58, 41) << QPoint(500, 300);
+        QTest::newRow("centre block start") << QPoint(57, 38) << QPoint(500, 300);
+        QTest::newRow("centre block end") << QPoint(62, 43) << QPoint(500, 300);
+        QTest::newRow("left of centre") << QPoint(56, 41) << QPoint(499, 300);
+    }
+    void magnifierShowsTheSourceRectangle() {
+        QFETCH(QPoint, viewPixel);
+        QFETCH(QPoint, screenPixel);
+        press(Qt::LeftButton, QPoint(480, 280));
+        move(Qt::LeftButton, QPoint(500, 300));
+        QCOMPARE(frmScreenPicker->imgMagnifier->Bitmap().size(), QSize(113, 81));
+        QCOMPARE(view(viewPixel.x(), viewPixel.y()), pixelAt(screenPixel.x(), screenPixel.y()));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(500, 300));
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Caption(), ColorToCode(colorAt(500, 300)));
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Color(), clWhite);
+        // One grab serves the pixel and the view of each sampling.
+        QCOMPARE(desk().screenGrabs, 2);
+    }
+
+    void screenCornerShowsBlackBeyondTheEdge() {
+        press(Qt::LeftButton, QPoint(0, 0));
+        QCOMPARE(view(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(view(50, 35), qRgb(0, 0, 0));
+        QCOMPARE(view(58, 41), pixelAt(0, 0));
+        QCOMPARE(view(112, 80), pixelAt(8, 6));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(0, 0));
+    }
+
+    void pressWithoutMoveHandsTheColourOver() {
+        press(Qt::LeftButton, QPoint(123, 45));
+        QTest::mouseRelease(frmHuevella->imgEyedropper, Qt::LeftButton, {}, QPoint(5, 5));
+        desk().clipboard = "old";
+        QTest::mouseClick(frmScreenPicker->lblPickerCaption, Qt::LeftButton);
+        QCOMPARE(desk().clipboard, QString(""));
+        QTest::mouseClick(frmScreenPicker->pnlPickerColor, Qt::LeftButton);
+        QVERIFY(frmSwatchCard->Visible());
+        QCOMPARE(frmHuevella->pallet.GetColor(), colorAt(123, 45));
+        QCOMPARE(frmHuevella->pallet.GetCode(), ColorToCode(colorAt(123, 45)));
+    }
+
+    void dragThenTake() {
+        press(Qt::LeftButton, QPoint(10, 10));
+        move(Qt::LeftButton, QPoint(640, 20));
+        move(Qt::LeftButton, QPoint(1000, 700));
+        const std::string code = ColorToCode(colorAt(1000, 700));
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Caption(), code);
+        QTest::mouseClick(frmScreenPicker->lblPickerCaption, Qt::LeftButton);
+        QCOMPARE(desk().clipboard.toStdString(), code);
+        QTest::mouseClick(frmScreenPicker->pnlPickerColor, Qt::LeftButton);
+        QTest::mouseClick(frmSwatchCard->pnlCardColor2, Qt::LeftButton);
+        QCOMPARE(frmSwatchCard->lblCardCaption2->Caption(), code);
+        QCOMPARE(frmSwatchCard->pnlCardColor2->Color(), colorAt(1000, 700));
+    }
+
+    void eyedropperCursorOnceACodeIsShown() {
+        QTest::mouseMove(frmScreenPicker->pnlPickerColor, QPoint(4, 4));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->cursor().shape(), Qt::ArrowCursor);
+        press(Qt::LeftButton, QPoint(300, 300));
+        QTest::mouseMove(frmScreenPicker->pnlPickerColor, QPoint(5, 5));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->cursor().shape(), Qt::ArrowCursor);
+        move(Qt::LeftButton, QPoint(301, 300));
+        QTest::mouseMove(frmScreenPicker->pnlPickerColor, QPoint(6, 6));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(frmScreenPicker->pnlPickerColor->cursor().hotSpot(), QPoint(0, 15));
+        QCOMPARE(Screen()->Cursor(TfrmScreenPicker::crEyedropper).hotSpot(), QPoint(0, 15));
+    }
+};
+
+HUEVELLA_TEST_MAIN(TestScreenPicker)
+#include "tst_screenpicker.moc"
