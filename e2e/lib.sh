@@ -72,6 +72,7 @@ pixel() { # pixel X Y: the screen's colour there as RRGGBB
 
 # Conditions for wait_for, read afresh on every try.
 geometry_is() { [ "$(geometry "$1")" = "$2" ]; }
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 
 tray_icon() {

@@ -52,6 +52,7 @@ HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv) : QApplicat
 }
 
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
+    const EventPointerScope pointer(event);
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {

@@ -53,6 +53,8 @@ bool buttonOf(Qt::MouseButton button, TMouseButton& out) {
 
 TControl::TControl(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
+TPanel::TPanel(QWidget* parent) : TControl(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
 void TControl::setCursorNumber(int number) { setCursor(Screen()->Cursor(number)); }
 
 void TControl::mousePressEvent(QMouseEvent* event) {
@@ -95,6 +97,9 @@ void TImage::setBitmapSize(int width, int height) {
     QImage resized(width, height, QImage::Format_RGB32);
     resized.fill(Qt::white);
     bitmap = resized;
+    // A bitmap that covers the control hides what lies beneath: nothing
+    // under it need be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, width >= this->width() && height >= this->height());
 }
 
 DeviceContext* TImage::CanvasHandle() {
@@ -117,7 +122,9 @@ void TLabel::setCaption(const std::string& text) {
 }
 
 void TLabel::setColor(TColor value) {
+    if (value == color) return;
     color = value;
+    setAttribute(Qt::WA_OpaquePaintEvent, color != clNone);
     update();
 }
 
@@ -137,6 +144,7 @@ void TLabel::paintEvent(QPaintEvent*) {
 }
 
 void TPanel::setColor(TColor value) {
+    if (value == color) return;
     color = value;
     update();
 }

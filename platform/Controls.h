@@ -130,7 +130,7 @@ private:
 class TPanel : public TControl {
     Q_OBJECT
 public:
-    using TControl::TControl;
+    explicit TPanel(QWidget* parent);
     TColor Color() const { return color; }
     void setColor(TColor value);
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QEvent;
 class QMenu;
 
 struct FileDialogRequest {
@@ -60,6 +61,19 @@ public:
 };
 
 Desktop& desktop();
+
+// While a mouse event is being handled, where it says the pointer is.
+std::optional<QPoint> eventPointer();
+class EventPointerScope {
+public:
+    explicit EventPointerScope(const QEvent* event);
+    ~EventPointerScope();
+    EventPointerScope(const EventPointerScope&) = delete;
+    EventPointerScope& operator=(const EventPointerScope&) = delete;
+
+private:
+    std::optional<QPoint> previous;
+};
 // Installs the desktop every later call goes to; returns the previous one.
 std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> next);
 std::unique_ptr<Desktop> makeQtDesktop();

@@ -4,6 +4,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 COLORREF colorRefOf(QRgb rgb) {
@@ -62,15 +65,23 @@ BOOL StretchBlt(HDC dest, int dx, int dy, int dw, int dh, HDC src, int sx, int s
     if (!dest || !src || !dest->target() || rop != SRCCOPY || dw <= 0 || dh <= 0 || sw <= 0 ||
         sh <= 0)
         return 0;
-    const QImage source = src->read(QRect(sx, sy, sw, sh)).convertToFormat(QImage::Format_RGB32);
+    QImage source = src->read(QRect(sx, sy, sw, sh));
+    if (source.format() != QImage::Format_RGB32 && source.format() != QImage::Format_ARGB32)
+        source = source.convertToFormat(QImage::Format_RGB32);
     QImage& target = *dest->target();
-    const QRect bounds = target.rect();
-    for (int y = 0; y < dh; ++y) {
-        if (dy + y < 0 || dy + y >= bounds.height()) continue;
+    // The destination columns that lie on the bitmap, and the source column
+    // each one takes.
+    const int firstX = std::max(0, -dx);
+    const int lastX = std::min(dw, target.width() - dx);
+    if (firstX >= lastX) return 1;
+    std::vector<int> column(std::size_t(lastX - firstX));
+    for (int x = firstX; x < lastX; ++x)
+        column[std::size_t(x - firstX)] = x * sw / dw;
+    for (int y = std::max(0, -dy); y < std::min(dh, target.height() - dy); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y * sh / dh));
-        auto* to = reinterpret_cast<QRgb*>(target.scanLine(dy + y));
-        for (int x = 0; x < dw; ++x)
-            if (dx + x >= 0 && dx + x < target.width()) to[dx + x] = from[x * sw / dw];
+        auto* to = reinterpret_cast<QRgb*>(target.scanLine(dy + y)) + dx + firstX;
+        for (const int c : column)
+            *to++ = from[c];
     }
     return 1;
 }

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QIcon>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -38,6 +39,7 @@ QMessageBox::Icon iconFor(unsigned flags) {
 
 class QtDesktop final : public Desktop {
 public:
+
     int messageBox(QWidget* owner, const QString& text, const QString& caption,
                    unsigned flags) override {
         QMessageBox box(iconFor(flags), caption, text, QMessageBox::NoButton, owner);
@@ -73,7 +75,12 @@ public:
         box.exec();
     }
 
-    QPoint cursorPos() override { return QCursor::pos(); }
+    QPoint cursorPos() override {
+        // Inside a mouse event the pointer is where the event says: no need
+        // to ask the X server again.
+        if (const auto fromEvent = eventPointer()) return *fromEvent;
+        return QCursor::pos();
+    }
 
     bool openDocument(const QString& path) override {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
@@ -176,6 +183,29 @@ private:
 };
 
 } // namespace
+
+namespace {
+std::optional<QPoint>& eventPointerSlot() {
+    static std::optional<QPoint> slot;
+    return slot;
+}
+} // namespace
+
+std::optional<QPoint> eventPointer() { return eventPointerSlot(); }
+
+EventPointerScope::EventPointerScope(const QEvent* event) : previous(eventPointerSlot()) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        eventPointerSlot() = static_cast<const QMouseEvent*>(event)->globalPosition().toPoint();
+        break;
+    default: break;
+    }
+}
+
+EventPointerScope::~EventPointerScope() { eventPointerSlot() = previous; }
 
 Desktop& desktop() {
     auto& instance = current();

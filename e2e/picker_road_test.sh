@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The whole road as a user drives it: drag the eyedropper onto a colour on
+# the screen, copy its code, take the colour, drop it into the working card,
+# add the card, save the book through the real file dialog, and read the file.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+
+start_desktop
+# Something on the screen to pick from: a window of four known squares.
+convert -size 80x80 xc:'#C83264' xc:'#1E90FF' xc:'#2E8B57' xc:'#FFD700' +append \
+    "$WORKDIR/squares.png"
+display -geometry +200+200 -title squares "$WORKDIR/squares.png" &
+SQUARES_PID=$!
+wait_for 10 visible_window squares || fail "the squares did not show"
+read -r sx sy _ _ < <(geometry "$(visible_window squares)")
+# The second square, a clear blue.
+tx=$((sx + 120)); ty=$((sy + 40))
+wait_for 5 pixel_is $tx $ty 1E90FF ||
+    fail "the squares are not where they were put"
+
+start_app "$PROGRAM"
+wait_for 15 tray_icon || fail "no tray icon appeared"
+read -r ix iy iw ih < <(geometry "$(tray_icon)")
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
+wait_for 5 visible_window Huevella || fail "no book window"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+
+# Drag the eyedropper across the screen onto the blue square.
+xdotool mousemove $((bx + 14)) $((by + 10)) mousedown 1
+for step in $(seq 1 12); do
+    xdotool mousemove $((bx + 14 + (tx - bx - 14) * step / 12)) $((by + 10 + (ty - by - 10) * step / 12))
+    sleep 0.03
+done
+xdotool mouseup 1
+wait_for 5 visible_window "Screen Picker" || fail "the screen picker did not open"
+px=$bx; py=$((by + 123))
+sleep 0.3
+[ "$(pixel $((px + 153)) $((py + 64)))" = "1E90FF" ] || fail "the picker shows $(pixel $((px + 153)) $((py + 64)))"
+[ "$(pixel $((px + 62)) $((py + 57)))" = "1E90FF" ] || fail "the magnifier does not show the square"
+echo "ok - the picker shows the colour under the eyedropper"
+
+xdotool mousemove $((px + 153)) $((py + 24)) click 1
+wait_for 5 clipboard_is 1E90FF || fail "the code on the clipboard is '$(xclip -o -selection clipboard)'"
+echo "ok - the picker's code went to the clipboard"
+
+xdotool mousemove $((px + 153)) $((py + 64)) click 1
+wait_for 5 visible_window "Swatch Card" || fail "taking the colour did not open the card"
+xdotool mousemove $((bx + 33)) $((by - 103 + 64)) click 1
+sleep 0.3
+[ "$(pixel $((bx + 33)) $((by - 103 + 64)))" = "1E90FF" ] || fail "the slot did not take the colour"
+xdotool mousemove $((bx + 168)) $((by - 103 + 8)) click 1
+sleep 0.3
+[ "$(pixel $((bx + 33)) $((by + 84)))" = "1E90FF" ] || fail "the book does not show the added card"
+echo "ok - the colour went into the working card and the card into the book"
+
+# Save As from the main menu, through the real dialog.
+xdotool mousemove $((bx + 145)) $((by + 10)) click 1
+sleep 0.5
+xdotool key Down Down Down Return
+wait_for 10 visible_window "Save As" || fail "Save As did not open its dialog"
+sleep 0.5
+xdotool type --delay 20 "$WORKDIR/road"
+xdotool key Return
+wait_for 10 test -s "$WORKDIR/road.hvz" || fail "no book was written"
+grep -q '^1E90FF' "$WORKDIR/road.hvz" || fail "the book does not hold the code: $(cat "$WORKDIR/road.hvz")"
+grep -q '^Untitled-1' "$WORKDIR/road.hvz" || fail "the book has no card title"
+echo "ok - Save As wrote the book, with 1E90FF in it"
+kill $SQUARES_PID 2>/dev/null
