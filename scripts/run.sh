@@ -14,7 +14,7 @@ To try it on a virtual screen with a tray:
     Xvfb :99 -screen 0 1280x800x24 &
     DISPLAY=:99 trayer --edge bottom --align right --widthtype pixel --width 120 &
     DISPLAY=:99 build/bin/huevella &
-and watch it with, for example, x11vnc or by taking screenshots:
+and look at it by taking screenshots:
     DISPLAY=:99 import -window root screenshot.png
 MSG
     exit 1

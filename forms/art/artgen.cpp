@@ -164,6 +164,26 @@ void drawArrow(QPainter& p, QColor c, bool right) {
     p.drawPolygon(QPolygonF({{x0, 4.5}, {x1, 8.5}, {x0, 12.5}}));
 }
 
+// A skin's body and its top bar with the window's name in the bar.
+void skinBase(QPainter& p, int w, int h, int barHeight, const QString& title, QRect titleRect,
+              int titlePixels) {
+    bodyFill(p, QRect(0, 0, w, h));
+    p.fillRect(0, 0, w, barHeight, bar);
+    QFont f("Liberation Sans");
+    f.setPixelSize(titlePixels);
+    f.setBold(true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    p.setFont(f);
+    p.setPen(QColor(0xB9, 0xB4, 0xAA));
+    p.drawText(titleRect, Qt::AlignCenter, title);
+}
+
+// The accent under the top bar, drawn last so nothing covers it.
+void accentLine(QPainter& p, int w, int barHeight) {
+    p.setPen(accent);
+    p.drawLine(QPointF(0, barHeight - 0.5), QPointF(w, barHeight - 0.5));
+}
+
 void drawPlus(QPainter& p, QColor c) {
     penOf(p, c, 1.8);
     p.drawLine(QPointF(11.5, 4.5), QPointF(11.5, 12.5));
@@ -172,21 +192,10 @@ void drawPlus(QPainter& p, QColor c) {
 
 void drawCardSkin() {
     save(canvas(186, 104, [](QPainter& p) {
-             bodyFill(p, QRect(0, 0, 186, 104));
-             p.fillRect(0, 0, 186, 17, bar);
-             p.setPen(accent);
-             p.drawLine(QPointF(0, 16.5), QPointF(186, 16.5));
-             QFont f("Liberation Sans");
-             f.setPixelSize(9);
-             f.setBold(true);
-             f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-             p.setFont(f);
-             p.setPen(QColor(0xB9, 0xB4, 0xAA));
-             p.drawText(QRect(28, 0, 129, 16), Qt::AlignCenter, "SWATCH CARD");
+             skinBase(p, 186, 104, 17, "SWATCH CARD", QRect(28, 0, 129, 16), 9);
              for (int x : {6, 66, 126})
                  slotWell(p, QRect(x, 17, 54, 81));
-             p.setPen(accent);
-             p.drawLine(QPointF(0, 16.5), QPointF(186, 16.5));
+             accentLine(p, 186, 17);
              frame(p, 186, 104);
          }),
          "card/skin.png");
@@ -220,19 +229,10 @@ void drawFillCursor() {
 
 void drawPickerSkin() {
     save(canvas(186, 104, [](QPainter& p) {
-             bodyFill(p, QRect(0, 0, 186, 104));
-             p.fillRect(0, 0, 186, 17, bar);
-             QFont f("Liberation Sans");
-             f.setPixelSize(9);
-             f.setBold(true);
-             f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-             p.setFont(f);
-             p.setPen(QColor(0xB9, 0xB4, 0xAA));
-             p.drawText(QRect(6, 0, 113, 16), Qt::AlignCenter, "SCREEN PICKER");
+             skinBase(p, 186, 104, 17, "SCREEN PICKER", QRect(6, 0, 113, 16), 9);
              slotWell(p, QRect(6, 17, 113, 81));
              slotWell(p, QRect(126, 17, 54, 81));
-             p.setPen(accent);
-             p.drawLine(QPointF(0, 16.5), QPointF(186, 16.5));
+             accentLine(p, 186, 17);
              frame(p, 186, 104);
          }),
          "picker/skin.png");
@@ -290,18 +290,8 @@ void drawEyedropperCursor() {
 
 void drawBookSkin() {
     save(canvas(186, 124, [](QPainter& p) {
-             bodyFill(p, QRect(0, 0, 186, 124));
-             p.fillRect(0, 0, 186, 21, bar);
-             p.fillRect(55, 0, 76, 21, bar);
-             p.setPen(accent);
-             p.drawLine(QPointF(0, 20.5), QPointF(186, 20.5));
-             QFont f("Liberation Sans");
-             f.setPixelSize(10);
-             f.setBold(true);
-             f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-             p.setFont(f);
-             p.setPen(QColor(0xB9, 0xB4, 0xAA));
-             p.drawText(QRect(55, 0, 76, 21), Qt::AlignCenter, "HUEVELLA");
+             skinBase(p, 186, 124, 21, "HUEVELLA", QRect(55, 0, 76, 21), 10);
+             accentLine(p, 186, 21);
              p.setPen(Qt::NoPen);
              p.setBrush(plate);
              p.drawRoundedRect(QRectF(52, 22, 84, 13), 3, 3);
@@ -327,17 +317,8 @@ void drawBookSkin() {
 
 void drawCompanionSkin(int w, int h, const QString& title, const QString& name) {
     save(canvas(w, h, [&](QPainter& p) {
-             bodyFill(p, QRect(0, 0, w, h));
-             p.fillRect(0, 0, w, 15, bar);
-             p.setPen(accent);
-             p.drawLine(QPointF(0, 14.5), QPointF(w, 14.5));
-             QFont f("Liberation Sans");
-             f.setPixelSize(9);
-             f.setBold(true);
-             f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
-             p.setFont(f);
-             p.setPen(QColor(0xB9, 0xB4, 0xAA));
-             p.drawText(QRect(0, 0, w, 15), Qt::AlignCenter, title);
+             skinBase(p, w, h, 15, title, QRect(0, 0, w, 15), 9);
+             accentLine(p, w, 15);
              frame(p, w, h);
          }),
          name);

@@ -219,7 +219,7 @@ private slots:
         tray(WM_LBUTTONDBLCLK);
         // Exit asks the window to close; a closed main form ends the loop.
         QTimer::singleShot(0, [] { frmHuevella->mnuExit->Click(); });
-        QTimer::singleShot(2000, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!frmHuevella->Visible());
     }
