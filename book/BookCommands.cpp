@@ -36,7 +36,8 @@ bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
     }
     if (error.isEmpty()) return true;
     Application->MessageBox("The book could not be saved to \"" + target + "\":\n" +
-                                fromQString(error) + "\n\nNothing was lost: the book is still open.",
+                                fromQString(error) +
+                                "\n\nNothing was lost: the book is still open.",
                             "Huevella", MB_OK | MB_ICONHAND);
     return false;
 }

@@ -1,8 +1,8 @@
 #include "book/BookFile.h"
 
 #include <cerrno>
-#include <cstdint>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <vector>
@@ -96,7 +96,8 @@ BookReadResult parseBook(std::string_view text) {
         for (int slot = 0; slot < 3; ++slot, ++at) {
             if (at >= lines.size()) return failure(at + 1, incomplete);
             long long value = 0;
-            if (!wholeNumber(lines[at], value)) return failure(at + 1, "a colour number was expected");
+            if (!wholeNumber(lines[at], value))
+                return failure(at + 1, "a colour number was expected");
             if (value < INT32_MIN || value > INT32_MAX)
                 return failure(at + 1, "the colour number is out of range");
             colors[slot] = TColor(value);
@@ -134,7 +135,8 @@ BookReadResult parseBook(std::string_view text) {
         ++at;
     }
     for (; at < lines.size(); ++at)
-        if (!trimmed(lines[at]).empty()) return failure(at + 1, "the file goes on after the last card");
+        if (!trimmed(lines[at]).empty())
+            return failure(at + 1, "the file goes on after the last card");
     result.ok = true;
     return result;
 }

@@ -1,6 +1,8 @@
 #include "book/BookState.h"
 
-std::string BookState::defaultTitle(int index) { return "Untitled-" + std::to_string(index + 1); }
+std::string BookState::defaultTitle(int index) {
+    return "Untitled-" + std::to_string(index + 1);
+}
 
 std::string BookState::fitTitle(const std::string& title) {
     const std::size_t start = title.find_first_not_of(' ');
@@ -25,8 +27,7 @@ BookState::ClearResult BookState::clearCurrentCard() {
             if (movedTitle.find("Untitled") != std::string::npos)
                 cards[i].setTitle(defaultTitle(i));
         }
-        if (currentCard == lastCard + 1)
-            currentCard = lastCard;
+        if (currentCard == lastCard + 1) currentCard = lastCard;
         modified = true;
         return ClearResult::CardRemoved;
     }

@@ -23,9 +23,15 @@ void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, in
     }
 }
 
-void TfrmHuevella::lblCaption1Click() { Clipboard().setAsText(lblCaption1->Caption()); }
-void TfrmHuevella::lblCaption2Click() { Clipboard().setAsText(lblCaption2->Caption()); }
-void TfrmHuevella::lblCaption3Click() { Clipboard().setAsText(lblCaption3->Caption()); }
+void TfrmHuevella::lblCaption1Click() {
+    Clipboard().setAsText(lblCaption1->Caption());
+}
+void TfrmHuevella::lblCaption2Click() {
+    Clipboard().setAsText(lblCaption2->Caption());
+}
+void TfrmHuevella::lblCaption3Click() {
+    Clipboard().setAsText(lblCaption3->Caption());
+}
 
 void TfrmHuevella::lblCardTitleClick() {
     if (lblCardTitle->Caption().empty()) return;

@@ -111,7 +111,6 @@ void TfrmHuevella::FormCreate() {
     Application->OnDeactivate = [this] { hideCompanionWindows(); };
 }
 
-
 NOTIFYICONDATAA TfrmHuevella::trayRecord() const {
     NOTIFYICONDATAA data;
     data.cbSize = NOTIFYICONDATA_V1_SIZE;
@@ -166,7 +165,9 @@ void TfrmHuevella::trayIconMessage(TMessage& message) {
     }
 }
 
-void TfrmHuevella::imgMenuClick() { mnuMainMenu->Popup(Left() + 146, Top() + 14); }
+void TfrmHuevella::imgMenuClick() {
+    mnuMainMenu->Popup(Left() + 146, Top() + 14);
+}
 
 void TfrmHuevella::mnuSystemTrayClick() {
     Hide();
@@ -184,7 +185,9 @@ void TfrmHuevella::mnuPreviewClick() {
     ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void TfrmHuevella::mnuExitClick() { Close(); }
+void TfrmHuevella::mnuExitClick() {
+    Close();
+}
 
 void TfrmHuevella::imgSwatchCardClick() {
     imgSwatchCard->Hide();

@@ -36,9 +36,15 @@ void TfrmSwatchCard::bindEvents() {
     pnlCardColor1->OnClick = [this] { pnlCardColor1Click(); };
     pnlCardColor2->OnClick = [this] { pnlCardColor2Click(); };
     pnlCardColor3->OnClick = [this] { pnlCardColor3Click(); };
-    pnlCardColor1->OnMouseMove = [this](TShiftState s, int x, int y) { pnlCardColor1MouseMove(s, x, y); };
-    pnlCardColor2->OnMouseMove = [this](TShiftState s, int x, int y) { pnlCardColor2MouseMove(s, x, y); };
-    pnlCardColor3->OnMouseMove = [this](TShiftState s, int x, int y) { pnlCardColor3MouseMove(s, x, y); };
+    pnlCardColor1->OnMouseMove = [this](TShiftState s, int x, int y) {
+        pnlCardColor1MouseMove(s, x, y);
+    };
+    pnlCardColor2->OnMouseMove = [this](TShiftState s, int x, int y) {
+        pnlCardColor2MouseMove(s, x, y);
+    };
+    pnlCardColor3->OnMouseMove = [this](TShiftState s, int x, int y) {
+        pnlCardColor3MouseMove(s, x, y);
+    };
     pnlCardColor1->OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
         pnlCardColor1MouseDown(b, s, x, y);
     };
@@ -55,7 +61,9 @@ void TfrmSwatchCard::bindEvents() {
     imgAddToBook->OnClick = [this] { imgAddToBookClick(); };
 }
 
-void TfrmSwatchCard::FormCreate() { frmHuevella->placeCompanion(this); }
+void TfrmSwatchCard::FormCreate() {
+    frmHuevella->placeCompanion(this);
+}
 
 void TfrmSwatchCard::setButtonsEnabled(bool enabled) {
     EnableImageButton(imgCardClearCard, imgCardClearCardDisabled, enabled);
@@ -81,9 +89,15 @@ void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* capt
     frmMivoSlider->targetPanel = panel;
 }
 
-void TfrmSwatchCard::lblCardCaption1Click() { Clipboard().setAsText(lblCardCaption1->Caption()); }
-void TfrmSwatchCard::lblCardCaption2Click() { Clipboard().setAsText(lblCardCaption2->Caption()); }
-void TfrmSwatchCard::lblCardCaption3Click() { Clipboard().setAsText(lblCardCaption3->Caption()); }
+void TfrmSwatchCard::lblCardCaption1Click() {
+    Clipboard().setAsText(lblCardCaption1->Caption());
+}
+void TfrmSwatchCard::lblCardCaption2Click() {
+    Clipboard().setAsText(lblCardCaption2->Caption());
+}
+void TfrmSwatchCard::lblCardCaption3Click() {
+    Clipboard().setAsText(lblCardCaption3->Caption());
+}
 
 void TfrmSwatchCard::imgCardClearCardClick() {
     for (TLabel* caption : {lblCardCaption1, lblCardCaption2, lblCardCaption3}) {

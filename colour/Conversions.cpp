@@ -15,7 +15,9 @@ using D = double;
 constexpr D oneSixtieth = 1.0 / 60.0;
 
 // The whole part toward zero, as an integer.
-int truncate(D v) { return int(std::trunc(v)); }
+int truncate(D v) {
+    return int(std::trunc(v));
+}
 
 int channel(float fraction) {
     float c = float(D(fraction) * 255.0);

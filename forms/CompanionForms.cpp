@@ -4,8 +4,7 @@
 
 namespace {
 
-FormDef companion(const char* name, const char* caption, int width, int height,
-                  const char* skin) {
+FormDef companion(const char* name, const char* caption, int width, int height, const char* skin) {
     return FormDef{
         .name = name,
         .caption = caption,
@@ -13,8 +12,13 @@ FormDef companion(const char* name, const char* caption, int width, int height,
         .clientHeight = height,
         .stayOnTop = false,
         .toolWindow = true,
-        .controls = {{.kind = ControlKind::Image, .name = "imgSkin", .left = 0, .top = 0,
-                      .width = width, .height = height, .picture = skin}},
+        .controls = {{.kind = ControlKind::Image,
+                      .name = "imgSkin",
+                      .left = 0,
+                      .top = 0,
+                      .width = width,
+                      .height = height,
+                      .picture = skin}},
         .menus = {},
     };
 }
@@ -22,7 +26,8 @@ FormDef companion(const char* name, const char* caption, int width, int height,
 } // namespace
 
 const FormDef& sliderFormDef() {
-    static const FormDef def = companion("frmMivoSlider", "Slider", 38, 115, ":/forms/slider/skin.png");
+    static const FormDef def =
+        companion("frmMivoSlider", "Slider", 38, 115, ":/forms/slider/skin.png");
     return def;
 }
 

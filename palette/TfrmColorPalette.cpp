@@ -7,4 +7,6 @@ TfrmColorPalette* frmColorPalette = nullptr;
 
 TfrmColorPalette::TfrmColorPalette() : TForm(colorPaletteFormDef()) {}
 
-void TfrmColorPalette::FormCreate() { frmHuevella->placeCompanion(this); }
+void TfrmColorPalette::FormCreate() {
+    frmHuevella->placeCompanion(this);
+}

@@ -28,7 +28,9 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
     Screen()->setCursor(crEyedropper, QCursor(QPixmap(":/forms/cursors/eyedropper.png"), 0, 15));
 }
 
-void TfrmScreenPicker::FormCreate() { frmHuevella->placeCompanion(this); }
+void TfrmScreenPicker::FormCreate() {
+    frmHuevella->placeCompanion(this);
+}
 
 void TfrmScreenPicker::sampleScreen(bool showCode) {
     HDC screen = GetDC(nullptr);

@@ -30,8 +30,7 @@ void TApplication::created(TForm* form) {
     safeCall([form] { form->FormCreate(); });
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     QWidget* owner = mainForm && mainForm->isVisible() ? mainForm : nullptr;
     return desktop().messageBox(owner, toQString(text), toQString(caption), flags);
 }
@@ -40,11 +39,15 @@ void TApplication::ShowException(const std::exception& error) {
     desktop().showException(toQString(title), QString::fromLocal8Bit(error.what()));
 }
 
-void TApplication::Run() { QApplication::exec(); }
+void TApplication::Run() {
+    QApplication::exec();
+}
 
 // exit() rather than quit(): quit() first closes every window again, and the
 // main form's close is what called us.
-void TApplication::Terminate() { QCoreApplication::exit(0); }
+void TApplication::Terminate() {
+    QCoreApplication::exit(0);
+}
 
 HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The window class window managers and tests know the program by.

@@ -13,10 +13,18 @@
 #include <exception>
 #include <map>
 
-QColor toQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
-TColor fromQColor(const QColor& color) { return RGBColor(color.red(), color.green(), color.blue()); }
-QString toQString(const std::string& text) { return QString::fromUtf8(text); }
-std::string fromQString(const QString& text) { return text.toUtf8().toStdString(); }
+QColor toQColor(TColor color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+TColor fromQColor(const QColor& color) {
+    return RGBColor(color.red(), color.green(), color.blue());
+}
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text);
+}
+std::string fromQString(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 void safeCall(const std::function<void()>& handler) {
     if (!handler) return;
@@ -51,11 +59,17 @@ bool buttonOf(Qt::MouseButton button, TMouseButton& out) {
 
 } // namespace
 
-TControl::TControl(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+TControl::TControl(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
 
-TPanel::TPanel(QWidget* parent) : TControl(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+TPanel::TPanel(QWidget* parent) : TControl(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
-void TControl::setCursorNumber(int number) { setCursor(Screen()->Cursor(number)); }
+void TControl::setCursorNumber(int number) {
+    setCursor(Screen()->Cursor(number));
+}
 
 void TControl::mousePressEvent(QMouseEvent* event) {
     TMouseButton button;
@@ -78,7 +92,9 @@ void TControl::mouseReleaseEvent(QMouseEvent* event) {
     if (!buttonOf(event->button(), button)) return;
     const QPoint p = event->position().toPoint();
     if (OnMouseUp)
-        safeCall([&] { OnMouseUp(button, shiftOf(event->modifiers(), event->buttons()), p.x(), p.y()); });
+        safeCall([&] {
+            OnMouseUp(button, shiftOf(event->modifiers(), event->buttons()), p.x(), p.y());
+        });
     const bool click = button == TMouseButton::mbLeft && clickPending && rect().contains(p);
     if (button == TMouseButton::mbLeft) clickPending = false;
     if (click && OnClick) safeCall(OnClick);
@@ -132,7 +148,7 @@ void TLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (color != clNone) painter.fillRect(rect(), toQColor(color));
     int flags = Qt::TextSingleLine;
-    flags |= alignment == TAlignment::taCenter        ? Qt::AlignHCenter
+    flags |= alignment == TAlignment::taCenter         ? Qt::AlignHCenter
              : alignment == TAlignment::taRightJustify ? Qt::AlignRight
                                                        : Qt::AlignLeft;
     flags |= layout == TTextLayout::tlCenter   ? Qt::AlignVCenter
@@ -201,9 +217,15 @@ void TIcon::setHandle(QIcon* value) {
     handle = value;
 }
 
-std::string TClipboard::AsText() const { return fromQString(desktop().clipboardText()); }
-void TClipboard::setAsText(const std::string& text) { desktop().setClipboardText(toQString(text)); }
-TClipboard Clipboard() { return {}; }
+std::string TClipboard::AsText() const {
+    return fromQString(desktop().clipboardText());
+}
+void TClipboard::setAsText(const std::string& text) {
+    desktop().setClipboardText(toQString(text));
+}
+TClipboard Clipboard() {
+    return {};
+}
 
 namespace {
 std::map<int, QCursor>& cursorTable() {
@@ -212,9 +234,15 @@ std::map<int, QCursor>& cursorTable() {
 }
 } // namespace
 
-int TScreen::Width() const { return QGuiApplication::primaryScreen()->geometry().width(); }
-int TScreen::Height() const { return QGuiApplication::primaryScreen()->geometry().height(); }
-void TScreen::setCursor(int number, const QCursor& cursor) { cursorTable()[number] = cursor; }
+int TScreen::Width() const {
+    return QGuiApplication::primaryScreen()->geometry().width();
+}
+int TScreen::Height() const {
+    return QGuiApplication::primaryScreen()->geometry().height();
+}
+void TScreen::setCursor(int number, const QCursor& cursor) {
+    cursorTable()[number] = cursor;
+}
 QCursor TScreen::Cursor(int number) const {
     const auto found = cursorTable().find(number);
     return found == cursorTable().end() ? QCursor(Qt::ArrowCursor) : found->second;

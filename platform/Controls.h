@@ -114,8 +114,14 @@ public:
     // The background; clNone draws none.
     TColor Color() const { return color; }
     void setColor(TColor value);
-    void setAlignment(TAlignment value) { alignment = value; update(); }
-    void setLayout(TTextLayout value) { layout = value; update(); }
+    void setAlignment(TAlignment value) {
+        alignment = value;
+        update();
+    }
+    void setLayout(TTextLayout value) {
+        layout = value;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -16,8 +16,8 @@ class QMenu;
 
 struct FileDialogRequest {
     bool save = false;
-    QString filter;      // e.g. "Huevella Files (*.hvz)"
-    QString defaultExt;  // without the dot
+    QString filter;     // e.g. "Huevella Files (*.hvz)"
+    QString defaultExt; // without the dot
     bool confirmOverwrite = false;
 };
 

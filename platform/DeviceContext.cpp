@@ -51,14 +51,18 @@ QImage BitmapDC::read(const QRect& rect) {
     return out;
 }
 
-HDC GetDC(HWND hWnd) { return hWnd ? nullptr : new ScreenDC(); }
+HDC GetDC(HWND hWnd) {
+    return hWnd ? nullptr : new ScreenDC();
+}
 
 int ReleaseDC(HWND, HDC hdc) {
     delete hdc;
     return 1;
 }
 
-COLORREF GetPixel(HDC hdc, int x, int y) { return hdc ? hdc->pixel(x, y) : 0xFFFFFFFF; }
+COLORREF GetPixel(HDC hdc, int x, int y) {
+    return hdc ? hdc->pixel(x, y) : 0xFFFFFFFF;
+}
 
 BOOL StretchBlt(HDC dest, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh,
                 DWORD rop) {

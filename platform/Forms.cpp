@@ -118,15 +118,16 @@ TFileDialog* TForm::fileDialog(const char* name) const {
     return found == dialogs.end() ? nullptr : found->second.get();
 }
 
-void TForm::Show() { show(); }
+void TForm::Show() {
+    show();
+}
 
 void TForm::Dispatch(TMessage& message) {
     safeCall([&] { WndProc(message); });
 }
 
 void TForm::WndProc(TMessage& message) {
-    if (message.Msg == WM_NCLBUTTONDOWN && message.WParam == HTCAPTION)
-        desktop().captionDrag(this);
+    if (message.Msg == WM_NCLBUTTONDOWN && message.WParam == HTCAPTION) desktop().captionDrag(this);
 }
 
 bool TForm::event(QEvent* event) {

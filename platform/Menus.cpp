@@ -15,7 +15,8 @@ TPopupMenu::TPopupMenu(QWidget* owner) : menu(new QMenu(owner)) {
 }
 
 TPopupMenu::~TPopupMenu() {
-    for (TMenuItem* item : items) delete item;
+    for (TMenuItem* item : items)
+        delete item;
     delete menu;
 }
 
@@ -33,4 +34,6 @@ TMenuItem* TPopupMenu::Item(const std::string& name) const {
     return nullptr;
 }
 
-void TPopupMenu::Popup(int x, int y) { desktop().popupMenu(menu, QPoint(x, y)); }
+void TPopupMenu::Popup(int x, int y) {
+    desktop().popupMenu(menu, QPoint(x, y));
+}

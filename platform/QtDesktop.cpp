@@ -9,8 +9,8 @@
 #include <QFileDialog>
 #include <QIcon>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -39,7 +39,6 @@ QMessageBox::Icon iconFor(unsigned flags) {
 
 class QtDesktop final : public Desktop {
 public:
-
     int messageBox(QWidget* owner, const QString& text, const QString& caption,
                    unsigned flags) override {
         QMessageBox box(iconFor(flags), caption, text, QMessageBox::NoButton, owner);
@@ -153,7 +152,8 @@ public:
             // On a scaled screen keep one physical pixel per point, the one at
             // the point's top-left corner, rather than a blend.
             if (grabbed.size() != part.size())
-                grabbed = grabbed.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                grabbed =
+                    grabbed.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
             painter.drawImage(part.topLeft() - rect.topLeft(), grabbed);
         }
         return out;
@@ -191,7 +191,9 @@ std::optional<QPoint>& eventPointerSlot() {
 }
 } // namespace
 
-std::optional<QPoint> eventPointer() { return eventPointerSlot(); }
+std::optional<QPoint> eventPointer() {
+    return eventPointerSlot();
+}
 
 EventPointerScope::EventPointerScope(const QEvent* event) : previous(eventPointerSlot()) {
     switch (event->type()) {
@@ -205,7 +207,9 @@ EventPointerScope::EventPointerScope(const QEvent* event) : previous(eventPointe
     }
 }
 
-EventPointerScope::~EventPointerScope() { eventPointerSlot() = previous; }
+EventPointerScope::~EventPointerScope() {
+    eventPointerSlot() = previous;
+}
 
 Desktop& desktop() {
     auto& instance = current();
@@ -217,4 +221,6 @@ std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> next) {
     return std::exchange(current(), std::move(next));
 }
 
-std::unique_ptr<Desktop> makeQtDesktop() { return std::make_unique<QtDesktop>(); }
+std::unique_ptr<Desktop> makeQtDesktop() {
+    return std::make_unique<QtDesktop>();
+}

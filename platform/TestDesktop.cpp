@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QWidget>
 
-int TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption,
-                            unsigned flags) {
+int TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption, unsigned flags) {
     messageBoxes.push_back({text, caption, flags});
     if (messageBoxAnswers.empty()) {
         ++unexpectedMessageBoxes;
@@ -65,4 +64,6 @@ TestDesktopScope::TestDesktopScope() {
     previous = installDesktop(std::move(fresh));
 }
 
-TestDesktopScope::~TestDesktopScope() { installDesktop(std::move(previous)); }
+TestDesktopScope::~TestDesktopScope() {
+    installDesktop(std::move(previous));
+}

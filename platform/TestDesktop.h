@@ -60,8 +60,7 @@ public:
     QImage screen;
     int screenGrabs = 0;
 
-    int messageBox(QWidget*, const QString& text, const QString& caption,
-                   unsigned flags) override;
+    int messageBox(QWidget*, const QString& text, const QString& caption, unsigned flags) override;
     void showException(const QString& caption, const QString& message) override;
     QPoint cursorPos() override { return cursor; }
     bool openDocument(const QString& path) override;

@@ -7,4 +7,6 @@ TfrmMivoSlider* frmMivoSlider = nullptr;
 
 TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) {}
 
-void TfrmMivoSlider::FormCreate() { frmHuevella->placeCompanion(this); }
+void TfrmMivoSlider::FormCreate() {
+    frmHuevella->placeCompanion(this);
+}

@@ -9,15 +9,15 @@
 #include <memory>
 
 // A test program with the application object the windows expect.
-#define HUEVELLA_TEST_MAIN(TestClass)                                                          \
-    int main(int argc, char** argv) {                                                          \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        HuevellaQtApplication app(argc, argv);                                                 \
-        TApplication application;                                                              \
-        application.Initialize();                                                              \
-        application.setTitle("Huevella");                                                      \
-        TestClass test;                                                                        \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define HUEVELLA_TEST_MAIN(TestClass)                                                              \
+    int main(int argc, char** argv) {                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        HuevellaQtApplication app(argc, argv);                                                     \
+        TApplication application;                                                                  \
+        application.Initialize();                                                                  \
+        application.setTitle("Huevella");                                                          \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 // The six windows on a test desktop, made anew for every test function.

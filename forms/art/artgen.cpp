@@ -191,13 +191,14 @@ void drawPlus(QPainter& p, QColor c) {
 }
 
 void drawCardSkin() {
-    save(canvas(186, 104, [](QPainter& p) {
-             skinBase(p, 186, 104, 17, "SWATCH CARD", QRect(28, 0, 129, 16), 9);
-             for (int x : {6, 66, 126})
-                 slotWell(p, QRect(x, 17, 54, 81));
-             accentLine(p, 186, 17);
-             frame(p, 186, 104);
-         }),
+    save(canvas(186, 104,
+                [](QPainter& p) {
+                    skinBase(p, 186, 104, 17, "SWATCH CARD", QRect(28, 0, 129, 16), 9);
+                    for (int x : {6, 66, 126})
+                        slotWell(p, QRect(x, 17, 54, 81));
+                    accentLine(p, 186, 17);
+                    frame(p, 186, 104);
+                }),
          "card/skin.png");
     save(barSmallButton(true, drawCross), "card/clear.png");
     save(barSmallButton(false, drawCross), "card/clear_disabled.png");
@@ -228,13 +229,14 @@ void drawFillCursor() {
 }
 
 void drawPickerSkin() {
-    save(canvas(186, 104, [](QPainter& p) {
-             skinBase(p, 186, 104, 17, "SCREEN PICKER", QRect(6, 0, 113, 16), 9);
-             slotWell(p, QRect(6, 17, 113, 81));
-             slotWell(p, QRect(126, 17, 54, 81));
-             accentLine(p, 186, 17);
-             frame(p, 186, 104);
-         }),
+    save(canvas(186, 104,
+                [](QPainter& p) {
+                    skinBase(p, 186, 104, 17, "SCREEN PICKER", QRect(6, 0, 113, 16), 9);
+                    slotWell(p, QRect(6, 17, 113, 81));
+                    slotWell(p, QRect(126, 17, 54, 81));
+                    accentLine(p, 186, 17);
+                    frame(p, 186, 104);
+                }),
          "picker/skin.png");
 }
 
@@ -289,16 +291,17 @@ void drawEyedropperCursor() {
 }
 
 void drawBookSkin() {
-    save(canvas(186, 124, [](QPainter& p) {
-             skinBase(p, 186, 124, 21, "HUEVELLA", QRect(55, 0, 76, 21), 10);
-             accentLine(p, 186, 21);
-             p.setPen(Qt::NoPen);
-             p.setBrush(plate);
-             p.drawRoundedRect(QRectF(52, 22, 84, 13), 3, 3);
-             for (int x : {6, 66, 126})
-                 slotWell(p, QRect(x, 37, 54, 81));
-             frame(p, 186, 124);
-         }),
+    save(canvas(186, 124,
+                [](QPainter& p) {
+                    skinBase(p, 186, 124, 21, "HUEVELLA", QRect(55, 0, 76, 21), 10);
+                    accentLine(p, 186, 21);
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(plate);
+                    p.drawRoundedRect(QRectF(52, 22, 84, 13), 3, 3);
+                    for (int x : {6, 66, 126})
+                        slotWell(p, QRect(x, 37, 54, 81));
+                    frame(p, 186, 124);
+                }),
          "book/skin.png");
     save(barButton(28, 21, true, drawEyedropper), "book/eyedropper.png");
     save(barButton(28, 21, true, drawCards), "book/swatch.png");
@@ -316,11 +319,12 @@ void drawBookSkin() {
 }
 
 void drawCompanionSkin(int w, int h, const QString& title, const QString& name) {
-    save(canvas(w, h, [&](QPainter& p) {
-             skinBase(p, w, h, 15, title, QRect(0, 0, w, 15), 9);
-             accentLine(p, w, 15);
-             frame(p, w, h);
-         }),
+    save(canvas(w, h,
+                [&](QPainter& p) {
+                    skinBase(p, w, h, 15, title, QRect(0, 0, w, 15), 9);
+                    accentLine(p, w, 15);
+                    frame(p, w, h);
+                }),
          name);
 }
 

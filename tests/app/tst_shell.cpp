@@ -22,7 +22,8 @@ class TestShell : public QObject, WindowSetFixture {
     static QStringList enabledItems() {
         QStringList out;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
-            if (item->Enabled() && item->Caption() != "") out << QString::fromStdString(item->Caption());
+            if (item->Enabled() && item->Caption() != "")
+                out << QString::fromStdString(item->Caption());
         return out;
     }
     static QList<TForm*> companions() {
@@ -270,7 +271,9 @@ private slots:
 
     void handlerExceptionsGoToTheExceptionBox() {
         tray(WM_LBUTTONDBLCLK);
-        frmHuevella->imgMenu->OnClick = [] { throw std::runtime_error("'x' is not a valid integer value"); };
+        frmHuevella->imgMenu->OnClick = [] {
+            throw std::runtime_error("'x' is not a valid integer value");
+        };
         QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
         QCOMPARE(desk().exceptions.size(), size_t(1));
         QCOMPARE(desk().exceptions[0], QString("'x' is not a valid integer value"));

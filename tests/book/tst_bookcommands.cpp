@@ -106,7 +106,8 @@ private slots:
         if (target.startsWith("readonly")) {
             QDir(dir.path()).mkdir("readonly");
             writeFile(file, "old book");
-            QFile::setPermissions(dir.filePath("readonly"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(dir.filePath("readonly"),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
         knownBook("unused.hvz");
         frmHuevella->fileName = file.toStdString();
@@ -118,7 +119,9 @@ private slots:
         QVERIFY(frmHuevella->mnuSave->Enabled());
         if (target.startsWith("readonly")) {
             QCOMPARE(contents(file), QByteArray("old book"));
-            QFile::setPermissions(dir.filePath("readonly"), QFileDevice::WriteOwner | QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(dir.filePath("readonly"), QFileDevice::WriteOwner |
+                                                                QFileDevice::ReadOwner |
+                                                                QFileDevice::ExeOwner);
         }
     }
 
@@ -167,12 +170,14 @@ private slots:
         frmHuevella->imgPreviousCardClick();
         if (known) {
             frmHuevella->openedFromFile = true;
-            frmHuevella->fileName = (fails ? QString("/dev/full") : path("known.hvz")).toStdString();
+            frmHuevella->fileName =
+                (fails ? QString("/dev/full") : path("known.hvz")).toStdString();
         }
         desk().messageBoxAnswers.push_back(answer);
         if (fails) desk().messageBoxAnswers.push_back(IDOK);
         if (dialog != "-")
-            desk().fileDialogAnswers.push_back(dialog.isEmpty() ? std::optional<QString>() : path(qPrintable(dialog)));
+            desk().fileDialogAnswers.push_back(dialog.isEmpty() ? std::optional<QString>()
+                                                                : path(qPrintable(dialog)));
         if (command == "open") desk().fileDialogAnswers.push_back(std::nullopt); // then cancel Open
 
         bool allowed = true;
@@ -201,7 +206,8 @@ private slots:
             // The Open dialog was cancelled: the book stays, saved or not.
             QCOMPARE(f->lastCard, 1);
             QCOMPARE(f->currentCard, 0);
-            QCOMPARE(desk().fileDialogs.size(), size_t(goesOn ? (dialog != "-" ? 2 : 1) : (dialog != "-" ? 1 : 0)));
+            QCOMPARE(desk().fileDialogs.size(),
+                     size_t(goesOn ? (dialog != "-" ? 2 : 1) : (dialog != "-" ? 1 : 0)));
             QCOMPARE(f->modified, !saved);
             QCOMPARE(f->mnuSave->Enabled(), !saved && f->saveTargetKnown);
         } else {

@@ -87,13 +87,16 @@ private slots:
         QCOMPARE(w->geometry(), geometry);
         QCOMPARE(w->toolTip(), hint);
         QCOMPARE(!w->isHidden(), visible);
-        if (auto* image = qobject_cast<TImage*>(w)) QCOMPARE(image->Picture().size(), geometry.size());
+        if (auto* image = qobject_cast<TImage*>(w))
+            QCOMPARE(image->Picture().size(), geometry.size());
     }
 
     void stacking() {
         // Later images lie above earlier ones; panels and the edit above all.
         const auto kids = frmHuevella->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        const auto at = [&](const char* n) { return kids.indexOf(frmHuevella->findChild<QWidget*>(n)); };
+        const auto at = [&](const char* n) {
+            return kids.indexOf(frmHuevella->findChild<QWidget*>(n));
+        };
         QVERIFY(at("imgSwatchCard") > at("imgCollapseCards"));
         QVERIFY(at("imgBookClearCard") > at("imgBookClearCardDisabled"));
         QVERIFY(at("lblCaption1") > at("imgBookSkin"));
@@ -107,9 +110,11 @@ private slots:
         QTest::addColumn<QList<bool>>("open"); // picker, card, palette, schemes
         QTest::addColumn<QPoint>("offset");
         QTest::newRow("all open") << QList<bool>{true, true, true, true} << QPoint(-200, -150);
-        QTest::newRow("card and palette") << QList<bool>{false, true, true, false} << QPoint(-31, 17);
+        QTest::newRow("card and palette")
+            << QList<bool>{false, true, true, false} << QPoint(-31, 17);
         QTest::newRow("none open") << QList<bool>{false, false, false, false} << QPoint(-300, -200);
-        QTest::newRow("back where it began") << QList<bool>{true, true, false, true} << QPoint(0, 0);
+        QTest::newRow("back where it began")
+            << QList<bool>{true, true, false, true} << QPoint(0, 0);
     }
     void drag() {
         QFETCH(QList<bool>, open);
@@ -187,13 +192,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("modified");
-        QTest::newRow("new title") << "Evening walk" << "Evening walk" << true;
-        QTest::newRow("leading blanks dropped") << "   Dusk" << "Dusk" << true;
-        QTest::newRow("empty keeps old") << "" << "Untitled-1" << false;
-        QTest::newRow("blanks keep old") << "    " << "Untitled-1" << false;
-        QTest::newRow("unchanged") << "Untitled-1" << "Untitled-1" << false;
-        QTest::newRow("limited to 18") << "abcdefghijklmnopqrstuvwxyz" << "abcdefghijklmnopqr" << true;
-        QTest::newRow("inner blanks kept") << "a  b" << "a  b" << true;
+        QTest::newRow("new title") << "Evening walk"
+                                   << "Evening walk" << true;
+        QTest::newRow("leading blanks dropped") << "   Dusk"
+                                                << "Dusk" << true;
+        QTest::newRow("empty keeps old") << ""
+                                         << "Untitled-1" << false;
+        QTest::newRow("blanks keep old") << "    "
+                                         << "Untitled-1" << false;
+        QTest::newRow("unchanged") << "Untitled-1"
+                                   << "Untitled-1" << false;
+        QTest::newRow("limited to 18") << "abcdefghijklmnopqrstuvwxyz"
+                                       << "abcdefghijklmnopqr" << true;
+        QTest::newRow("inner blanks kept") << "a  b"
+                                           << "a  b" << true;
     }
     void titleEdit() {
         QFETCH(QString, typed);
@@ -242,13 +254,19 @@ private slots:
     void fitTitle_data() {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("fitted");
-        QTest::newRow("short") << "Sea" << "Sea";
-        QTest::newRow("exactly 18") << "123456789012345678" << "123456789012345678";
-        QTest::newRow("19 cut") << "1234567890123456789" << "123456789012345678";
-        QTest::newRow("blanks only") << "   " << "";
+        QTest::newRow("short") << "Sea"
+                               << "Sea";
+        QTest::newRow("exactly 18") << "123456789012345678"
+                                    << "123456789012345678";
+        QTest::newRow("19 cut") << "1234567890123456789"
+                                << "123456789012345678";
+        QTest::newRow("blanks only") << "   "
+                                     << "";
         // 17 ASCII bytes and a two-byte letter: the letter does not fit whole.
-        QTest::newRow("utf-8 not split") << "12345678901234567é" << "12345678901234567";
-        QTest::newRow("utf-8 fits") << "1234567890123456é" << "1234567890123456é";
+        QTest::newRow("utf-8 not split") << "12345678901234567é"
+                                         << "12345678901234567";
+        QTest::newRow("utf-8 fits") << "1234567890123456é"
+                                    << "1234567890123456é";
     }
     void fitTitle() {
         QFETCH(QString, title);

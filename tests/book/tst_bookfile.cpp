@@ -42,7 +42,8 @@ private slots:
         const BookReadResult read = parseBook(example);
         QVERIFY2(read.ok, read.problem.c_str());
         QCOMPARE(read.contents.lastCard, 1);
-        QCOMPARE(read.contents.cards[0], card({{255, "FF0000"}, {65280, "00FF00"}, {0, ""}}, "Untitled-1"));
+        QCOMPARE(read.contents.cards[0],
+                 card({{255, "FF0000"}, {65280, "00FF00"}, {0, ""}}, "Untitled-1"));
         QCOMPARE(read.contents.cards[1],
                  card({{16777215, "FFFFFF"}, {0, ""}, {0, ""}}, "Evening walk"));
         const BookState book = bookOf(read.contents);
@@ -54,13 +55,16 @@ private slots:
 
     void roundTrips_data() {
         QTest::addColumn<QList<Huevella>>("cards");
-        QTest::newRow("one full card")
-            << QList<Huevella>{card({{0x3399FF, "FF9933"}, {0, "000000"}, {0xFFFFFF, "FFFFFF"}}, "Sea")};
-        QTest::newRow("three empty slots") << QList<Huevella>{card({{0, ""}, {0, ""}, {0, ""}}, "Untitled-1")};
-        QTest::newRow("inner blanks") << QList<Huevella>{card({{1, "010000"}, {0, ""}, {2, "020000"}}, "a  b  c")};
+        QTest::newRow("one full card") << QList<Huevella>{
+            card({{0x3399FF, "FF9933"}, {0, "000000"}, {0xFFFFFF, "FFFFFF"}}, "Sea")};
+        QTest::newRow("three empty slots")
+            << QList<Huevella>{card({{0, ""}, {0, ""}, {0, ""}}, "Untitled-1")};
+        QTest::newRow("inner blanks")
+            << QList<Huevella>{card({{1, "010000"}, {0, ""}, {2, "020000"}}, "a  b  c")};
         QList<Huevella> ten;
         for (int i = 0; i < 10; ++i)
-            ten << card({{i, "ABCDEF"}, {-i, "1234567"}, {0, ""}}, BookState::defaultTitle(i).c_str());
+            ten << card({{i, "ABCDEF"}, {-i, "1234567"}, {0, ""}},
+                        BookState::defaultTitle(i).c_str());
         QTest::newRow("ten cards") << ten;
     }
     void roundTrips() {
@@ -87,14 +91,20 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("color1");
         const QString head = "0\n255\n0\n0\nFF0000\nspace\nspace\n";
-        QTest::newRow("leading blanks of a title") << head + "   Dusk" << "Dusk" << 255;
-        QTest::newRow("long title cut") << head + "A title far too long to keep" << "A title far too lo" << 255;
-        QTest::newRow("blank lines after the end") << head + "T\n\n\n" << "T" << 255;
-        QTest::newRow("empty title gets default") << head + "\n" << "Untitled-1" << 255;
-        QTest::newRow("space ignores its colour") << "0\n12345\n0\n0\nspace\nspace\nspace\nT" << "T"
-                                                  << BlankColor;
-        QTest::newRow("blanks around numbers") << "  0 \n 255 \n0\n0\n FF0000 \nspace\nspace\nT" << "T" << 255;
-        QTest::newRow("negative colour") << "0\n-1\n0\n0\nFFFFFF\nspace\nspace\nT" << "T" << -1;
+        QTest::newRow("leading blanks of a title") << head + "   Dusk"
+                                                   << "Dusk" << 255;
+        QTest::newRow("long title cut") << head + "A title far too long to keep"
+                                        << "A title far too lo" << 255;
+        QTest::newRow("blank lines after the end") << head + "T\n\n\n"
+                                                   << "T" << 255;
+        QTest::newRow("empty title gets default") << head + "\n"
+                                                  << "Untitled-1" << 255;
+        QTest::newRow("space ignores its colour") << "0\n12345\n0\n0\nspace\nspace\nspace\nT"
+                                                  << "T" << BlankColor;
+        QTest::newRow("blanks around numbers") << "  0 \n 255 \n0\n0\n FF0000 \nspace\nspace\nT"
+                                               << "T" << 255;
+        QTest::newRow("negative colour") << "0\n-1\n0\n0\nFFFFFF\nspace\nspace\nT"
+                                         << "T" << -1;
     }
     void lenientReading() {
         QFETCH(QString, text);
@@ -134,7 +144,8 @@ private slots:
             "line 8: the file ends before card 1 is complete");
         row("truncated last card", "1\n" + card + "255\n0\n",
             "line 11: the file ends before card 2 is complete");
-        row("more than it says", "0\n" + card + card, "line 9: the file goes on after the last card");
+        row("more than it says", "0\n" + card + card,
+            "line 9: the file goes on after the last card");
         row("binary junk", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
             "the file holds binary data, not a book");
     }
@@ -158,7 +169,8 @@ private slots:
 
         const std::string big = dir.filePath("big.hvz").toStdString();
         std::ofstream(big, std::ios::binary) << std::string(MaxBookFileSize + 1, '\n');
-        QCOMPARE(readBookFile(big).problem, std::string("it is larger than 64 KiB, too large to be a book"));
+        QCOMPARE(readBookFile(big).problem,
+                 std::string("it is larger than 64 KiB, too large to be a book"));
 
         QVERIFY(!readBookFile(dir.path().toStdString()).ok);
     }

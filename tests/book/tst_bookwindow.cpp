@@ -12,7 +12,9 @@ class TestBookWindow : public QObject, WindowSetFixture {
         QTest::mouseClick(image, Qt::LeftButton);
     }
 
-    static QString shownTitle() { return QString::fromStdString(frmHuevella->lblCardTitle->Caption()); }
+    static QString shownTitle() {
+        return QString::fromStdString(frmHuevella->lblCardTitle->Caption());
+    }
 private slots:
     void init() {
         createWindows();
@@ -75,20 +77,19 @@ private slots:
         const QStringList three = {"Untitled-1", "Untitled-2", "Untitled-3"};
         QTest::newRow("first of three default titles")
             << three << "PP" << QStringList{"Untitled-1", "Untitled-2"} << 0 << "C-N";
-        QTest::newRow("middle of three") << three << "P" << QStringList{"Untitled-1", "Untitled-2"}
-                                         << 1 << "CP-";
-        QTest::newRow("last of three") << three << "" << QStringList{"Untitled-1", "Untitled-2"}
-                                       << 1 << "CP-";
-        QTest::newRow("user titles kept")
-            << QStringList{"Sea", "Dusk", "Moss"} << "PP" << QStringList{"Dusk", "Moss"} << 0
-            << "C-N";
+        QTest::newRow("middle of three")
+            << three << "P" << QStringList{"Untitled-1", "Untitled-2"} << 1 << "CP-";
+        QTest::newRow("last of three")
+            << three << "" << QStringList{"Untitled-1", "Untitled-2"} << 1 << "CP-";
+        QTest::newRow("user titles kept") << QStringList{"Sea", "Dusk", "Moss"} << "PP"
+                                          << QStringList{"Dusk", "Moss"} << 0 << "C-N";
         QTest::newRow("titles holding Untitled renumbered")
             << QStringList{"A", "My Untitled blue", "Untitled-7", "untitled"} << "PPP"
             << QStringList{"Untitled-1", "Untitled-2", "untitled"} << 0 << "C-N";
-        QTest::newRow("second of two") << QStringList{"One", "Two"} << "" << QStringList{"One"}
-                                       << 0 << "C--";
-        QTest::newRow("first of two") << QStringList{"One", "Two"} << "P" << QStringList{"Two"}
-                                      << 0 << "C--";
+        QTest::newRow("second of two")
+            << QStringList{"One", "Two"} << "" << QStringList{"One"} << 0 << "C--";
+        QTest::newRow("first of two")
+            << QStringList{"One", "Two"} << "P" << QStringList{"Two"} << 0 << "C--";
         QTest::newRow("only card") << QStringList{"Solo"} << "" << QStringList{} << -1 << "---";
     }
     void clearCard() {

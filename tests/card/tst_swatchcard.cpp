@@ -15,12 +15,14 @@ class TestSwatchCard : public QObject, WindowSetFixture {
     QTemporaryDir dir;
 
     static TPanel* panel(int n) {
-        return n == 1 ? frmSwatchCard->pnlCardColor1
-                      : n == 2 ? frmSwatchCard->pnlCardColor2 : frmSwatchCard->pnlCardColor3;
+        return n == 1   ? frmSwatchCard->pnlCardColor1
+               : n == 2 ? frmSwatchCard->pnlCardColor2
+                        : frmSwatchCard->pnlCardColor3;
     }
     static TLabel* caption(int n) {
-        return n == 1 ? frmSwatchCard->lblCardCaption1
-                      : n == 2 ? frmSwatchCard->lblCardCaption2 : frmSwatchCard->lblCardCaption3;
+        return n == 1   ? frmSwatchCard->lblCardCaption1
+               : n == 2 ? frmSwatchCard->lblCardCaption2
+                        : frmSwatchCard->lblCardCaption3;
     }
     static bool buttonsEnabled() {
         auto* c = frmSwatchCard;
@@ -33,7 +35,8 @@ class TestSwatchCard : public QObject, WindowSetFixture {
         // Disabled: the disabled face visible and lying above its twin.
         const auto kids = c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         const auto above = [&](QWidget* top, QWidget* below) {
-            return top->isVisible() && (!below->isVisible() || kids.indexOf(top) > kids.indexOf(below));
+            return top->isVisible() &&
+                   (!below->isVisible() || kids.indexOf(top) > kids.indexOf(below));
         };
         return above(c->imgCardClearCardDisabled, c->imgCardClearCard) &&
                above(c->imgAddToBookDisabled, c->imgAddToBook);
@@ -204,8 +207,8 @@ private slots:
         QTest::newRow("new book, no save") << IDYES << IDNO << "-" << true << false;
         QTest::newRow("new book, save") << IDYES << IDYES << "full.hvz" << true << true;
         QTest::newRow("new book, dialog cancelled") << IDYES << IDYES << "" << true << false;
-        QTest::newRow("new book, save fails") << IDYES << IDYES << "no/such/dir/full.hvz" << false
-                                              << false;
+        QTest::newRow("new book, save fails")
+            << IDYES << IDYES << "no/such/dir/full.hvz" << false << false;
     }
     void eleventhCard() {
         QFETCH(int, newBook);
@@ -227,8 +230,8 @@ private slots:
         add();
 
         const auto& boxes = desk().messageBoxes;
-        QCOMPARE(boxes.at(0).text,
-                 QString("Only ten cards are permitted in each huevella.\n Do you wish to open a new book?"));
+        QCOMPARE(boxes.at(0).text, QString("Only ten cards are permitted in each huevella.\n Do "
+                                           "you wish to open a new book?"));
         QCOMPARE(boxes[0].caption, QString("Brindlemark"));
         QCOMPARE(boxes[0].flags, unsigned(MB_YESNO | MB_ICONEXCLAMATION));
         if (save) {

@@ -47,7 +47,8 @@ private slots:
                 QCOMPARE(HslToColor(l, s, 0), HslToColor(l, s, 360));
                 for (int h = 0; h <= 360; ++h) {
                     const TColor c = HslToColor(l, s, h);
-                    QVERIFY2(c >= 0 && c <= 0xFFFFFF, qPrintable(QString("%1 %2 %3").arg(l).arg(s).arg(h)));
+                    QVERIFY2(c >= 0 && c <= 0xFFFFFF,
+                             qPrintable(QString("%1 %2 %3").arg(l).arg(s).arg(h)));
                     if (l == 0) QCOMPARE(c, 0);
                     if (l == 100) QCOMPARE(c, 0xFFFFFF);
                     if (s == 0) QCOMPARE(c, grey);
@@ -121,18 +122,34 @@ private slots:
         QTest::addColumn<QString>("g");
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("336699") << "51" << "102" << "153" << "336699";
-        QTest::newRow("zeros") << "0" << "0" << "0" << "000000";
-        QTest::newRow("white") << "255" << "255" << "255" << "FFFFFF";
-        QTest::newRow("hex texts") << "$A" << "0x1F" << " 16" << "0A1F10";
-        QTest::newRow("beyond a byte") << "300" << "0" << "0" << "18C0000";
+        QTest::newRow("336699") << "51"
+                                << "102"
+                                << "153"
+                                << "336699";
+        QTest::newRow("zeros") << "0"
+                               << "0"
+                               << "0"
+                               << "000000";
+        QTest::newRow("white") << "255"
+                               << "255"
+                               << "255"
+                               << "FFFFFF";
+        QTest::newRow("hex texts") << "$A"
+                                   << "0x1F"
+                                   << " 16"
+                                   << "0A1F10";
+        QTest::newRow("beyond a byte") << "300"
+                                       << "0"
+                                       << "0"
+                                       << "18C0000";
     }
     void channelsToHex() {
         QFETCH(QString, r);
         QFETCH(QString, g);
         QFETCH(QString, b);
         QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(ChannelsToHex(r.toStdString(), g.toStdString(), b.toStdString())),
+        QCOMPARE(QString::fromStdString(
+                     ChannelsToHex(r.toStdString(), g.toStdString(), b.toStdString())),
                  expected);
     }
 
@@ -154,11 +171,16 @@ private slots:
     void conversionErrors_data() {
         QTest::addColumn<QString>("hex");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letter g") << "33g9ff" << "'g' is not a valid integer value";
-        QTest::newRow("blank") << "33 9ff" << "' ' is not a valid integer value";
-        QTest::newRow("hash") << "#39fff" << "'#' is not a valid integer value";
-        QTest::newRow("dollar") << "$39fff" << "'$' is not a valid integer value";
-        QTest::newRow("short") << "39fff" << "'39fff' is not a six-digit colour code";
+        QTest::newRow("letter g") << "33g9ff"
+                                  << "'g' is not a valid integer value";
+        QTest::newRow("blank") << "33 9ff"
+                               << "' ' is not a valid integer value";
+        QTest::newRow("hash") << "#39fff"
+                              << "'#' is not a valid integer value";
+        QTest::newRow("dollar") << "$39fff"
+                                << "'$' is not a valid integer value";
+        QTest::newRow("short") << "39fff"
+                               << "'39fff' is not a six-digit colour code";
     }
     void conversionErrors() {
         QFETCH(QString, hex);

@@ -21,7 +21,9 @@ class TestScreenPicker : public QObject, WindowSetFixture {
                 screen.setPixel(x, y, pixelAt(x, y));
         return screen;
     }
-    static QRgb view(int x, int y) { return frmScreenPicker->imgMagnifier->Bitmap().pixel(x, y) | 0xFF000000; }
+    static QRgb view(int x, int y) {
+        return frmScreenPicker->imgMagnifier->Bitmap().pixel(x, y) | 0xFF000000;
+    }
 
     void press(Qt::MouseButton button, QPoint pointer) {
         desk().cursor = pointer;

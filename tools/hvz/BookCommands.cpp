@@ -4,7 +4,9 @@
 
 namespace {
 
-const char* cardsWord(int count) { return count == 1 ? "card" : "cards"; }
+const char* cardsWord(int count) {
+    return count == 1 ? "card" : "cards";
+}
 
 } // namespace
 
@@ -19,13 +21,15 @@ int showBook(const std::string& path, std::FILE* out, std::FILE* err) {
     for (int i = 0; i < count; ++i) {
         const Huevella& card = read.contents.cards[i];
         std::fprintf(out, "\nCard %d: %s\n", i + 1, card.getTitle().c_str());
-        const std::string captions[3] = {card.getCaption1(), card.getCaption2(), card.getCaption3()};
+        const std::string captions[3] = {card.getCaption1(), card.getCaption2(),
+                                         card.getCaption3()};
         const TColor colors[3] = {card.getColor1(), card.getColor2(), card.getColor3()};
         for (int slot = 0; slot < 3; ++slot) {
             if (captions[slot].empty())
                 std::fprintf(out, "  %d  empty\n", slot + 1);
             else
-                std::fprintf(out, "  %d  %-7s %d\n", slot + 1, captions[slot].c_str(), int(colors[slot]));
+                std::fprintf(out, "  %d  %-7s %d\n", slot + 1, captions[slot].c_str(),
+                             int(colors[slot]));
         }
     }
     return 0;

@@ -23,20 +23,20 @@ void usage(std::FILE* out) {
     for (const ColourCommand& c : colourCommands())
         std::fprintf(out, "  %-4s %-6s %s\n         e.g. %s\n", c.name, c.operands, c.summary,
                      c.example);
-    std::fprintf(out, "  show FILE    a book file as text: each card's title, each slot's code and\n"
-                      "               colour\n"
-                      "         e.g. hvz show colours.hvz\n"
-                      "  check FILE   whether a file holds a book (exit 0), or what is wrong and\n"
-                      "               where (exit 1)\n"
-                      "         e.g. hvz check colours.hvz -> colours.hvz: a book of 2 cards\n");
     std::fprintf(out,
-                 "\nWithout operands a command reads one operand set per line from standard\n"
-                 "input and writes one result line per input line, for example\n"
-                 "  seq 0 100 | awk '{print 50, 100, $1}' | hvz hsl\n"
-                 "A line it cannot convert is reported with its number on standard error;\n"
-                 "the others go on, and the exit status is then 1.\n\n"
-                 "  hvz --help      this text\n"
-                 "  hvz --version   the version\n");
+                 "  show FILE    a book file as text: each card's title, each slot's code and\n"
+                 "               colour\n"
+                 "         e.g. hvz show colours.hvz\n"
+                 "  check FILE   whether a file holds a book (exit 0), or what is wrong and\n"
+                 "               where (exit 1)\n"
+                 "         e.g. hvz check colours.hvz -> colours.hvz: a book of 2 cards\n");
+    std::fprintf(out, "\nWithout operands a command reads one operand set per line from standard\n"
+                      "input and writes one result line per input line, for example\n"
+                      "  seq 0 100 | awk '{print 50, 100, $1}' | hvz hsl\n"
+                      "A line it cannot convert is reported with its number on standard error;\n"
+                      "the others go on, and the exit status is then 1.\n\n"
+                      "  hvz --help      this text\n"
+                      "  hvz --version   the version\n");
 }
 
 std::string operandCountMessage(const ColourCommand& c, std::size_t got) {
