@@ -129,10 +129,7 @@ void TfrmHuevella::addTrayIcon() {
 }
 
 void TfrmHuevella::removeTrayIcon() {
-    NOTIFYICONDATAA data;
-    data.cbSize = NOTIFYICONDATA_V1_SIZE;
-    data.hWnd = this;
-    data.uID = TrayIconId;
+    NOTIFYICONDATAA data = trayRecord();
     Shell_NotifyIconA(NIM_DELETE, &data);
 }
 

@@ -1,4 +1,5 @@
 #include "forms/FormDefs.h"
+#include "forms/FormParts.h"
 
 // The companion windows' faces; their controls arrive with their windows.
 
@@ -12,13 +13,7 @@ FormDef companion(const char* name, const char* caption, int width, int height, 
         .clientHeight = height,
         .stayOnTop = false,
         .toolWindow = true,
-        .controls = {{.kind = ControlKind::Image,
-                      .name = "imgSkin",
-                      .left = 0,
-                      .top = 0,
-                      .width = width,
-                      .height = height,
-                      .picture = skin}},
+        .controls = {formparts::image("imgSkin", 0, 0, width, height, "", skin)},
         .menus = {},
     };
 }

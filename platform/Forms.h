@@ -38,6 +38,7 @@ public:
     void Show();
     void Hide() { hide(); }
     void Close() { close(); }
+    void SetFocus() { activateWindow(); }
     HWND Handle() { return this; }
 
     // Called by the framework once the form and its controls are constructed.

@@ -8,7 +8,6 @@ class TfrmMivoSlider : public TForm {
 public:
     TfrmMivoSlider();
     void FormCreate() override;
-    void SetFocus() { activateWindow(); }
 
     // The slot of the working card the slider adjusts.
     TPanel* targetPanel = nullptr;

@@ -206,26 +206,33 @@ void drawCardSkin() {
     save(barSmallButton(false, drawPlus), "card/add_disabled.png");
 }
 
-// The fill cursor: a tipped paint can pouring at its hot spot (0, 16). Two
-// colours, no smoothing, as cursors are.
-void drawFillCursor() {
+// A 32 x 32 cursor image drawn without smoothing, two colours on clear.
+void saveCursor(const QString& name, const std::function<void(QPainter&)>& draw) {
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    // A bucket lying on its side, its mouth to the left.
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(Qt::white);
-    p.drawPolygon(QPolygon({{12, 8}, {28, 11}, {28, 21}, {12, 24}}));
-    p.drawLine(12, 8, 12, 24);
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRect(18, 4, 12, 24), 90 * 16, -180 * 16); // the handle
-    // Paint running out of the mouth to the hot spot, and a drop below.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawPolygon(QPolygon({{11, 12}, {11, 20}, {4, 18}, {0, 17}, {0, 15}, {4, 14}}));
-    p.drawRect(3, 21, 2, 3);
+    draw(p);
     p.end();
-    image.save(outDir + "/cursors/fill.png");
+    image.save(outDir + "/cursors/" + name);
+}
+
+// The fill cursor: a tipped paint can pouring at its hot spot (0, 16). Two
+// colours, no smoothing, as cursors are.
+void drawFillCursor() {
+    saveCursor("fill.png", [](QPainter& p) {
+        // A bucket lying on its side, its mouth to the left.
+        p.setPen(QPen(Qt::black, 2));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygon({{12, 8}, {28, 11}, {28, 21}, {12, 24}}));
+        p.drawLine(12, 8, 12, 24);
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRect(18, 4, 12, 24), 90 * 16, -180 * 16); // the handle
+        // Paint running out of the mouth to the hot spot, and a drop below.
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawPolygon(QPolygon({{11, 12}, {11, 20}, {4, 18}, {0, 17}, {0, 15}, {4, 14}}));
+        p.drawRect(3, 21, 2, 3);
+    });
 }
 
 void drawPickerSkin() {
@@ -273,21 +280,18 @@ void drawPickerTarget() {
 // The eyedropper cursor: a pipette pointing left, its tip at the hot spot
 // (0, 15). Two colours, no smoothing.
 void drawEyedropperCursor() {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawPolygon(QPolygon({{0, 15}, {4, 13}, {16, 13}, {16, 17}, {4, 17}}));
-    p.setBrush(Qt::white);
-    p.drawRect(5, 14, 10, 2);
-    p.setBrush(Qt::black);
-    p.drawRect(16, 11, 4, 9);
-    p.drawEllipse(QRect(20, 9, 11, 13));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRect(22, 11, 7, 9));
-    p.end();
-    image.save(outDir + "/cursors/eyedropper.png");
+    saveCursor("eyedropper.png", [](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawPolygon(QPolygon({{0, 15}, {4, 13}, {16, 13}, {16, 17}, {4, 17}}));
+        p.setBrush(Qt::white);
+        p.drawRect(5, 14, 10, 2);
+        p.setBrush(Qt::black);
+        p.drawRect(16, 11, 4, 9);
+        p.drawEllipse(QRect(20, 9, 11, 13));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QRect(22, 11, 7, 9));
+    });
 }
 
 void drawBookSkin() {
