@@ -4,40 +4,17 @@
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 namespace {
 
 constexpr unsigned SaveQuestionStyle = MB_YESNOCANCEL | MB_ICONEXCLAMATION;
 
-bool writeWhole(QFileDevice& file, const std::string& text) {
-    return file.write(text.data(), qint64(text.size())) == qint64(text.size());
-}
-
 } // namespace
 
 bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
-    const std::string text = formatBook(*this, finalLineEnd);
-    const QString path = toQString(target);
-    QString error;
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        // A device or pipe cannot be replaced; write to it directly.
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, text) || !file.flush())
-            error = file.errorString();
-    } else {
-        // Written beside the target and renamed over it: a failed save never
-        // destroys the file that was there.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, text) || !file.commit())
-            error = file.errorString();
-    }
-    if (error.isEmpty()) return true;
-    Application->MessageBox("The book could not be saved to \"" + target + "\":\n" +
-                                fromQString(error) +
-                                "\n\nNothing was lost: the book is still open.",
+    const std::string problem = saveBookFile(target, formatBook(*this, finalLineEnd));
+    if (problem.empty()) return true;
+    Application->MessageBox("The book could not be saved to \"" + target + "\": " + problem +
+                                ".\n\nNothing was lost: the book is still open.",
                             "Huevella", MB_OK | MB_ICONHAND);
     return false;
 }
@@ -45,7 +22,8 @@ bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
 bool TfrmHuevella::readBook(const std::string& source) {
     const BookReadResult read = readBookFile(source);
     if (!read.ok) {
-        Application->MessageBox("The book \"" + source + "\" cannot be opened:\n" + read.problem,
+        Application->MessageBox("The book \"" + source + "\" cannot be opened: " + read.problem +
+                                    ".",
                                 "Huevella", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
@@ -161,9 +139,9 @@ bool TfrmHuevella::FormCloseQuery() {
 }
 
 void TfrmHuevella::loadCommandLineBook() {
-    const QStringList arguments = desktop().commandLine();
-    if (arguments.size() < 2 || !arguments[1].endsWith(".hvz")) return;
-    const std::string path = fromQString(arguments[1]);
+    const std::vector<std::string> arguments = desktop().commandLine();
+    if (arguments.size() < 2 || !arguments[1].ends_with(".hvz")) return;
+    const std::string& path = arguments[1];
     if (!readBook(path)) return;
     fileName = path;
     openedFromFile = true;

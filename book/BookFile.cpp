@@ -1,11 +1,17 @@
 #include "book/BookFile.h"
 
+#include "book/BookText.h"
+
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::string formatBook(const BookState& book, bool finalLineEnd) {
     std::string out = std::to_string(book.lastCard) + "\r\n";
@@ -16,7 +22,8 @@ std::string formatBook(const BookState& book, bool finalLineEnd) {
             out += std::to_string(color) + "\r\n";
         for (const std::string& text : {card.getCaption1(), card.getCaption2(), card.getCaption3()})
             out += caption(text) + "\r\n";
-        out += card.getTitle();
+        // Whatever a title holds, it must not break its line.
+        out += controlsToSpaces(card.getTitle());
         if (i < book.lastCard || finalLineEnd) out += "\r\n";
     }
     return out;
@@ -49,12 +56,17 @@ public:
             std::size_t end = text.find('\n', start);
             if (end == std::string_view::npos) end = text.size();
             std::string_view line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            while (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
             lines.push_back(line);
             start = end + 1;
         }
+        endsWithLineEnd = !text.empty() && text.back() == '\n';
     }
     std::size_t size() const { return lines.size(); }
+    // The last line was ended: an empty line follows it, which the count
+    // leaves out.
+    bool endsWithLineEnd = false;
     std::string_view operator[](std::size_t i) const { return lines[i]; }
 
 private:
@@ -75,8 +87,13 @@ BookReadResult parseBook(std::string_view text) {
         result.problem = "the file holds binary data, not a book";
         return result;
     }
+    // Windows editors start UTF-8 files with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     const Lines lines(text);
-    if (lines.size() == 0 || trimmed(lines[0]).empty()) {
+    bool blank = true;
+    for (std::size_t i = 0; i < lines.size() && blank; ++i)
+        blank = trimmed(lines[i]).empty();
+    if (blank) {
         BookReadResult result;
         result.problem = "the file is empty";
         return result;
@@ -107,7 +124,10 @@ BookReadResult parseBook(std::string_view text) {
         for (int slot = 0; slot < 3; ++slot, ++at) {
             if (at >= lines.size()) return failure(at + 1, incomplete);
             const std::string_view word = trimmed(lines[at]);
-            if (word.empty() || word.size() > 7 || word.find_first_of(" \t") != word.npos)
+            // A caption goes to the clipboard as it stands: no control
+            // characters in it.
+            if (word.empty() || word.size() > 7 || word.find(' ') != word.npos ||
+                hasControlCharacter(word))
                 return failure(at + 1, "a colour code of at most 7 characters, or \"space\", "
                                        "was expected");
             if (word == "space") {
@@ -118,7 +138,10 @@ BookReadResult parseBook(std::string_view text) {
                 backgrounds[slot] = FilledCaptionColor;
             }
         }
-        if (at >= lines.size()) return failure(at + 1, incomplete);
+        // Save leaves no line end after the last title: a file that ends
+        // right after the last caption's line end has an empty title.
+        const bool emptyLastTitle = at == lines.size() && i == count && lines.endsWithLineEnd;
+        if (at >= lines.size() && !emptyLastTitle) return failure(at + 1, incomplete);
         card.setColor1(colors[0]);
         card.setColor2(colors[1]);
         card.setColor3(colors[2]);
@@ -130,7 +153,10 @@ BookReadResult parseBook(std::string_view text) {
         card.setCaption3(captions[2]);
         // A card without a title could never be renamed; it takes the
         // default title of its place.
-        const std::string title = BookState::fitTitle(std::string(lines[at]));
+        // A title that is not UTF-8 was written on Windows.
+        const std::string_view raw = emptyLastTitle ? std::string_view() : lines[at];
+        const std::string title =
+            BookState::fitTitle(isValidUtf8(raw) ? std::string(raw) : windows1252ToUtf8(raw));
         card.setTitle(title.empty() ? BookState::defaultTitle(i) : title);
         ++at;
     }
@@ -141,20 +167,73 @@ BookReadResult parseBook(std::string_view text) {
     return result;
 }
 
+namespace {
+
+std::string reasonOf(int error) {
+    std::string reason = std::strerror(error);
+    if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+    return reason;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd(fd) {}
+    ~FileDescriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd; }
+
+private:
+    int fd;
+};
+
+} // namespace
+
+std::string errnoReason(int error) {
+    return reasonOf(error);
+}
+
+std::string notARegularFile(const struct stat& status) {
+    if (S_ISDIR(status.st_mode)) return "it is a directory";
+    if (!S_ISREG(status.st_mode)) return "it is not a regular file";
+    return {};
+}
+
 BookReadResult readBookFile(const std::string& path) {
     BookReadResult result;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.problem = std::string("it cannot be opened: ") + std::strerror(errno);
+    // Not blocking: a pipe named as a book must not hang the caller.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0) {
+        result.problem = reasonOf(errno);
+        return result;
+    }
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) {
+        result.problem = reasonOf(errno);
+        return result;
+    }
+    result.problem = notARegularFile(status);
+    if (!result.problem.empty()) return result;
+    if (std::size_t(status.st_size) > MaxBookFileSize) {
+        result.problem = "it is larger than 64 KiB, too large to be a book";
         return result;
     }
     std::string text(MaxBookFileSize + 1, '\0');
-    in.read(text.data(), std::streamsize(text.size()));
-    if (in.bad()) {
-        result.problem = "it cannot be read";
-        return result;
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(file.get(), text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result.problem = "it cannot be read: " + reasonOf(errno);
+            return result;
+        }
+        if (n == 0) break;
+        got += std::size_t(n);
     }
-    text.resize(std::size_t(in.gcount()));
+    text.resize(got);
+    // A file that grew while it was read.
     if (text.size() > MaxBookFileSize) {
         result.problem = "it is larger than 64 KiB, too large to be a book";
         return result;

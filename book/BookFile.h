@@ -30,6 +30,18 @@ struct BookReadResult {
 
 // Checks the whole text before anything is taken from it.
 BookReadResult parseBook(std::string_view text);
-// Reads and parses a file; a file that cannot be read, or is larger than
-// MaxBookFileSize, is a problem like any other.
+// Reads and parses a file; a file that cannot be read, is not a regular
+// file, or is larger than MaxBookFileSize, is a problem like any other,
+// reported at once.
 BookReadResult readBookFile(const std::string& path);
+
+// Writes a book's text to a file so that a failure of any kind leaves the
+// file that was there as it was. Returns why it failed, or nothing.
+// The new file is written beside the old and renamed over it; where the
+// folder allows no new file, the old one is rewritten in place.
+std::string saveBookFile(const std::string& path, std::string_view text);
+
+// Reasons as the messages give them: "no such file or directory".
+std::string errnoReason(int error);
+// "it is a directory", "it is not a regular file", or nothing.
+std::string notARegularFile(const struct stat& status);

@@ -1,21 +1,16 @@
 #include "book/BookState.h"
 
+#include "book/BookText.h"
+
 std::string BookState::defaultTitle(int index) {
     return "Untitled-" + std::to_string(index + 1);
 }
 
 std::string BookState::fitTitle(const std::string& title) {
-    const std::size_t start = title.find_first_not_of(' ');
+    const std::string oneLine = controlsToSpaces(title);
+    const std::size_t start = oneLine.find_first_not_of(' ');
     if (start == std::string::npos) return {};
-    std::string fitted = title.substr(start);
-    if (fitted.size() > MaxTitleLength) {
-        std::size_t cut = MaxTitleLength;
-        // Back up over continuation bytes to the start of the cut character.
-        while (cut > 0 && (static_cast<unsigned char>(fitted[cut]) & 0xC0) == 0x80)
-            --cut;
-        fitted.resize(cut);
-    }
-    return fitted;
+    return cutUtf8(std::string_view(oneLine).substr(start), MaxTitleLength);
 }
 
 BookState::ClearResult BookState::clearCurrentCard() {

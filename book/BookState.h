@@ -25,7 +25,8 @@ struct BookState {
 
     // "Untitled-" and the one-based position of the card at this index.
     static std::string defaultTitle(int index);
-    // A title as a book file keeps it: leading blanks dropped, cut to
+    // A title as a book file keeps it: control characters (a pasted line
+    // break, a tab) made spaces, leading blanks dropped, cut to
     // MaxTitleLength bytes without splitting a UTF-8 character.
     static std::string fitTitle(const std::string& title);
 

@@ -52,6 +52,16 @@ void TApplication::Terminate() {
 HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The window class window managers and tests know the program by.
     setApplicationName("huevella");
+    // Qt has taken its own options out of argv by now. The rest is kept as
+    // bytes: arguments() decodes a file name that is not UTF-8 lossily.
+    for (int i = 0; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+}
+
+const std::vector<std::string>& HuevellaQtApplication::commandLine() {
+    static const std::vector<std::string> none;
+    auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
+    return app ? app->arguments : none;
 }
 
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {

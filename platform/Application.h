@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TForm;
 
@@ -68,4 +69,9 @@ class HuevellaQtApplication : public QApplication {
 public:
     HuevellaQtApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+    // The program's arguments as the bytes it was given.
+    static const std::vector<std::string>& commandLine();
+
+private:
+    std::vector<std::string> arguments;
 };

@@ -9,6 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QValidator>
+
+#include <algorithm>
 
 #include <exception>
 #include <map>
@@ -74,10 +77,13 @@ void TControl::setCursorNumber(int number) {
 void TControl::mousePressEvent(QMouseEvent* event) {
     TMouseButton button;
     if (!buttonOf(event->button(), button)) return;
-    if (button == TMouseButton::mbLeft) clickPending = true;
+    // The second press of a double click arms no click: a quick double
+    // click on a button is one click, as on the framework's controls.
+    const bool second = event->type() == QEvent::MouseButtonDblClick;
+    if (button == TMouseButton::mbLeft) clickPending = !second;
     const QPoint p = event->position().toPoint();
     TShiftState shift = shiftOf(event->modifiers(), event->buttons());
-    if (event->type() == QEvent::MouseButtonDblClick) shift |= ssDouble;
+    if (second) shift |= ssDouble;
     if (OnMouseDown) safeCall([&] { OnMouseDown(button, shift, p.x(), p.y()); });
 }
 
@@ -170,7 +176,44 @@ void TPanel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), toQColor(color));
 }
 
-TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+// A single-line edit holds one line of 8-bit text: control characters (a
+// pasted line break) become spaces, and a limit counts the bytes the text
+// takes, not the characters shown.
+class OneLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    int maxBytes = 0;
+
+    State validate(QString& input, int& pos) const override {
+        for (QChar& c : input)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char(' ');
+        if (maxBytes <= 0) return Acceptable;
+        // Cut what was just put in before the caret, so the text already
+        // there stays; then, if need be, the end.
+        while (input.toUtf8().size() > maxBytes) {
+            int at = pos > 0 ? pos - 1 : int(input.size()) - 1;
+            if (at < 0) break;
+            int count = 1;
+            if (at > 0 && input.at(at).isLowSurrogate() && input.at(at - 1).isHighSurrogate())
+                --at, ++count;
+            input.remove(at, count);
+            if (pos > at) pos = std::max(at, pos - count);
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent), oneLine(new OneLineValidator(this)) {
+    setValidator(oneLine);
+}
+
+void TEdit::setMaxLength(int bytes) {
+    static_cast<OneLineValidator*>(oneLine)->maxBytes = bytes;
+}
 
 void TEdit::setTextValue(const std::string& value) {
     const QString next = toQString(value);

@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
+
+class QValidator;
 #include <QWidget>
 
 #include <functional>
@@ -162,6 +164,8 @@ public:
     void setColor(TColor value);
     // Keep the selection drawn while another control has the focus.
     void setHideSelection(bool hide);
+    // The most bytes the text may take as UTF-8; 0: no limit.
+    void setMaxLength(int bytes);
 
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
@@ -169,6 +173,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    QValidator* oneLine;
 };
 
 // An icon object; owns the image behind its handle.

@@ -10,6 +10,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QEvent;
 class QMenu;
@@ -56,8 +58,9 @@ public:
     // the display per point; black where no screen is.
     virtual QImage grabScreen(const QRect& rect) = 0;
 
-    // The program's arguments, the program itself first.
-    virtual QStringList commandLine() = 0;
+    // The program's arguments, the program itself first, as the bytes it
+    // was given (a file name need not be UTF-8).
+    virtual std::vector<std::string> commandLine() = 0;
 };
 
 Desktop& desktop();

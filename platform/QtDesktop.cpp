@@ -1,5 +1,6 @@
 #include "platform/Desktop.h"
 
+#include "platform/Application.h"
 #include "platform/CaptionDrag.h"
 
 #include <QApplication>
@@ -134,7 +135,7 @@ public:
         return dialog.selectedFiles().first();
     }
 
-    QStringList commandLine() override { return QCoreApplication::arguments(); }
+    std::vector<std::string> commandLine() override { return HuevellaQtApplication::commandLine(); }
 
     QImage grabScreen(const QRect& rect) override {
         QImage out(rect.size(), QImage::Format_RGB32);

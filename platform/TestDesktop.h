@@ -55,7 +55,7 @@ public:
     std::deque<std::optional<QString>> fileDialogAnswers;
     std::vector<FileDialogRequest> fileDialogs;
     int unexpectedFileDialogs = 0;
-    QStringList arguments{"huevella"};
+    std::vector<std::string> arguments{"huevella"};
     // The fake screen behind the pixel reads, and how often it was read.
     QImage screen;
     int screenGrabs = 0;
@@ -73,7 +73,7 @@ public:
     void popupMenu(QMenu* menu, QPoint pos) override { popups.push_back({menu, pos}); }
     void captionDrag(QWidget* window) override;
     std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override;
-    QStringList commandLine() override { return arguments; }
+    std::vector<std::string> commandLine() override { return arguments; }
     QImage grabScreen(const QRect& rect) override;
 };
 

@@ -26,7 +26,9 @@ public:
     // The arguments are the command line the windows see.
     void createWindows(const QStringList& arguments = {"huevella"}) {
         desktopScope = std::make_unique<TestDesktopScope>();
-        (*desktopScope)->arguments = arguments;
+        (*desktopScope)->arguments.clear();
+        for (const QString& argument : arguments)
+            (*desktopScope)->arguments.push_back(argument.toStdString());
         CreateWindowSet();
     }
     void destroyWindows() {

@@ -93,10 +93,10 @@ private slots:
     void failedSaves_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("needsNonRoot");
-        QTest::newRow("disk full") << "/dev/full" << false;
+        QTest::newRow("a device") << "/dev/full" << false;
         QTest::newRow("no such folder") << "no/such/folder/book.hvz" << false;
         QTest::newRow("a folder") << "." << false;
-        QTest::newRow("read-only folder") << "readonly/book.hvz" << true;
+        QTest::newRow("read-only book in a read-only folder") << "readonly/book.hvz" << true;
     }
     void failedSaves() {
         QFETCH(QString, target);
@@ -106,6 +106,7 @@ private slots:
         if (target.startsWith("readonly")) {
             QDir(dir.path()).mkdir("readonly");
             writeFile(file, "old book");
+            QFile::setPermissions(file, QFileDevice::ReadOwner);
             QFile::setPermissions(dir.filePath("readonly"),
                                   QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }

@@ -4,6 +4,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace {
 
 const char* const example = "1\r\n255\r\n65280\r\n6246480\r\nFF0000\r\n00FF00\r\nspace\r\n"
@@ -87,10 +89,10 @@ private slots:
     }
 
     void lenientReading_data() {
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("color1");
-        const QString head = "0\n255\n0\n0\nFF0000\nspace\nspace\n";
+        const QByteArray head = "0\n255\n0\n0\nFF0000\nspace\nspace\n";
         QTest::newRow("leading blanks of a title") << head + "   Dusk"
                                                    << "Dusk" << 255;
         QTest::newRow("long title cut") << head + "A title far too long to keep"
@@ -99,15 +101,29 @@ private slots:
                                                    << "T" << 255;
         QTest::newRow("empty title gets default") << head + "\n"
                                                   << "Untitled-1" << 255;
-        QTest::newRow("space ignores its colour") << "0\n12345\n0\n0\nspace\nspace\nspace\nT"
-                                                  << "T" << BlankColor;
-        QTest::newRow("blanks around numbers") << "  0 \n 255 \n0\n0\n FF0000 \nspace\nspace\nT"
-                                               << "T" << 255;
-        QTest::newRow("negative colour") << "0\n-1\n0\n0\nFFFFFF\nspace\nspace\nT"
-                                         << "T" << -1;
+        QTest::newRow("space ignores its colour")
+            << QByteArray("0\n12345\n0\n0\nspace\nspace\nspace\nT") << "T" << BlankColor;
+        QTest::newRow("blanks around numbers")
+            << QByteArray("  0 \n 255 \n0\n0\n FF0000 \nspace\nspace\nT") << "T" << 255;
+        QTest::newRow("empty last title, Save's file") << head << "Untitled-1" << 255;
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + head + "Dusk"
+                                         << "Dusk" << 255;
+        QTest::newRow("Windows-1252 title")
+            << head + "Caf\xE9 \x80 \x93" << QString::fromUtf8("Café € “") << 255;
+        QTest::newRow("lone CR at the end") << head + "Dusk\r"
+                                            << "Dusk" << 255;
+        QTest::newRow("CR CR LF") << head + "Dusk\r\r\n"
+                                  << "Dusk" << 255;
+        QTest::newRow("leading tab") << head + "\t Dusk"
+                                     << "Dusk" << 255;
+        QTest::newRow("controls inside") << head + "Dusk\x01\x7F"
+                                                   "late"
+                                         << "Dusk  late" << 255;
+        QTest::newRow("negative colour")
+            << QByteArray("0\n-1\n0\n0\nFFFFFF\nspace\nspace\nT") << "T" << -1;
     }
     void lenientReading() {
-        QFETCH(QString, text);
+        QFETCH(QByteArray, text);
         QFETCH(QString, title);
         QFETCH(int, color1);
         const BookReadResult read = parseBook(text.toStdString());
@@ -138,6 +154,11 @@ private slots:
             qPrintable(QString("line 5: ") + badCaption));
         row("caption of two words", "0\n255\n0\n0\nFF 00\nspace\nspace\nT",
             qPrintable(QString("line 5: ") + badCaption));
+        row("caption with a control character",
+            "0\n255\n0\n0\nFF\x01"
+            "00\nspace\nspace\nT",
+            qPrintable(QString("line 5: ") + badCaption));
+        row("blank first line", "\n0\n" + card, "line 1: a card count from 0 to 9 was expected");
         row("empty caption", "0\n255\n0\n0\n\nspace\nspace\nT",
             qPrintable(QString("line 5: ") + badCaption));
         row("missing line", "0\n255\n0\n0\nFF0000\nspace\nspace",
@@ -165,14 +186,37 @@ private slots:
 
         const BookReadResult missing = readBookFile(dir.filePath("none.hvz").toStdString());
         QVERIFY(!missing.ok);
-        QVERIFY(QString::fromStdString(missing.problem).startsWith("it cannot be opened"));
+        QCOMPARE(missing.problem, std::string("no such file or directory"));
 
         const std::string big = dir.filePath("big.hvz").toStdString();
         std::ofstream(big, std::ios::binary) << std::string(MaxBookFileSize + 1, '\n');
         QCOMPARE(readBookFile(big).problem,
                  std::string("it is larger than 64 KiB, too large to be a book"));
 
-        QVERIFY(!readBookFile(dir.path().toStdString()).ok);
+        QCOMPARE(readBookFile(dir.path().toStdString()).problem, std::string("it is a directory"));
+        const std::string fifo = dir.filePath("pipe.hvz").toStdString();
+        QCOMPARE(mkfifo(fifo.c_str(), 0600), 0);
+        QCOMPARE(readBookFile(fifo).problem, std::string("it is not a regular file"));
+    }
+
+    // A save replaces the file a link points to, keeps its permissions, and
+    // leaves nothing behind.
+    void savesKeepLinksAndPermissions() {
+        QTemporaryDir dir;
+        const QString real = dir.filePath("real.hvz");
+        const QString link = dir.filePath("link.hvz");
+        std::ofstream(real.toStdString()) << "old";
+        QVERIFY(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(QFile::link(real, link));
+        QCOMPARE(saveBookFile(link.toStdString(), example), std::string());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QFile file(real);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(example));
+        QCOMPARE(file.permissions() & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(saveBookFile(dir.filePath("no/such/folder.hvz").toStdString(), example),
+                 std::string("no such file or directory"));
     }
 };
 

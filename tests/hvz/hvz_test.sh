@@ -104,8 +104,26 @@ check "check bad book" "$book: line 3: a colour number was expected (1)" "$err (
 run show "$book"
 check "show bad book" "hvz: $book: line 3: a colour number was expected (1)" "$err ($rc)"
 rm -f "$book"
-run check /nonexistent/book.hvz
-check "check missing book" "1" "$rc"
+
+# What is not a book is refused at once, in one clear sentence; a pipe
+# named as a book must not hang the reader.
+files=$(mktemp -d)
+mkfifo "$files/pipe.hvz"
+mkdir "$files/folder.hvz"
+printf '\n0\n255\n0\n0\nFF0000\nspace\nspace\nT' >"$files/blank.hvz"
+while IFS='|' read -r file message; do
+    e=$(mktemp)
+    timeout 5 "$HVZ" check "$file" >/dev/null 2>"$e"; rc=$?
+    check "check $file" "$file: $message (1)" "$(cat "$e") ($rc)"
+    rm -f "$e"
+done <<ROWS
+$files/pipe.hvz|it is not a regular file
+$files/folder.hvz|it is a directory
+/dev/null|it is not a regular file
+/nonexistent/book.hvz|no such file or directory
+$files/blank.hvz|line 1: a card count from 0 to 9 was expected
+ROWS
+rm -rf "$files"
 
 run --help
 check "help names every command" "6" "$(grep -cE '^  (hsl|rgb|hex|code|show|check) ' <<<"$out")"

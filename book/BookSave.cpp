@@ -1,0 +1,121 @@
+#include "book/BookFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Every byte written, or why not: a short write is a failure (a full disk,
+// a file-size limit), never a success.
+int writeAll(int fd, std::string_view text, off_t offset) {
+    while (!text.empty()) {
+        const ssize_t n = ::pwrite(fd, text.data(), text.size(), offset);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return ENOSPC;
+        text.remove_prefix(std::size_t(n));
+        offset += n;
+    }
+    return 0;
+}
+
+int closeChecked(int fd) {
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd); // best effort: the rename has been made either way
+    ::close(fd);
+}
+
+// The file's new contents written in full, flushed to the disk, or the old
+// contents put back.
+std::string rewriteInPlace(const std::string& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return errnoReason(errno);
+    std::string old;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return errnoReason(error);
+        }
+        if (n == 0) break;
+        old.append(buffer, std::size_t(n));
+    }
+    int error = writeAll(fd, text, 0);
+    if (!error && ::ftruncate(fd, off_t(text.size())) != 0) error = errno;
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (error) {
+        // Over blocks the file already had, the old text fits again.
+        if (writeAll(fd, old, 0) == 0 && ::ftruncate(fd, off_t(old.size())) == 0) ::fsync(fd);
+    }
+    const int closed = closeChecked(fd);
+    if (!error) error = closed;
+    return error ? errnoReason(error) : std::string();
+}
+
+} // namespace
+
+std::string saveBookFile(const std::string& target, std::string_view text) {
+    // A link stays a link: the file it points to is the one replaced.
+    std::string path = target;
+    struct stat status {};
+    if (::lstat(target.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(target.c_str(), resolved)) path = resolved;
+    }
+    const bool exists = ::stat(path.c_str(), &status) == 0;
+    if (!exists && errno != ENOENT) return errnoReason(errno);
+    if (exists) {
+        const std::string refused = notARegularFile(status);
+        if (!refused.empty()) return refused;
+    }
+
+    std::string temporary = path + ".XXXXXX";
+    const std::size_t slash = temporary.rfind('/');
+    temporary.insert(slash == std::string::npos ? 0 : slash + 1, ".");
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        const int error = errno;
+        if (exists && (error == EACCES || error == EPERM)) return rewriteInPlace(path, text);
+        return errnoReason(error);
+    }
+    // The new file gets the old one's permissions, or those a new file gets.
+    mode_t mode = status.st_mode & 07777;
+    if (!exists) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    // Some filesystems keep no permissions; the save need not fail for that.
+    (void)::fchmod(fd, mode);
+    int error = writeAll(fd, text, 0);
+    if (!error && ::fsync(fd) != 0) error = errno;
+    const int closed = closeChecked(fd);
+    if (!error) error = closed;
+    if (!error && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(temporary.c_str());
+        return errnoReason(error);
+    }
+    syncFolder(folderOf(path));
+    return {};
+}
