@@ -2,7 +2,12 @@
 # real program in it, and small waits that fail loudly.
 set -u
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    # What the program said, sanitizer reports included.
+    [ -s "${WORKDIR:-}/app.log" ] && sed 's/^/  app: /' "$WORKDIR/app.log" >&2
+    exit 1
+}
 
 # wait_for SECONDS COMMAND...: retries COMMAND until it succeeds.
 wait_for() {
