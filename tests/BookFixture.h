@@ -50,6 +50,16 @@ inline void makeBook(const QStringList& titles) {
     f->mnuSaveAs->setEnabled(true);
 }
 
+inline QByteArray contents(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+inline void writeFile(const QString& file, const QByteArray& data) {
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
 inline QStringList titles() {
     QStringList out;
     for (int i = 0; i <= frmHuevella->lastCard; ++i)

@@ -16,15 +16,6 @@ class TestBookCommands : public QObject, WindowSetFixture {
     QTemporaryDir dir;
 
     QString path(const char* name) const { return dir.filePath(name); }
-    static QByteArray contents(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    static void writeFile(const QString& file, const QByteArray& data) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
     // A book saved before, so Save knows where to write.
     void knownBook(const char* name) {
         makeBook({"Saved"});

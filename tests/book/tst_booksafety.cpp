@@ -22,15 +22,6 @@ class TestBookSafety : public QObject, WindowSetFixture {
     QString mounted;
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    static QByteArray contents(const QString& file) {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    static void writeFile(const QString& file, const QByteArray& data) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
     // A modified book that Save writes to this file without asking.
     void bookSavedTo(const QString& file) {
         makeBook({"Dawn", "Noon"});
