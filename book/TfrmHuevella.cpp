@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 
+#include <cstdint>
 #include <cstring>
 
 TfrmHuevella* frmHuevella = nullptr;
@@ -154,7 +155,7 @@ void TfrmHuevella::trayIconMessage(TMessage& message) {
         TPoint pos;
         GetCursorPos(&pos);
         SetForegroundWindow(Handle());
-        mnuMainMenu->Popup(pos.x, pos.y);
+        popupMainMenu(pos.x, pos.y);
         PostMessageA(Handle(), WM_NULL, 0, 0);
         break;
     }
@@ -163,10 +164,18 @@ void TfrmHuevella::trayIconMessage(TMessage& message) {
 }
 
 void TfrmHuevella::imgMenuClick() {
-    mnuMainMenu->Popup(Left() + 146, Top() + 14);
+    popupMainMenu(Left() + 146, Top() + 14);
+}
+
+void TfrmHuevella::popupMainMenu(int x, int y) {
+    // Without a tray the book could not come back: going there waits until
+    // a tray host is running.
+    mnuSystemTray->setEnabled(desktop().systemTrayAvailable());
+    mnuMainMenu->Popup(x, y);
 }
 
 void TfrmHuevella::mnuSystemTrayClick() {
+    if (!desktop().systemTrayAvailable()) return;
     Hide();
     mnuOpen->setEnabled(false);
     mnuNew->setEnabled(false);
@@ -179,7 +188,13 @@ void TfrmHuevella::mnuSystemTrayClick() {
 void TfrmHuevella::mnuPreviewClick() {
     const std::string folder = fromQString(QCoreApplication::applicationDirPath()) + "/";
     const std::string page = folder + "gallery/login.htm";
-    ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const auto opened = reinterpret_cast<std::uintptr_t>(
+        ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (opened <= 32)
+        Application->MessageBox("Preview Files could not open the page \"" + page +
+                                    "\": this desktop has no program to open it with. "
+                                    "Open the page in your web browser.",
+                                "Huevella", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void TfrmHuevella::mnuExitClick() {

@@ -79,6 +79,8 @@ public:
 
     void trayIconMessage(TMessage& message);
     void imgMenuClick();
+    // Pops up the main menu, "To System Tray" usable only while a tray is.
+    void popupMainMenu(int x, int y);
     void mnuSystemTrayClick();
     void mnuPreviewClick();
     void mnuExitClick();

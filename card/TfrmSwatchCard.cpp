@@ -15,7 +15,7 @@ TfrmSwatchCard* frmSwatchCard = nullptr;
 TfrmSwatchCard::TfrmSwatchCard() : TForm(swatchCardFormDef()) {
     bindControls();
     bindEvents();
-    Screen()->setCursor(crFill, QCursor(QPixmap(":/forms/cursors/fill.png"), 0, 16));
+    Screen()->setCursor(crFill, QCursor(LoadPicture(":/forms/cursors/fill.png"), 0, 16));
 }
 
 void TfrmSwatchCard::bindControls() {

@@ -25,7 +25,7 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
     };
     lblPickerCaption->OnClick = [this] { lblPickerCaptionClick(); };
 
-    Screen()->setCursor(crEyedropper, QCursor(QPixmap(":/forms/cursors/eyedropper.png"), 0, 15));
+    Screen()->setCursor(crEyedropper, QCursor(LoadPicture(":/forms/cursors/eyedropper.png"), 0, 15));
 }
 
 void TfrmScreenPicker::FormCreate() {

@@ -254,6 +254,22 @@ void TEdit::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
 }
 
+QPixmap LoadPicture(const char* path) {
+    const QString name = QString::fromLatin1(path);
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1) {
+        QString sharp = name;
+        sharp.insert(sharp.lastIndexOf('.'), QLatin1String("@2x"));
+        QPixmap picture(sharp);
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(2);
+            return picture;
+        }
+    }
+    QPixmap picture(name);
+    picture.setDevicePixelRatio(1);
+    return picture;
+}
+
 void TIcon::setHandle(QIcon* value) {
     if (value == handle) return;
     delete handle;

@@ -178,6 +178,11 @@ private:
     QValidator* oneLine;
 };
 
+// A picture of the program's resources. On a scaled screen the drawing made
+// for twice the size ("name@2x.png") is taken where there is one, so the
+// windows stay sharp.
+QPixmap LoadPicture(const char* path);
+
 // An icon object; owns the image behind its handle.
 class TIcon {
 public:

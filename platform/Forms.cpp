@@ -38,6 +38,9 @@ TForm::TForm(const FormDef& def) {
     setWindowTitle(QString::fromUtf8(def.caption));
     setFixedSize(def.clientWidth, def.clientHeight);
     if (def.toolWindow) setAttribute(Qt::WA_ShowWithoutActivating);
+    // Qt shows hints only for the active window, and the companions are
+    // never activated: their hints must show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     for (const ControlDef& control : def.controls)
         createControl(control);
@@ -75,7 +78,7 @@ void TForm::createControl(const ControlDef& def) {
     switch (def.kind) {
     case ControlKind::Image: {
         auto* image = new TImage(this);
-        if (*def.picture) image->setPicture(QPixmap(QString::fromLatin1(def.picture)));
+        if (*def.picture) image->setPicture(LoadPicture(def.picture));
         place(image, def);
         break;
     }

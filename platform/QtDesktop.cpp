@@ -18,6 +18,7 @@
 #include <QSystemTrayIcon>
 #include <QUrl>
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -36,6 +37,28 @@ QMessageBox::Icon iconFor(unsigned flags) {
     case MB_ICONASTERISK: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
+}
+
+// A grab of a scaled screen holds several physical pixels per point and says
+// so in its device pixel ratio; painted as it is it would land at a fraction
+// of its size. Each point takes the one physical pixel at its top-left corner
+// (a colour of the screen, never a blend), at any ratio, whole or not.
+QImage onePixelPerPoint(const QImage& grabbed, QSize points) {
+    if (grabbed.size() == points && grabbed.devicePixelRatio() == 1) return grabbed;
+    QImage out(points, QImage::Format_RGB32);
+    out.fill(Qt::black);
+    const QImage source = grabbed.convertToFormat(QImage::Format_RGB32);
+    const double sx = double(source.width()) / points.width();
+    const double sy = double(source.height()) / points.height();
+    for (int y = 0; y < points.height(); ++y) {
+        const int from = std::min(int(y * sy + 1e-9), source.height() - 1);
+        if (from < 0) continue;
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(from));
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < points.width(); ++x)
+            line[x] = in[std::min(int(x * sx + 1e-9), source.width() - 1)];
+    }
+    return out;
 }
 
 class QtDesktop final : public Desktop {
@@ -146,33 +169,42 @@ public:
             const QRect geometry = screen->geometry();
             const QRect part = rect.intersected(geometry);
             if (part.isEmpty()) continue;
-            QImage grabbed = screen
-                                 ->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(),
-                                              part.width(), part.height())
-                                 .toImage();
-            // On a scaled screen keep one physical pixel per point, the one at
-            // the point's top-left corner, rather than a blend.
-            if (grabbed.size() != part.size())
-                grabbed =
-                    grabbed.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            painter.drawImage(part.topLeft() - rect.topLeft(), grabbed);
+            const QImage grabbed = screen
+                                       ->grabWindow(0, part.x() - geometry.x(),
+                                                    part.y() - geometry.y(), part.width(),
+                                                    part.height())
+                                       .toImage();
+            painter.drawImage(part.topLeft() - rect.topLeft(), onePixelPerPoint(grabbed, part.size()));
         }
         return out;
     }
 
 private:
+    // StatusNotifierItem panels (KDE Plasma, GNOME's AppIndicator, Xfce,
+    // LXQt, Cinnamon) report one activation and never a double click: there
+    // the activation is what brings a program out, as a double click is
+    // where the icon is an embedded window. Qt knows the place of an embedded
+    // icon only.
+    static bool singleActivationTray(const QSystemTrayIcon& icon) {
+        return icon.geometry().isEmpty();
+    }
+
     static void connectCallback(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {
         if (!(data.uFlags & NIF_MESSAGE)) return;
         const HWND owner = data.hWnd;
         const UINT id = data.uID;
         const UINT callback = data.uCallbackMessage;
+        QSystemTrayIcon* const tray = &icon;
         QObject::connect(&icon, &QSystemTrayIcon::activated, &icon,
-                         [owner, id, callback](QSystemTrayIcon::ActivationReason reason) {
+                         [owner, id, callback, tray](QSystemTrayIcon::ActivationReason reason) {
                              LPARAM event = 0;
                              switch (reason) {
                              case QSystemTrayIcon::DoubleClick: event = WM_LBUTTONDBLCLK; break;
                              case QSystemTrayIcon::Context: event = WM_RBUTTONUP; break;
-                             case QSystemTrayIcon::Trigger: event = WM_LBUTTONUP; break;
+                             case QSystemTrayIcon::Trigger:
+                                 event = singleActivationTray(*tray) ? WM_LBUTTONDBLCLK
+                                                                     : WM_LBUTTONUP;
+                                 break;
                              case QSystemTrayIcon::MiddleClick: event = WM_MBUTTONUP; break;
                              default: return;
                              }

@@ -25,18 +25,34 @@ const QColor plate(0xEE, 0xEB, 0xE4);
 const QColor blank(0x50, 0x50, 0x5F);
 
 QString outDir;
+// Everything is drawn in the windows' own units; at 2 the same drawing is
+// made at twice the size for scaled screens and saved as "name@2x.png".
+int scale = 1;
+
+QString scaledName(QString name) {
+    if (scale > 1) name.insert(name.lastIndexOf('.'), QString("@%1x").arg(scale));
+    return name;
+}
+
+// A clear image of w x h units, its painter drawing in units.
+QImage clearImage(int w, int h) {
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
+}
 
 void save(const QImage& image, const QString& name) {
-    const QString path = outDir + "/" + name;
+    const QString path = outDir + "/" + scaledName(name);
     QDir().mkpath(QFileInfo(path).path());
     QImage out = name.endsWith(".ico") ? image : image.convertToFormat(QImage::Format_RGB888);
     if (!out.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
 QImage canvas(int w, int h, std::function<void(QPainter&)> draw, bool alpha = false) {
-    QImage image(w, h, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage image(w * scale, h * scale, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     image.fill(alpha ? Qt::transparent : body);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p);
     return image;
@@ -208,12 +224,12 @@ void drawCardSkin() {
 
 // A 32 x 32 cursor image drawn without smoothing, two colours on clear.
 void saveCursor(const QString& name, const std::function<void(QPainter&)>& draw) {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = clearImage(32, 32);
     QPainter p(&image);
+    p.scale(scale, scale);
     draw(p);
     p.end();
-    image.save(outDir + "/cursors/" + name);
+    image.save(outDir + "/cursors/" + scaledName(name));
 }
 
 // The fill cursor: a tipped paint can pouring at its hot spot (0, 16). Two
@@ -250,10 +266,11 @@ void drawPickerSkin() {
 // The eyedropper drawn over the magnified view, its tip at (58, 41) on the
 // pixel under the pointer; everything around it stays see-through.
 void drawPickerTarget() {
-    QImage image(109, 77, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = clearImage(109, 77);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    const QTransform units = QTransform::fromScale(scale, scale);
+    p.setTransform(units);
     p.translate(58, 41);
     p.rotate(-45);
     // Along +x from the tip: a fine point, then outside the ring round the
@@ -267,14 +284,14 @@ void drawPickerTarget() {
     p.setBrush(accent);
     p.drawRoundedRect(QRectF(26, -4.5, 11, 9), 4, 4);
     // A fine ring round the pixel itself.
-    p.resetTransform();
+    p.setTransform(units);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::white, 1));
     p.drawRect(QRectF(55.5, 36.5, 7, 7));
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(QRectF(54.5, 35.5, 9, 9));
     p.end();
-    image.save(outDir + "/picker/target.png");
+    image.save(outDir + "/" + scaledName("picker/target.png"));
 }
 
 // The eyedropper cursor: a pipette pointing left, its tip at the hot spot
@@ -356,16 +373,19 @@ QImage appIcon(int size) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("forms/images");
-    drawBookSkin();
-    drawCardSkin();
     QDir().mkpath(outDir + "/cursors");
-    drawFillCursor();
-    drawEyedropperCursor();
-    drawPickerSkin();
-    drawPickerTarget();
-    drawCompanionSkin(186, 104, "COLOR PALETTE", "palette/skin.png");
-    drawCompanionSkin(144, 62, "SCHEMES", "schemes/skin.png");
-    drawCompanionSkin(38, 115, "", "slider/skin.png");
+    for (scale = 1; scale <= 2; ++scale) {
+        drawBookSkin();
+        drawCardSkin();
+        drawFillCursor();
+        drawEyedropperCursor();
+        drawPickerSkin();
+        drawPickerTarget();
+        drawCompanionSkin(186, 104, "COLOR PALETTE", "palette/skin.png");
+        drawCompanionSkin(144, 62, "SCHEMES", "schemes/skin.png");
+        drawCompanionSkin(38, 115, "", "slider/skin.png");
+    }
+    scale = 1;
     appIcon(64).save(outDir + "/huevella.png");
     appIcon(32).save(outDir + "/Huevella.ico");
     return 0;

@@ -205,14 +205,37 @@ private slots:
         QCOMPARE(desk().trayCalls.size(), size_t(1));
     }
 
+    void previewOpensTheGalleryPage_data() {
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a desktop that opens it") << true;
+        QTest::newRow("no program to open it") << false;
+    }
     void previewOpensTheGalleryPage() {
-        desk().openSucceeds = false; // a failure is not reported
+        QFETCH(bool, opens);
+        desk().openSucceeds = opens;
+        if (!opens) desk().messageBoxAnswers.push_back(IDOK);
         frmHuevella->mnuPreview->Click();
-        QCOMPARE(desk().openedDocuments.size(), size_t(1));
-        QCOMPARE(desk().openedDocuments[0],
-                 QCoreApplication::applicationDirPath() + "/gallery/login.htm");
-        QVERIFY(desk().messageBoxes.empty());
+        const QString page = QCoreApplication::applicationDirPath() + "/gallery/login.htm";
+        QCOMPARE(desk().openedDocuments, std::vector<QString>{page});
+        QCOMPARE(desk().messageBoxes.size(), size_t(opens ? 0 : 1));
+        if (!opens) QVERIFY(desk().messageBoxes[0].text.contains("\"" + page + "\""));
         QVERIFY(desk().exceptions.empty());
+    }
+
+    // With no tray, going to the tray would leave no way back.
+    void toSystemTrayWaitsForATray() {
+        desk().trayAvailable = false;
+        RevealWithoutTray();
+        auto* menu = frmHuevella->mnuSystemTray;
+        QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
+        QVERIFY(!menu->Enabled());
+        menu->OnClick();
+        QVERIFY(frmHuevella->Visible());
+        desk().trayAvailable = true; // a tray host has started
+        QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
+        QVERIFY(menu->Enabled());
+        menu->Click();
+        QVERIFY(!frmHuevella->Visible());
     }
 
     void exitEndsTheProgram() {

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The eyedropper on a scaled screen (QT_SCALE_FACTOR, whole or fractional):
+# the colour is the screen's own under the pointer, the magnifier fills its
+# whole view, and the code reaches the clipboard.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+SCALE=$2
+# A place in the program's own units, on the screen: X = left + units * scale.
+at() { awk -v base="$1" -v units="$2" -v s="$SCALE" 'BEGIN { printf "%d", base + units * s }'; }
+
+start_desktop
+convert -size 240x240 xc:'#1E90FF' "$WORKDIR/square.png"
+display -geometry +300+120 -title square "$WORKDIR/square.png" &
+SQUARE_PID=$!
+wait_for 10 visible_window square || fail "the square did not show"
+read -r sx sy _ _ < <(geometry "$(visible_window square)")
+tx=$((sx + 120)); ty=$((sy + 120))
+wait_for 5 pixel_is $tx $ty 1E90FF || fail "the square is not where it was put"
+
+export QT_SCALE_FACTOR=$SCALE
+start_app "$PROGRAM"
+wait_for 15 tray_icon || fail "no tray icon appeared"
+read -r ix iy iw ih < <(geometry "$(tray_icon)")
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
+wait_for 5 visible_window Huevella || fail "no book window"
+read -r bx by bw bh < <(geometry "$(visible_window Huevella)")
+[ "$bw" = "$(at 0 186)" ] || fail "the book is $bw wide at scale $SCALE"
+
+# Drag the eyedropper onto the square.
+ex=$(at "$bx" 14); ey=$(at "$by" 10)
+xdotool mousemove "$ex" "$ey" mousedown 1
+for step in $(seq 1 12); do
+    xdotool mousemove $((ex + (tx - ex) * step / 12)) $((ey + (ty - ey) * step / 12))
+    sleep 0.03
+done
+xdotool mouseup 1
+wait_for 5 visible_window "Screen Picker" || fail "the screen picker did not open"
+read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
+sleep 0.5
+got=$(pixel "$(at "$px" 153)" "$(at "$py" 64)")
+[ "$got" = "1E90FF" ] || fail "the picker's colour is $got at scale $SCALE"
+# Corners of the magnified view, clear of the overlay's pipette.
+for corner in "9 20" "9 95" "116 95"; do
+    read -r ux uy <<<"$corner"
+    got=$(pixel "$(at "$px" "$ux")" "$(at "$py" "$uy")")
+    [ "$got" = "1E90FF" ] || fail "the magnifier shows $got at ($ux, $uy) at scale $SCALE"
+done
+echo "ok - at scale $SCALE the picker and the whole magnifier show the square's colour"
+
+xdotool mousemove "$(at "$px" 153)" "$(at "$py" 24)" click 1
+wait_for 5 clipboard_is 1E90FF ||
+    fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)' at scale $SCALE"
+echo "ok - at scale $SCALE the code 1E90FF went to the clipboard"
+kill $SQUARE_PID 2>/dev/null
