@@ -42,9 +42,18 @@ start_desktop() {
     fail "trayer did not start"
 }
 
+# A window manager, as users have: it gives the focus to the window clicked,
+# and the companion windows are never among them.
+start_window_manager() {
+    openbox --sm-disable >"$WORKDIR/openbox.log" 2>&1 &
+    WM_PID=$!
+    wait_for 5 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window" ||
+        fail "openbox did not start"
+}
+
 stop_desktop() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
-    kill "${TRAYER_PID:-}" "${XVFB_PID:-}" 2>/dev/null
+    kill "${WM_PID:-}" "${TRAYER_PID:-}" "${XVFB_PID:-}" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$WORKDIR"
 }
@@ -84,6 +93,16 @@ tray_icon() {
     local w
     for w in $(xdotool search --onlyvisible --class huevella); do
         [ "$(xdotool getwindowname "$w")" != "Huevella" ] && { echo "$w"; return 0; }
+    done
+    return 1
+}
+
+# Prints the id of a visible tooltip of the program; fails if there is none.
+tooltip_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --class huevella 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_TOOLTIP &&
+            { echo "$w"; return 0; }
     done
     return 1
 }

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
     fonts-liberation2
-    xvfb xauth xfonts-base trayer xdotool xclip x11-utils imagemagick
+    xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick
 )
 
 missing=()
