@@ -19,8 +19,9 @@ wait_for() {
     done
 }
 
+# start_desktop [--no-tray]: a private X server, with a tray host unless told.
 start_desktop() {
-    local n try
+    local n
     WORKDIR=$(mktemp -d)
     trap stop_desktop EXIT
     for n in $(seq 90 140); do
@@ -30,6 +31,12 @@ start_desktop() {
     Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
     XVFB_PID=$!
     wait_for 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
+    [ "${1:-}" = "--no-tray" ] && return 0
+    start_tray
+}
+
+start_tray() {
+    local try
     # trayer now and then dies on a server that has only just come up.
     for try in 1 2 3; do
         trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \

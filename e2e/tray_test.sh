@@ -15,6 +15,11 @@ sleep 0.5
 read -r ix iy iw ih < <(geometry "$icon")
 cx=$((ix + iw / 2)); cy=$((iy + ih / 2))
 
+# This tray reports double clicks: a single click leaves the book where it is.
+xdotool mousemove $cx $cy click 1
+sleep 0.8
+[ -z "$(visible_window Huevella)" ] || fail "a single click on an embedded icon showed the book"
+sleep 0.5
 xdotool mousemove $cx $cy click --repeat 2 --delay 60 1
 wait_for 5 visible_window Huevella || fail "double click showed no book window"
 book=$(visible_window Huevella)
