@@ -169,12 +169,13 @@ public:
             const QRect geometry = screen->geometry();
             const QRect part = rect.intersected(geometry);
             if (part.isEmpty()) continue;
-            const QImage grabbed = screen
-                                       ->grabWindow(0, part.x() - geometry.x(),
-                                                    part.y() - geometry.y(), part.width(),
-                                                    part.height())
-                                       .toImage();
-            painter.drawImage(part.topLeft() - rect.topLeft(), onePixelPerPoint(grabbed, part.size()));
+            const QImage grabbed =
+                screen
+                    ->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(), part.width(),
+                                 part.height())
+                    .toImage();
+            painter.drawImage(part.topLeft() - rect.topLeft(),
+                              onePixelPerPoint(grabbed, part.size()));
         }
         return out;
     }
@@ -202,8 +203,8 @@ private:
                              case QSystemTrayIcon::DoubleClick: event = WM_LBUTTONDBLCLK; break;
                              case QSystemTrayIcon::Context: event = WM_RBUTTONUP; break;
                              case QSystemTrayIcon::Trigger:
-                                 event = singleActivationTray(*tray) ? WM_LBUTTONDBLCLK
-                                                                     : WM_LBUTTONUP;
+                                 event =
+                                     singleActivationTray(*tray) ? WM_LBUTTONDBLCLK : WM_LBUTTONUP;
                                  break;
                              case QSystemTrayIcon::MiddleClick: event = WM_MBUTTONUP; break;
                              default: return;

@@ -10,6 +10,7 @@ packages=(
     libbenchmark-dev
     fonts-liberation2
     xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick
+    dbus chromium
 )
 
 missing=()

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Preview Files hands the gallery page to the desktop's opener; on a desktop
+# with none it says so, naming the page, instead of doing nothing.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$(realpath "$1")
+
+# run_with_path PATH: the program, its book out, "Preview Files" chosen.
+run_with_path() {
+    (cd "$WORKDIR" && PATH=$1 exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
+    APP_PID=$!
+    wait_for 15 tray_icon || fail "no tray icon appeared"
+    icon=$(tray_icon)
+    read -r ix iy iw ih < <(geometry "$icon")
+    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
+    wait_for 5 visible_window Huevella || fail "no book window"
+    book=$(visible_window Huevella)
+    read -r bx by _ _ < <(geometry "$book")
+    xdotool mousemove $((bx + 145)) $((by + 10)) click 1
+    wait_for 5 menu_window || fail "the menu button popped up no menu"
+    read -r mx my _ mh < <(geometry "$(menu_window)")
+    xdotool mousemove $((mx + 40)) $((my + mh - 58)) sleep 0.3 click 1
+}
+menu_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --class huevella); do
+        [ "$w" = "$book" ] || [ "$w" = "$icon" ] || { echo "$w"; return 0; }
+    done
+    return 1
+}
+message_box() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^Huevella$'); do
+        [ "$w" = "$book" ] || { echo "$w"; return 0; }
+    done
+    return 1
+}
+
+start_desktop
+# An opener that notes what it was given.
+mkdir -p "$WORKDIR/bin"
+printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/opened"\n' "$WORKDIR" >"$WORKDIR/bin/xdg-open"
+chmod +x "$WORKDIR/bin/xdg-open"
+run_with_path "$WORKDIR/bin"
+page="$(dirname "$PROGRAM")/gallery/login.htm"
+wait_for 5 test -s "$WORKDIR/opened" || fail "the opener was not run"
+[ "$(cat "$WORKDIR/opened")" = "file://$page" ] || fail "the opener was given $(cat "$WORKDIR/opened")"
+sleep 0.5
+message_box >/dev/null && fail "a message came although the page was opened"
+echo "ok - Preview Files handed $page to the opener"
+
+kill "$APP_PID"
+wait "$APP_PID" 2>/dev/null
+run_with_path /nonexistent
+wait_for 5 message_box || fail "with no opener Preview Files said nothing"
+xdotool key Return
+wait_for 5 bash -c "$(declare -f message_box); book=$book; ! message_box" ||
+    fail "the message did not close"
+echo "ok - with no opener Preview Files says so"
