@@ -26,12 +26,6 @@ const FormDef& sliderFormDef() {
     return def;
 }
 
-const FormDef& colorPaletteFormDef() {
-    static const FormDef def =
-        companion("frmColorPalette", "Color Palette", 186, 104, ":/forms/palette/skin.png");
-    return def;
-}
-
 const FormDef& suggestSchemesFormDef() {
     static const FormDef def = companion("frmSuggestSchemes", "Suggested Color Schemes", 144, 62,
                                          ":/forms/schemes/skin.png");

@@ -1,12 +1,319 @@
 #include "palette/TfrmColorPalette.h"
 
 #include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
+#include "colour/Conversions.h"
 #include "forms/FormDefs.h"
+#include "picker/TfrmScreenPicker.h"
+#include "schemes/TfrmSuggestSchemes.h"
+
+#include <algorithm>
 
 TfrmColorPalette* frmColorPalette = nullptr;
 
-TfrmColorPalette::TfrmColorPalette() : TForm(colorPaletteFormDef()) {}
+namespace {
+
+// Where each marker was last drawn, so that it can be erased.
+int prevHueMarkerX = 0;
+int prevSatMarkerY = 0;
+int prevLumMarkerY = 0;
+
+constexpr TColor MarkerColor = BlankColor;
+// The skin behind the hue strip, and behind the other strips in three bands.
+constexpr TColor HueStripSkin = 0xF6F5F5;
+TColor bandSkin(int y) {
+    return y < 13 ? 0xF2F0F0 : y < 26 ? 0xEDEAEA : 0xE5E0E0;
+}
+
+// One run of a marker, first and last pixel included.
+void row(TCanvas* canvas, int y, int x1, int x2) {
+    canvas->MoveTo(x1, y);
+    canvas->LineTo(x2 + 1, y);
+}
+void column(TCanvas* canvas, int x, int y1, int y2) {
+    canvas->MoveTo(x, y1);
+    canvas->LineTo(x, y2 + 1);
+}
+
+void hueMarker(TCanvas* canvas, int x0, TColor pen) {
+    canvas->setPenColor(pen);
+    for (int r = 4, half = 0; r >= 1; --r, ++half)
+        row(canvas, r, x0 - half, x0 + half);
+}
+
+void satMarker(TCanvas* canvas, int y0, TColor pen) {
+    canvas->setPenColor(pen);
+    for (int c = 4, half = 0; c >= 1; --c, ++half)
+        column(canvas, c, y0 - half, y0 + half);
+}
+
+void lumMarker(TCanvas* canvas, int y0, TColor pen) {
+    canvas->setPenColor(pen);
+    for (int c = 2, half = 1; c <= 4; ++c, ++half)
+        column(canvas, c, y0 - half, y0 + half);
+}
+
+// A drag that leaves the image or a strip keeps the values in range.
+int within(int value, int low, int high) {
+    return std::clamp(value, low, high);
+}
+int scaled(int coordinate, float factor) {
+    return int(float(coordinate) * factor);
+}
+
+} // namespace
+
+TfrmColorPalette::TfrmColorPalette() : TForm(colorPaletteFormDef()) {
+    bindControls();
+    bindEvents();
+    hexCode.clear();
+    hue = 180;
+    sat = 50;
+    lum = 50;
+    RecomputeFromHsl();
+    ShowModel();
+    DrawHueSatMarkers();
+    DrawLumMarker();
+}
+
+void TfrmColorPalette::bindControls() {
+    imgPaletteBackground = control<TImage>("imgPaletteBackground");
+    CPpbxSatSlider = control<TPaintBox>("CPpbxSatSlider");
+    CPimgPalette = control<TImage>("CPimgPalette");
+    CPpbxHueSlider = control<TPaintBox>("CPpbxHueSlider");
+    CPpbxLumPalette = control<TPaintBox>("CPpbxLumPalette");
+    CPpbxLumSlider = control<TPaintBox>("CPpbxLumSlider");
+    imgSuggestSchemes = control<TImage>("imgSuggestSchemes");
+    editRed = control<TEdit>("editRed");
+    editGreen = control<TEdit>("editGreen");
+    editBlue = control<TEdit>("editBlue");
+    editHue = control<TEdit>("editHue");
+    editSat = control<TEdit>("editSat");
+    editLum = control<TEdit>("editLum");
+    editHex = control<TEdit>("editHex");
+    pnlSwatch = control<TPanel>("pnlSwatch");
+}
+
+void TfrmColorPalette::bindEvents() {
+    CPimgPalette->OnClick = [this] { CPimgPaletteClick(); };
+    CPimgPalette->OnMouseMove = [this](TShiftState s, int x, int y) {
+        CPimgPaletteMouseMove(s, x, y);
+    };
+    CPpbxHueSlider->OnMouseMove = [this](TShiftState s, int x, int y) {
+        CPpbxHueSliderMouseMove(s, x, y);
+    };
+    CPpbxSatSlider->OnMouseMove = [this](TShiftState s, int x, int y) {
+        CPpbxSatSliderMouseMove(s, x, y);
+    };
+    CPpbxLumPalette->OnClick = [this] { CPpbxLumPaletteClick(); };
+    CPpbxLumPalette->OnMouseMove = [this](TShiftState s, int x, int y) {
+        CPpbxLumPaletteMouseMove(s, x, y);
+    };
+    CPpbxLumSlider->OnMouseMove = [this](TShiftState s, int x, int y) {
+        CPpbxLumSliderMouseMove(s, x, y);
+    };
+    CPpbxHueSlider->OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
+        CPpbxHueSliderMouseUp(b, s, x, y);
+    };
+    CPpbxSatSlider->OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
+        CPpbxSatSliderMouseUp(b, s, x, y);
+    };
+    CPpbxLumSlider->OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
+        CPpbxLumSliderMouseUp(b, s, x, y);
+    };
+    CPpbxLumPalette->OnPaint = [this] { CPpbxLumPalettePaint(); };
+    CPpbxHueSlider->OnPaint = [this] { CPpbxHueSliderPaint(); };
+    CPpbxSatSlider->OnPaint = [this] { CPpbxSatSliderPaint(); };
+    CPpbxLumSlider->OnPaint = [this] { CPpbxLumSliderPaint(); };
+    pnlSwatch->OnClick = [this] { pnlSwatchClick(); };
+    pnlSwatch->OnMouseMove = [this](TShiftState s, int x, int y) { pnlSwatchMouseMove(s, x, y); };
+    imgSuggestSchemes->OnClick = [this] { imgSuggestSchemesClick(); };
+    const auto keyUp = [this](TEdit* edit,
+                              void (TfrmColorPalette::*handler)(unsigned short&, TShiftState)) {
+        edit->OnKeyUp = [this, handler](unsigned short& key, TShiftState shift) {
+            (this->*handler)(key, shift);
+        };
+    };
+    keyUp(editHex, &TfrmColorPalette::editHexKeyUp);
+    keyUp(editRed, &TfrmColorPalette::editRedKeyUp);
+    keyUp(editGreen, &TfrmColorPalette::editGreenKeyUp);
+    keyUp(editBlue, &TfrmColorPalette::editBlueKeyUp);
+    keyUp(editHue, &TfrmColorPalette::editHueKeyUp);
+    keyUp(editSat, &TfrmColorPalette::editSatKeyUp);
+    keyUp(editLum, &TfrmColorPalette::editLumKeyUp);
+}
 
 void TfrmColorPalette::FormCreate() {
     frmHuevella->placeCompanion(this);
+}
+
+void TfrmColorPalette::RecomputeFromHsl() {
+    paletteColor = HslToColor(float(lum), float(sat), float(hue));
+    red = RedOf(paletteColor);
+    green = GreenOf(paletteColor);
+    blue = BlueOf(paletteColor);
+    hexCode = ChannelsToHex(std::to_string(red), std::to_string(green), std::to_string(blue));
+}
+
+void TfrmColorPalette::ShowModel() {
+    pnlSwatch->setColor(paletteColor);
+    editHue->setTextValue(std::to_string(hue));
+    editSat->setTextValue(std::to_string(sat));
+    editLum->setTextValue(std::to_string(lum));
+    editRed->setTextValue(std::to_string(red));
+    editGreen->setTextValue(std::to_string(green));
+    editBlue->setTextValue(std::to_string(blue));
+    editHex->setTextValue(hexCode);
+    hueMarkerX = int(hue * 0.444444445);
+    satMarkerY = int(sat * 0.4);
+    lumMarkerY = int(lum * 0.4);
+}
+
+void TfrmColorPalette::DrawHueSatMarkers() {
+    hueMarker(CPpbxHueSlider->Canvas(), prevHueMarkerX, HueStripSkin);
+    hueMarker(CPpbxHueSlider->Canvas(), hueMarkerX, MarkerColor);
+    prevHueMarkerX = hueMarkerX;
+    satMarker(CPpbxSatSlider->Canvas(), prevSatMarkerY, bandSkin(prevSatMarkerY));
+    satMarker(CPpbxSatSlider->Canvas(), satMarkerY, MarkerColor);
+    prevSatMarkerY = satMarkerY;
+}
+
+void TfrmColorPalette::DrawLumMarker() {
+    lumMarker(CPpbxLumSlider->Canvas(), prevLumMarkerY, bandSkin(prevLumMarkerY));
+    lumMarker(CPpbxLumSlider->Canvas(), lumMarkerY, MarkerColor);
+    prevLumMarkerY = lumMarkerY;
+}
+
+void TfrmColorPalette::PaintLumPalette() {
+    TCanvas* canvas = CPpbxLumPalette->Canvas();
+    for (int i = 0; i < 40; ++i) {
+        canvas->setPenColor(HslToColor(float(i) * 2.5f, 50, float(hue)));
+        canvas->MoveTo(0, i);
+        canvas->LineTo(8, i);
+    }
+}
+
+TPoint TfrmColorPalette::cursorIn(const TControl* control) const {
+    TPoint pointer;
+    GetCursorPos(&pointer);
+    return control->ScreenToClient(pointer);
+}
+
+void TfrmColorPalette::confineTo(const TControl* strip) {
+    const TPoint origin = strip->ClientToScreen({0, 0});
+    const TRect area{origin.x, origin.y, origin.x + strip->Width(), origin.y + strip->Height()};
+    ClipCursor(&area);
+}
+
+void TfrmColorPalette::CPimgPaletteClick() {
+    const TPoint p = cursorIn(CPimgPalette);
+    hue = within(scaled(p.x, 2.25f), 0, 360);
+    sat = within(scaled(p.y, 2.5f), 0, 100);
+    RecomputeFromHsl();
+    ShowModel();
+    frmSuggestSchemes->UpdateSchemes();
+    DrawHueSatMarkers();
+    PaintLumPalette();
+}
+
+void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int x, int y) {
+    if (!(shift & ssLeft)) return;
+    const TPoint p = cursorIn(CPimgPalette);
+    hueMarkerX = within(p.x, 0, 160);
+    satMarkerY = within(p.y, 0, 40);
+    hue = scaled(hueMarkerX, 2.25f);
+    sat = scaled(satMarkerY, 2.5f);
+    if (x < 0 || x > 160 || y < 0 || y > 40) return;
+    RecomputeFromHsl();
+    PaintLumPalette();
+    ShowModel();
+    frmSuggestSchemes->UpdateSchemes();
+    DrawHueSatMarkers();
+}
+
+void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int x, int y) {
+    if (!(shift & ssLeft)) return;
+    hueMarkerX = within(cursorIn(CPpbxHueSlider).x, 0, 160);
+    hue = scaled(hueMarkerX, 2.25f);
+    confineTo(CPpbxHueSlider);
+    if (x < 0 || x > 160 || y < 0 || y > 5) return;
+    RecomputeFromHsl();
+    ShowModel();
+    frmSuggestSchemes->UpdateSchemes();
+    DrawHueSatMarkers();
+    PaintLumPalette();
+}
+
+void TfrmColorPalette::CPpbxSatSliderMouseMove(TShiftState shift, int x, int y) {
+    if (!(shift & ssLeft)) return;
+    satMarkerY = within(cursorIn(CPpbxSatSlider).y, 0, 40);
+    sat = scaled(satMarkerY, 2.5f);
+    confineTo(CPpbxSatSlider);
+    if (x < 0 || x > 5 || y < 0 || y > 40) return;
+    RecomputeFromHsl();
+    ShowModel();
+    frmSuggestSchemes->UpdateSchemes();
+    DrawHueSatMarkers();
+}
+
+void TfrmColorPalette::CPpbxLumPaletteClick() {
+    lumMarkerY = within(cursorIn(CPpbxLumPalette).y, 0, 40);
+    lum = scaled(lumMarkerY, 2.5f);
+    RecomputeFromHsl();
+    ShowModel();
+    frmSuggestSchemes->UpdateSchemes();
+    DrawLumMarker();
+}
+
+void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int x, int y) {
+    if (!(shift & ssLeft)) return;
+    lumMarkerY = within(cursorIn(CPpbxLumPalette).y, 0, 40);
+    lum = scaled(lumMarkerY, 2.5f);
+    if (x < 0 || x > 8 || y < 0 || y > 40) return;
+    RecomputeFromHsl();
+    ShowModel();
+    frmSuggestSchemes->UpdateSchemes();
+    DrawLumMarker();
+}
+
+void TfrmColorPalette::CPpbxLumSliderMouseMove(TShiftState shift, int x, int y) {
+    if (!(shift & ssLeft)) return;
+    lumMarkerY = within(cursorIn(CPpbxLumSlider).y, 0, 40);
+    lum = scaled(lumMarkerY, 2.5f);
+    confineTo(CPpbxLumSlider);
+    if (x < 0 || x > 5 || y < 0 || y > 40) return;
+    RecomputeFromHsl();
+    ShowModel();
+    frmSuggestSchemes->UpdateSchemes();
+    DrawLumMarker();
+}
+
+void TfrmColorPalette::CPpbxHueSliderMouseUp(TMouseButton, TShiftState, int, int) {
+    ClipCursor(nullptr);
+}
+void TfrmColorPalette::CPpbxSatSliderMouseUp(TMouseButton, TShiftState, int, int) {
+    ClipCursor(nullptr);
+}
+void TfrmColorPalette::CPpbxLumSliderMouseUp(TMouseButton, TShiftState, int, int) {
+    ClipCursor(nullptr);
+}
+
+void TfrmColorPalette::pnlSwatchClick() {
+    frmSwatchCard->Show();
+    frmSwatchCard->raise();
+    const TColor color = pnlSwatch->Color();
+    frmHuevella->pallet.SetColor(color);
+    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+}
+
+void TfrmColorPalette::pnlSwatchMouseMove(TShiftState, int, int) {
+    pnlSwatch->setCursorNumber(TfrmScreenPicker::crEyedropper);
+}
+
+void TfrmColorPalette::imgSuggestSchemesClick() {
+    if (frmSuggestSchemes->Visible())
+        frmSuggestSchemes->Hide();
+    else
+        frmSuggestSchemes->Show();
+    frmSuggestSchemes->UpdateSchemes();
 }

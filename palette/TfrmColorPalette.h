@@ -1,13 +1,98 @@
 #pragma once
 
+#include "colour/Conversions.h"
 #include "platform/Forms.h"
+#include "platform/PaintBox.h"
 
-// The colour palette window.
+#include <string>
+
+// The colour palette window: a colour chosen by hue, saturation and
+// luminance on the image and the strips, or typed into the seven edits.
 class TfrmColorPalette : public TForm {
     Q_OBJECT
 public:
     TfrmColorPalette();
     void FormCreate() override;
+
+    TImage* imgPaletteBackground;
+    TPaintBox* CPpbxSatSlider;
+    TImage* CPimgPalette;
+    TPaintBox* CPpbxHueSlider;
+    TPaintBox* CPpbxLumPalette;
+    TPaintBox* CPpbxLumSlider;
+    TImage* imgSuggestSchemes;
+    TEdit* editRed;
+    TEdit* editGreen;
+    TEdit* editBlue;
+    TEdit* editHue;
+    TEdit* editSat;
+    TEdit* editLum;
+    TEdit* editHex;
+    TPanel* pnlSwatch;
+
+    // The colour in both halves: channels with their code, and hue,
+    // saturation and luminance; the markers' places on their strips.
+    TColor paletteColor = 0;
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    std::string hexCode;
+    int lum = 0;
+    int sat = 0;
+    int hue = 0;
+    int satMarkerY = 0;
+    int hueMarkerX = 0;
+    int lumMarkerY = 0;
+
+    void RecomputeFromHsl();
+    void ShowModel();
+    void DrawHueSatMarkers();
+    void DrawLumMarker();
+    void PaintLumPalette();
+    TColor HslToColor(float luminance, float saturation, float hue) const {
+        return ::HslToColor(luminance, saturation, hue);
+    }
+
+    void CPimgPaletteClick();
+    void CPimgPaletteMouseMove(TShiftState shift, int x, int y);
+    void CPpbxHueSliderMouseMove(TShiftState shift, int x, int y);
+    void CPpbxSatSliderMouseMove(TShiftState shift, int x, int y);
+    void CPpbxLumPaletteClick();
+    void CPpbxLumPaletteMouseMove(TShiftState shift, int x, int y);
+    void CPpbxLumSliderMouseMove(TShiftState shift, int x, int y);
+    void CPpbxHueSliderMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void CPpbxSatSliderMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void CPpbxLumSliderMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void CPpbxLumPalettePaint() { PaintLumPalette(); }
+    void CPpbxHueSliderPaint() { DrawHueSatMarkers(); }
+    void CPpbxSatSliderPaint() { DrawHueSatMarkers(); }
+    void CPpbxLumSliderPaint() { DrawLumMarker(); }
+    void pnlSwatchClick();
+    void pnlSwatchMouseMove(TShiftState shift, int x, int y);
+    void imgSuggestSchemesClick();
+
+    // Typing the colour (each runs on every key release in its edit).
+    void editHexKeyUp(unsigned short& key, TShiftState shift);
+    void editRedKeyUp(unsigned short& key, TShiftState shift);
+    void editGreenKeyUp(unsigned short& key, TShiftState shift);
+    void editBlueKeyUp(unsigned short& key, TShiftState shift);
+    void editHueKeyUp(unsigned short& key, TShiftState shift);
+    void editSatKeyUp(unsigned short& key, TShiftState shift);
+    void editLumKeyUp(unsigned short& key, TShiftState shift);
+
+private:
+    void bindControls();
+    void bindEvents();
+    // The pointer in a control's own coordinates.
+    TPoint cursorIn(const TControl* control) const;
+    // Keeps the pointer on a marker strip while its marker is dragged.
+    static void confineTo(const TControl* strip);
+    // After a typed entry: everything shown again from the state.
+    void fullRefresh();
+    // A channel typed into its edit: the channels lead, the rest follows.
+    void channelKeyUp(TEdit* edit, int& channel);
+    // Hue, saturation or luminance typed: the value leads.
+    void hslKeyUp(TEdit* edit, int& value, int limit);
 };
 
 extern TfrmColorPalette* frmColorPalette;

@@ -4,6 +4,8 @@
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
 
+#include <QMouseEvent>
+
 TApplication* Application = nullptr;
 
 TApplication::TApplication() : handle(std::make_unique<QWidget>()) {
@@ -22,6 +24,7 @@ void TApplication::Initialize() {
                          const bool nowActive = state == Qt::ApplicationActive;
                          const bool lost = active && !nowActive;
                          active = nowActive;
+                         if (lost) ClipCursor(nullptr);
                          if (lost) safeCall(OnDeactivate);
                      });
 }
@@ -67,7 +70,13 @@ const std::vector<std::string>& HuevellaQtApplication::commandLine() {
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
     const EventPointerScope pointer(event);
     try {
-        return QApplication::notify(receiver, event);
+        const bool result = QApplication::notify(receiver, event);
+        // A confined pointer is let go when the last button comes up, whoever
+        // handled the release: a drag can never leave it trapped.
+        if (event->type() == QEvent::MouseButtonRelease && receiver->isWidgetType() &&
+            static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
+            ClipCursor(nullptr);
+        return result;
     } catch (const std::exception& error) {
         if (Application) Application->ShowException(error);
     }

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSet>
 #include <QValidator>
 
 #include <algorithm>
@@ -236,6 +237,36 @@ void TEdit::setHideSelection(bool hide) {
     setPalette(p);
 }
 
+namespace {
+// Keys pressed in an edit and not yet released. A release whose press went
+// elsewhere (the Enter that closed a message box) is not an edit's key-up;
+// a Tab pressed in one edit and released in the next still is, as on the
+// framework's edits.
+QSet<int>& keysDownInEdits() {
+    static QSet<int> keys;
+    return keys;
+}
+} // namespace
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+    if (autoSelect) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
+    // Entered by Tab, an edit that does not select all keeps its caret.
+    QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&plain);
+}
+
+bool TEdit::event(QEvent* event) {
+    // Before Tab is taken for moving the focus.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat()) keysDownInEdits().insert(key->key());
+    }
+    return QLineEdit::event(event);
+}
+
 void TEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (OnKeyPress && text.size() == 1 && text.at(0).unicode() < 128) {
@@ -247,7 +278,10 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void TEdit::keyReleaseEvent(QKeyEvent* event) {
-    if (OnKeyUp) {
+    // A held key repeats presses, not releases; the release that ends it
+    // counts once.
+    const bool ours = !event->isAutoRepeat() && keysDownInEdits().remove(event->key());
+    if (OnKeyUp && ours) {
         auto key = static_cast<unsigned short>(event->key() & 0xFFFF);
         safeCall([&] { OnKeyUp(key, shiftOf(event->modifiers(), Qt::NoButton)); });
     }

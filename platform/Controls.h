@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/TColor.h"
+#include "platform/Windows.h"
 
 #include <QIcon>
 #include <QLineEdit>
@@ -60,6 +61,14 @@ public:
     bool Visible() const { return !isHidden(); }
     void Show() { setVisible(true); }
     void Hide() { setVisible(false); }
+    TPoint ScreenToClient(TPoint point) const {
+        const QPoint p = mapFromGlobal(QPoint(point.x, point.y));
+        return {p.x(), p.y()};
+    }
+    TPoint ClientToScreen(TPoint point) const {
+        const QPoint p = mapToGlobal(QPoint(point.x, point.y));
+        return {p.x(), p.y()};
+    }
     void setHint(const std::string& hint) { setToolTip(toQString(hint)); }
     std::string Hint() const { return fromQString(toolTip()); }
     // A cursor of the screen's cursor table, by number.
@@ -166,6 +175,8 @@ public:
     void setHideSelection(bool hide);
     // The most bytes the text may take as UTF-8; 0: no limit.
     void setMaxLength(int bytes);
+    // Whether entering the edit by Tab selects all its text.
+    void setAutoSelect(bool value) { autoSelect = value; }
 
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
@@ -174,8 +185,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
+    void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+
 private:
     QValidator* oneLine;
+    bool autoSelect = true;
 };
 
 // A picture of the program's resources. On a scaled screen the drawing made

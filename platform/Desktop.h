@@ -58,6 +58,10 @@ public:
     // the display per point; black where no screen is.
     virtual QImage grabScreen(const QRect& rect) = 0;
 
+    // Confines the pointer to the rectangle (screen coordinates, every pixel
+    // of it reachable), or frees it; false where it cannot be confined.
+    virtual bool clipCursor(const std::optional<QRect>& area) = 0;
+
     // The program's arguments, the program itself first, as the bytes it
     // was given (a file name need not be UTF-8).
     virtual std::vector<std::string> commandLine() = 0;

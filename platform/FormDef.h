@@ -8,7 +8,7 @@
 // A window's form definition: its size, look and controls, as data. The
 // window classes bind their members and handlers to the controls by name.
 
-enum class ControlKind { Image, Label, Panel, Edit };
+enum class ControlKind { Image, Label, Panel, Edit, PaintBox };
 
 struct ControlDef {
     ControlKind kind;
@@ -24,6 +24,8 @@ struct ControlDef {
     TTextLayout layout = TTextLayout::tlTop;
     int maxLength = 0; // of an edit; 0: no limit
     bool hideSelection = true;
+    bool autoSelect = true; // an edit entered by Tab selects all its text
+    int tabOrder = -1;      // place in the Tab chain; -1: not in it
 };
 
 struct MenuItemDef {

@@ -2,9 +2,13 @@
 
 #include "platform/Application.h"
 #include "platform/Desktop.h"
+#include "platform/PaintBox.h"
 
 #include <QCloseEvent>
 #include <QFont>
+
+#include <algorithm>
+#include <vector>
 
 QEvent::Type TMessageEvent::eventType() {
     static const auto type = QEvent::Type(QEvent::registerEventType());
@@ -14,6 +18,13 @@ QEvent::Type TMessageEvent::eventType() {
 namespace {
 
 QFont fontFor(const ControlDef& def, const QFont& base) {
+    // The framework's bitmap fonts, by the nearest face a Linux desktop has.
+    static const bool substituted = [] {
+        QFont::insertSubstitution("Small Fonts", "Liberation Sans");
+        QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+        return true;
+    }();
+    (void)substituted;
     QFont font = base;
     if (*def.fontName) font.setFamily(QString::fromLatin1(def.fontName));
     if (def.fontPixels > 0) font.setPixelSize(def.fontPixels);
@@ -44,6 +55,7 @@ TForm::TForm(const FormDef& def) {
 
     for (const ControlDef& control : def.controls)
         createControl(control);
+    setTabOrder(def);
     // Panels and edits are windows of their own and lie above the painted
     // controls, whatever their place in the definition.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -105,9 +117,27 @@ void TForm::createControl(const ControlDef& def) {
         edit->setFont(fontFor(def, edit->font()));
         edit->setHideSelection(def.hideSelection);
         if (def.maxLength > 0) edit->setMaxLength(def.maxLength);
+        edit->setAutoSelect(def.autoSelect);
         place(edit, def);
         break;
     }
+    case ControlKind::PaintBox: place(new TPaintBox(this), def); break;
+    }
+}
+
+void TForm::setTabOrder(const FormDef& def) {
+    std::vector<const ControlDef*> chain;
+    for (const ControlDef& control : def.controls)
+        if (control.tabOrder >= 0) chain.push_back(&control);
+    std::sort(chain.begin(), chain.end(),
+              [](auto* a, auto* b) { return a->tabOrder < b->tabOrder; });
+    QWidget* previous = nullptr;
+    for (const ControlDef* control : chain) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(control->name));
+        if (!widget) continue;
+        if (widget->focusPolicy() == Qt::NoFocus) widget->setFocusPolicy(Qt::TabFocus);
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
     }
 }
 
@@ -139,6 +169,12 @@ bool TForm::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+    // A window that goes away takes no pointer confinement with it.
+    ClipCursor(nullptr);
+    QWidget::hideEvent(event);
 }
 
 void TForm::closeEvent(QCloseEvent* event) {

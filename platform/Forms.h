@@ -63,9 +63,11 @@ protected:
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void createControl(const ControlDef& def);
+    void setTabOrder(const FormDef& def);
     std::map<std::string, std::unique_ptr<TPopupMenu>> menus;
     std::map<std::string, std::unique_ptr<TFileDialog>> dialogs;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/CaptionDrag.h"
+#include "platform/PointerConfinement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -158,6 +159,14 @@ public:
         return dialog.selectedFiles().first();
     }
 
+    bool clipCursor(const std::optional<QRect>& area) override {
+        if (!area) {
+            confinement.release();
+            return true;
+        }
+        return confinement.confine(*area);
+    }
+
     std::vector<std::string> commandLine() override { return HuevellaQtApplication::commandLine(); }
 
     QImage grabScreen(const QRect& rect) override {
@@ -214,6 +223,7 @@ private:
     }
 
     std::map<std::pair<HWND, UINT>, std::unique_ptr<QSystemTrayIcon>> icons;
+    PointerConfinement confinement;
 };
 
 } // namespace

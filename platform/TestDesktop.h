@@ -56,6 +56,9 @@ public:
     std::vector<FileDialogRequest> fileDialogs;
     int unexpectedFileDialogs = 0;
     std::vector<std::string> arguments{"huevella"};
+    // The pointer's confinement now, and every call that set or freed it.
+    std::optional<QRect> clip;
+    std::vector<std::optional<QRect>> clipCalls;
     // The fake screen behind the pixel reads, and how often it was read.
     QImage screen;
     int screenGrabs = 0;
@@ -75,6 +78,11 @@ public:
     std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override;
     std::vector<std::string> commandLine() override { return arguments; }
     QImage grabScreen(const QRect& rect) override;
+    bool clipCursor(const std::optional<QRect>& area) override {
+        clip = area;
+        clipCalls.push_back(area);
+        return true;
+    }
 };
 
 // Installs a fresh TestDesktop for as long as it lives.

@@ -48,6 +48,15 @@ BOOL GetCursorPos(TPoint* point) {
     return 1;
 }
 
+BOOL ClipCursor(const TRect* rect) {
+    if (!rect) {
+        desktop().clipCursor(std::nullopt);
+        return 1;
+    }
+    const QRect area(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1));
+    return desktop().clipCursor(area) ? 1 : 0;
+}
+
 BOOL ReleaseCapture() {
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
     return 1;

