@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include <xcb/xcb.h>
+#include <xcb/xinput.h>
 
 namespace {
 
@@ -60,6 +61,15 @@ bool PointerConfinement::confine(const QRect& area) {
                              XCB_CONFIG_WINDOW_HEIGHT | XCB_CONFIG_WINDOW_STACK_MODE,
                          geometry);
     xcb_map_window(c, window);
+    // The button press that began the drag grabbed the pointer for Qt by
+    // XInput 2, and the server refuses a grab of another kind over it: let
+    // that one go, the confining grab takes its place.
+    auto* client = xcb_input_xi_get_client_pointer_reply(
+        c, xcb_input_xi_get_client_pointer(c, XCB_NONE), nullptr);
+    if (client) {
+        xcb_input_xi_ungrab_device(c, XCB_CURRENT_TIME, client->deviceid);
+        free(client);
+    }
     const auto cookie = xcb_grab_pointer(
         c, 1, window,
         XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION,

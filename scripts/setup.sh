@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev
     libbenchmark-dev
     fonts-liberation2
     xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick

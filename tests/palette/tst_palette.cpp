@@ -136,6 +136,14 @@ private slots:
         }
     }
 
+    // However a drag ends, the pointer is not left confined.
+    void hidingFreesThePointer() {
+        move(p()->CPpbxSatSlider, {2, 10}, true);
+        QVERIFY(desk().clip);
+        p()->Hide();
+        QVERIFY(!desk().clip);
+    }
+
     void markersMoveAndEraseTheirOldPlace() {
         move(p()->CPpbxHueSlider, {40, 2}, true);
         TCanvas* hue = p()->CPpbxHueSlider->Canvas();

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The colour palette under a real X server: a drag on the image gives the
+# colour at the pointer, a code typed into the hex field is taken, the
+# swatch hands the colour to the working card, and a marker strip holds the
+# pointer while the button is down and lets it go after.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
+
+start_desktop
+start_app "$PROGRAM"
+wait_for 15 tray_icon || fail "no tray icon appeared"
+read -r ix iy iw ih < <(geometry "$(tray_icon)")
+xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
+wait_for 5 visible_window Huevella || fail "no book window"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+xdotool mousemove $((bx + 172)) $((by + 10)) click 1
+wait_for 5 visible_window "Color Palette" || fail "the palette did not open"
+read -r px py _ _ < <(geometry "$(visible_window "Color Palette")")
+[ "$px $py" = "$((bx + 185)) $((by + 20))" ] || fail "the palette is at $px $py"
+swatch() { pixel $((px + 23)) $((py + 80)); }
+wait_for 5 pixel_is $((px + 23)) $((py + 80)) 3FBFBF || fail "the swatch starts as $(swatch)"
+echo "ok - the palette opened beside the book showing 3FBFBF"
+
+# A drag across the image, as a hand would, ending at column 120, row 30.
+xdotool mousemove $((px + 16)) $((py + 47)) mousedown 1
+for step in $(seq 1 10); do
+    xdotool mousemove $((px + 16 + step * 11)) $((py + 47))
+    sleep 0.03
+done
+xdotool mouseup 1
+want=$("$HVZ" hsl 50 75 270)
+wait_for 5 pixel_is $((px + 23)) $((py + 80)) "$want" || fail "after the drag the swatch is $(swatch), not $want"
+echo "ok - a drag to hue 270, saturation 75 shows $want"
+
+# A code typed into the hex field.
+xdotool mousemove $((px + 80)) $((py + 80)) click 1
+xdotool key ctrl+a
+xdotool type --delay 40 1E90FF
+wait_for 5 pixel_is $((px + 23)) $((py + 80)) 1E90FF || fail "typing 1E90FF left the swatch $(swatch)"
+echo "ok - the typed code 1E90FF is the swatch's colour"
+
+# The swatch hands it to the working card.
+xdotool mousemove $((px + 23)) $((py + 80)) click 1
+wait_for 5 visible_window "Swatch Card" || fail "the swatch did not open the card"
+xdotool mousemove $((bx + 33)) $((by - 103 + 64)) click 1
+wait_for 5 pixel_is $((bx + 33)) $((by - 103 + 64)) 1E90FF || fail "the card slot did not take the colour"
+echo "ok - the swatch's colour went into a card slot"
+
+# The hue strip (5, 12; 162 x 4) keeps the pointer while the button is held.
+inside() { # inside X Y: on the hue strip
+    [ "$1" -ge $((px + 5)) ] && [ "$1" -lt $((px + 167)) ] && [ "$2" -ge $((py + 12)) ] &&
+        [ "$2" -lt $((py + 16)) ]
+}
+xdotool mousemove $((px + 45)) $((py + 14)) mousedown 1
+xdotool mousemove $((px + 50)) $((py + 14))
+sleep 0.2
+# Held on the strip, the drag still reaches the palette: hue 270 at column 120.
+xdotool mousemove $((px + 125)) $((py + 14))
+want=$("$HVZ" hsl 55 100 270)
+wait_for 5 pixel_is $((px + 23)) $((py + 80)) "$want" || fail "dragging the hue marker left the swatch $(swatch), not $want"
+xdotool mousemove 100 700
+sleep 0.2
+eval "$(xdotool getmouselocation --shell)"
+inside "$X" "$Y" || fail "with the button held the pointer left the hue strip for $X,$Y"
+xdotool mouseup 1
+sleep 0.2
+xdotool mousemove 100 700
+sleep 0.2
+eval "$(xdotool getmouselocation --shell)"
+[ "$X $Y" = "100 700" ] || fail "after the release the pointer is held at $X,$Y"
+echo "ok - the hue strip held the pointer while the button was down, and let it go"
