@@ -64,7 +64,8 @@ const FormDef& colorPaletteFormDef() {
                  .height = 13,
                  .color = clWhite,
                  .fontName = "Arial",
-                 .fontPixels = 11,
+                 // Six wide digits ("DDDDDD") and the caret fit 43 pixels at 9.
+                 .fontPixels = 9,
                  .maxLength = 6,
                  .autoSelect = false,
                  .tabOrder = 0},

@@ -112,7 +112,9 @@ void TForm::createControl(const ControlDef& def) {
     case ControlKind::Edit: {
         auto* edit = new TEdit(this);
         edit->setFrame(false);
-        edit->setTextMargins(0, 0, 0, 0);
+        // A borderless edit of the framework keeps about a pixel either side, where
+        // Qt keeps two: the narrow value fields need the room.
+        edit->setTextMargins(-1, 0, -1, 0);
         if (def.color != clNone) edit->setColor(def.color);
         edit->setFont(fontFor(def, edit->font()));
         edit->setHideSelection(def.hideSelection);
