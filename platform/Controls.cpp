@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSet>
@@ -130,12 +131,19 @@ DeviceContext* TImage::CanvasHandle() {
     return canvas.get();
 }
 
-void TImage::paintEvent(QPaintEvent*) {
+void TImage::paintEvent(QPaintEvent* event) {
+    // Only what is to be repainted: a skin under a small control that
+    // changed is not drawn whole again.
     QPainter painter(this);
-    if (!bitmap.isNull())
-        painter.drawImage(0, 0, bitmap);
-    else
-        painter.drawPixmap(0, 0, picture);
+    const QRect area = event->rect();
+    if (!bitmap.isNull()) {
+        painter.drawImage(area.topLeft(), bitmap, area);
+        return;
+    }
+    const qreal ratio = picture.devicePixelRatio();
+    painter.drawPixmap(
+        area.topLeft(), picture,
+        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 
 void TLabel::setCaption(const std::string& text) {
@@ -225,6 +233,9 @@ void TEdit::setColor(TColor value) {
     QPalette p = palette();
     p.setColor(QPalette::Base, toQColor(value));
     setPalette(p);
+    // A filled edit covers what lies beneath: nothing under it is repainted
+    // when its text changes.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TEdit::setHideSelection(bool hide) {
@@ -288,20 +299,26 @@ void TEdit::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
 }
 
+namespace {
+// In the format painting uses, so that no paint converts it again (a
+// 24-bit bitmap would be converted on every repaint).
+QPixmap paintReady(const QImage& image, qreal ratio) {
+    QPixmap picture = QPixmap::fromImage(image.convertToFormat(
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32));
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+} // namespace
+
 QPixmap LoadPicture(const char* path) {
     const QString name = QString::fromLatin1(path);
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1) {
         QString sharp = name;
         sharp.insert(sharp.lastIndexOf('.'), QLatin1String("@2x"));
-        QPixmap picture(sharp);
-        if (!picture.isNull()) {
-            picture.setDevicePixelRatio(2);
-            return picture;
-        }
+        const QImage image(sharp);
+        if (!image.isNull()) return paintReady(image, 2);
     }
-    QPixmap picture(name);
-    picture.setDevicePixelRatio(1);
-    return picture;
+    return paintReady(QImage(name), 1);
 }
 
 void TIcon::setHandle(QIcon* value) {
