@@ -3,14 +3,11 @@
 // the schemes), the paints it causes processed to the end. Offscreen:
 //   build/bin/bench_palette
 
-#include "app/WindowSet.h"
+#include "WindowBench.h"
 #include "book/TfrmHuevella.h"
 #include "palette/TfrmColorPalette.h"
-#include "platform/Application.h"
 
 #include <QMouseEvent>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -37,15 +34,5 @@ BENCHMARK(BM_PaletteImageDragMove)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    HuevellaQtApplication app(argc, argv);
-    TApplication application;
-    application.Initialize();
-    CreateWindowSet();
-    frmHuevella->showFromTray();
-    QCoreApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    DestroyWindowSet();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

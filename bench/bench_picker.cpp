@@ -2,17 +2,14 @@
 // against the bare screen grab of the same rectangle. Needs an X display:
 //   Xvfb :99 & DISPLAY=:99 build/bin/bench_picker
 
-#include "app/WindowSet.h"
+#include "WindowBench.h"
 #include "book/TfrmHuevella.h"
 #include "picker/TfrmScreenPicker.h"
-#include "platform/Application.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
-
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -61,15 +58,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_picker needs an X display (DISPLAY is not set)\n");
         return 1;
     }
-    HuevellaQtApplication app(argc, argv);
-    TApplication application;
-    application.Initialize();
-    CreateWindowSet();
-    frmHuevella->showFromTray();
-    QCoreApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    DestroyWindowSet();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -6,12 +6,8 @@ PROGRAM=$1
 
 start_desktop
 start_app "$PROGRAM"
-wait_for 15 tray_icon || fail "no tray icon appeared"
-read -r ix iy iw ih < <(geometry "$(tray_icon)")
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
-wait_for 5 visible_window Huevella || fail "no book window"
+book_from_tray
 book=$(visible_window Huevella)
-read -r bx by _ _ < <(geometry "$book")
 
 # Open the swatch card and the palette from the book's buttons.
 xdotool mousemove $((bx + 41)) $((by + 10)) click 1

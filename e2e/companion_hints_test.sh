@@ -7,11 +7,7 @@ PROGRAM=$1
 start_desktop
 start_window_manager
 start_app "$PROGRAM"
-wait_for 15 tray_icon || fail "no tray icon appeared"
-read -r ix iy iw ih < <(geometry "$(tray_icon)")
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
-wait_for 5 visible_window Huevella || fail "no book window"
-read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+book_from_tray
 xdotool mousemove $((bx + 41)) $((by + 10)) click 1
 wait_for 5 visible_window "Swatch Card" || fail "the swatch card did not open"
 read -r cx cy _ _ < <(geometry "$(visible_window "Swatch Card")")

@@ -113,3 +113,15 @@ tooltip_window() {
     done
     return 1
 }
+
+# Double-clicks the program's tray icon and waits for the book window; sets
+# icon (the tray icon's window) and bx, by (the book's place).
+book_from_tray() {
+    local ix iy iw ih
+    wait_for 15 tray_icon || fail "no tray icon appeared"
+    icon=$(tray_icon)
+    read -r ix iy iw ih < <(geometry "$icon")
+    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
+    wait_for 5 visible_window Huevella || fail "no book window"
+    read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+}

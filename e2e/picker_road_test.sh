@@ -19,11 +19,7 @@ wait_for 5 pixel_is $tx $ty 1E90FF ||
     fail "the squares are not where they were put"
 
 start_app "$PROGRAM"
-wait_for 15 tray_icon || fail "no tray icon appeared"
-read -r ix iy iw ih < <(geometry "$(tray_icon)")
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
-wait_for 5 visible_window Huevella || fail "no book window"
-read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+book_from_tray
 
 # Drag the eyedropper across the screen onto the blue square.
 xdotool mousemove $((bx + 14)) $((by + 10)) mousedown 1

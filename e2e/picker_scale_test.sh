@@ -19,11 +19,8 @@ wait_for 5 pixel_is $tx $ty 1E90FF || fail "the square is not where it was put"
 
 export QT_SCALE_FACTOR=$SCALE
 start_app "$PROGRAM"
-wait_for 15 tray_icon || fail "no tray icon appeared"
-read -r ix iy iw ih < <(geometry "$(tray_icon)")
-xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
-wait_for 5 visible_window Huevella || fail "no book window"
-read -r bx by bw bh < <(geometry "$(visible_window Huevella)")
+book_from_tray
+read -r _ _ bw _ < <(geometry "$(visible_window Huevella)")
 [ "$bw" = "$(at 0 186)" ] || fail "the book is $bw wide at scale $SCALE"
 
 # Drag the eyedropper onto the square.

@@ -8,13 +8,8 @@ PROGRAM=$(realpath "$1")
 run_with_path() {
     (cd "$WORKDIR" && PATH=$1 exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
     APP_PID=$!
-    wait_for 15 tray_icon || fail "no tray icon appeared"
-    icon=$(tray_icon)
-    read -r ix iy iw ih < <(geometry "$icon")
-    xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
-    wait_for 5 visible_window Huevella || fail "no book window"
+    book_from_tray
     book=$(visible_window Huevella)
-    read -r bx by _ _ < <(geometry "$book")
     xdotool mousemove $((bx + 145)) $((by + 10)) click 1
     wait_for 5 menu_window || fail "the menu button popped up no menu"
     read -r mx my _ mh < <(geometry "$(menu_window)")
