@@ -169,12 +169,6 @@ BookReadResult parseBook(std::string_view text) {
 
 namespace {
 
-std::string reasonOf(int error) {
-    std::string reason = std::strerror(error);
-    if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
-    return reason;
-}
-
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd(fd) {}
@@ -192,7 +186,9 @@ private:
 } // namespace
 
 std::string errnoReason(int error) {
-    return reasonOf(error);
+    std::string reason = std::strerror(error);
+    if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+    return reason;
 }
 
 std::string notARegularFile(const struct stat& status) {
@@ -206,12 +202,12 @@ BookReadResult readBookFile(const std::string& path) {
     // Not blocking: a pipe named as a book must not hang the caller.
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
-        result.problem = reasonOf(errno);
+        result.problem = errnoReason(errno);
         return result;
     }
     struct stat status {};
     if (::fstat(file.get(), &status) != 0) {
-        result.problem = reasonOf(errno);
+        result.problem = errnoReason(errno);
         return result;
     }
     result.problem = notARegularFile(status);
@@ -226,7 +222,7 @@ BookReadResult readBookFile(const std::string& path) {
         const ssize_t n = ::read(file.get(), text.data() + got, text.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            result.problem = "it cannot be read: " + reasonOf(errno);
+            result.problem = "it cannot be read: " + errnoReason(errno);
             return result;
         }
         if (n == 0) break;
