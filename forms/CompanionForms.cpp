@@ -25,9 +25,3 @@ const FormDef& sliderFormDef() {
         companion("frmMivoSlider", "Slider", 38, 115, ":/forms/slider/skin.png");
     return def;
 }
-
-const FormDef& suggestSchemesFormDef() {
-    static const FormDef def = companion("frmSuggestSchemes", "Suggested Color Schemes", 144, 62,
-                                         ":/forms/schemes/skin.png");
-    return def;
-}

@@ -8,7 +8,7 @@
 // A window's form definition: its size, look and controls, as data. The
 // window classes bind their members and handlers to the controls by name.
 
-enum class ControlKind { Image, Label, Panel, Edit, PaintBox };
+enum class ControlKind { Image, Label, Panel, Edit, PaintBox, ScrollBox };
 
 struct ControlDef {
     ControlKind kind;
@@ -24,8 +24,11 @@ struct ControlDef {
     TTextLayout layout = TTextLayout::tlTop;
     int maxLength = 0; // of an edit; 0: no limit
     bool hideSelection = true;
-    bool autoSelect = true; // an edit entered by Tab selects all its text
-    int tabOrder = -1;      // place in the Tab chain; -1: not in it
+    bool autoSelect = true;  // an edit entered by Tab selects all its text
+    int tabOrder = -1;       // place in the Tab chain; -1: not in it
+    const char* parent = ""; // a scroll box the control lies in; "": the form
+    int rangeWidth = 0;      // of a scroll box: the size of what scrolls
+    int rangeHeight = 0;
 };
 
 struct MenuItemDef {

@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 #include "platform/PaintBox.h"
+#include "platform/ScrollBox.h"
 
 #include <QCloseEvent>
 #include <QFont>
@@ -59,7 +60,9 @@ TForm::TForm(const FormDef& def) {
     // Panels and edits are windows of their own and lie above the painted
     // controls, whatever their place in the definition.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (qobject_cast<TPanel*>(child) || qobject_cast<TEdit*>(child)) child->raise();
+        if (qobject_cast<TPanel*>(child) || qobject_cast<TEdit*>(child) ||
+            qobject_cast<TScrollBox*>(child))
+            child->raise();
 
     for (const MenuDef& menuDef : def.menus) {
         auto menu = std::make_unique<TPopupMenu>(this);
@@ -87,15 +90,21 @@ TForm::~TForm() {
 }
 
 void TForm::createControl(const ControlDef& def) {
+    QWidget* parent = this;
+    if (*def.parent) {
+        auto* box = findChild<TScrollBox*>(QString::fromLatin1(def.parent));
+        Q_ASSERT_X(box, "TForm::createControl", def.parent);
+        parent = box->Content();
+    }
     switch (def.kind) {
     case ControlKind::Image: {
-        auto* image = new TImage(this);
+        auto* image = new TImage(parent);
         if (*def.picture) image->setPicture(LoadPicture(def.picture));
         place(image, def);
         break;
     }
     case ControlKind::Label: {
-        auto* label = new TLabel(this);
+        auto* label = new TLabel(parent);
         label->setColor(def.color);
         label->setAlignment(def.alignment);
         label->setLayout(def.layout);
@@ -104,13 +113,13 @@ void TForm::createControl(const ControlDef& def) {
         break;
     }
     case ControlKind::Panel: {
-        auto* panel = new TPanel(this);
+        auto* panel = new TPanel(parent);
         panel->setColor(def.color);
         place(panel, def);
         break;
     }
     case ControlKind::Edit: {
-        auto* edit = new TEdit(this);
+        auto* edit = new TEdit(parent);
         edit->setFrame(false);
         // A borderless edit of the framework keeps about a pixel either side, where
         // Qt keeps two: the narrow value fields need the room.
@@ -123,7 +132,14 @@ void TForm::createControl(const ControlDef& def) {
         place(edit, def);
         break;
     }
-    case ControlKind::PaintBox: place(new TPaintBox(this), def); break;
+    case ControlKind::PaintBox: place(new TPaintBox(parent), def); break;
+    case ControlKind::ScrollBox: {
+        auto* box = new TScrollBox(parent);
+        place(box, def);
+        box->setRange(def.rangeWidth, def.rangeHeight);
+        if (def.color != clNone) box->setColor(def.color);
+        break;
+    }
     }
 }
 

@@ -54,7 +54,7 @@ protected:
     virtual void WndProc(TMessage& message);
 
     template <class T> T* control(const char* name) const {
-        auto* found = findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+        auto* found = findChild<T*>(QString::fromLatin1(name));
         Q_ASSERT_X(found, "TForm::control", name);
         return found;
     }

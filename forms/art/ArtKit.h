@@ -120,5 +120,7 @@ inline void accentLine(QPainter& p, int w, int barHeight) {
 // The palette window's skin, its light-bulb button and its hue/saturation
 // image.
 void drawPalette();
+// The suggested schemes' skin.
+void drawSchemes();
 
 } // namespace art

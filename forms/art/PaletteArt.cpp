@@ -105,6 +105,33 @@ void drawHueSaturation() {
 
 } // namespace
 
+// A light frame with the title in dark red around the dark well the scroll
+// box of schemes sits in.
+void drawSchemes() {
+    save(canvas(144, 62,
+                [](QPainter& p) {
+                    QLinearGradient g(QPointF(0, 0), QPointF(0, 62));
+                    g.setColorAt(0, plate);
+                    g.setColorAt(1, QColor(0xD9, 0xD4, 0xCB));
+                    p.fillRect(QRect(0, 0, 144, 62), g);
+                    QFont f("Liberation Sans");
+                    f.setPixelSize(9);
+                    f.setBold(true);
+                    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.4);
+                    p.setFont(f);
+                    p.setPen(QColor(0x8E, 0x1B, 0x24));
+                    p.drawText(QRect(6, 2, 132, 13), Qt::AlignCenter, "Suggested Color Schemes");
+                    p.setPen(accent);
+                    p.drawLine(QPointF(6, 15.5), QPointF(138, 15.5));
+                    p.fillRect(QRect(5, 16, 134, 41), edge);
+                    p.fillRect(QRect(6, 17, 132, 39), body);
+                    p.setPen(QColor(0xA8, 0xA2, 0x97));
+                    p.setBrush(Qt::NoBrush);
+                    p.drawRect(QRectF(0.5, 0.5, 143, 61));
+                }),
+         "schemes/skin.png");
+}
+
 void drawPalette() {
     drawSkin();
     drawSchemesButton();

@@ -276,7 +276,7 @@ int main(int argc, char** argv) {
         drawPickerSkin();
         drawPickerTarget();
         drawPalette();
-        drawCompanionSkin(144, 62, "SCHEMES", "schemes/skin.png");
+        drawSchemes();
         drawCompanionSkin(38, 115, "", "slider/skin.png");
     }
     scale = 1;
