@@ -1,27 +1,38 @@
 #include "forms/FormDefs.h"
 #include "forms/FormParts.h"
 
-// The companion windows' faces; their controls arrive with their windows.
+using namespace formparts;
 
 namespace {
 
-FormDef companion(const char* name, const char* caption, int width, int height, const char* skin) {
-    return FormDef{
-        .name = name,
-        .caption = caption,
-        .clientWidth = width,
-        .clientHeight = height,
-        .stayOnTop = false,
-        .toolWindow = true,
-        .controls = {formparts::image("imgSkin", 0, 0, width, height, "", skin)},
-        .menus = {},
-    };
+ControlDef strip(const char* name, int left, int width) {
+    return {.kind = ControlKind::PaintBox,
+            .name = name,
+            .left = left,
+            .top = 11,
+            .width = width,
+            .height = 101};
 }
 
 } // namespace
 
 const FormDef& sliderFormDef() {
-    static const FormDef def =
-        companion("frmMivoSlider", "Slider", 38, 115, ":/forms/slider/skin.png");
+    static const FormDef def{
+        .name = "frmMivoSlider",
+        .caption = "Slider",
+        .clientWidth = 38,
+        .clientHeight = 115,
+        .stayOnTop = false,
+        .toolWindow = true,
+        .controls =
+            {
+                image("imgSliderSkin", 0, 0, 38, 115, "", ":/forms/slider/skin.png"),
+                strip("pbxSatPalette", 9, 9),
+                strip("pbxLumPalette", 20, 9),
+                strip("pbxSatSlide", 2, 6),
+                strip("pbxLumSlide", 29, 6),
+            },
+        .menus = {},
+    };
     return def;
 }

@@ -182,6 +182,7 @@ void TForm::WndProc(TMessage& message) {
 }
 
 bool TForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) safeCall([this] { FormDeactivate(); });
     if (event->type() == TMessageEvent::eventType()) {
         Dispatch(static_cast<TMessageEvent*>(event)->message);
         return true;

@@ -43,6 +43,8 @@ public:
 
     // Called by the framework once the form and its controls are constructed.
     virtual void FormCreate() {}
+    // Called when the window loses activation.
+    virtual void FormDeactivate() {}
     // Asked before the window closes; false keeps it open.
     virtual bool FormCloseQuery() { return true; }
 

@@ -1,12 +1,168 @@
 #include "slider/TfrmMivoSlider.h"
 
 #include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
+#include "colour/Conversions.h"
 #include "forms/FormDefs.h"
+#include "palette/TfrmColorPalette.h"
+#include "slider/SlideBackground.h"
+
+#include <algorithm>
 
 TfrmMivoSlider* frmMivoSlider = nullptr;
 
-TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) {}
+namespace {
+
+// Where each marker was last drawn, so that it can be erased.
+int lastSatMarkerRow = 0;
+int lastLumMarkerRow = 0;
+
+constexpr TColor MarkerBody = 0x5F5050;
+constexpr TColor MarkerUpperEdge = 0x9B9292;
+constexpr TColor MarkerLowerEdge = 0xC3BEBE;
+
+void run(TCanvas* canvas, int x1, int y1, int x2, int y2) {
+    canvas->MoveTo(x1, y1);
+    canvas->LineTo(x2, y2);
+}
+
+// The old marker painted over in the skin's colour, row by row outwards.
+void eraseMarker(TCanvas* canvas, int p) {
+    for (int y : {p, p + 1, p - 1, p + 2, p - 2, p + 3, p - 3, p + 4, p - 4, p + 5}) {
+        if (y >= 0 && y <= 100) canvas->setPenColor(slideBackground[std::size_t(y)]);
+        run(canvas, 5, y, 0, y);
+    }
+}
+
+// A triangle pointing at the gradient, its point at column `tip`; the other
+// columns lie towards `tip + step * 4`.
+void drawMarker(TCanvas* canvas, int v, int tip, int step) {
+    canvas->setPenColor(MarkerBody);
+    for (int k = 0; k <= 4; ++k)
+        run(canvas, tip + step * k, v - k, tip + step * k, v + k + 1);
+    canvas->setPenColor(MarkerUpperEdge);
+    run(canvas, tip, v, tip + step * 5, v - 5);
+    canvas->setPenColor(MarkerLowerEdge);
+    run(canvas, tip, v + 1, tip + step * 5, v + 6);
+}
+
+} // namespace
+
+TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) {
+    imgSliderSkin = control<TImage>("imgSliderSkin");
+    pbxSatPalette = control<TPaintBox>("pbxSatPalette");
+    pbxLumPalette = control<TPaintBox>("pbxLumPalette");
+    pbxSatSlide = control<TPaintBox>("pbxSatSlide");
+    pbxLumSlide = control<TPaintBox>("pbxLumSlide");
+    pbxSatPalette->OnPaint = [this] { pbxSatPalettePaint(); };
+    pbxLumPalette->OnPaint = [this] { pbxLumPalettePaint(); };
+    pbxSatSlide->OnPaint = [this] { pbxSatSlidePaint(); };
+    pbxLumSlide->OnPaint = [this] { pbxLumSlidePaint(); };
+    pbxSatSlide->OnMouseMove = [this](TShiftState s, int x, int y) {
+        pbxSatSlideMouseMove(s, x, y);
+    };
+    pbxLumSlide->OnMouseMove = [this](TShiftState s, int x, int y) {
+        pbxLumSlideMouseMove(s, x, y);
+    };
+    pbxSatSlide->OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
+        pbxSatSlideMouseUp(b, s, x, y);
+    };
+    pbxLumSlide->OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
+        pbxLumSlideMouseUp(b, s, x, y);
+    };
+}
 
 void TfrmMivoSlider::FormCreate() {
     frmHuevella->placeCompanion(this);
+}
+
+void TfrmMivoSlider::FormDeactivate() {
+    Hide();
+}
+
+void TfrmMivoSlider::ColorToHsl() {
+    if (!targetPanel) return;
+    const TColor c = targetPanel->Color();
+    const Hsl hsl = ::ColorToHsl(float(RedOf(c)), float(GreenOf(c)), float(BlueOf(c)));
+    sliderHue = hsl.hue;
+    sliderSat = hsl.saturation;
+    sliderLum = hsl.luminance;
+}
+
+void TfrmMivoSlider::pbxSatPalettePaint() {
+    if (!targetPanel) return;
+    TCanvas* canvas = pbxSatPalette->Canvas();
+    for (int r = 0; r <= 99; ++r) {
+        ColorToHsl();
+        canvas->setPenColor(
+            frmColorPalette->HslToColor(float(sliderLum), float(r), float(sliderHue)));
+        run(canvas, 0, r, 10, r);
+    }
+}
+
+void TfrmMivoSlider::pbxLumPalettePaint() {
+    if (!targetPanel) return;
+    TCanvas* canvas = pbxLumPalette->Canvas();
+    for (int r = 0; r <= 99; ++r) {
+        ColorToHsl();
+        // At saturation 50, whatever the colour's own.
+        canvas->setPenColor(frmColorPalette->HslToColor(float(r), 50, float(sliderHue)));
+        run(canvas, 0, r, 10, r);
+    }
+}
+
+void TfrmMivoSlider::drawSatMarker() {
+    TCanvas* canvas = pbxSatSlide->Canvas();
+    eraseMarker(canvas, lastSatMarkerRow);
+    drawMarker(canvas, sliderSat, 5, -1);
+    lastSatMarkerRow = sliderSat;
+}
+
+void TfrmMivoSlider::drawLumMarker() {
+    TCanvas* canvas = pbxLumSlide->Canvas();
+    eraseMarker(canvas, lastLumMarkerRow);
+    drawMarker(canvas, sliderLum, 1, 1);
+    lastLumMarkerRow = sliderLum;
+}
+
+bool TfrmMivoSlider::dragTo(TPaintBox* strip, int& value, TShiftState shift, int x, int y) {
+    if (!(shift & ssLeft) || !targetPanel) return false;
+    TPoint pointer;
+    GetCursorPos(&pointer);
+    // Where the pointer cannot be held on the strip, the value stays on it.
+    value = std::clamp(strip->ScreenToClient(pointer).y, 0, 100);
+    const TRect area{Left() + strip->Left(), Top() + strip->Top(),
+                     Left() + strip->Left() + strip->Width(),
+                     Top() + strip->Top() + strip->Height()};
+    ClipCursor(&area);
+    if (x < 0 || x > 6 || y < 0 || y > 100) return false;
+    showNewColour();
+    return true;
+}
+
+void TfrmMivoSlider::showNewColour() {
+    targetPanel->setColor(
+        frmColorPalette->HslToColor(float(sliderLum), float(sliderSat), float(sliderHue)));
+    const QString slot = targetPanel->objectName();
+    TLabel* caption = slot == "pnlCardColor1"   ? frmSwatchCard->lblCardCaption1
+                      : slot == "pnlCardColor2" ? frmSwatchCard->lblCardCaption2
+                      : slot == "pnlCardColor3" ? frmSwatchCard->lblCardCaption3
+                                                : nullptr;
+    if (caption) caption->setCaption(frmHuevella->ColorToCode(targetPanel->Color()));
+}
+
+void TfrmMivoSlider::pbxSatSlideMouseMove(TShiftState shift, int x, int y) {
+    if (dragTo(pbxSatSlide, sliderSat, shift, x, y)) drawSatMarker();
+}
+
+void TfrmMivoSlider::pbxLumSlideMouseMove(TShiftState shift, int x, int y) {
+    if (dragTo(pbxLumSlide, sliderLum, shift, x, y)) drawLumMarker();
+}
+
+void TfrmMivoSlider::pbxSatSlideMouseUp(TMouseButton, TShiftState, int, int) {
+    ClipCursor(nullptr);
+}
+
+void TfrmMivoSlider::pbxLumSlideMouseUp(TMouseButton, TShiftState, int, int) {
+    ClipCursor(nullptr);
 }

@@ -1,16 +1,47 @@
 #pragma once
 
 #include "platform/Forms.h"
+#include "platform/PaintBox.h"
 
-// The pop-up saturation and luminance slider.
+// The pop-up slider: one colour of the working card made more or less
+// saturated, lighter or darker, its hue kept.
 class TfrmMivoSlider : public TForm {
     Q_OBJECT
 public:
     TfrmMivoSlider();
     void FormCreate() override;
+    void FormDeactivate() override;
+
+    TImage* imgSliderSkin;
+    TPaintBox* pbxSatPalette;
+    TPaintBox* pbxLumPalette;
+    TPaintBox* pbxSatSlide;
+    TPaintBox* pbxLumSlide;
 
     // The slot of the working card the slider adjusts.
     TPanel* targetPanel = nullptr;
+    int sliderHue = 0;
+    int sliderSat = 0;
+    int sliderLum = 0;
+
+    void pbxSatPalettePaint();
+    void pbxLumPalettePaint();
+    void pbxSatSlidePaint() { drawSatMarker(); }
+    void pbxLumSlidePaint() { drawLumMarker(); }
+    void pbxSatSlideMouseMove(TShiftState shift, int x, int y);
+    void pbxLumSlideMouseMove(TShiftState shift, int x, int y);
+    void pbxSatSlideMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void pbxLumSlideMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+private:
+    // The slider's values from the target slot's colour.
+    void ColorToHsl();
+    void drawSatMarker();
+    void drawLumMarker();
+    // A drag step on a marker strip: the value from the pointer, the
+    // pointer kept on the strip, the slot's new colour and code.
+    bool dragTo(TPaintBox* strip, int& value, TShiftState shift, int x, int y);
+    void showNewColour();
 };
 
 extern TfrmMivoSlider* frmMivoSlider;

@@ -122,5 +122,7 @@ inline void accentLine(QPainter& p, int w, int barHeight) {
 void drawPalette();
 // The suggested schemes' skin.
 void drawSchemes();
+// The pop-up slider's skin.
+void drawSlider();
 
 } // namespace art

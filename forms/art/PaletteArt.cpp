@@ -3,6 +3,7 @@
 #include "ArtKit.h"
 
 #include "colour/Conversions.h"
+#include "slider/SlideBackground.h"
 
 namespace art {
 
@@ -130,6 +131,41 @@ void drawSchemes() {
                     p.drawRect(QRectF(0.5, 0.5, 143, 61));
                 }),
          "schemes/skin.png");
+}
+
+// Light greys; behind the two marker strips, row by row, the very colours
+// the slider erases its markers with.
+void drawSlider() {
+    save(canvas(38, 115,
+                [](QPainter& p) {
+                    QLinearGradient g(QPointF(0, 0), QPointF(0, 115));
+                    g.setColorAt(0, QColor(0xF1, 0xEF, 0xEB));
+                    g.setColorAt(1, QColor(0xDC, 0xD8, 0xD1));
+                    p.fillRect(QRect(0, 0, 38, 115), g);
+                    p.setRenderHint(QPainter::Antialiasing, false);
+                    for (int row = 0; row <= 100; ++row) {
+                        const QColor c = fromTColor(unsigned(slideBackground[std::size_t(row)]));
+                        p.fillRect(QRect(2, 11 + row, 6, 1), c);
+                        p.fillRect(QRect(29, 11 + row, 6, 1), c);
+                    }
+                    // Frames of the two gradients; on the right of the
+                    // luminance one the marker strip begins at once.
+                    p.fillRect(QRect(8, 10, 21, 1), edge);
+                    p.fillRect(QRect(8, 112, 21, 1), edge);
+                    p.fillRect(QRect(8, 10, 1, 103), edge);
+                    p.fillRect(QRect(18, 10, 2, 103), edge);
+                    // A grip of three dots at the top, the accent beneath it.
+                    p.setRenderHint(QPainter::Antialiasing);
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(0xA8, 0xA2, 0x97));
+                    for (int i = 0; i < 3; ++i)
+                        p.drawEllipse(QPointF(14.5 + i * 4.5, 4.5), 1.2, 1.2);
+                    p.fillRect(QRectF(2, 8, 34, 1), accent);
+                    p.setPen(QColor(0x8A, 0x84, 0x7A));
+                    p.setBrush(Qt::NoBrush);
+                    p.drawRect(QRectF(0.5, 0.5, 37, 114));
+                }),
+         "slider/skin.png");
 }
 
 void drawPalette() {

@@ -277,7 +277,7 @@ int main(int argc, char** argv) {
         drawPickerTarget();
         drawPalette();
         drawSchemes();
-        drawCompanionSkin(38, 115, "", "slider/skin.png");
+        drawSlider();
     }
     scale = 1;
     appIcon(64).save(outDir + "/huevella.png");
