@@ -14,15 +14,20 @@ using D = double;
 
 constexpr D oneSixtieth = 1.0 / 60.0;
 
-// The whole part toward zero, as an integer.
+// The whole part toward zero, as an integer. Whatever comes in (a channel
+// outside 0 to 255 can make a division by zero) gives an integer: infinities
+// and values past the range stop at its ends, NaN is 0.
 int truncate(D v) {
+    if (!(v == v)) return 0;
+    if (v >= 2147483647.0) return 2147483647;
+    if (v <= -2147483648.0) return -2147483647 - 1;
     return int(std::trunc(v));
 }
 
 int channel(float fraction) {
     float c = float(D(fraction) * 255.0);
     c = float(std::floor(D(c)));
-    return int(c) & 0xFF;
+    return truncate(c) & 0xFF;
 }
 
 } // namespace

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need (Debian 12, as root or
-# through sudo) and builds into build/.
+# Installs what building (and, with --tests, testing) needs on Debian 12, as
+# root or through sudo, and builds into build/: the targets named, or all.
+#   scripts/setup.sh [--tests] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev
-    libbenchmark-dev
     fonts-liberation2
-    xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick
-    dbus chromium
 )
+if [ "${1:-}" = "--tests" ]; then
+    shift
+    packages+=(
+        libbenchmark-dev
+        xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick
+        dbus chromium
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -27,4 +33,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
+if [ $# -gt 0 ]; then
+    cmake --build build --target "$@"
+else
+    cmake --build build
+fi

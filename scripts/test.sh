@@ -3,5 +3,5 @@
 # windows offscreen, and the real program under Xvfb with a tray host.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --tests
 ctest --test-dir build --output-on-failure "$@"

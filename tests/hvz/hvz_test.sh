@@ -47,6 +47,9 @@ code 0 0 0|000000
 code $33 0x66 x99|336699
 hex 3399FF|51 153 255
 hex 3399ff|51 153 255
+hex #3399ff|51 153 255
+hex #39f|51 153 255
+hex 39F|51 153 255
 hex FF0000|255 0 0
 ROWS
 
@@ -56,13 +59,13 @@ while IFS='|' read -r args message; do
     check "hvz $args prints nothing" "" "$out"
 done <<'ROWS'
 hex 33g9ff|'g' is not a valid integer value
-hex 3399f|'3399f' is not a colour code: it needs exactly six characters
+hex 3399f|'3399f' is not a colour code: it needs six hexadecimal digits, or three
+hex #3399f|'#3399f' is not a colour code: it needs six hexadecimal digits, or three
 code 1 2x 3|'2x' is not a valid integer value
 code 1 2 99999999999|'99999999999' is not a valid integer value
 hsl 50 abc 0|'abc' is not a decimal number
 hsl 50 1e2 0|'1e2' is not a decimal number
 rgb 1 2 nan|'nan' is not a decimal number
-hsl 50 50|'hsl' takes 3 operands (L S H), not 2
 ROWS
 
 # Pipes: one result line per good line, numbered messages for the others.
@@ -100,7 +103,7 @@ Card 2: Evening walk
   3  empty (0)" "$out ($rc)"
 printf '1\n255\nred\n' >"$book"
 run check "$book"
-check "check bad book" "$book: line 3: a colour number was expected (1)" "$err ($rc)"
+check "check bad book" "hvz: $book: line 3: a colour number was expected (1)" "$err ($rc)"
 run show "$book"
 check "show bad book" "hvz: $book: line 3: a colour number was expected (1)" "$err ($rc)"
 rm -f "$book"
@@ -114,7 +117,7 @@ printf '\n0\n255\n0\n0\nFF0000\nspace\nspace\nT' >"$files/blank.hvz"
 while IFS='|' read -r file message; do
     e=$(mktemp)
     timeout 5 "$HVZ" check "$file" >/dev/null 2>"$e"; rc=$?
-    check "check $file" "$file: $message (1)" "$(cat "$e") ($rc)"
+    check "check $file" "hvz: $file: $message (1)" "$(cat "$e") ($rc)"
     rm -f "$e"
 done <<ROWS
 $files/pipe.hvz|it is not a regular file
@@ -131,6 +134,79 @@ run --version
 check "version" "0" "$rc"
 run frobnicate
 check "unknown command status" "2" "$rc"
+
+# Operands outside their domain are refused, naming the operand and its range.
+while IFS='|' read -r args expected; do
+    run $args
+    check "hvz $args" "$expected" "$out$err ($rc)"
+done <<'ROWS'
+hsl 100 100 360|FFFFFF (0)
+hsl 0 0 0|000000 (0)
+hsl 101 50 0|hvz: luminance '101' is out of range (0 to 100) (1)
+hsl -1 50 0|hvz: luminance '-1' is out of range (0 to 100) (1)
+hsl 1000000000000 0 0|hvz: luminance '1000000000000' is out of range (0 to 100) (1)
+hsl 50 100.5 0|hvz: saturation '100.5' is out of range (0 to 100) (1)
+hsl 50 50 361|hvz: hue '361' is out of range (0 to 360) (1)
+hsl 50 50 -0.5|hvz: hue '-0.5' is out of range (0 to 360) (1)
+rgb 255 255 255|0 0 100 (0)
+rgb 1 -1 0|hvz: green '-1' is out of range (0 to 255) (1)
+rgb 256 0 0|hvz: red '256' is out of range (0 to 255) (1)
+rgb 0 0 255.5|hvz: blue '255.5' is out of range (0 to 255) (1)
+code 255 $FF 0|FFFF00 (0)
+code 1000 -5 0|hvz: red '1000' is out of range (0 to 255) (1)
+code 0 -5 0|hvz: green '-5' is out of range (0 to 255) (1)
+ROWS
+
+# Usage errors exit 2, every message begins with "hvz:".
+while IFS='|' read -r args expected; do
+    run $args
+    check "usage: hvz $args" "$expected (2)" "$err ($rc)"
+done <<'ROWS'
+hsl 50 50|hvz: 'hsl' takes 3 operands (L S H), not 2
+code 1 2 3 4|hvz: 'code' takes 3 operands (R G B), not 4
+check|hvz: 'check' takes one operand (FILE)
+show a.hvz b.hvz|hvz: 'show' takes one operand (FILE)
+ROWS
+
+# A failed write is a failure: a full device as standard output.
+book=$(mktemp --suffix=.hvz)
+printf '0
+255
+0
+0
+FF0000
+space
+space
+T' >"$book"
+for args in "hsl 50 50 180" "show $book" "check $book" "--help" "--version"; do
+    "$HVZ" $args >/dev/full 2>/tmp/hvz_err.$$; rc=$?
+    check "hvz $args >/dev/full" "hvz: cannot write the output: no space left on device (1)" \
+        "$(cat /tmp/hvz_err.$$) ($rc)"
+done
+printf '50 50 180\n' | "$HVZ" hsl >/dev/full 2>/tmp/hvz_err.$$; rc=$?
+check "pipe >/dev/full" "hvz: cannot write the output: no space left on device (1)" \
+    "$(cat /tmp/hvz_err.$$) ($rc)"
+
+# Nothing from a file reaches the terminal as a control: the name and the
+# titles are shown with their control characters escaped.
+printf '0\n255\n0\n0\nFF0000\nspace\nspace\nTi\xc2\x9b2Jtle\x1b]0;x\x07' >"$book"
+odd="$(dirname "$book")/$(printf 'odd\e[2Jname').hvz"
+cp "$book" "$odd"
+run show "$odd"
+check "show escapes" "0" "$(printf '%s' "$out" | LC_ALL=C grep -cP '[\x00-\x08\x0b-\x1f\x7f]|\xc2[\x80-\x9f]')"
+check "show writes the escapes" "1" "$(grep -c 'odd\\x1B\[2Jname.hvz: 1 card' <<<"$out")"
+check "show writes C1 escaped" "1" "$(grep -c 'Card 1: Ti\\u009B2Jtle' <<<"$out")"
+run check "$odd"
+check "check escapes the name" "0" "$(printf '%s' "$out" | LC_ALL=C grep -cP '\x1b')"
+rm -f "$book" "$odd"
+
+# A line too long is refused with its number; the lines after it go on.
+out=$( { echo 50 50 180; head -c 5000 /dev/zero | tr '\0' '7'; echo; echo 50 100 0; } |
+    "$HVZ" hsl 2>/tmp/hvz_err.$$); rc=$?
+check "long line results" $'3FBFBF\nFF0000 (1)' "$out ($rc)"
+check "long line message" "hvz: line 2: the line is longer than 4096 characters" \
+    "$(cat /tmp/hvz_err.$$)"
+rm -f /tmp/hvz_err.$$
 
 echo "hvz: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -15,11 +15,27 @@ void appendInt(std::string& out, int value) {
     out.append(buffer, end);
 }
 
-bool readNumbers(const std::vector<std::string_view>& operands, float (&values)[3],
-                 std::string& error) {
+struct Domain {
+    const char* name;
+    int high; // from 0 to high
+};
+constexpr Domain hslDomains[3] = {{"luminance", 100}, {"saturation", 100}, {"hue", 360}};
+constexpr Domain channelDomains[3] = {{"red", 255}, {"green", 255}, {"blue", 255}};
+
+std::string outOfRange(std::string_view operand, const Domain& domain) {
+    return std::string(domain.name) + " '" + std::string(operand) + "' is out of range (0 to " +
+           std::to_string(domain.high) + ")";
+}
+
+bool readNumbers(const std::vector<std::string_view>& operands, const Domain (&domains)[3],
+                 float (&values)[3], std::string& error) {
     for (int i = 0; i < 3; ++i) {
         if (!parseDecimal(operands[i], values[i])) {
             error = "'" + std::string(operands[i]) + "' is not a decimal number";
+            return false;
+        }
+        if (!(values[i] >= 0.0f && values[i] <= float(domains[i].high))) {
+            error = outOfRange(operands[i], domains[i]);
             return false;
         }
     }
@@ -28,7 +44,7 @@ bool readNumbers(const std::vector<std::string_view>& operands, float (&values)[
 
 bool hsl(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
     float v[3];
-    if (!readNumbers(operands, v, error)) return false;
+    if (!readNumbers(operands, hslDomains, v, error)) return false;
     const TColor color = HslToColor(v[0], v[1], v[2]);
     for (int channel : {RedOf(color), GreenOf(color), BlueOf(color)}) {
         out += hexDigits[channel >> 4];
@@ -40,7 +56,7 @@ bool hsl(const std::vector<std::string_view>& operands, std::string& out, std::s
 
 bool rgb(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
     float v[3];
-    if (!readNumbers(operands, v, error)) return false;
+    if (!readNumbers(operands, channelDomains, v, error)) return false;
     const Hsl result = ColorToHsl(v[0], v[1], v[2]);
     appendInt(out, result.hue);
     out += ' ';
@@ -51,10 +67,16 @@ bool rgb(const std::vector<std::string_view>& operands, std::string& out, std::s
     return true;
 }
 
+// A code as users paste it: with or without "#", six digits or the three
+// of the short form, each of which stands for two.
 bool hex(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
-    const std::string code(operands[0]);
+    std::string_view text = operands[0];
+    if (text.starts_with('#')) text.remove_prefix(1);
+    std::string code(text);
+    if (code.size() == 3) code = {code[0], code[0], code[1], code[1], code[2], code[2]};
     if (code.size() != 6) {
-        error = "'" + code + "' is not a colour code: it needs exactly six characters";
+        error = "'" + std::string(operands[0]) +
+                "' is not a colour code: it needs six hexadecimal digits, or three";
         return false;
     }
     try {
@@ -74,6 +96,13 @@ bool hex(const std::vector<std::string_view>& operands, std::string& out, std::s
 
 bool code(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
     try {
+        for (int i = 0; i < 3; ++i) {
+            const int value = StrToInt(std::string(operands[i]));
+            if (value < 0 || value > 255) {
+                error = outOfRange(operands[i], channelDomains[i]);
+                return false;
+            }
+        }
         out += ChannelsToHex(std::string(operands[0]), std::string(operands[1]),
                              std::string(operands[2]));
         out += '\n';
@@ -111,13 +140,17 @@ bool parseDecimal(std::string_view text, float& value) {
 
 const std::vector<ColourCommand>& colourCommands() {
     static const std::vector<ColourCommand> commands = {
-        {"hsl", "L S H", 3, "the code RRGGBB of luminance, saturation (percent) and hue (degrees)",
+        {"hsl", "L S H", 3,
+         "the code RRGGBB of luminance and saturation (percent, 0 to 100) and hue\n"
+         "              (degrees, 0 to 360)",
          "hvz hsl 50 50 180        -> 3FBFBF", hsl},
-        {"rgb", "R G B", 3, "hue, saturation and luminance (\"H S L\") of red, green and blue",
+        {"rgb", "R G B", 3,
+         "hue, saturation and luminance (\"H S L\") of red, green and blue (0 to\n"
+         "              255)",
          "hvz rgb 63 191 191       -> 180 50 49", rgb},
-        {"hex", "CODE", 1, "red, green and blue (\"R G B\") of a six-character code",
-         "hvz hex 3399ff           -> 51 153 255", hex},
-        {"code", "R G B", 3, "the code of three channels, each an integer text",
+        {"hex", "CODE", 1, "red, green and blue (\"R G B\") of a code: 3399ff, #3399FF or #39f",
+         "hvz hex '#3399ff'        -> 51 153 255", hex},
+        {"code", "R G B", 3, "the code of three channels, each an integer from 0 to 255",
          "hvz code 51 102 153      -> 336699", code},
     };
     return commands;

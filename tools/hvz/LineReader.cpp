@@ -2,22 +2,40 @@
 
 #include <cstring>
 
-bool LineReader::next(std::string_view& line) {
+LineReader::Result LineReader::take(std::size_t end, std::string_view& line) {
+    std::size_t length = end - start;
+    if (length > 0 && buffer[start + length - 1] == '\r') --length;
+    line = std::string_view(buffer.data() + start, length);
+    ++number;
+    const bool tooLong = skipping || length > MaxLine;
+    skipping = false;
+    return tooLong ? TooLong : Line;
+}
+
+LineReader::Result LineReader::next(std::string_view& line) {
     for (;;) {
         const char* base = buffer.data();
-        const void* found = std::memchr(base + start, '\n', buffer.size() - start);
-        if (found || (eof && start < buffer.size())) {
-            const std::size_t end =
-                found ? std::size_t(static_cast<const char*>(found) - base) : buffer.size();
-            std::size_t length = end - start;
-            if (length > 0 && base[start + length - 1] == '\r') --length;
-            line = std::string_view(base + start, length);
-            start = found ? end + 1 : end;
-            ++number;
-            return true;
+        if (const void* found = std::memchr(base + scanned, '\n', buffer.size() - scanned)) {
+            const auto end = std::size_t(static_cast<const char*>(found) - base);
+            const Result result = take(end, line);
+            start = scanned = end + 1;
+            return result;
         }
-        if (eof) return false;
+        scanned = buffer.size();
+        // A line already too long is not kept: only its end is looked for.
+        if (skipping || scanned - start > MaxLine + 1) {
+            skipping = true;
+            buffer.clear();
+            start = scanned = 0;
+        }
+        if (eof) {
+            if (!skipping && start == buffer.size()) return End;
+            const Result result = take(buffer.size(), line);
+            start = scanned = buffer.size();
+            return result;
+        }
         buffer.erase(0, start);
+        scanned -= start;
         start = 0;
         const std::size_t old = buffer.size();
         constexpr std::size_t block = 1 << 20;

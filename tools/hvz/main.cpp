@@ -4,6 +4,8 @@
 #include "ColourCommands.h"
 #include "LineReader.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -65,14 +67,19 @@ int runStream(const ColourCommand& command) {
     std::string error;
     bool failed = false;
     std::string_view line;
-    while (reader.next(line)) {
-        split(line, words);
+    for (LineReader::Result got; (got = reader.next(line)) != LineReader::End;) {
         bool ok;
-        if (words.size() != std::size_t(command.operandCount)) {
-            error = operandCountMessage(command, words.size());
+        if (got == LineReader::TooLong) {
+            error =
+                "the line is longer than " + std::to_string(LineReader::MaxLine) + " characters";
             ok = false;
         } else {
-            ok = command.convert(words, writer.text(), error);
+            split(line, words);
+            ok = words.size() == std::size_t(command.operandCount);
+            if (!ok)
+                error = operandCountMessage(command, words.size());
+            else
+                ok = command.convert(words, writer.text(), error);
         }
         if (!ok) {
             writer.flush();
@@ -87,7 +94,19 @@ int runStream(const ColourCommand& command) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+// What was written must have reached standard output: a full disk or a
+// closed pipe is a failure, not a success.
+int finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::string reason = std::strerror(errno);
+        if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+        std::fprintf(stderr, "hvz: cannot write the output: %s\n", reason.c_str());
+        return 1;
+    }
+    return status;
+}
+
+int run(int argc, char** argv) {
     if (argc < 2) {
         usage(stderr);
         return 2;
@@ -104,7 +123,7 @@ int main(int argc, char** argv) {
     if (name == "show" || name == "check") {
         if (argc != 3) {
             std::fprintf(stderr, "hvz: '%s' takes one operand (FILE)\n", argv[1]);
-            return 1;
+            return 2;
         }
         return name == "show" ? showBook(argv[2], stdout, stderr)
                               : checkBook(argv[2], stdout, stderr);
@@ -120,7 +139,7 @@ int main(int argc, char** argv) {
     std::string out, error;
     if (operands.size() != std::size_t(command->operandCount)) {
         std::fprintf(stderr, "hvz: %s\n", operandCountMessage(*command, operands.size()).c_str());
-        return 1;
+        return 2;
     }
     if (!command->convert(operands, out, error)) {
         std::fprintf(stderr, "hvz: %s\n", error.c_str());
@@ -128,4 +147,8 @@ int main(int argc, char** argv) {
     }
     std::fputs(out.c_str(), stdout);
     return 0;
+}
+
+int main(int argc, char** argv) {
+    return finish(run(argc, argv));
 }
