@@ -1,10 +1,15 @@
 #include "app/WindowSet.h"
+#include "book/TfrmHuevella.h"
 #include "platform/Application.h"
+#include "platform/SingleInstance.h"
 
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string_view>
+
+#include <unistd.h>
 
 #ifndef HUEVELLA_VERSION
 #define HUEVELLA_VERSION "dev"
@@ -53,6 +58,19 @@ void reportIgnored() {
     }
 }
 
+// The book named first, as a path that does not depend on this start's
+// folder: a running program may open it from its own.
+std::optional<std::string> namedBook() {
+    const auto& arguments = HuevellaQtApplication::commandLine();
+    if (arguments.size() < 2 || !arguments[1].ends_with(".hvz")) return std::nullopt;
+    std::string path = arguments[1];
+    if (!path.starts_with('/')) {
+        char folder[4096];
+        if (getcwd(folder, sizeof folder)) path = std::string(folder) + "/" + path;
+    }
+    return path;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,12 +78,18 @@ int main(int argc, char** argv) {
     if (answered(argc, argv, status)) return status;
     HuevellaQtApplication qtApp(argc, argv);
     reportIgnored();
+    // Another Huevella is running: it comes out, or opens the book, instead.
+    if (SingleInstance::handOver(namedBook())) return 0;
     TApplication application;
+    SingleInstance single;
     try {
         application.Initialize();
         application.setTitle("Huevella");
         CreateWindowSet();
         RevealWithoutTray();
+        single.listen([](const std::optional<std::string>& book) {
+            if (frmHuevella) frmHuevella->openFromLauncher(book);
+        });
         application.Run();
     } catch (const std::exception& error) {
         application.ShowException(error);

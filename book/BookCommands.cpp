@@ -64,8 +64,12 @@ void TfrmHuevella::mnuOpenClick() {
         }
     }
     if (!dlgOpen->Execute()) return;
-    if (!readBook(dlgOpen->FileName)) return;
-    fileName = dlgOpen->FileName;
+    openBook(dlgOpen->FileName);
+}
+
+void TfrmHuevella::openBook(const std::string& path) {
+    if (!readBook(path)) return;
+    fileName = path;
     openedFromFile = true;
     saveTargetKnown = true;
     modified = false;
@@ -74,6 +78,23 @@ void TfrmHuevella::mnuOpenClick() {
     setClearCardEnabled(true);
     setNextCardEnabled(false);
     setPreviousCardEnabled(lastCard > 0);
+}
+
+void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book) {
+    showFromTray();
+    raise();
+    SetForegroundWindow(Handle());
+    if (!book) return;
+    // As Open does: the changes of the book on show are asked about first.
+    if (modified) {
+        bool saved = false;
+        if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return;
+        if (saved) {
+            modified = false;
+            mnuSave->setEnabled(false);
+        }
+    }
+    openBook(*book);
 }
 
 void TfrmHuevella::mnuNewClick() {

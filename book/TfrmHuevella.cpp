@@ -10,6 +10,8 @@
 #include "slider/TfrmMivoSlider.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QIcon>
 
 #include <cstdint>
 #include <cstring>
@@ -24,8 +26,10 @@ TfrmHuevella::TfrmHuevella() : TForm(bookFormDef()) {
     auto* loaded = static_cast<HICON>(
         LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
     // Without an image a tray entry is invisible on these desktops and the
-    // program would run out of reach; fall back to the icon built in.
-    trayIcon->setHandle(loaded ? loaded : new QIcon(":/forms/huevella.png"));
+    // program would run out of reach: the icon file first, then the icon the
+    // desktop's theme has installed, then the one built in.
+    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(AppId));
+    trayIcon->setHandle(loaded ? loaded : new QIcon(themed.isNull() ? BuiltInIcon() : themed));
     addTrayIcon();
 
     lastCard = -1;
@@ -186,8 +190,14 @@ void TfrmHuevella::mnuSystemTrayClick() {
 }
 
 void TfrmHuevella::mnuPreviewClick() {
-    const std::string folder = fromQString(QCoreApplication::applicationDirPath()) + "/";
-    const std::string page = folder + "gallery/login.htm";
+    // Beside the program in the build tree, or in its data folder when
+    // installed.
+    const QString folder = QCoreApplication::applicationDirPath();
+    QString found = folder + "/gallery/login.htm";
+    const QString installed = folder + "/../share/huevella/gallery/login.htm";
+    if (!QFileInfo::exists(found) && QFileInfo::exists(installed))
+        found = QFileInfo(installed).canonicalFilePath();
+    const std::string page = fromQString(found);
     const auto opened = reinterpret_cast<std::uintptr_t>(
         ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (opened <= 32)

@@ -4,6 +4,7 @@
 #include "colour/Pallet.h"
 #include "platform/Forms.h"
 
+#include <optional>
 #include <string>
 
 // The book window: the main form, owner of the book, the Pallet and the tray
@@ -104,6 +105,11 @@ public:
     // file cannot be read or is not a book, in which case nothing changed.
     bool readBook(const std::string& source);
     void mnuOpenClick();
+    // Reads a book as Open does once a file is chosen.
+    void openBook(const std::string& path);
+    // A later start of the program asked for the book window, and perhaps
+    // for a book to be opened.
+    void openFromLauncher(const std::optional<std::string>& book);
     void mnuNewClick();
     void mnuSaveClick();
     void mnuSaveAsClick();

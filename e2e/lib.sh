@@ -24,6 +24,10 @@ start_desktop() {
     local n
     WORKDIR=$(mktemp -d)
     trap stop_desktop EXIT
+    # A runtime folder of its own: the program's one-at-a-time socket lives
+    # there, apart from any other test's.
+    export XDG_RUNTIME_DIR="$WORKDIR/run"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     for n in $(seq 90 140); do
         [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
     done

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
 
+#include <QIcon>
 #include <QMouseEvent>
 
 TApplication* Application = nullptr;
@@ -53,8 +54,11 @@ void TApplication::Terminate() {
 }
 
 HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // The window class window managers and tests know the program by.
+    // The window class window managers and tests know the program by, and
+    // the desktop entry and icon the desktop knows it by.
     setApplicationName("huevella");
+    setDesktopFileName(QString::fromLatin1(AppId));
+    setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
     // Qt has taken its own options out of argv by now. The rest is kept as
     // bytes: arguments() decodes a file name that is not UTF-8 lossily.
     for (int i = 0; i < argc; ++i)
@@ -65,6 +69,13 @@ const std::vector<std::string>& HuevellaQtApplication::commandLine() {
     static const std::vector<std::string> none;
     auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
     return app ? app->arguments : none;
+}
+
+QIcon BuiltInIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/forms/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId));
+    return icon;
 }
 
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {

@@ -63,6 +63,11 @@ private:
 
 extern TApplication* Application;
 
+// The program's id on the desktop: its desktop entry, icon and metainfo.
+inline constexpr const char* AppId = "org.huevella.Huevella";
+// The program's icon as drawn into the program itself, every size.
+QIcon BuiltInIcon();
+
 // The Qt application every window needs; catches what a handler throws past
 // the layer's own guards.
 class HuevellaQtApplication : public QApplication {

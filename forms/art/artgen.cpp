@@ -3,6 +3,7 @@
 
 #include "ArtKit.h"
 
+#include <QFile>
 #include <QGuiApplication>
 
 namespace {
@@ -243,23 +244,64 @@ void drawCompanionSkin(int w, int h, const QString& title, const QString& name) 
          name);
 }
 
+// The program's icon, one design on a 64-unit square: a dark tile, three
+// swatches and a name plate. Drawn as pixels and written as SVG from the
+// same shapes.
+struct IconShape {
+    QRectF rect;
+    qreal radius;
+    QColor colour;
+};
+const IconShape iconShapes[] = {
+    {QRectF(2, 2, 60, 60), 12, bar},
+    {QRectF(9, 12, 14, 30), 3, accent},
+    {QRectF(25, 12, 14, 30), 3, QColor(0x4F, 0xB3, 0xBF)},
+    {QRectF(41, 12, 14, 30), 3, QColor(0xC9, 0x4F, 0x6D)},
+    {QRectF(9, 46, 46, 7), 2, plate},
+};
+
 QImage appIcon(int size) {
     return canvas(
         size, size,
         [size](QPainter& p) {
             p.scale(size / 64.0, size / 64.0);
             p.setPen(Qt::NoPen);
-            p.setBrush(bar);
-            p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-            const QColor swatches[3] = {accent, QColor(0x4F, 0xB3, 0xBF), QColor(0xC9, 0x4F, 0x6D)};
-            for (int i = 0; i < 3; ++i) {
-                p.setBrush(swatches[i]);
-                p.drawRoundedRect(QRectF(9 + i * 16, 12, 14, 30), 3, 3);
+            for (const IconShape& shape : iconShapes) {
+                p.setBrush(shape.colour);
+                p.drawRoundedRect(shape.rect, shape.radius, shape.radius);
             }
-            p.setBrush(plate);
-            p.drawRoundedRect(QRectF(9, 46, 46, 7), 2, 2);
         },
         true);
+}
+
+void saveIconSvg(const QString& path) {
+    QString svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
+                  "viewBox=\"0 0 64 64\">\n";
+    for (const IconShape& s : iconShapes)
+        svg += QString("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" "
+                       "fill=\"%6\"/>\n")
+                   .arg(s.rect.x())
+                   .arg(s.rect.y())
+                   .arg(s.rect.width())
+                   .arg(s.rect.height())
+                   .arg(s.radius)
+                   .arg(s.colour.name());
+    svg += "</svg>\n";
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(svg.toUtf8()) < 0)
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// The icon theme's sizes, under the program's id.
+void drawThemeIcons() {
+    const QString id = "org.huevella.Huevella";
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QString("%1/icons/hicolor/%2x%2/apps").arg(outDir).arg(size);
+        QDir().mkpath(dir);
+        appIcon(size).save(dir + "/" + id + ".png");
+    }
+    saveIconSvg(outDir + "/icons/hicolor/scalable/apps/" + id + ".svg");
 }
 
 } // namespace
@@ -282,5 +324,6 @@ int main(int argc, char** argv) {
     scale = 1;
     appIcon(64).save(outDir + "/huevella.png");
     appIcon(32).save(outDir + "/Huevella.ico");
+    drawThemeIcons();
     return 0;
 }
