@@ -16,6 +16,8 @@ if [ "${1:-}" = "--tests" ]; then
         libbenchmark-dev
         xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick
         dbus chromium
+        desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
+        libfile-mimeinfo-perl dpkg-dev file
     )
 fi
 

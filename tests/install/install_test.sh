@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Huevella installed as a desktop application: into a temporary DESTDIR, the
+# tree it gives, the validators of the desktop's formats, the book MIME type
+# as the desktop's tools see it, the manual pages, the Debian package, and
+# the installed program finding its page and icon.
+set -u
+BUILD=$1
+work=$(mktemp -d)
+trap 'kill $XVFB_PID $APP_PID 2>/dev/null; rm -rf "$work"' EXIT
+failures=0
+passes=0
+check() { # check NAME COMMAND...
+    local name=$1; shift
+    if "$@" >"$work/out" 2>&1; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        echo "FAIL $name"; sed 's/^/  /' "$work/out"
+    fi
+}
+id=org.huevella.Huevella
+dest="$work/dest"
+DESTDIR="$dest" cmake --install "$BUILD" --prefix /usr >/dev/null || { echo "FAIL install"; exit 1; }
+share="$dest/usr/share"
+
+# Every file, and nothing beside them, nothing outside the prefix.
+expected=$(cat <<LIST | sort
+usr/bin/huevella
+usr/bin/hvz
+usr/share/applications/$id.desktop
+usr/share/bash-completion/completions/hvz
+usr/share/doc/huevella/LICENSE
+usr/share/huevella/gallery/login.htm
+usr/share/icons/hicolor/16x16/apps/$id.png
+usr/share/icons/hicolor/24x24/apps/$id.png
+usr/share/icons/hicolor/32x32/apps/$id.png
+usr/share/icons/hicolor/48x48/apps/$id.png
+usr/share/icons/hicolor/64x64/apps/$id.png
+usr/share/icons/hicolor/128x128/apps/$id.png
+usr/share/icons/hicolor/256x256/apps/$id.png
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/man1/huevella.1
+usr/share/man/man1/hvz.1
+usr/share/metainfo/$id.metainfo.xml
+usr/share/mime/packages/$id.xml
+LIST
+)
+check "the installed tree" [ "$(cd "$dest" && find . -type f -o -type l | sed 's|^\./||' | sort)" = "$expected" ]
+for size in 16 24 32 48 64 128 256; do
+    check "icon $size" [ "$(identify -format '%wx%h' "$share/icons/hicolor/${size}x$size/apps/$id.png")" = "${size}x$size" ]
+done
+
+check "desktop-file-validate" desktop-file-validate "$share/applications/$id.desktop"
+check "appstreamcli validate" appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+check "xmllint mime" xmllint --noout "$share/mime/packages/$id.xml"
+check "xmllint svg" xmllint --noout "$share/icons/hicolor/scalable/apps/$id.svg"
+check "man huevella" bash -c "MANWIDTH=80 man -l --warnings '$share/man/man1/huevella.1' 2>&1 >/dev/null | (! grep .)"
+check "man hvz" bash -c "MANWIDTH=80 man -l --warnings '$share/man/man1/hvz.1' 2>&1 >/dev/null | (! grep .)"
+
+# The book type as the desktop sees it, from the installed MIME package.
+mkdir -p "$work/mime/packages"
+cp "$share/mime/packages/$id.xml" "$work/mime/packages/"
+update-mime-database "$work/mime" >/dev/null 2>&1
+printf '0\n255\n0\n0\nFF0000\nspace\nspace\nT' >"$work/sea.hvz"
+check "xdg-mime" [ "$(XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work:/usr/share" xdg-mime query filetype "$work/sea.hvz")" = "application/x-huevella-book" ]
+check "hvz completion" bash -c "source '$share/bash-completion/completions/hvz'; COMP_WORDS=(hvz ch); COMP_CWORD=1; _hvz; [ \"\${COMPREPLY[*]}\" = check ]"
+
+# The Debian package: the same files under /usr, its dependencies found.
+(cd "$BUILD" && cpack -G DEB -B "$work/pkg" >/dev/null 2>&1)
+deb=$(ls "$work"/pkg/*.deb 2>/dev/null | head -n 1)
+check "a .deb was made" test -n "$deb"
+if [ -n "$deb" ]; then
+    check "the .deb holds the tree" [ "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)" = "$expected" ]
+    check "the .deb depends on Qt" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+fi
+
+# The installed program finds its page (Preview Files hands it to the
+# opener) and gives its windows an icon.
+for n in $(seq 150 190); do [ -e /tmp/.X$n-lock ] || break; done
+Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$n" XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+mkdir -p "$work/bin"
+printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+(cd "$work" && PATH="$work/bin" XDG_DATA_DIRS="$share:/usr/share" exec "$dest/usr/bin/huevella" >/dev/null 2>&1) &
+APP_PID=$!
+for _ in $(seq 100); do book=$(xdotool search --onlyvisible --name '^Huevella$' 2>/dev/null | head -n 1); [ -n "$book" ] && break; sleep 0.1; done
+check "the installed program came out" test -n "$book"
+check "its window has an icon" bash -c "xprop -id '$book' _NET_WM_ICON | grep -q 'Icon'"
+read -r bx by < <(xwininfo -id "$book" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {print x, $4}')
+xdotool mousemove $((bx + 145)) $((by + 10)) click 1
+sleep 0.6
+menu=$(xdotool search --onlyvisible --class huevella | grep -v "^$book\$" | head -n 1)
+read -r mx my mh < <(xwininfo -id "$menu" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Height:/ {print x, y, $2}')
+xdotool mousemove $((mx + 40)) $((my + mh - 58)) sleep 0.3 click 1
+for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+check "Preview Files finds the installed page" [ "$(cat "$work/opened" 2>/dev/null)" = "file://$share/huevella/gallery/login.htm" ]
+
+echo "install: $passes passed, $failures failed"
+[ "$failures" -eq 0 ]
