@@ -1,8 +1,12 @@
 #include "book/TfrmHuevella.h"
 
+#include "book/BookExport.h"
 #include "book/BookFile.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -172,4 +176,35 @@ void TfrmHuevella::loadCommandLineBook() {
     setNextCardEnabled(false);
     setPreviousCardEnabled(lastCard > 0);
     showFromTray();
+}
+
+void TfrmHuevella::mnuExportClick() {
+    if (lastCard < 0 || !dlgExport->Execute()) return;
+    static const char* const formats[] = {"gpl", "ase", "css", "json"};
+    // The format of the extension typed, else of the filter chosen.
+    std::string path = dlgExport->FileName;
+    const std::size_t dot = path.rfind('.');
+    std::string ext = dot == std::string::npos || path.find('/', dot) != std::string::npos
+                          ? std::string()
+                          : path.substr(dot + 1);
+    for (char& c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (std::find(std::begin(formats), std::end(formats), ext) == std::end(formats)) {
+        ext = formats[std::clamp(dlgExport->FilterIndex, 1, 4) - 1];
+        path += "." + ext;
+    }
+    BookContents contents{cards, lastCard};
+    std::string name =
+        fileName.substr(fileName.rfind('/') == std::string::npos ? 0 : fileName.rfind('/') + 1);
+    if (name.ends_with(".hvz")) name.resize(name.size() - 4);
+    if (name.empty()) name = "Huevella";
+    const std::string bytes = ext == "gpl"   ? toGimpPalette(contents, name)
+                              : ext == "ase" ? toAse(contents)
+                              : ext == "css" ? toCss(contents)
+                                             : toJson(contents, name);
+    const std::string problem = saveBookFile(path, bytes);
+    if (problem.empty()) return;
+    Application->MessageBox("The colours could not be exported to \"" + path + "\": " + problem +
+                                ".\n\nThe book is as it was.",
+                            "Huevella", MB_OK | MB_ICONHAND);
 }

@@ -197,42 +197,36 @@ std::string notARegularFile(const struct stat& status) {
     return {};
 }
 
-BookReadResult readBookFile(const std::string& path) {
-    BookReadResult result;
-    // Not blocking: a pipe named as a book must not hang the caller.
+std::string readSmallFile(const std::string& path, std::size_t limit, std::string& text) {
+    // Not blocking: a pipe named as a file must not hang the caller.
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) {
-        result.problem = errnoReason(errno);
-        return result;
-    }
+    if (file.get() < 0) return errnoReason(errno);
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
-        result.problem = errnoReason(errno);
-        return result;
-    }
-    result.problem = notARegularFile(status);
-    if (!result.problem.empty()) return result;
-    if (std::size_t(status.st_size) > MaxBookFileSize) {
-        result.problem = "it is larger than 64 KiB, too large to be a book";
-        return result;
-    }
-    std::string text(MaxBookFileSize + 1, '\0');
+    if (::fstat(file.get(), &status) != 0) return errnoReason(errno);
+    if (std::string refused = notARegularFile(status); !refused.empty()) return refused;
+    const std::string tooLarge =
+        "it is larger than " + std::to_string(limit / 1024) + " KiB, too large to be read";
+    if (std::size_t(status.st_size) > limit) return tooLarge;
+    text.assign(limit + 1, '\0');
     std::size_t got = 0;
     while (got < text.size()) {
         const ssize_t n = ::read(file.get(), text.data() + got, text.size() - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            result.problem = "it cannot be read: " + errnoReason(errno);
-            return result;
-        }
+        if (n < 0) return "it cannot be read: " + errnoReason(errno);
         if (n == 0) break;
         got += std::size_t(n);
     }
     text.resize(got);
     // A file that grew while it was read.
-    if (text.size() > MaxBookFileSize) {
+    return text.size() > limit ? tooLarge : std::string();
+}
+
+BookReadResult readBookFile(const std::string& path) {
+    BookReadResult result;
+    std::string text;
+    result.problem = readSmallFile(path, MaxBookFileSize, text);
+    if (result.problem.starts_with("it is larger than"))
         result.problem = "it is larger than 64 KiB, too large to be a book";
-        return result;
-    }
+    if (!result.problem.empty()) return result;
     return parseBook(text);
 }

@@ -35,6 +35,10 @@ BookReadResult parseBook(std::string_view text);
 // reported at once.
 BookReadResult readBookFile(const std::string& path);
 
+// Reads a regular file of at most `limit` bytes into `text`; returns why it
+// could not, or nothing. Never blocks on a pipe.
+std::string readSmallFile(const std::string& path, std::size_t limit, std::string& text);
+
 // Writes a book's text to a file so that a failure of any kind leaves the
 // file that was there as it was. Returns why it failed, or nothing.
 // The new file is written beside the old and renamed over it; where the

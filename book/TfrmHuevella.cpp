@@ -73,12 +73,14 @@ void TfrmHuevella::bindControls() {
     mnuNew = mnuMainMenu->Item("mnuNew");
     mnuSave = mnuMainMenu->Item("mnuSave");
     mnuSaveAs = mnuMainMenu->Item("mnuSaveAs");
+    mnuExport = mnuMainMenu->Item("mnuExport");
     mnuPreview = mnuMainMenu->Item("mnuPreview");
     mnuBreak = mnuMainMenu->Item("mnuBreak");
     mnuSystemTray = mnuMainMenu->Item("mnuSystemTray");
     mnuExit = mnuMainMenu->Item("mnuExit");
     dlgOpen = fileDialog("dlgOpen");
     dlgSaveAs = fileDialog("dlgSaveAs");
+    dlgExport = fileDialog("dlgExport");
 }
 
 void TfrmHuevella::bindEvents() {
@@ -107,6 +109,7 @@ void TfrmHuevella::bindEvents() {
     mnuNew->OnClick = [this] { mnuNewClick(); };
     mnuSave->OnClick = [this] { mnuSaveClick(); };
     mnuSaveAs->OnClick = [this] { mnuSaveAsClick(); };
+    mnuExport->OnClick = [this] { mnuExportClick(); };
     mnuPreview->OnClick = [this] { mnuPreviewClick(); };
     mnuSystemTray->OnClick = [this] { mnuSystemTrayClick(); };
     mnuExit->OnClick = [this] { mnuExitClick(); };
@@ -175,6 +178,7 @@ void TfrmHuevella::popupMainMenu(int x, int y) {
     // Without a tray the book could not come back: going there waits until
     // a tray host is running.
     mnuSystemTray->setEnabled(desktop().systemTrayAvailable());
+    mnuExport->setEnabled(lastCard >= 0);
     mnuMainMenu->Popup(x, y);
 }
 

@@ -44,6 +44,7 @@ public:
     TMenuItem* mnuNew;
     TMenuItem* mnuSave;
     TMenuItem* mnuSaveAs;
+    TMenuItem* mnuExport;
     TMenuItem* mnuPreview;
     TMenuItem* mnuBreak;
     TMenuItem* mnuSystemTray;
@@ -51,6 +52,7 @@ public:
 
     TFileDialog* dlgOpen;
     TFileDialog* dlgSaveAs;
+    TFileDialog* dlgExport;
 
     TIcon* trayIcon;
     Pallet pallet;
@@ -113,6 +115,8 @@ public:
     void mnuNewClick();
     void mnuSaveClick();
     void mnuSaveAsClick();
+    // The book's colours for other tools; the book itself is untouched.
+    void mnuExportClick();
     // Opens a book named on the command line; run once at start-up.
     void loadCommandLineBook();
 

@@ -24,3 +24,20 @@ xdotool mousemove $((bx + 93)) $((by + 44)) click 1
 wait_for 5 clipboard_is 00FF00 ||
     fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)', expected 00FF00"
 echo "ok - a caption click copied 00FF00"
+
+# Export... through the real dialog: the first filter, GIMP palette, is
+# taken for a name typed without an extension.
+HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
+xdotool mousemove $((bx + 145)) $((by + 10)) click 1
+sleep 0.5
+xdotool key Down Down Down Down Return
+wait_for 10 visible_window "Save As" || fail "Export... did not open its dialog"
+sleep 0.5
+xdotool type --delay 20 "$WORKDIR/exported"
+xdotool key Return
+wait_for 10 test -s "$WORKDIR/exported.gpl" || fail "no palette was written"
+"$HVZ" import "$WORKDIR/exported.gpl" -o "$WORKDIR/imported.hvz" ||
+    fail "the exported palette does not read back: $(cat "$WORKDIR/exported.gpl")"
+[ "$("$HVZ" show "$WORKDIR/imported.hvz" | grep -c 'FF0000\|00FF00\|0000FF')" = 6 ] ||
+    fail "the palette lost colours: $("$HVZ" show "$WORKDIR/imported.hvz")"
+echo "ok - Export... wrote a GIMP palette that imports back"

@@ -78,12 +78,17 @@ const FormDef& bookFormDef() {
                     {"mnuNew", "New", false},
                     {"mnuSave", "Save", false},
                     {"mnuSaveAs", "Save As", false},
+                    {"mnuExport", "Export…", false},
                     {"mnuPreview", "Preview Files", true},
                     {"mnuBreak", "-", true},
                     {"mnuSystemTray", "To System Tray", true},
                     {"mnuExit", "Exit", true}}}},
         .dialogs = {{"dlgOpen", false, "Huevella Files (*.hvz)|*.hvz", "hvz", false},
-                    {"dlgSaveAs", true, "Huevella File (*.hvz)|*.hvz", "hvz", true}},
+                    {"dlgSaveAs", true, "Huevella File (*.hvz)|*.hvz", "hvz", true},
+                    {"dlgExport", true,
+                     "GIMP Palette (*.gpl)|*.gpl|Adobe Swatch Exchange (*.ase)|*.ase|"
+                     "CSS Custom Properties (*.css)|*.css|JSON (*.json)|*.json",
+                     "", true}},
     };
     return def;
 }

@@ -21,6 +21,8 @@ struct FileDialogRequest {
     QString filter;     // e.g. "Huevella Files (*.hvz)"
     QString defaultExt; // without the dot
     bool confirmOverwrite = false;
+    // The filter the user left chosen, from 0; set by the dialog.
+    mutable int chosenFilter = 0;
 };
 
 // Everything that touches the real desktop. The program runs on QtDesktop;

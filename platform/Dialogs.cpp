@@ -9,13 +9,18 @@
 
 namespace {
 
-// "Huevella Files (*.hvz)|*.hvz" as a Qt name filter.
+// "Huevella Files (*.hvz)|*.hvz", and further pairs, as Qt name filters.
 QString nameFilter(const std::string& filter) {
-    const QString text = toQString(filter);
-    const QString description = text.section('|', 0, 0);
-    const QString pattern = text.section('|', 1, 1);
-    if (pattern.isEmpty() || description.contains('(')) return description;
-    return description + " (" + pattern + ")";
+    const QStringList parts = toQString(filter).split('|');
+    QStringList filters;
+    for (int i = 0; i < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString pattern = i + 1 < parts.size() ? parts[i + 1] : QString();
+        filters << (pattern.isEmpty() || description.contains('(')
+                        ? description
+                        : description + " (" + pattern + ")");
+    }
+    return filters.join(";;");
 }
 
 } // namespace
@@ -33,5 +38,6 @@ bool TFileDialog::Execute() {
     const auto chosen = desktop().fileDialog(owner, request);
     if (!chosen || chosen->isEmpty()) return false;
     FileName = WithDefaultExt(fromQString(*chosen), DefaultExt);
+    FilterIndex = request.chosenFilter + 1;
     return true;
 }

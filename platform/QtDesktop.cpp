@@ -156,6 +156,8 @@ public:
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
+        request.chosenFilter =
+            std::max(0, int(request.filter.split(";;").indexOf(dialog.selectedNameFilter())));
         return dialog.selectedFiles().first();
     }
 

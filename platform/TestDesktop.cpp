@@ -37,6 +37,7 @@ void TestDesktop::captionDrag(QWidget* window) {
 }
 
 std::optional<QString> TestDesktop::fileDialog(QWidget*, const FileDialogRequest& request) {
+    request.chosenFilter = chosenFilter;
     fileDialogs.push_back(request);
     if (fileDialogAnswers.empty()) {
         ++unexpectedFileDialogs;

@@ -54,6 +54,8 @@ public:
     // dialog is cancelled and counted.
     std::deque<std::optional<QString>> fileDialogAnswers;
     std::vector<FileDialogRequest> fileDialogs;
+    // The filter the next dialogs leave chosen, from 0.
+    int chosenFilter = 0;
     int unexpectedFileDialogs = 0;
     std::vector<std::string> arguments{"huevella"};
     // The pointer's confinement now, and every call that set or freed it.

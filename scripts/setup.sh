@@ -10,14 +10,17 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev
     fonts-liberation2
 )
+tests=
+sudo_cmd=()
 if [ "${1:-}" = "--tests" ]; then
     shift
+    tests=yes
     packages+=(
         libbenchmark-dev
         xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick
         dbus chromium
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
-        libfile-mimeinfo-perl dpkg-dev file
+        libfile-mimeinfo-perl dpkg-dev file python3-pil
     )
 fi
 
@@ -32,6 +35,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+fi
+
+# An Adobe swatch reader that is not ours, for the export tests (npm's).
+if [ -n "$tests" ] && [ ! -d build/npm/node_modules/ase-util ]; then
+    command -v npm >/dev/null || {
+        [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+        DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq npm
+    }
+    npm install --prefix build/npm --no-audit --no-fund --loglevel=error ase-util@1.0.3
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -47,7 +47,8 @@ private slots:
         QStringList captions;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
             captions << QString::fromStdString(item->Caption());
-        QCOMPARE(captions, (QStringList{"Open", "New", "Save", "Save As", "Preview Files", "",
+        QCOMPARE(captions, (QStringList{"Open", "New", "Save", "Save As",
+                                        QString::fromUtf8("Export…"), "Preview Files", "",
                                         "To System Tray", "Exit"}));
         QVERIFY(frmHuevella->mnuBreak->Action()->isSeparator());
     }

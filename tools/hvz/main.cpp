@@ -2,6 +2,7 @@
 
 #include "BookCommands.h"
 #include "ColourCommands.h"
+#include "ExchangeCommands.h"
 #include "LineReader.h"
 
 #include <cctype>
@@ -31,7 +32,16 @@ void usage(std::FILE* out) {
                  "         e.g. hvz show colours.hvz\n"
                  "  check FILE   whether a file holds a book (exit 0), or what is wrong and\n"
                  "               where (exit 1)\n"
-                 "         e.g. hvz check colours.hvz -> colours.hvz: a book of 2 cards\n");
+                 "         e.g. hvz check colours.hvz -> colours.hvz: a book of 2 cards\n"
+                 "  export --format gpl|ase|css|json BOOK [-o FILE]\n"
+                 "               the book's colours for GIMP, Inkscape and Krita (gpl), Adobe\n"
+                 "               tools (ase), a style sheet (css) or scripts (json); standard\n"
+                 "               output unless -o names a file\n"
+                 "         e.g. hvz export --format gpl colours.hvz -o colours.gpl\n"
+                 "  import PALETTE.gpl -o BOOK.hvz [--force]\n"
+                 "               a GIMP palette as a book, three colours a card; --force\n"
+                 "               replaces an existing book\n"
+                 "         e.g. hvz import sunset.gpl -o sunset.hvz\n");
     std::fprintf(out, "\nWithout operands a command reads one operand set per line from standard\n"
                       "input and writes one result line per input line, for example\n"
                       "  seq 0 100 | awk '{print 50, 100, $1}' | hvz hsl\n"
@@ -128,6 +138,8 @@ int run(int argc, char** argv) {
         return name == "show" ? showBook(argv[2], stdout, stderr)
                               : checkBook(argv[2], stdout, stderr);
     }
+    if (name == "export") return exportBook(argc, argv);
+    if (name == "import") return importPalette(argc, argv);
     const ColourCommand* command = findColourCommand(name);
     if (!command) {
         std::fprintf(stderr, "hvz: unknown command '%s'; see hvz --help\n", argv[1]);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "book/BookFile.h"
+
+#include <string>
+#include <string_view>
+
+// A book's colours in the formats other tools read. Each writes the cards in
+// order, leaves empty slots out, and names a colour by its card's title and
+// its place ("Seaside 1"). `name` is the book's name, its file name without
+// the extension.
+
+std::string toGimpPalette(const BookContents& book, std::string_view name);
+// Adobe Swatch Exchange 1.0: a group a card, an RGB global colour a slot.
+std::string toAse(const BookContents& book);
+std::string toCss(const BookContents& book);
+std::string toJson(const BookContents& book, std::string_view name);
+
+struct PaletteImport {
+    bool ok = false;
+    std::string problem; // "line 4: ..." when not ok
+    BookContents contents;
+    int colours = 0; // in the palette
+    int left = 0;    // left out: a book holds thirty
+};
+// A GIMP palette as a book: its colours three to a card (a run of names
+// "Title 1", "Title 2" ... keeps its card together), the titles from the
+// names where they fit.
+PaletteImport fromGimpPalette(std::string_view text);

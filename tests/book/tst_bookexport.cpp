@@ -1,0 +1,104 @@
+#include "BookFixture.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace bookfixture;
+
+// Export from the main menu: the format of the filter or of the typed
+// extension, the same bytes as hvz export, and the book left as it was.
+class TestBookExport : public QObject, WindowSetFixture {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    // What `hvz export` writes for the book saved in this file.
+    static QByteArray hvzExport(const QString& format, const QString& book) {
+        QProcess hvz;
+        hvz.start(HVZ_PATH, {"export", "--format", format, book});
+        hvz.waitForFinished();
+        return hvz.readAllStandardOutput();
+    }
+
+private slots:
+    void init() {
+        createWindows();
+        frmHuevella->showFromTray();
+    }
+    void cleanup() {
+        QCOMPARE(desk().unexpectedFileDialogs, 0);
+        destroyWindows();
+    }
+
+    void formats_data() {
+        QTest::addColumn<int>("filter"); // chosen in the dialog, from 0
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("GIMP palette") << 0 << "out"
+                                      << "out.gpl"
+                                      << "gpl";
+        QTest::newRow("Adobe swatches") << 1 << "out"
+                                        << "out.ase"
+                                        << "ase";
+        QTest::newRow("CSS") << 2 << "out"
+                             << "out.css"
+                             << "css";
+        QTest::newRow("JSON") << 3 << "out"
+                              << "out.json"
+                              << "json";
+        QTest::newRow("typed extension wins") << 0 << "mine.json"
+                                              << "mine.json"
+                                              << "json";
+        QTest::newRow("typed in capitals") << 3 << "mine.CSS"
+                                           << "mine.CSS"
+                                           << "css";
+    }
+    void formats() {
+        QFETCH(int, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(QString, format);
+        makeBook({"Sea \"side\"", QString::fromUtf8("Café ☕")});
+        const QString book = dir.filePath("colours.hvz");
+        frmHuevella->fileName = book.toStdString();
+        frmHuevella->saveTargetKnown = true;
+        frmHuevella->mnuSaveClick(); // the book on disk, for hvz
+        frmHuevella->modified = true;
+        desk().chosenFilter = filter;
+        desk().fileDialogAnswers.push_back(dir.filePath(typed));
+        frmHuevella->mnuExportClick();
+        QCOMPARE(desk().fileDialogs.back().filter,
+                 QString("GIMP Palette (*.gpl);;Adobe Swatch Exchange (*.ase);;"
+                         "CSS Custom Properties (*.css);;JSON (*.json)"));
+        const QByteArray bytes = contents(dir.filePath(written));
+        QVERIFY(bytes.size() > 20);
+        QCOMPARE(bytes, hvzExport(format, book));
+        // The book itself is untouched.
+        QCOMPARE(QString::fromStdString(frmHuevella->fileName), book);
+        QVERIFY(frmHuevella->modified);
+        QVERIFY(desk().messageBoxes.empty());
+    }
+
+    void aFailedExportSaysSo() {
+        makeBook({"A"});
+        frmHuevella->modified = false;
+        desk().fileDialogAnswers.push_back(dir.filePath("no/such/folder/out.gpl"));
+        desk().messageBoxAnswers.push_back(IDOK);
+        frmHuevella->mnuExportClick();
+        QCOMPARE(desk().messageBoxes.size(), size_t(1));
+        QVERIFY(desk().messageBoxes[0].text.contains("no such file or directory"));
+        QVERIFY(!frmHuevella->modified);
+    }
+
+    void exportNeedsACard() {
+        QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
+        QVERIFY(!frmHuevella->mnuExport->Enabled());
+        makeBook({"A"});
+        QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
+        QVERIFY(frmHuevella->mnuExport->Enabled());
+    }
+};
+
+HUEVELLA_TEST_MAIN(TestBookExport)
+#include "tst_bookexport.moc"

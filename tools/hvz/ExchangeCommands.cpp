@@ -1,0 +1,130 @@
+#include "ExchangeCommands.h"
+
+#include "book/BookExport.h"
+#include "book/BookFile.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Options {
+    std::optional<std::string> format, output;
+    bool force = false;
+    std::vector<std::string> operands;
+};
+
+// Options anywhere among the operands; false (and a message) on a mistake.
+bool parse(int argc, char** argv, bool allowForce, Options& o) {
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        auto value = [&](std::optional<std::string>& into) {
+            if (i + 1 >= argc) return false;
+            into = argv[++i];
+            return true;
+        };
+        if (a == "--format" || a == "-f") {
+            if (!value(o.format)) return false;
+        } else if (a.starts_with("--format=")) {
+            o.format = std::string(a.substr(9));
+        } else if (a == "-o" || a == "--output") {
+            if (!value(o.output)) return false;
+        } else if (a == "--force" && allowForce) {
+            o.force = true;
+        } else if (a.size() > 1 && a.front() == '-') {
+            return false;
+        } else {
+            o.operands.emplace_back(a);
+        }
+    }
+    return o.operands.size() == 1;
+}
+
+std::string bookName(const std::string& path) {
+    std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+    if (name.ends_with(".hvz")) name.resize(name.size() - 4);
+    return name;
+}
+
+int written(const std::optional<std::string>& output, const std::string& bytes) {
+    if (output) {
+        const std::string problem = saveBookFile(*output, bytes);
+        if (problem.empty()) return 0;
+        std::fprintf(stderr, "hvz: %s: %s\n", output->c_str(), problem.c_str());
+        return 1;
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    return 0;
+}
+
+} // namespace
+
+int exportBook(int argc, char** argv) {
+    Options o;
+    if (!parse(argc, argv, false, o) || !o.format) {
+        std::fprintf(stderr, "hvz: 'export' takes --format gpl|ase|css|json, a BOOK and "
+                             "optionally -o FILE\n");
+        return 2;
+    }
+    const std::string& format = *o.format;
+    if (format != "gpl" && format != "ase" && format != "css" && format != "json") {
+        std::fprintf(stderr, "hvz: unknown format '%s': gpl, ase, css or json\n", format.c_str());
+        return 2;
+    }
+    if (format == "ase" && !o.output && isatty(STDOUT_FILENO)) {
+        std::fprintf(stderr, "hvz: the ase format is binary: name a file with -o, or redirect "
+                             "the output\n");
+        return 1;
+    }
+    const std::string& path = o.operands[0];
+    const BookReadResult read = readBookFile(path);
+    if (!read.ok) {
+        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), read.problem.c_str());
+        return 1;
+    }
+    const std::string name = bookName(path);
+    const std::string bytes = format == "gpl"   ? toGimpPalette(read.contents, name)
+                              : format == "ase" ? toAse(read.contents)
+                              : format == "css" ? toCss(read.contents)
+                                                : toJson(read.contents, name);
+    return written(o.output, bytes);
+}
+
+int importPalette(int argc, char** argv) {
+    Options o;
+    if (!parse(argc, argv, true, o) || !o.output) {
+        std::fprintf(stderr, "hvz: 'import' takes a PALETTE.gpl and -o BOOK.hvz (and --force to "
+                             "replace a book)\n");
+        return 2;
+    }
+    const std::string& path = o.operands[0];
+    std::string text;
+    std::string problem = readSmallFile(path, 1 << 20, text);
+    PaletteImport palette;
+    if (problem.empty()) {
+        palette = fromGimpPalette(text);
+        problem = palette.problem;
+    }
+    if (!problem.empty()) {
+        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), problem.c_str());
+        return 1;
+    }
+    struct stat status {};
+    if (!o.force && ::stat(o.output->c_str(), &status) == 0) {
+        std::fprintf(stderr, "hvz: %s exists; --force replaces it\n", o.output->c_str());
+        return 1;
+    }
+    if (palette.left > 0)
+        std::fprintf(stderr, "hvz: %s: %d colours, and a book holds 30: the last %d are left out\n",
+                     path.c_str(), palette.colours, palette.left);
+    BookState book;
+    book.cards = palette.contents.cards;
+    book.lastCard = palette.contents.lastCard;
+    return written(o.output, formatBook(book, true));
+}
