@@ -58,15 +58,19 @@ TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuse
     return SaveAnswer::GoOn;
 }
 
-void TfrmHuevella::mnuOpenClick() {
-    if (modified) {
-        bool saved = false;
-        if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return;
-        if (saved) {
-            modified = false;
-            mnuSave->setEnabled(false);
-        }
+bool TfrmHuevella::mayReplaceBook() {
+    if (!modified) return true;
+    bool saved = false;
+    if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return false;
+    if (saved) {
+        modified = false;
+        mnuSave->setEnabled(false);
     }
+    return true;
+}
+
+void TfrmHuevella::mnuOpenClick() {
+    if (!mayReplaceBook()) return;
     if (!dlgOpen->Execute()) return;
     openBook(dlgOpen->FileName);
 }
@@ -90,15 +94,7 @@ void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book) {
     SetForegroundWindow(Handle());
     if (!book) return;
     // As Open does: the changes of the book on show are asked about first.
-    if (modified) {
-        bool saved = false;
-        if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return;
-        if (saved) {
-            modified = false;
-            mnuSave->setEnabled(false);
-        }
-    }
-    openBook(*book);
+    if (mayReplaceBook()) openBook(*book);
 }
 
 void TfrmHuevella::mnuNewClick() {

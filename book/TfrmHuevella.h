@@ -107,6 +107,9 @@ public:
     // file cannot be read or is not a book, in which case nothing changed.
     bool readBook(const std::string& source);
     void mnuOpenClick();
+    // Before another book takes this one's place: the question about its
+    // changes; false when the user keeps it.
+    bool mayReplaceBook();
     // Reads a book as Open does once a file is chosen.
     void openBook(const std::string& path);
     // A later start of the program asked for the book window, and perhaps

@@ -129,3 +129,10 @@ book_from_tray() {
     wait_for 5 visible_window Huevella || fail "no book window"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
 }
+
+# Opens the colour palette from the book window's button; sets px, py.
+open_palette() {
+    xdotool mousemove $((bx + 172)) $((by + 10)) click 1
+    wait_for 5 visible_window "Color Palette" || fail "the palette did not open"
+    read -r px py _ _ < <(geometry "$(visible_window "Color Palette")")
+}

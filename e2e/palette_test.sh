@@ -10,9 +10,7 @@ HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
 start_desktop
 start_app "$PROGRAM"
 book_from_tray
-xdotool mousemove $((bx + 172)) $((by + 10)) click 1
-wait_for 5 visible_window "Color Palette" || fail "the palette did not open"
-read -r px py _ _ < <(geometry "$(visible_window "Color Palette")")
+open_palette
 [ "$px $py" = "$((bx + 185)) $((by + 20))" ] || fail "the palette is at $px $py"
 swatch() { pixel $((px + 23)) $((py + 80)); }
 wait_for 5 pixel_is $((px + 23)) $((py + 80)) 3FBFBF || fail "the swatch starts as $(swatch)"

@@ -9,9 +9,7 @@ HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
 start_desktop
 start_app "$PROGRAM"
 book_from_tray
-xdotool mousemove $((bx + 172)) $((by + 10)) click 1
-wait_for 5 visible_window "Color Palette" || fail "the palette did not open"
-read -r px py _ _ < <(geometry "$(visible_window "Color Palette")")
+open_palette
 xdotool mousemove $((px + 176)) $((py + 8)) click 1
 wait_for 5 visible_window "Suggested Color Schemes" || fail "the light bulb did not open the schemes"
 schemes=$(visible_window "Suggested Color Schemes")

@@ -11,9 +11,7 @@ start_window_manager
 start_app "$PROGRAM"
 book_from_tray
 # A colour for the card: the palette's own, from its swatch.
-xdotool mousemove $((bx + 172)) $((by + 10)) click 1
-wait_for 5 visible_window "Color Palette" || fail "the palette did not open"
-read -r px py _ _ < <(geometry "$(visible_window "Color Palette")")
+open_palette
 xdotool mousemove $((px + 23)) $((py + 80)) click 1
 wait_for 5 visible_window "Swatch Card" || fail "the swatch did not open the card"
 read -r cx cy _ _ < <(geometry "$(visible_window "Swatch Card")")

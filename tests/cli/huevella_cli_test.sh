@@ -3,16 +3,7 @@
 # display, and an argument it does not use is named, not passed over.
 set -u
 PROGRAM=$(realpath "$1")
-failures=0
-passes=0
-check() { # check NAME EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    fi
-}
+source "$(dirname "$0")/../lib/check.sh"
 
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" --help 2>&1); rc=$?
 check "--help status" 0 "$rc"

@@ -7,16 +7,7 @@ HVZ=$1
 NODE_MODULES=$2 # where ase-util is installed
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-check() { # check NAME EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    fi
-}
+source "$(dirname "$0")/../lib/check.sh"
 
 # Three books: titles with quotes, emoji, a control character and other
 # scripts, an empty slot; one card; ten cards.

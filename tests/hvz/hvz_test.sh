@@ -2,17 +2,7 @@
 # hvz as a user meets it: answers, messages, exit statuses and pipes.
 set -u
 HVZ=$1
-failures=0
-passes=0
-
-check() { # check NAME EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    fi
-}
+source "$(dirname "$0")/../lib/check.sh"
 
 # run ARGS...: sets out, err, rc
 run() {
