@@ -20,7 +20,7 @@ if [ "${1:-}" = "--tests" ]; then
         xvfb xauth xfonts-base trayer openbox xdotool xclip x11-utils imagemagick
         dbus chromium
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
-        libfile-mimeinfo-perl dpkg-dev file python3-pil
+        libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
     )
 fi
 
@@ -41,7 +41,8 @@ fi
 if [ -n "$tests" ] && [ ! -d build/npm/node_modules/ase-util ]; then
     command -v npm >/dev/null || {
         [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-        DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq npm
+        "${sudo_cmd[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends npm
     }
     npm install --prefix build/npm --no-audit --no-fund --loglevel=error ase-util@1.0.3
 fi
