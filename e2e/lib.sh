@@ -28,13 +28,21 @@ start_desktop() {
     # there, apart from any other test's.
     export XDG_RUNTIME_DIR="$WORKDIR/run"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # A display of our own: a server that is still going away can leave a
+    # number looking free, so the server started must be the one answering.
+    XVFB_PID=
     for n in $(seq 90 140); do
-        [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
+        [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
+        export DISPLAY=:$n
+        Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        if wait_for 10 xdpyinfo && sleep 0.2 && kill -0 "$XVFB_PID" 2>/dev/null; then
+            break
+        fi
+        kill "$XVFB_PID" 2>/dev/null
+        XVFB_PID=
     done
-    export DISPLAY=:$n
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    wait_for 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
+    [ -n "$XVFB_PID" ] || fail "Xvfb did not start"
     [ "${1:-}" = "--no-tray" ] && return 0
     start_tray
 }
@@ -66,6 +74,8 @@ stop_desktop() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
     kill "${WM_PID:-}" "${TRAYER_PID:-}" "${XVFB_PID:-}" 2>/dev/null
     wait 2>/dev/null
+    # The next test may take the same number at once.
+    [ -n "${DISPLAY:-}" ] && wait_for 5 bash -c "[ ! -e /tmp/.X11-unix/X${DISPLAY#:} ]"
     rm -rf "$WORKDIR"
 }
 
@@ -135,4 +145,29 @@ open_palette() {
     xdotool mousemove $((bx + 172)) $((by + 10)) click 1
     wait_for 5 visible_window "Color Palette" || fail "the palette did not open"
     read -r px py _ _ < <(geometry "$(visible_window "Color Palette")")
+}
+
+# Drags across the palette's image, as a hand would, from column 10 to
+# column 120 on row 30 (hue 270, saturation 75).
+drag_on_palette_image() {
+    local step
+    xdotool mousemove $((px + 16)) $((py + 47)) mousedown 1
+    for step in $(seq 1 10); do
+        xdotool mousemove $((px + 16 + step * 11)) $((py + 47))
+        sleep 0.03
+    done
+    xdotool mouseup 1
+}
+
+# save_as_from_menu NAME: Save As from the book's menu button (Open and New
+# usable, Save not), through the real dialog; waits for NAME.hvz.
+save_as_from_menu() {
+    xdotool mousemove $((bx + 145)) $((by + 10)) click 1
+    sleep 0.5
+    xdotool key Down Down Down Return
+    wait_for 10 visible_window "Save As" || fail "Save As did not open its dialog"
+    sleep 0.5
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    wait_for 10 test -s "$1.hvz" || fail "no book was written"
 }

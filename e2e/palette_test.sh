@@ -17,12 +17,7 @@ wait_for 5 pixel_is $((px + 23)) $((py + 80)) 3FBFBF || fail "the swatch starts 
 echo "ok - the palette opened beside the book showing 3FBFBF"
 
 # A drag across the image, as a hand would, ending at column 120, row 30.
-xdotool mousemove $((px + 16)) $((py + 47)) mousedown 1
-for step in $(seq 1 10); do
-    xdotool mousemove $((px + 16 + step * 11)) $((py + 47))
-    sleep 0.03
-done
-xdotool mouseup 1
+drag_on_palette_image
 want=$("$HVZ" hsl 50 75 270)
 wait_for 5 pixel_is $((px + 23)) $((py + 80)) "$want" || fail "after the drag the swatch is $(swatch), not $want"
 echo "ok - a drag to hue 270, saturation 75 shows $want"

@@ -50,14 +50,7 @@ sleep 0.3
 echo "ok - the colour went into the working card and the card into the book"
 
 # Save As from the main menu, through the real dialog.
-xdotool mousemove $((bx + 145)) $((by + 10)) click 1
-sleep 0.5
-xdotool key Down Down Down Return
-wait_for 10 visible_window "Save As" || fail "Save As did not open its dialog"
-sleep 0.5
-xdotool type --delay 20 "$WORKDIR/road"
-xdotool key Return
-wait_for 10 test -s "$WORKDIR/road.hvz" || fail "no book was written"
+save_as_from_menu "$WORKDIR/road"
 grep -q '^1E90FF' "$WORKDIR/road.hvz" || fail "the book does not hold the code: $(cat "$WORKDIR/road.hvz")"
 grep -q '^Untitled-1' "$WORKDIR/road.hvz" || fail "the book has no card title"
 echo "ok - Save As wrote the book, with 1E90FF in it"

@@ -18,12 +18,7 @@ wait_for 5 geometry_is "$schemes" "$((px + 42)) $((py - 61)) 144 62" ||
 echo "ok - the light bulb opened the schemes above the palette"
 
 # Drag on the palette to column 120, row 30: hue 270, saturation 75.
-xdotool mousemove $((px + 16)) $((py + 47)) mousedown 1
-for step in $(seq 1 10); do
-    xdotool mousemove $((px + 16 + step * 11)) $((py + 47))
-    sleep 0.03
-done
-xdotool mouseup 1
+drag_on_palette_image
 read -r sx sy _ _ < <(geometry "$schemes")
 # Scheme 1 colour 2: hue 270 + 180 - 360 = 90, luminance 50 + 30.
 want=$("$HVZ" hsl 80 75 90)
@@ -38,13 +33,6 @@ xdotool mousemove $((bx + 93)) $((by - 103 + 64)) click 1
 wait_for 5 pixel_is $((bx + 93)) $((by - 103 + 64)) "$want" || fail "the slot did not take $want"
 xdotool mousemove $((bx + 168)) $((by - 103 + 8)) click 1
 wait_for 5 pixel_is $((bx + 93)) $((by + 84)) "$want" || fail "the book does not show the added card"
-xdotool mousemove $((bx + 145)) $((by + 10)) click 1
-sleep 0.5
-xdotool key Down Down Down Return
-wait_for 10 visible_window "Save As" || fail "Save As did not open its dialog"
-sleep 0.5
-xdotool type --delay 20 "$WORKDIR/schemes"
-xdotool key Return
-wait_for 10 test -s "$WORKDIR/schemes.hvz" || fail "no book was written"
+save_as_from_menu "$WORKDIR/schemes"
 grep -q "^$want" "$WORKDIR/schemes.hvz" || fail "the book does not hold $want: $(cat "$WORKDIR/schemes.hvz")"
 echo "ok - the scheme colour $want reached the saved book"

@@ -35,15 +35,19 @@ std::string shown(std::string_view text) {
     return out;
 }
 
+// The book read, or false with its problem told.
+bool readOrTell(const std::string& path, std::FILE* err, BookReadResult& read) {
+    read = readBookFile(path);
+    if (!read.ok) std::fprintf(err, "hvz: %s: %s\n", shown(path).c_str(), read.problem.c_str());
+    return read.ok;
+}
+
 } // namespace
 
 int showBook(const std::string& path, std::FILE* out, std::FILE* err) {
-    const BookReadResult read = readBookFile(path);
+    BookReadResult read;
+    if (!readOrTell(path, err, read)) return 1;
     const std::string name = shown(path);
-    if (!read.ok) {
-        std::fprintf(err, "hvz: %s: %s\n", name.c_str(), read.problem.c_str());
-        return 1;
-    }
     const int count = read.contents.lastCard + 1;
     std::fprintf(out, "%s: %d %s\n", name.c_str(), count, cardsWord(count));
     for (int i = 0; i < count; ++i) {
@@ -64,13 +68,9 @@ int showBook(const std::string& path, std::FILE* out, std::FILE* err) {
 }
 
 int checkBook(const std::string& path, std::FILE* out, std::FILE* err) {
-    const BookReadResult read = readBookFile(path);
-    const std::string name = shown(path);
-    if (!read.ok) {
-        std::fprintf(err, "hvz: %s: %s\n", name.c_str(), read.problem.c_str());
-        return 1;
-    }
+    BookReadResult read;
+    if (!readOrTell(path, err, read)) return 1;
     const int count = read.contents.lastCard + 1;
-    std::fprintf(out, "%s: a book of %d %s\n", name.c_str(), count, cardsWord(count));
+    std::fprintf(out, "%s: a book of %d %s\n", shown(path).c_str(), count, cardsWord(count));
     return 0;
 }
