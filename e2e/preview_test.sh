@@ -33,7 +33,7 @@ message_box() {
 start_desktop
 # An opener that notes what it was given.
 mkdir -p "$WORKDIR/bin"
-printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/opened"\n' "$WORKDIR" >"$WORKDIR/bin/xdg-open"
+printf '#!/bin/sh\n/usr/bin/env >"%s/opener-env"\nprintf "%%s" "$1" >"%s/opened"\n' "$WORKDIR" "$WORKDIR" >"$WORKDIR/bin/xdg-open"
 chmod +x "$WORKDIR/bin/xdg-open"
 run_with_path "$WORKDIR/bin"
 page="$(dirname "$PROGRAM")/gallery/login.htm"
@@ -41,6 +41,9 @@ wait_for 5 test -s "$WORKDIR/opened" || fail "the opener was not run"
 [ "$(cat "$WORKDIR/opened")" = "file://$page" ] || fail "the opener was given $(cat "$WORKDIR/opened")"
 sleep 0.5
 message_box >/dev/null && fail "a message came although the page was opened"
+# The program's own choice of how it sends pixels stays its own.
+grep -q "^DISPLAY=" "$WORKDIR/opener-env" || fail "the opener's environment was not recorded"
+grep -q '^QT_XCB_NO_MITSHM=' "$WORKDIR/opener-env" && fail "the opener inherited QT_XCB_NO_MITSHM"
 echo "ok - Preview Files handed $page to the opener"
 
 kill "$APP_PID"

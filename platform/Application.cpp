@@ -53,7 +53,27 @@ void TApplication::Terminate() {
     QCoreApplication::exit(0);
 }
 
-HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv) : QApplication(argc, argv) {
+namespace {
+
+// Every window here is small. Through shared memory Qt waits on a round
+// trip to the X server before each repaint, so that it never draws into an
+// image the server is still reading; for a few kilobytes, sending the
+// pixels costs less than that wait. Qt reads the switch while it connects,
+// so it is set for that moment only, and no program started from here
+// inherits it.
+bool transferSetHere = false;
+
+int& beforeConnecting(int& argc) {
+    transferSetHere = !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (transferSetHere) qputenv("QT_XCB_NO_MITSHM", "1");
+    return argc;
+}
+
+} // namespace
+
+HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv)
+    : QApplication(beforeConnecting(argc), argv) {
+    if (transferSetHere) qunsetenv("QT_XCB_NO_MITSHM");
     // The window class window managers and tests know the program by, and
     // the desktop entry and icon the desktop knows it by.
     setApplicationName("huevella");

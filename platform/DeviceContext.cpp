@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -81,11 +82,22 @@ BOOL StretchBlt(HDC dest, int dx, int dy, int dw, int dh, HDC src, int sx, int s
     std::vector<int> column(std::size_t(lastX - firstX));
     for (int x = firstX; x < lastX; ++x)
         column[std::size_t(x - firstX)] = x * sw / dw;
+    // An enlargement repeats each source row: it is worked out once and
+    // the rows after it are copies.
+    const QRgb* previous = nullptr;
+    int previousRow = -1;
     for (int y = std::max(0, -dy); y < std::min(dh, target.height() - dy); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y * sh / dh));
+        const int row = y * sh / dh;
         auto* to = reinterpret_cast<QRgb*>(target.scanLine(dy + y)) + dx + firstX;
-        for (const int c : column)
-            *to++ = from[c];
+        if (row == previousRow) {
+            std::memcpy(to, previous, column.size() * sizeof(QRgb));
+            continue;
+        }
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row));
+        for (std::size_t i = 0; i < column.size(); ++i)
+            to[i] = from[column[i]];
+        previous = to;
+        previousRow = row;
     }
     return 1;
 }

@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/CaptionDrag.h"
 #include "platform/PointerConfinement.h"
+#include "platform/ScreenGrab.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,28 +39,6 @@ QMessageBox::Icon iconFor(unsigned flags) {
     case MB_ICONASTERISK: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
-}
-
-// A grab of a scaled screen holds several physical pixels per point and says
-// so in its device pixel ratio; painted as it is it would land at a fraction
-// of its size. Each point takes the one physical pixel at its top-left corner
-// (a colour of the screen, never a blend), at any ratio, whole or not.
-QImage onePixelPerPoint(const QImage& grabbed, QSize points) {
-    if (grabbed.size() == points && grabbed.devicePixelRatio() == 1) return grabbed;
-    QImage out(points, QImage::Format_RGB32);
-    out.fill(Qt::black);
-    const QImage source = grabbed.convertToFormat(QImage::Format_RGB32);
-    const double sx = double(source.width()) / points.width();
-    const double sy = double(source.height()) / points.height();
-    for (int y = 0; y < points.height(); ++y) {
-        const int from = std::min(int(y * sy + 1e-9), source.height() - 1);
-        if (from < 0) continue;
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(from));
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < points.width(); ++x)
-            line[x] = in[std::min(int(x * sx + 1e-9), source.width() - 1)];
-    }
-    return out;
 }
 
 class QtDesktop final : public Desktop {
@@ -171,25 +150,7 @@ public:
 
     std::vector<std::string> commandLine() override { return HuevellaQtApplication::commandLine(); }
 
-    QImage grabScreen(const QRect& rect) override {
-        QImage out(rect.size(), QImage::Format_RGB32);
-        out.fill(Qt::black);
-        QPainter painter(&out);
-        // Every screen the rectangle touches, each in its own coordinates.
-        for (QScreen* screen : QGuiApplication::screens()) {
-            const QRect geometry = screen->geometry();
-            const QRect part = rect.intersected(geometry);
-            if (part.isEmpty()) continue;
-            const QImage grabbed =
-                screen
-                    ->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(), part.width(),
-                                 part.height())
-                    .toImage();
-            painter.drawImage(part.topLeft() - rect.topLeft(),
-                              onePixelPerPoint(grabbed, part.size()));
-        }
-        return out;
-    }
+    QImage grabScreen(const QRect& rect) override { return grabScreenPoints(rect); }
 
 private:
     // StatusNotifierItem panels (KDE Plasma, GNOME's AppIndicator, Xfce,

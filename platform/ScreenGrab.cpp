@@ -1,0 +1,171 @@
+#include "platform/ScreenGrab.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+struct XcbReplyFree {
+    void operator()(void* p) const { std::free(p); }
+};
+
+// What the direct read needs of the X server, looked at once: one root
+// window whose pixels are 24-bit true colour held in 32-bit little-endian
+// words, the layout QImage::Format_RGB32 has. Any other server is left to Qt.
+struct RootFormat {
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t root = 0;
+};
+
+const xcb_visualtype_t* rootVisual(const xcb_screen_t* screen) {
+    for (auto depths = xcb_screen_allowed_depths_iterator(screen); depths.rem;
+         xcb_depth_next(&depths)) {
+        for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem;
+             xcb_visualtype_next(&visuals))
+            if (visuals.data->visual_id == screen->root_visual) return visuals.data;
+    }
+    return nullptr;
+}
+
+RootFormat lookAtServer() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c || xcb_connection_has_error(c)) return {};
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    if (setup->roots_len != 1 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) return {};
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
+    if (screen->root_depth != 24) return {};
+    bool wordPerPixel = false;
+    for (auto formats = xcb_setup_pixmap_formats_iterator(setup); formats.rem;
+         xcb_format_next(&formats))
+        if (formats.data->depth == 24) wordPerPixel = formats.data->bits_per_pixel == 32;
+    const xcb_visualtype_t* visual = rootVisual(screen);
+    if (!wordPerPixel || !visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR ||
+        visual->red_mask != 0xFF0000 || visual->green_mask != 0x00FF00 ||
+        visual->blue_mask != 0x0000FF)
+        return {};
+    return {c, screen->root};
+}
+
+const RootFormat& server() {
+    static const RootFormat format =
+        QGuiApplication::platformName() == QLatin1String("xcb") ? lookAtServer() : RootFormat{};
+    return format;
+}
+
+// Where Qt's grab would read a part of a screen, in the server's pixels:
+// the offset inside the screen and the size scaled and rounded as Qt does.
+// Screens other than the first keep their origin unscaled and scale what
+// lies beyond it; only screens whose place in the server is known for
+// certain are read directly.
+std::optional<QRect> nativeRect(const QScreen* screen, const QRect& part) {
+    const QRect geometry = screen->geometry();
+    const qreal ratio = screen->devicePixelRatio();
+    if (ratio == 1) return part;
+    if (geometry.topLeft() != QPoint(0, 0)) return std::nullopt;
+    return QRect(QPoint(qRound(part.x() * ratio), qRound(part.y() * ratio)),
+                 QSize(qRound(part.width() * ratio), qRound(part.height() * ratio)));
+}
+
+} // namespace
+
+QImage onePixelPerPoint(const QImage& grabbed, QSize points) {
+    if (grabbed.size() == points && grabbed.devicePixelRatio() == 1)
+        return grabbed.convertToFormat(QImage::Format_RGB32);
+    QImage out(points, QImage::Format_RGB32);
+    out.fill(Qt::black);
+    const QImage source = grabbed.convertToFormat(QImage::Format_RGB32);
+    const double sx = double(source.width()) / points.width();
+    const double sy = double(source.height()) / points.height();
+    for (int y = 0; y < points.height(); ++y) {
+        const int from = std::min(int(y * sy + 1e-9), source.height() - 1);
+        if (from < 0) continue;
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(from));
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < points.width(); ++x)
+            line[x] = in[std::min(int(x * sx + 1e-9), source.width() - 1)];
+    }
+    return out;
+}
+
+std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part) {
+    const RootFormat& root = server();
+    if (!root.connection || !screen || part.isEmpty() || !screen->geometry().contains(part))
+        return std::nullopt;
+    const std::optional<QRect> native = nativeRect(screen, part);
+    if (!native || native->isEmpty() || native->right() > 0x7FFF || native->bottom() > 0x7FFF)
+        return std::nullopt;
+    const auto cookie =
+        xcb_get_image(root.connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root.root,
+                      std::int16_t(native->x()), std::int16_t(native->y()),
+                      std::uint16_t(native->width()), std::uint16_t(native->height()), ~0u);
+    // An error (a rectangle the server will not give) comes back here, not
+    // among the events.
+    xcb_generic_error_t* error = nullptr;
+    std::unique_ptr<xcb_get_image_reply_t, XcbReplyFree> reply(
+        xcb_get_image_reply(root.connection, cookie, &error));
+    std::free(error);
+    const std::size_t words = std::size_t(native->width()) * std::size_t(native->height());
+    if (!reply || reply->depth != 24 ||
+        std::size_t(xcb_get_image_data_length(reply.get())) != words * 4)
+        return std::nullopt;
+    const auto* in = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
+    QImage image(native->size(), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = 0xFF000000u | *in++;
+    }
+    if (native->size() == part.size()) return image;
+    image.setDevicePixelRatio(screen->devicePixelRatio());
+    return onePixelPerPoint(image, part.size());
+}
+
+namespace {
+
+template <typename ReadPart> QImage grabEachScreen(const QRect& rect, ReadPart readPart) {
+    QImage out(rect.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    std::unique_ptr<QPainter> painter;
+    // Every screen the rectangle touches, each in its own coordinates.
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect part = rect.intersected(screen->geometry());
+        if (part.isEmpty()) continue;
+        const QImage points = readPart(screen, part);
+        if (part == rect) return points;
+        if (!painter) painter = std::make_unique<QPainter>(&out);
+        painter->drawImage(part.topLeft() - rect.topLeft(), points);
+    }
+    return out;
+}
+
+QImage grabPartWithQt(QScreen* screen, const QRect& part) {
+    const QRect geometry = screen->geometry();
+    const QImage grabbed = screen
+                               ->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(),
+                                            part.width(), part.height())
+                               .toImage();
+    return onePixelPerPoint(grabbed, part.size());
+}
+
+} // namespace
+
+QImage grabScreenPointsWithQt(const QRect& rect) {
+    return grabEachScreen(rect, grabPartWithQt);
+}
+
+QImage grabScreenPoints(const QRect& rect) {
+    return grabEachScreen(rect, [](QScreen* screen, const QRect& part) {
+        if (auto direct = readScreenDirect(screen, part)) return *std::move(direct);
+        return grabPartWithQt(screen, part);
+    });
+}
