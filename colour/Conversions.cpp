@@ -24,15 +24,21 @@ int truncate(D v) {
     return int(std::trunc(v));
 }
 
-int channel(float fraction) {
-    float c = float(D(fraction) * 255.0);
-    c = float(std::floor(D(c)));
-    return truncate(c) & 0xFF;
+[[gnu::always_inline]] inline int channel(float fraction) {
+    const float c = float(D(fraction) * 255.0);
+    // The floor by way of the truncation, where it fits an integer: a whole
+    // float truncates to itself, and a float below zero one step lower.
+    if (c > -2147483648.0f && c < 2147483648.0f) {
+        int whole = int(c);
+        if (float(whole) > c) --whole;
+        return whole & 0xFF;
+    }
+    return truncate(float(std::floor(D(c)))) & 0xFF;
 }
 
-} // namespace
-
-float HueToChannel(float h, float m2, float m1) {
+// Kept in line: a colour takes three of these, and a call each costs as
+// much as the arithmetic.
+[[gnu::always_inline]] inline float hueToChannel(float h, float m2, float m1) {
     if (h > 360.0f) h = float(D(h) - 360.0);
     if (h < 0.0f) h = float(D(h) + 360.0);
     if (h < 60.0f) return float(D(m1) + ((D(m2) - D(m1)) * D(h)) * oneSixtieth);
@@ -41,18 +47,47 @@ float HueToChannel(float h, float m2, float m1) {
     return m1;
 }
 
-TColor HslToColor(float luminance, float saturation, float hue) {
+} // namespace
+
+float HueToChannel(float h, float m2, float m1) {
+    return hueToChannel(h, m2, m1);
+}
+
+namespace {
+
+// What every channel of one luminance and saturation shares.
+struct Levels {
+    float l, s, m2, m1;
+};
+
+[[gnu::always_inline]] inline Levels levelsOf(float luminance, float saturation) {
     const float l = float(D(luminance) * 0.01);
     const float s = float(D(saturation) * 0.01);
     const float m2 = l > 0.5f ? float(D(l) + D(s) - D(l) * D(s)) : float(D(l) * (1.0 + D(s)));
     const float m1 = float(2.0 * D(l) - D(m2));
-    float r = l, g = l, b = l;
-    if (s != 0.0f) {
-        r = HueToChannel(float(D(hue) + 120.0), m2, m1);
-        g = HueToChannel(hue, m2, m1);
-        b = HueToChannel(float(D(hue) - 120.0), m2, m1);
-    }
-    return channel(r) + channel(g) * 256 + channel(b) * 65536;
+    return {l, s, m2, m1};
+}
+
+[[gnu::always_inline]] inline int channelAt(const Levels& v, float hue) {
+    return channel(v.s != 0.0f ? hueToChannel(hue, v.m2, v.m1) : v.l);
+}
+
+} // namespace
+
+TColor HslToColor(float luminance, float saturation, float hue) {
+    const Levels v = levelsOf(luminance, saturation);
+    return channelAt(v, float(D(hue) + 120.0)) + channelAt(v, hue) * 256 +
+           channelAt(v, float(D(hue) - 120.0)) * 65536;
+}
+
+int HslChannel(float luminance, float saturation, float hue) {
+    return channelAt(levelsOf(luminance, saturation), hue);
+}
+
+void HslChannelCurve(float luminance, float saturation, std::uint8_t* values, int hues) {
+    const Levels v = levelsOf(luminance, saturation);
+    for (int hue = 0; hue < hues; ++hue)
+        values[hue] = std::uint8_t(channelAt(v, float(hue)));
 }
 
 Hsl ColorToHsl(float red, float green, float blue) {

@@ -2,6 +2,7 @@
 
 #include "colour/TColor.h"
 
+#include <cstdint>
 #include <string>
 
 // Conversions between red/green/blue, hue/saturation/luminance and the
@@ -19,6 +20,11 @@ struct Hsl {
 // Note the order: luminance first, hue last, as every caller passes them.
 TColor HslToColor(float luminance, float saturation, float hue);
 float HueToChannel(float hue, float m2, float m1);
+// Green's share of HslToColor; red is the same read 120 degrees further
+// round the circle, blue 120 degrees back.
+int HslChannel(float luminance, float saturation, float hue);
+// HslChannel of the whole hues 0, 1, ... hues - 1.
+void HslChannelCurve(float luminance, float saturation, std::uint8_t* values, int hues);
 Hsl ColorToHsl(float red, float green, float blue);
 
 // Each text read with StrToInt; raises EConvertError for a text that is not

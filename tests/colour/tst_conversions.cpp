@@ -1,5 +1,6 @@
 #include "colour/Conversions.h"
 #include "colour/StrToInt.h"
+#include "colour/WholeHsl.h"
 
 #include <QtTest>
 
@@ -57,6 +58,37 @@ private slots:
                 }
             }
         }
+    }
+
+    // The table for whole inputs against the arithmetic, every input, in
+    // orders that meet each luminance and saturation in runs, scattered,
+    // or once before its curve is made and again after.
+    void wholeHslTable_data() {
+        QTest::addColumn<int>("order");
+        QTest::newRow("hue fastest") << 0;
+        QTest::newRow("luminance fastest") << 1;
+        QTest::newRow("scattered") << 2;
+    }
+    void wholeHslTable() {
+        QFETCH(int, order);
+        WholeHslColors table;
+        constexpr int count = 101 * 101 * 361;
+        int mismatches = 0;
+        for (int i = 0; i < count; ++i) {
+            // 1,000,003 is prime to the count: the scattered order is a
+            // permutation.
+            const int n = order == 2 ? int((long long)i * 1000003 % count) : i;
+            int l, s, h;
+            if (order == 1) {
+                l = n % 101, s = n / 101 % 101, h = n / (101 * 101);
+            } else {
+                h = n % 361, s = n / 361 % 101, l = n / (361 * 101);
+            }
+            const TColor expected = HslToColor(float(l), float(s), float(h));
+            if (table.color(l, s, h) != expected && ++mismatches <= 5)
+                qWarning("%d %d %d: %06X, not %06X", l, s, h, table.color(l, s, h), expected);
+        }
+        QCOMPARE(mismatches, 0);
     }
 
     void hueToChannelWraps_data() {

@@ -2,8 +2,10 @@
 
 #include "colour/Conversions.h"
 #include "colour/StrToInt.h"
+#include "colour/WholeHsl.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -42,28 +44,115 @@ bool readNumbers(const std::vector<std::string_view>& operands, const Domain (&d
     return true;
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Three whole numbers of up to seven digits in their ranges, between
+// blanks, then the line end; p is left after it. Anything else is the
+// general reader's. The block ends with a line end, and neither a blank
+// nor a digit is one: no loop here runs past it.
+bool readWholeLine(const char*& p, const Domain (&domains)[3], int (&values)[3]) {
+    for (int i = 0; i < 3; ++i) {
+        while (isBlank(*p))
+            ++p;
+        const char* const start = p;
+        int value = 0;
+        while (unsigned(*p - '0') < 10 && p - start < 7)
+            value = value * 10 + (*p++ - '0');
+        if (p == start || value > domains[i].high || !(isBlank(*p) || *p == '\n')) return false;
+        values[i] = value;
+    }
+    while (isBlank(*p))
+        ++p;
+    if (*p != '\n') return false;
+    ++p;
+    return true;
+}
+
+template <typename Convert>
+ColourCommand::Quick quickLines(std::string_view lines, char* out, std::size_t maxLine,
+                                const Domain (&domains)[3], Convert convert) {
+    const char* p = lines.data();
+    const char* const end = p + lines.size();
+    char* o = out;
+    long count = 0;
+    for (;;) {
+        const char* const line = p;
+        int v[3];
+        if (p == end || !readWholeLine(p, domains, v) || std::size_t(p - line - 1) > maxLine) {
+            p = line;
+            break;
+        }
+        o = convert(o, v);
+        ++count;
+    }
+    return {std::size_t(p - lines.data()), std::size_t(o - out), count};
+}
+
+// The two digits of every channel value.
+struct HexPairs {
+    char digits[256][2];
+    constexpr HexPairs() : digits() {
+        for (int v = 0; v < 256; ++v) {
+            digits[v][0] = hexDigits[v >> 4];
+            digits[v][1] = hexDigits[v & 15];
+        }
+    }
+};
+constexpr HexPairs hexPairs;
+
+char* putCode(char* out, TColor color) {
+    std::memcpy(out, hexPairs.digits[RedOf(color)], 2);
+    std::memcpy(out + 2, hexPairs.digits[GreenOf(color)], 2);
+    std::memcpy(out + 4, hexPairs.digits[BlueOf(color)], 2);
+    out[6] = '\n';
+    return out + 7;
+}
+
+char* putHsl(char* out, const Hsl& result) {
+    for (const int value : {result.hue, result.saturation, result.luminance}) {
+        out = std::to_chars(out, out + 4, value).ptr;
+        *out++ = ' ';
+    }
+    out[-1] = '\n';
+    return out;
+}
+
+ColourCommand::Quick hslQuick(std::string_view lines, char* out, std::size_t maxLine) {
+    static WholeHslColors colors;
+    return quickLines(lines, out, maxLine, hslDomains, [](char* o, const int(&v)[3]) {
+        return putCode(o, colors.color(v[0], v[1], v[2]));
+    });
+}
+
+ColourCommand::Quick rgbQuick(std::string_view lines, char* out, std::size_t maxLine) {
+    return quickLines(lines, out, maxLine, channelDomains, [](char* o, const int(&v)[3]) {
+        return putHsl(o, ColorToHsl(float(v[0]), float(v[1]), float(v[2])));
+    });
+}
+
+void appendCode(std::string& out, TColor color) {
+    char line[7];
+    out.append(line, std::size_t(putCode(line, color) - line));
+}
+
 bool hsl(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
     float v[3];
     if (!readNumbers(operands, hslDomains, v, error)) return false;
-    const TColor color = HslToColor(v[0], v[1], v[2]);
-    for (int channel : {RedOf(color), GreenOf(color), BlueOf(color)}) {
-        out += hexDigits[channel >> 4];
-        out += hexDigits[channel & 15];
-    }
-    out += '\n';
+    appendCode(out, HslToColor(v[0], v[1], v[2]));
     return true;
+}
+
+void appendHsl(std::string& out, const Hsl& result) {
+    char line[16];
+    out.append(line, std::size_t(putHsl(line, result) - line));
 }
 
 bool rgb(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
     float v[3];
     if (!readNumbers(operands, channelDomains, v, error)) return false;
-    const Hsl result = ColorToHsl(v[0], v[1], v[2]);
-    appendInt(out, result.hue);
-    out += ' ';
-    appendInt(out, result.saturation);
-    out += ' ';
-    appendInt(out, result.luminance);
-    out += '\n';
+    appendHsl(out, ColorToHsl(v[0], v[1], v[2]));
     return true;
 }
 
@@ -120,6 +209,18 @@ bool parseDecimal(std::string_view text, float& value) {
     const char* end = p + text.size();
     const bool plus = p != end && *p == '+';
     if (plus) ++p;
+    // Whole numbers, nearly every input, without the general reader: below
+    // 2^24 each is a float exactly, as the reader would make it.
+    if (end - p >= 1 && end - p <= 7) {
+        int whole = 0;
+        const char* c = p;
+        while (c != end && unsigned(*c - '0') < 10)
+            whole = whole * 10 + (*c++ - '0');
+        if (c == end) {
+            value = float(whole);
+            return true;
+        }
+    }
     // Only digits, one point and one leading sign: no exponent, no "inf".
     const bool minus = p != end && *p == '-';
     if (plus && minus) return false;
@@ -143,11 +244,11 @@ const std::vector<ColourCommand>& colourCommands() {
         {"hsl", "L S H", 3,
          "the code RRGGBB of luminance and saturation (percent, 0 to 100) and hue\n"
          "              (degrees, 0 to 360)",
-         "hvz hsl 50 50 180        -> 3FBFBF", hsl},
+         "hvz hsl 50 50 180        -> 3FBFBF", hsl, hslQuick},
         {"rgb", "R G B", 3,
          "hue, saturation and luminance (\"H S L\") of red, green and blue (0 to\n"
          "              255)",
-         "hvz rgb 63 191 191       -> 180 50 49", rgb},
+         "hvz rgb 63 191 191       -> 180 50 49", rgb, rgbQuick},
         {"hex", "CODE", 1, "red, green and blue (\"R G B\") of a code: 3399ff, #3399FF or #39f",
          "hvz hex '#3399ff'        -> 51 153 255", hex},
         {"code", "R G B", 3, "the code of three channels, each an integer from 0 to 255",

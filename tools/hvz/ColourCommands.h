@@ -15,6 +15,17 @@ struct ColourCommand {
     // puts a message into error and returns false.
     bool (*convert)(const std::vector<std::string_view>& operands, std::string& out,
                     std::string& error);
+    // The common lines at the start of a block of whole lines (whole numbers
+    // in range between blanks, a line no longer than maxLine), converted
+    // straight into out, which has QuickRoom bytes for each byte of the
+    // block; stops at the first line it leaves to convert.
+    struct Quick {
+        std::size_t taken;   // bytes of the block
+        std::size_t written; // bytes of out
+        long lines;
+    };
+    Quick (*quick)(std::string_view lines, char* out, std::size_t maxLine) = nullptr;
+    static constexpr std::size_t QuickRoom = 2;
 };
 
 const std::vector<ColourCommand>& colourCommands();

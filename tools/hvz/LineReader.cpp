@@ -1,6 +1,9 @@
 #include "LineReader.h"
 
+#include <cerrno>
 #include <cstring>
+
+#include <unistd.h>
 
 LineReader::Result LineReader::take(std::size_t end, std::string_view& line) {
     std::size_t length = end - start;
@@ -34,14 +37,46 @@ LineReader::Result LineReader::next(std::string_view& line) {
             start = scanned = buffer.size();
             return result;
         }
-        buffer.erase(0, start);
-        scanned -= start;
-        start = 0;
-        const std::size_t old = buffer.size();
-        constexpr std::size_t block = 1 << 20;
-        buffer.resize(old + block);
-        const std::size_t got = std::fread(buffer.data() + old, 1, block, in);
-        buffer.resize(old + got);
-        if (got == 0) eof = true;
+        fill();
     }
+}
+
+bool LineReader::fill() {
+    buffer.erase(0, start);
+    scanned -= start;
+    start = 0;
+    const std::size_t old = buffer.size();
+    constexpr std::size_t block = 1 << 20;
+    buffer.resize(old + block);
+    // What has come so far, not a whole block: from a pipe, the lines
+    // already here are converted while the writer sends the next ones.
+    ssize_t got;
+    do
+        got = read(fileno(in), buffer.data() + old, block);
+    while (got < 0 && errno == EINTR);
+    if (got < 0) got = 0;
+    buffer.resize(old + std::size_t(got));
+    if (got == 0) eof = true;
+    return got != 0;
+}
+
+std::string_view LineReader::wholeLines() {
+    for (;;) {
+        if (skipping) return {};
+        const char* base = buffer.data();
+        const void* last = memrchr(base + start, '\n', buffer.size() - start);
+        if (last) {
+            const auto end = std::size_t(static_cast<const char*>(last) - base) + 1;
+            return std::string_view(base + start, end - start);
+        }
+        // A line longer than a block is next()'s to pass over.
+        scanned = buffer.size();
+        if (eof || scanned - start > MaxLine || !fill()) return {};
+    }
+}
+
+void LineReader::consume(std::size_t bytes, long lines) {
+    start += bytes;
+    if (scanned < start) scanned = start;
+    number += lines;
 }

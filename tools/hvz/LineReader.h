@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,12 +16,20 @@ public:
 
     explicit LineReader(std::FILE* in) : in(in) {}
     Result next(std::string_view& line);
+    // The whole lines buffered from the next one on, each with its line
+    // end, reading more when there is none; empty at the end of the input
+    // and while a line too long is passed over.
+    std::string_view wholeLines();
+    // The first bytes of wholeLines(), lines of them, have been read.
+    void consume(std::size_t bytes, long lines);
     // The number of the line next() returned last, counting from 1.
     long lineNumber() const { return number; }
 
 private:
     // The line from start to end, its CR dropped.
     Result take(std::size_t end, std::string_view& line);
+    // Keeps what is not yet read and adds a block; false at the end.
+    bool fill();
 
     std::FILE* in;
     std::string buffer;
@@ -44,8 +53,23 @@ public:
         if (!pending.empty()) std::fwrite(pending.data(), 1, pending.size(), out);
         pending.clear();
     }
+    // Room for size bytes written straight in, after all text so far.
+    char* room(std::size_t size) {
+        flush();
+        if (size > roomSize) {
+            area = std::make_unique_for_overwrite<char[]>(size);
+            roomSize = size;
+        }
+        return area.get();
+    }
+    // The first size bytes of the room are written.
+    void wrote(std::size_t size) {
+        if (size) std::fwrite(area.get(), 1, size, out);
+    }
 
 private:
     std::FILE* out;
     std::string pending;
+    std::unique_ptr<char[]> area;
+    std::size_t roomSize = 0;
 };
