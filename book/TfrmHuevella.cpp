@@ -27,10 +27,16 @@ TfrmHuevella::TfrmHuevella() : TForm(bookFormDef()) {
         LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
     // Without an image a tray entry is invisible on these desktops and the
     // program would run out of reach: the icon file first, then the icon the
-    // desktop's theme has installed, then the one built in.
-    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(AppId));
-    trayIcon->setHandle(loaded ? loaded : new QIcon(themed.isNull() ? BuiltInIcon() : themed));
+    // desktop's theme has installed, then the one built in. The built-in one
+    // goes up at once. The theme is searched when a window first comes out
+    // (the search reads the theme's whole index); the theme's own icon for
+    // us, where it has one, takes over then. Ours installed is the same
+    // picture as the built-in one.
+    trayIcon->setHandle(loaded ? loaded : new QIcon(BuiltInIcon()));
     addTrayIcon();
+    if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
+        app && !loaded)
+        app->whenFirstWindowShows([this] { useThemeTrayIcon(); });
 
     lastCard = -1;
     currentCard = 0;
@@ -134,6 +140,15 @@ NOTIFYICONDATAA TfrmHuevella::trayRecord() const {
 void TfrmHuevella::addTrayIcon() {
     NOTIFYICONDATAA data = trayRecord();
     Shell_NotifyIconA(NIM_ADD, &data);
+}
+
+void TfrmHuevella::useThemeTrayIcon() {
+    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(AppId));
+    if (themed.isNull()) return;
+    trayIcon->setHandle(new QIcon(themed));
+    NOTIFYICONDATAA data = trayRecord();
+    data.uFlags = NIF_ICON;
+    Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 void TfrmHuevella::removeTrayIcon() {

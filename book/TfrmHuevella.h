@@ -81,6 +81,7 @@ public:
     void imgBookClearCardClick();
 
     void trayIconMessage(TMessage& message);
+    void useThemeTrayIcon();
     void imgMenuClick();
     // Pops up the main menu, "To System Tray" usable only while a tray is.
     void popupMainMenu(int x, int y);

@@ -7,6 +7,10 @@
 #include <QIcon>
 #include <QMouseEvent>
 
+#include <utility>
+
+#include <dlfcn.h>
+
 TApplication* Application = nullptr;
 
 TApplication::TApplication() : handle(std::make_unique<QWidget>()) {
@@ -71,6 +75,18 @@ int& beforeConnecting(int& argc) {
 
 } // namespace
 
+FontWarmUp::FontWarmUp() {
+    // Qt's own fontconfig, found rather than linked: where Qt uses none,
+    // there is nothing to warm.
+    using Init = int (*)();
+    if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+        thread = std::thread([init] { init(); });
+}
+
+FontWarmUp::~FontWarmUp() {
+    if (thread.joinable()) thread.join();
+}
+
 HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv)
     : QApplication(beforeConnecting(argc), argv) {
     if (transferSetHere) qunsetenv("QT_XCB_NO_MITSHM");
@@ -78,7 +94,6 @@ HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv)
     // the desktop entry and icon the desktop knows it by.
     setApplicationName("huevella");
     setDesktopFileName(QString::fromLatin1(AppId));
-    setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
     // Qt has taken its own options out of argv by now. The rest is kept as
     // bytes: arguments() decodes a file name that is not UTF-8 lossily.
     for (int i = 0; i < argc; ++i)
@@ -98,8 +113,28 @@ QIcon BuiltInIcon() {
     return icon;
 }
 
+void HuevellaQtApplication::whenFirstWindowShows(std::function<void()> action) {
+    if (firstWindowShown)
+        action();
+    else
+        firstWindowActions.push_back(std::move(action));
+}
+
+void HuevellaQtApplication::firstWindowShows() {
+    firstWindowShown = true;
+    // The theme's icon, if it has one: a theme search reads the theme's
+    // whole index, which takes longer and more memory than all else at
+    // start-up, and a program in the tray needs no window icon until then.
+    setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
+    for (auto& action : std::exchange(firstWindowActions, {}))
+        action();
+}
+
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
     const EventPointerScope pointer(event);
+    if (!firstWindowShown && event->type() == QEvent::Show && receiver->isWidgetType() &&
+        static_cast<QWidget*>(receiver)->isWindow())
+        firstWindowShows();
     try {
         const bool result = QApplication::notify(receiver, event);
         // A confined pointer is let go when the last button comes up, whoever

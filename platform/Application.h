@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 class TForm;
@@ -68,15 +69,35 @@ inline constexpr const char* AppId = "org.huevella.Huevella";
 // The program's icon as drawn into the program itself, every size.
 QIcon BuiltInIcon();
 
+// Fontconfig reads its configuration and font caches the first time a text
+// is laid out, which at start-up is while the book window is built. Begun
+// on another core before Qt connects to the display, it is ready by then.
+class FontWarmUp {
+public:
+    FontWarmUp();
+    FontWarmUp(const FontWarmUp&) = delete;
+    FontWarmUp& operator=(const FontWarmUp&) = delete;
+    ~FontWarmUp();
+
+private:
+    std::thread thread;
+};
+
 // The Qt application every window needs; catches what a handler throws past
 // the layer's own guards.
 class HuevellaQtApplication : public QApplication {
 public:
     HuevellaQtApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+    // Runs the action when the first window of the program is shown, or now
+    // if one has been: what only a window on the screen needs waits for it.
+    void whenFirstWindowShows(std::function<void()> action);
     // The program's arguments as the bytes it was given.
     static const std::vector<std::string>& commandLine();
 
 private:
+    void firstWindowShows();
+    bool firstWindowShown = false;
+    std::vector<std::function<void()>> firstWindowActions;
     std::vector<std::string> arguments;
 };

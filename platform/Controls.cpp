@@ -110,7 +110,22 @@ void TControl::mouseReleaseEvent(QMouseEvent* event) {
 
 void TImage::setPicture(const QPixmap& value) {
     picture = value;
+    picturePath.clear();
     update();
+}
+
+void TImage::setPicturePath(const char* path) {
+    picture = QPixmap();
+    picturePath = path;
+    update();
+}
+
+const QPixmap& TImage::Picture() const {
+    if (!picturePath.empty()) {
+        picture = LoadPicture(picturePath.c_str());
+        picturePath.clear();
+    }
+    return picture;
 }
 
 TImage::TImage(QWidget* parent) : TControl(parent) {}
@@ -140,6 +155,7 @@ void TImage::paintEvent(QPaintEvent* event) {
         painter.drawImage(area.topLeft(), bitmap, area);
         return;
     }
+    const QPixmap& picture = Picture();
     const qreal ratio = picture.devicePixelRatio();
     painter.drawPixmap(
         area.topLeft(), picture,

@@ -94,7 +94,10 @@ public:
     explicit TImage(QWidget* parent);
     ~TImage() override;
     void setPicture(const QPixmap& picture);
-    const QPixmap& Picture() const { return picture; }
+    // A picture of the program's resources, read when it is first needed:
+    // a window that is never shown never decodes its skin.
+    void setPicturePath(const char* path);
+    const QPixmap& Picture() const;
 
     // A bitmap of its own to draw into, shown in place of the picture.
     void setBitmapSize(int width, int height);
@@ -108,7 +111,8 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QPixmap picture;
+    mutable QPixmap picture;
+    mutable std::string picturePath; // until the picture is read
     QImage bitmap;
     std::unique_ptr<DeviceContext> canvas;
 };

@@ -99,7 +99,7 @@ void TForm::createControl(const ControlDef& def) {
     switch (def.kind) {
     case ControlKind::Image: {
         auto* image = new TImage(parent);
-        if (*def.picture) image->setPicture(LoadPicture(def.picture));
+        if (*def.picture) image->setPicturePath(def.picture);
         place(image, def);
         break;
     }
