@@ -32,7 +32,7 @@ TfrmHuevella::TfrmHuevella() : TForm(bookFormDef()) {
     // (the search reads the theme's whole index); the theme's own icon for
     // us, where it has one, takes over then. Ours installed is the same
     // picture as the built-in one.
-    trayIcon->setHandle(loaded ? loaded : new QIcon(BuiltInIcon()));
+    trayIcon->setHandle(loaded ? loaded : new QIcon(BuiltInIcon(TrayIconLargest)));
     addTrayIcon();
     if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
         app && !loaded)

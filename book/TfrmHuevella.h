@@ -82,6 +82,8 @@ public:
 
     void trayIconMessage(TMessage& message);
     void useThemeTrayIcon();
+    // No tray draws its icons larger.
+    static constexpr int TrayIconLargest = 64;
     void imgMenuClick();
     // Pops up the main menu, "To System Tray" usable only while a tray is.
     void popupMainMenu(int x, int y);

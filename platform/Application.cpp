@@ -4,7 +4,9 @@
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
 
+#include <QDialog>
 #include <QIcon>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <utility>
@@ -106,12 +108,26 @@ const std::vector<std::string>& HuevellaQtApplication::commandLine() {
     return app ? app->arguments : none;
 }
 
-QIcon BuiltInIcon() {
+QIcon BuiltInIcon(int largest) {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QString(":/forms/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId));
+        if (size <= largest)
+            icon.addFile(QString(":/forms/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId),
+                         QSize(size, size));
     return icon;
 }
+
+namespace {
+
+// A window the user sees: a form, a dialog or message box, a menu. Not the
+// tray icon's own little window, nor a tooltip.
+bool isOurWindow(QObject* object) {
+    if (!object->isWidgetType() || !static_cast<QWidget*>(object)->isWindow()) return false;
+    return qobject_cast<TForm*>(object) || qobject_cast<QDialog*>(object) ||
+           qobject_cast<QMenu*>(object);
+}
+
+} // namespace
 
 void HuevellaQtApplication::whenFirstWindowShows(std::function<void()> action) {
     if (firstWindowShown)
@@ -132,8 +148,7 @@ void HuevellaQtApplication::firstWindowShows() {
 
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
     const EventPointerScope pointer(event);
-    if (!firstWindowShown && event->type() == QEvent::Show && receiver->isWidgetType() &&
-        static_cast<QWidget*>(receiver)->isWindow())
+    if (!firstWindowShown && event->type() == QEvent::Show && isOurWindow(receiver))
         firstWindowShows();
     try {
         const bool result = QApplication::notify(receiver, event);

@@ -66,8 +66,9 @@ extern TApplication* Application;
 
 // The program's id on the desktop: its desktop entry, icon and metainfo.
 inline constexpr const char* AppId = "org.huevella.Huevella";
-// The program's icon as drawn into the program itself, every size.
-QIcon BuiltInIcon();
+// The program's icon as drawn into the program itself, every size up to
+// largest (each is decoded when added).
+QIcon BuiltInIcon(int largest = 256);
 
 // Fontconfig reads its configuration and font caches the first time a text
 // is laid out, which at start-up is while the book window is built. Begun
