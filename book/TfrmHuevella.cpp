@@ -18,25 +18,14 @@
 
 TfrmHuevella* frmHuevella = nullptr;
 
-TfrmHuevella::TfrmHuevella() : TForm(bookFormDef()) {
+TfrmHuevella::TfrmHuevella() : TForm(bookFormDef(), Contents::Later) {
+    // The tray icon first: at start it is all a user sees of the program,
+    // and the windows' controls (their fonts above all) take longer to build
+    // than everything before.
+    putTrayIconUp();
+    CreateContents(bookFormDef());
     bindControls();
     bindEvents();
-
-    trayIcon = new TIcon();
-    auto* loaded = static_cast<HICON>(
-        LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
-    // Without an image a tray entry is invisible on these desktops and the
-    // program would run out of reach: the icon file first, then the icon the
-    // desktop's theme has installed, then the one built in. The built-in one
-    // goes up at once. The theme is searched when a window first comes out
-    // (the search reads the theme's whole index); the theme's own icon for
-    // us, where it has one, takes over then. Ours installed is the same
-    // picture as the built-in one.
-    trayIcon->setHandle(loaded ? loaded : new QIcon(BuiltInIcon(TrayIconLargest)));
-    addTrayIcon();
-    if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
-        app && !loaded)
-        app->whenFirstWindowShows([this] { useThemeTrayIcon(); });
 
     lastCard = -1;
     currentCard = 0;
@@ -123,6 +112,24 @@ void TfrmHuevella::bindEvents() {
 
 void TfrmHuevella::FormCreate() {
     Application->OnDeactivate = [this] { hideCompanionWindows(); };
+}
+
+void TfrmHuevella::putTrayIconUp() {
+    trayIcon = new TIcon();
+    auto* loaded = static_cast<HICON>(
+        LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
+    // Without an image a tray entry is invisible on these desktops and the
+    // program would run out of reach: the icon file first, then the icon the
+    // desktop's theme has installed, then the one built in. The built-in one
+    // goes up at once. The theme is searched when a window first comes out
+    // (the search reads the theme's whole index); the theme's own icon for
+    // us, where it has one, takes over then. Ours installed is the same
+    // picture as the built-in one.
+    trayIcon->setHandle(loaded ? loaded : new QIcon(BuiltInIcon(TrayIconLargest)));
+    addTrayIcon();
+    if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
+        app && !loaded)
+        app->whenFirstWindowShows([this] { useThemeTrayIcon(); });
 }
 
 NOTIFYICONDATAA TfrmHuevella::trayRecord() const {

@@ -136,6 +136,7 @@ private:
     void bindControls();
     void bindEvents();
     NOTIFYICONDATAA trayRecord() const;
+    void putTrayIconUp();
     void addTrayIcon();
     void removeTrayIcon();
 };

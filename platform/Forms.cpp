@@ -41,7 +41,11 @@ void place(QWidget* widget, const ControlDef& def) {
 
 } // namespace
 
-TForm::TForm(const FormDef& def) {
+TForm::TForm(const FormDef& def) : TForm(def, Contents::Later) {
+    CreateContents(def);
+}
+
+TForm::TForm(const FormDef& def, Contents) {
     Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
     if (def.toolWindow) flags |= Qt::Tool;
     if (def.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
@@ -53,7 +57,9 @@ TForm::TForm(const FormDef& def) {
     // Qt shows hints only for the active window, and the companions are
     // never activated: their hints must show all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+}
 
+void TForm::CreateContents(const FormDef& def) {
     for (const ControlDef& control : def.controls)
         createControl(control);
     setTabOrder(def);

@@ -28,6 +28,14 @@ public:
     explicit TForm(const FormDef& def);
     ~TForm() override;
 
+protected:
+    // The window alone, for a form that has something to do before its
+    // controls, menus and dialogs are built by CreateContents().
+    enum class Contents { Later };
+    TForm(const FormDef& def, Contents);
+    void CreateContents(const FormDef& def);
+
+public:
     int Left() const { return x(); }
     int Top() const { return y(); }
     int Width() const { return width(); }
