@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 
 #include <utility>
 
@@ -112,8 +113,8 @@ QIcon BuiltInIcon(int largest) {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         if (size <= largest)
-            icon.addFile(QString(":/forms/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId),
-                         QSize(size, size));
+            icon.addPixmap(QPixmap::fromImage(
+                ReadPng(QString(":/forms/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId))));
     return icon;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/DeviceContext.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -326,15 +327,21 @@ QPixmap paintReady(const QImage& image, qreal ratio) {
 }
 } // namespace
 
+QImage ReadPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QPixmap LoadPicture(const char* path) {
     const QString name = QString::fromLatin1(path);
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1) {
         QString sharp = name;
         sharp.insert(sharp.lastIndexOf('.'), QLatin1String("@2x"));
-        const QImage image(sharp);
+        const QImage image = ReadPng(sharp);
         if (!image.isNull()) return paintReady(image, 2);
     }
-    return paintReady(QImage(name), 1);
+    return paintReady(ReadPng(name), 1);
 }
 
 void TIcon::setHandle(QIcon* value) {

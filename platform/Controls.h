@@ -201,6 +201,9 @@ private:
 // for twice the size ("name@2x.png") is taken where there is one, so the
 // windows stay sharp.
 QPixmap LoadPicture(const char* path);
+// A PNG of the program's resources, read without asking the image plugins
+// which format it is in: the first such question loads every one of them.
+QImage ReadPng(const QString& path);
 
 // An icon object; owns the image behind its handle.
 class TIcon {

@@ -1,7 +1,7 @@
 #!/bin/bash
 # startup.sh BUILD-DIR [ROUNDS]: start-up of huevella against an empty Qt
 # tray program, on a private X server with a tray host, in alternating
-# rounds; prints both times, both resident sizes and the ratios.
+# rounds; prints the times, the resident sizes and the ratios.
 set -eu
 build=$(cd "$1" && pwd)
 rounds=${2:-20}
@@ -24,4 +24,6 @@ tray=$!
 sleep 1
 # No desktop settings or theme lookups of the machine's own user.
 export HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
-"$build/bin/tray_startup" "$rounds" "$build/bin/empty_tray" "$build/bin/huevella"
+# The floor first; the same with one line edit shows what fonts alone cost.
+"$build/bin/tray_startup" "$rounds" "$build/bin/empty_tray" "$build/bin/empty_tray_edit" \
+    "$build/bin/huevella"
