@@ -36,6 +36,25 @@ printf '0\r\n65280\r\n255\r\n16711680\r\n00FF00\r\nFF0000\r\n0000FF\r\nHanded ov
 wait_for 5 pixel_is $((bx + 33)) $((by + 84)) 00FF00 || fail "the book was not opened in the first program"
 echo "ok - a second start with a book opened it in the running program"
 
+# Whatever else comes to the socket (a stranger's bytes, far too many of
+# them, a peer that goes without a word) is dropped, and requests go on.
+/usr/bin/python3 - "$socket" <<'PY' || fail "could not write to the socket"
+import socket, sys
+for payload in (b"", b"Xjunk", b"O" * 200000):
+    s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    s.connect(sys.argv[1])
+    try:
+        s.sendall(payload)
+    except BrokenPipeError:
+        pass
+    s.close()
+PY
+sleep 0.5
+kill -0 "$first" || fail "the program died of a stray request"
+(cd "$WORKDIR" && timeout 10 "$PROGRAM"); rc=$?
+[ "$rc" = 0 ] || fail "a start after stray requests exited with $rc"
+echo "ok - stray bytes on the socket were dropped and requests still came through"
+
 kill -9 "$first"
 wait "$first" 2>/dev/null
 [ -S "$XDG_RUNTIME_DIR/org.huevella.Huevella.socket" ] || fail "no socket was left to test with"
