@@ -34,7 +34,7 @@ start_desktop() {
     for n in $(seq 90 140); do
         [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
         export DISPLAY=:$n
-        Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
+        Xvfb "$DISPLAY" -screen 0 "1280x800x${XVFB_DEPTH:-24}" -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
         XVFB_PID=$!
         if wait_for 10 xdpyinfo && sleep 0.2 && kill -0 "$XVFB_PID" 2>/dev/null; then
             break

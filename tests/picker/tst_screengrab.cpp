@@ -90,8 +90,13 @@ private slots:
         QCOMPARE(ours.format(), qt.format());
         QCOMPARE(ours, qt);
         if (!onScreen) return;
-        // The direct read really answered, and was not Qt's grab again.
         const auto direct = readScreenDirect(QGuiApplication::primaryScreen(), rect);
+        if (qgetenv("EXPECT_DIRECT_READ") == "0") {
+            // A server whose pixels are not 32-bit words is left to Qt.
+            QVERIFY(!direct.has_value());
+            return;
+        }
+        // The direct read really answered, and was not Qt's grab again.
         QVERIFY(direct.has_value());
         QCOMPARE(*direct, qt);
         // A pattern, not one colour, was compared.
