@@ -129,7 +129,7 @@ void TfrmHuevella::putTrayIconUp() {
     addTrayIcon();
     if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
         app && !loaded)
-        app->whenFirstWindowShows([this] { useThemeTrayIcon(); });
+        app->whenFirstWindowShows(this, [this] { useThemeTrayIcon(); });
 }
 
 NOTIFYICONDATAA TfrmHuevella::trayRecord() const {

@@ -41,6 +41,20 @@ wait_for 5 geometry_is "$palette" "$((nx + 185)) $((ny + 20)) 186 104" ||
     fail "palette at $(geometry "$palette"), expected $((nx + 185)) $((ny + 20))"
 echo "ok - the drag moved the book to $nx $ny with its card and palette"
 
+# A hand already moving when the program gets to the press: the window
+# follows from where the button went down. The program is held still while
+# the button goes down and the pointer moves on, as a busy program would be.
+kill -STOP "$APP_PID"
+xdotool mousemove $((nx + 90)) $((ny + 10)) mousedown 1
+xdotool mousemove $((nx + 90 + 30)) $((ny + 10 + 20))
+kill -CONT "$APP_PID"
+sleep 0.5
+xdotool mousemove $((nx + 90 + 40)) $((ny + 10 + 25)) mouseup 1
+wait_for 5 geometry_is "$book" "$((nx + 40)) $((ny + 25)) 186 124" ||
+    fail "after a drag begun in motion the book is at $(geometry "$book"), not $((nx + 40)) $((ny + 25))"
+echo "ok - a drag begun while the pointer moved kept the window under the hand"
+nx=$((nx + 40)); ny=$((ny + 25))
+
 # An empty caption empties the clipboard.
 printf 'before' | xclip -selection clipboard
 xdotool mousemove $((nx + 30)) $((ny + 44)) click 1

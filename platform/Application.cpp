@@ -130,11 +130,11 @@ bool isOurWindow(QObject* object) {
 
 } // namespace
 
-void HuevellaQtApplication::whenFirstWindowShows(std::function<void()> action) {
+void HuevellaQtApplication::whenFirstWindowShows(QObject* owner, std::function<void()> action) {
     if (firstWindowShown)
         action();
     else
-        firstWindowActions.push_back(std::move(action));
+        firstWindowActions.push_back({owner, std::move(action)});
 }
 
 void HuevellaQtApplication::firstWindowShows() {
@@ -143,8 +143,9 @@ void HuevellaQtApplication::firstWindowShows() {
     // whole index, which takes longer and more memory than all else at
     // start-up, and a program in the tray needs no window icon until then.
     setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
-    for (auto& action : std::exchange(firstWindowActions, {}))
-        action();
+    // An owner gone since takes its action with it.
+    for (auto& [owner, action] : std::exchange(firstWindowActions, {}))
+        if (owner) action();
 }
 
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {

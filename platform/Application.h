@@ -3,6 +3,7 @@
 #include "platform/Windows.h"
 
 #include <QApplication>
+#include <QPointer>
 
 #include <exception>
 #include <functional>
@@ -92,13 +93,14 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
     // Runs the action when the first window of the program is shown, or now
     // if one has been: what only a window on the screen needs waits for it.
-    void whenFirstWindowShows(std::function<void()> action);
+    // The action is dropped if its owner is destroyed first.
+    void whenFirstWindowShows(QObject* owner, std::function<void()> action);
     // The program's arguments as the bytes it was given.
     static const std::vector<std::string>& commandLine();
 
 private:
     void firstWindowShows();
     bool firstWindowShown = false;
-    std::vector<std::function<void()>> firstWindowActions;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> firstWindowActions;
     std::vector<std::string> arguments;
 };

@@ -1,5 +1,7 @@
 #include "platform/CaptionDrag.h"
 
+#include "platform/Desktop.h"
+
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -13,8 +15,8 @@ namespace {
 // server has none, so the drag is ours from press to release.
 class DragFilter : public QObject {
 public:
-    DragFilter(QWidget* window, QEventLoop& loop)
-        : window(window), loop(loop), startPointer(QCursor::pos()), startWindow(window->pos()) {}
+    DragFilter(QWidget* window, QEventLoop& loop, QPoint startPointer)
+        : window(window), loop(loop), startPointer(startPointer), startWindow(window->pos()) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -51,7 +53,10 @@ private:
 void runCaptionDrag(QWidget* window) {
     if (!window || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
     QEventLoop loop;
-    DragFilter filter(window, loop);
+    // Where the button went down, not where the pointer is by now: a hand
+    // already moving would otherwise leave the window behind by the way it
+    // went before the press was handled.
+    DragFilter filter(window, loop, eventPointer().value_or(QCursor::pos()));
     qApp->installEventFilter(&filter);
     window->grabMouse();
     loop.exec();

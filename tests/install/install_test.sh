@@ -6,7 +6,7 @@
 set -u
 BUILD=$1
 work=$(mktemp -d)
-trap 'kill $XVFB_PID $APP_PID 2>/dev/null; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 failures=0
 passes=0
 check() { # check NAME COMMAND...
@@ -76,12 +76,11 @@ fi
 
 # The installed program finds its page (Preview Files hands it to the
 # opener) and gives its windows an icon.
-for n in $(seq 150 190); do [ -e /tmp/.X$n-lock ] || break; done
-Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$n" XDG_RUNTIME_DIR="$work/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A display of its own that answers (under load a server can take seconds),
+# and a runtime folder of its own.
+source "$(dirname "$0")/../../e2e/lib.sh"
+start_desktop --no-tray
+trap 'stop_desktop; rm -rf "$work"' EXIT
 mkdir -p "$work/bin"
 printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
