@@ -76,7 +76,6 @@ std::optional<std::string> namedBook() {
 int main(int argc, char** argv) {
     int status = 0;
     if (answered(argc, argv, status)) return status;
-    const FontWarmUp fonts;
     HuevellaQtApplication qtApp(argc, argv);
     reportIgnored();
     // Another Huevella is running: it comes out, or opens the book, instead.

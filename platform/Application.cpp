@@ -12,8 +12,6 @@
 
 #include <utility>
 
-#include <dlfcn.h>
-
 TApplication* Application = nullptr;
 
 TApplication::TApplication() : handle(std::make_unique<QWidget>()) {
@@ -77,18 +75,6 @@ int& beforeConnecting(int& argc) {
 }
 
 } // namespace
-
-FontWarmUp::FontWarmUp() {
-    // Qt's own fontconfig, found rather than linked: where Qt uses none,
-    // there is nothing to warm.
-    using Init = int (*)();
-    if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        thread = std::thread([init] { init(); });
-}
-
-FontWarmUp::~FontWarmUp() {
-    if (thread.joinable()) thread.join();
-}
 
 HuevellaQtApplication::HuevellaQtApplication(int& argc, char** argv)
     : QApplication(beforeConnecting(argc), argv) {

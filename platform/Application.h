@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 class TForm;
@@ -70,20 +69,6 @@ inline constexpr const char* AppId = "org.huevella.Huevella";
 // The program's icon as drawn into the program itself, every size up to
 // largest (each is decoded when added).
 QIcon BuiltInIcon(int largest = 256);
-
-// Fontconfig reads its configuration and font caches the first time a text
-// is laid out, which at start-up is while the book window is built. Begun
-// on another core before Qt connects to the display, it is ready by then.
-class FontWarmUp {
-public:
-    FontWarmUp();
-    FontWarmUp(const FontWarmUp&) = delete;
-    FontWarmUp& operator=(const FontWarmUp&) = delete;
-    ~FontWarmUp();
-
-private:
-    std::thread thread;
-};
 
 // The Qt application every window needs; catches what a handler throws past
 // the layer's own guards.
