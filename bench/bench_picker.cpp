@@ -76,12 +76,23 @@ void reportPaints(benchmark::State& state, const PaintCounter& counter) {
     if (counter.paints < state.iterations()) state.SkipWithError("a move went unpainted");
 }
 
+// Qt's grab of the rectangle the magnifier shows.
+void qtGrab(QScreen* screen) {
+    QPixmap grab = screen->grabWindow(0, pointer.x() - 9, pointer.y() - 6, 18, 13);
+    benchmark::DoNotOptimize(grab);
+}
+
+// A drag's move on the eyedropper: the pointer's position comes with it.
+void dragMove() {
+    static QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(pointer), Qt::NoButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frmHuevella->imgEyedropper, &move);
+}
+
 void BM_QtScreenGrab(benchmark::State& state) {
     QScreen* screen = QGuiApplication::primaryScreen();
-    for (auto _ : state) {
-        QPixmap grab = screen->grabWindow(0, pointer.x() - 9, pointer.y() - 6, 18, 13);
-        benchmark::DoNotOptimize(grab);
-    }
+    for (auto _ : state)
+        qtGrab(screen);
 }
 BENCHMARK(BM_QtScreenGrab)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -89,11 +100,8 @@ void BM_EyedropperDragMove(benchmark::State& state) {
     if (!showPicker(state)) return;
     QCursor::setPos(pointer);
     PaintCounter counter(frmScreenPicker->imgMagnifier);
-    // A drag's move event: the pointer's position comes with it.
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(pointer), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
     for (auto _ : state)
-        QApplication::sendEvent(frmHuevella->imgEyedropper, &move);
+        dragMove();
     reportPaints(state, counter);
 }
 BENCHMARK(BM_EyedropperDragMove)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -108,8 +116,6 @@ void BM_MoveAgainstQtGrab(benchmark::State& state) {
     QCursor::setPos(pointer);
     QScreen* screen = QGuiApplication::primaryScreen();
     PaintCounter counter(frmScreenPicker->imgMagnifier);
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(pointer), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
     using Clock = std::chrono::steady_clock;
     constexpr int Run = 32;
     Clock::duration grabs{}, moves{};
@@ -118,15 +124,13 @@ void BM_MoveAgainstQtGrab(benchmark::State& state) {
     for (auto _ : state) {
         if (inRun++ % Run == 0) {
             const auto start = Clock::now();
-            for (int i = 0; i < Run; ++i) {
-                QPixmap grab = screen->grabWindow(0, pointer.x() - 9, pointer.y() - 6, 18, 13);
-                benchmark::DoNotOptimize(grab);
-            }
+            for (int i = 0; i < Run; ++i)
+                qtGrab(screen);
             grabs += Clock::now() - start;
             grabCount += Run;
         }
         const auto start = Clock::now();
-        QApplication::sendEvent(frmHuevella->imgEyedropper, &move);
+        dragMove();
         const auto moved = Clock::now();
         moves += moved - start;
         state.SetIterationTime(std::chrono::duration<double>(moved - start).count());

@@ -80,10 +80,6 @@ TColor HslToColor(float luminance, float saturation, float hue) {
            channelAt(v, float(D(hue) - 120.0)) * 65536;
 }
 
-int HslChannel(float luminance, float saturation, float hue) {
-    return channelAt(levelsOf(luminance, saturation), hue);
-}
-
 void HslChannelCurve(float luminance, float saturation, std::uint8_t* values, int hues) {
     const Levels v = levelsOf(luminance, saturation);
     for (int hue = 0; hue < hues; ++hue)

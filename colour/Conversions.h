@@ -20,10 +20,8 @@ struct Hsl {
 // Note the order: luminance first, hue last, as every caller passes them.
 TColor HslToColor(float luminance, float saturation, float hue);
 float HueToChannel(float hue, float m2, float m1);
-// Green's share of HslToColor; red is the same read 120 degrees further
-// round the circle, blue 120 degrees back.
-int HslChannel(float luminance, float saturation, float hue);
-// HslChannel of the whole hues 0, 1, ... hues - 1.
+// Green's share of HslToColor at each whole hue 0, 1, ... hues - 1; red is
+// the same curve read 120 degrees further round the circle, blue 120 back.
 void HslChannelCurve(float luminance, float saturation, std::uint8_t* values, int hues);
 Hsl ColorToHsl(float red, float green, float blue);
 
