@@ -4,10 +4,12 @@
 #include "platform/SingleInstance.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include <unistd.h>
 
@@ -71,12 +73,39 @@ std::optional<std::string> namedBook() {
     return path;
 }
 
+// On a Wayland desktop Qt goes native when its Wayland plugin is installed,
+// and there a program may not know where the pointer is, move its own
+// window or place the windows docked to it. Under Xwayland all of that
+// works, so we stay there unless the user has chosen a platform. Asked for
+// by argument rather than the environment, so that nothing we start
+// inherits the choice.
+bool stayOnX11(int argc, char** argv) {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    if (set("QT_QPA_PLATFORM") || !set("DISPLAY")) return false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument == "--platform") return false;
+    }
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    return set("WAYLAND_DISPLAY") || (session && std::string_view(session) == "wayland");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int status = 0;
     if (answered(argc, argv, status)) return status;
-    HuevellaQtApplication qtApp(argc, argv);
+    std::vector<char*> arguments(argv, argv + argc);
+    if (stayOnX11(argc, argv)) {
+        static char platform[] = "-platform", xcb[] = "xcb";
+        arguments.insert(arguments.begin() + 1, {platform, xcb});
+    }
+    arguments.push_back(nullptr);
+    int count = int(arguments.size()) - 1;
+    HuevellaQtApplication qtApp(count, arguments.data());
     reportIgnored();
     // Another Huevella is running: it comes out, or opens the book, instead.
     if (SingleInstance::handOver(namedBook())) return 0;

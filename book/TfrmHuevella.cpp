@@ -88,6 +88,9 @@ void TfrmHuevella::bindEvents() {
     imgEyedropper->OnMouseMove = [this](TShiftState s, int x, int y) {
         imgEyedropperMouseMove(s, x, y);
     };
+    imgEyedropper->OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
+        imgEyedropperMouseUp(b, s, x, y);
+    };
     lblCaption1->OnClick = [this] { lblCaption1Click(); };
     lblCaption2->OnClick = [this] { lblCaption2Click(); };
     lblCaption3->OnClick = [this] { lblCaption3Click(); };

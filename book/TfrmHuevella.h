@@ -70,6 +70,7 @@ public:
     void imgBookSkinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void imgEyedropperMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void imgEyedropperMouseMove(TShiftState shift, int x, int y);
+    void imgEyedropperMouseUp(TMouseButton button, TShiftState shift, int x, int y);
     void lblCaption1Click();
     void lblCaption2Click();
     void lblCaption3Click();

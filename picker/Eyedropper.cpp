@@ -9,7 +9,12 @@ void TfrmHuevella::imgEyedropperMouseDown(TMouseButton, TShiftState, int, int) {
     frmScreenPicker->raise();
     imgSwatchCard->Hide();
     imgCollapseCards->Show();
+    frmScreenPicker->startPicking();
     frmScreenPicker->sampleScreen(false);
+}
+
+void TfrmHuevella::imgEyedropperMouseUp(TMouseButton, TShiftState, int, int) {
+    frmScreenPicker->stopPicking();
 }
 
 void TfrmHuevella::imgEyedropperMouseMove(TShiftState shift, int, int) {

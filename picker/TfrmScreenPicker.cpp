@@ -3,6 +3,7 @@
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
 #include "forms/FormDefs.h"
+#include "platform/Desktop.h"
 #include "platform/DeviceContext.h"
 
 #include <QCursor>
@@ -16,6 +17,7 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
     pnlPickerColor = control<TPanel>("pnlPickerColor");
     imgMagnifier = control<TImage>("imgMagnifier");
     imgTarget = control<TImage>("imgTarget");
+    lblPickerMessage = control<TLabel>("lblPickerMessage");
     // The overlay is drawn over the view and lets the clicks through.
     imgTarget->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -32,25 +34,131 @@ void TfrmScreenPicker::FormCreate() {
     frmHuevella->placeCompanion(this);
 }
 
-void TfrmScreenPicker::sampleScreen(bool showCode) {
-    HDC screen = GetDC(nullptr);
+void TfrmScreenPicker::startPicking() {
     TPoint pointer;
     GetCursorPos(&pointer);
-    pnlPickerColor->setColor(TColor(GetPixel(screen, pointer.x, pointer.y)));
+    lastPointer = QPoint(pointer.x, pointer.y);
+    dragging = true;
+    codeWanted = false;
+    const ScreenRead read = desktop().beginScreenRead(
+        lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
+    screenReadChanged(read);
+}
+
+void TfrmScreenPicker::stopPicking() {
+    dragging = false;
+    // A picture still on its way is used where the button came up.
+    if (reading == ScreenRead::State::Frozen) desktop().endScreenRead();
+}
+
+void TfrmScreenPicker::sampleScreen(bool showCode) {
+    TPoint pointer;
+    GetCursorPos(&pointer);
+    lastPointer = QPoint(pointer.x, pointer.y);
+    codeWanted = codeWanted || showCode;
+    if (reading == ScreenRead::State::Live || reading == ScreenRead::State::Frozen)
+        sampleAt(lastPointer, showCode);
+}
+
+void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, pointer.x(), pointer.y());
+    if (colour == CLR_INVALID) {
+        ReleaseDC(nullptr, screen);
+        reading = ScreenRead::State::Unreadable;
+        screenReadChanged({reading, {}});
+        return;
+    }
+    showMagnifier();
+    holdsColour = true;
+    if (!captionIsCode) {
+        // The last message is over; a press alone shows no code yet.
+        lblPickerCaption->setColor(BlankColor);
+        lblPickerCaption->setCaption("");
+        captionIsCode = true;
+    }
+    pnlPickerColor->setColor(TColor(colour));
     if (showCode) {
         lblPickerCaption->setColor(clWhite);
         lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
+        captionIsCode = true;
     }
     const int w = imgMagnifier->Width();
     const int h = imgMagnifier->Height();
     imgMagnifier->setBitmapSize(w, h);
-    StretchBlt(imgMagnifier->CanvasHandle(), 0, 0, w, h, screen, pointer.x - w / 12,
-               pointer.y - h / 12, w / 6, h / 6, SRCCOPY);
+    StretchBlt(imgMagnifier->CanvasHandle(), 0, 0, w, h, screen, pointer.x() - w / 12,
+               pointer.y() - h / 12, w / 6, h / 6, SRCCOPY);
     ReleaseDC(nullptr, screen);
     imgMagnifier->Repaint();
 }
 
+void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
+    using State = ScreenRead::State;
+    reading = read.state;
+    switch (read.state) {
+    case State::Live: showMagnifier(); break;
+    case State::Waiting:
+        showMessage(nullptr, "Asking the desktop for a picture of the screen\u2026");
+        break;
+    case State::Frozen: {
+        // The picture answers for the whole gesture: the pointer now while
+        // the button is held, else where it came up.
+        TPoint pointer;
+        GetCursorPos(&pointer);
+        sampleAt(dragging ? QPoint(pointer.x, pointer.y) : lastPointer, codeWanted);
+        if (!dragging && reading == State::Frozen) desktop().endScreenRead();
+        break;
+    }
+    case State::Picking:
+        showMessage(nullptr, "No picture of the screen here: click a colour with the "
+                             "desktop's own picker");
+        break;
+    case State::Picked: {
+        showMessage(nullptr, "No magnifier here: the desktop's picker took this colour");
+        holdsColour = true;
+        pnlPickerColor->setColor(RGBColor(read.colour.red(), read.colour.green(), read.colour.blue()));
+        lblPickerCaption->setColor(clWhite);
+        lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
+        captionIsCode = true;
+        break;
+    }
+    case State::Unreadable:
+        showMessage("Unreadable", "This desktop does not let programs read the screen");
+        break;
+    case State::Cancelled:
+        showMessage("Cancelled", "The desktop's picture of the screen was cancelled");
+        break;
+    case State::NoAnswer:
+        showMessage("No answer", "The desktop did not answer the request for a picture "
+                                 "of the screen");
+        break;
+    }
+}
+
+// A failure shows no colour: the panel goes blank and nothing can be taken
+// from it until the screen is read again.
+void TfrmScreenPicker::showMessage(const char* caption, const char* message) {
+    imgMagnifier->Hide();
+    imgTarget->Hide();
+    lblPickerMessage->setCaption(message);
+    lblPickerMessage->Show();
+    if (!caption) return;
+    holdsColour = false;
+    captionIsCode = false;
+    pnlPickerColor->setColor(BlankColor);
+    lblPickerCaption->setColor(BlankColor);
+    lblPickerCaption->setCaption(caption);
+}
+
+void TfrmScreenPicker::showMagnifier() {
+    if (!lblPickerMessage->Visible()) return;
+    lblPickerMessage->Hide();
+    imgMagnifier->Show();
+    imgTarget->Show();
+}
+
 void TfrmScreenPicker::pnlPickerColorClick() {
+    if (!holdsColour) return;
     frmSwatchCard->Show();
     frmSwatchCard->raise();
     const TColor color = pnlPickerColor->Color();
@@ -59,9 +167,12 @@ void TfrmScreenPicker::pnlPickerColorClick() {
 }
 
 void TfrmScreenPicker::lblPickerCaptionClick() {
+    // A message is not a code to paste anywhere.
+    if (!captionIsCode) return;
     Clipboard().setAsText(lblPickerCaption->Caption());
 }
 
 void TfrmScreenPicker::pnlPickerColorMouseMove(TShiftState, int, int) {
-    if (!lblPickerCaption->Caption().empty()) pnlPickerColor->setCursorNumber(crEyedropper);
+    if (captionIsCode && !lblPickerCaption->Caption().empty())
+        pnlPickerColor->setCursorNumber(crEyedropper);
 }

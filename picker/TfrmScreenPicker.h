@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Forms.h"
+#include "platform/ScreenReading.h"
 
 // The magnifier shown while the eyedropper is dragged: the pixels around
 // the pointer enlarged, the colour under it and its code.
@@ -16,16 +17,38 @@ public:
     TPanel* pnlPickerColor;
     TImage* imgMagnifier;
     TImage* imgTarget;
+    // Where the screen cannot be read, what is happening instead.
+    TLabel* lblPickerMessage;
 
     void FormCreate() override;
     void pnlPickerColorClick();
     void lblPickerCaptionClick();
     void pnlPickerColorMouseMove(TShiftState shift, int x, int y);
 
+    // The eyedropper is pressed: the screen is readied for this gesture.
+    void startPicking();
+    // Its button is up again.
+    void stopPicking();
     // Reads the pixel under the pointer into the colour panel and the
     // pixels around it into the magnifier; with showCode the caption shows
     // the colour's code.
     void sampleScreen(bool showCode);
+
+private:
+    void sampleAt(QPoint pointer, bool showCode);
+    void screenReadChanged(const ScreenRead& read);
+    void showMessage(const char* caption, const char* message);
+    void showMagnifier();
+
+    ScreenRead::State reading = ScreenRead::State::Live;
+    bool dragging = false;
+    // A drag move came while the picture was awaited: the code is shown when
+    // it comes.
+    bool codeWanted = false;
+    // The panel's colour came from the screen (a message shows none).
+    bool holdsColour = true;
+    bool captionIsCode = true;
+    QPoint lastPointer;
 };
 
 extern TfrmScreenPicker* frmScreenPicker;

@@ -179,7 +179,7 @@ void TLabel::setColor(TColor value) {
 void TLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (color != clNone) painter.fillRect(rect(), toQColor(color));
-    int flags = Qt::TextSingleLine;
+    int flags = wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
     flags |= alignment == TAlignment::taCenter         ? Qt::AlignHCenter
              : alignment == TAlignment::taRightJustify ? Qt::AlignRight
                                                        : Qt::AlignLeft;

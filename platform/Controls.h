@@ -137,12 +137,17 @@ public:
         layout = value;
         update();
     }
+    void setWordWrap(bool value) {
+        wordWrap = value;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     std::string caption;
+    bool wordWrap = false;
     TColor color = clNone;
     TAlignment alignment = TAlignment::taLeftJustify;
     TTextLayout layout = TTextLayout::tlTop;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ScreenReading.h"
 #include "platform/Windows.h"
 
 #include <QImage>
@@ -56,9 +57,16 @@ public:
 
     // The chosen file, or nothing when the user cancels.
     virtual std::optional<QString> fileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    // Readies the screen's pixels for an eyedropper pressed with the pointer
+    // at `pointer`. Where the screen cannot be read at once the answer comes
+    // later, through `changed`, on this thread.
+    virtual ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) = 0;
+    // The gesture is over: what was kept for it can go.
+    virtual void endScreenRead() = 0;
     // The screen's pixels in a rectangle of screen coordinates, one pixel of
-    // the display per point; black where no screen is.
-    virtual QImage grabScreen(const QRect& rect) = 0;
+    // the display per point; black where no screen is. Nothing when the
+    // screen cannot be read: a refused read is never a colour.
+    virtual std::optional<QImage> grabScreen(const QRect& rect) = 0;
 
     // Confines the pointer to the rectangle (screen coordinates, every pixel
     // of it reachable), or frees it; false where it cannot be confined.

@@ -21,12 +21,15 @@ class ScreenDC : public DeviceContext {
 public:
     QImage read(const QRect& rect) override {
         if (cached.contains(rect)) return cache.copy(rect.translated(-cached.topLeft()));
-        return desktop().grabScreen(rect);
+        return desktop().grabScreen(rect).value_or(QImage());
     }
     COLORREF pixel(int x, int y) override {
         if (!cached.contains(x, y)) {
-            cached = QRect(x - ReadAhead, y - ReadAhead, 2 * ReadAhead, 2 * ReadAhead);
-            cache = desktop().grabScreen(cached);
+            const QRect around(x - ReadAhead, y - ReadAhead, 2 * ReadAhead, 2 * ReadAhead);
+            std::optional<QImage> read = desktop().grabScreen(around);
+            if (!read) return CLR_INVALID;
+            cached = around;
+            cache = *std::move(read);
         }
         return colorRefOf(cache.pixel(x - cached.x(), y - cached.y()));
     }
@@ -41,7 +44,7 @@ private:
 
 COLORREF DeviceContext::pixel(int x, int y) {
     const QImage one = read(QRect(x, y, 1, 1));
-    return one.isNull() ? 0 : colorRefOf(one.pixel(0, 0));
+    return one.isNull() ? CLR_INVALID : colorRefOf(one.pixel(0, 0));
 }
 
 QImage BitmapDC::read(const QRect& rect) {
@@ -62,7 +65,7 @@ int ReleaseDC(HWND, HDC hdc) {
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-    return hdc ? hdc->pixel(x, y) : 0xFFFFFFFF;
+    return hdc ? hdc->pixel(x, y) : CLR_INVALID;
 }
 
 BOOL StretchBlt(HDC dest, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh,
@@ -71,6 +74,7 @@ BOOL StretchBlt(HDC dest, int dx, int dy, int dw, int dh, HDC src, int sx, int s
         sh <= 0)
         return 0;
     QImage source = src->read(QRect(sx, sy, sw, sh));
+    if (source.isNull()) return 0;
     if (source.format() != QImage::Format_RGB32 && source.format() != QImage::Format_ARGB32)
         source = source.convertToFormat(QImage::Format_RGB32);
     QImage& target = *dest->target();

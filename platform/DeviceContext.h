@@ -10,12 +10,14 @@
 // Device contexts for reading screen pixels and drawing into bitmaps.
 using COLORREF = std::uint32_t;
 inline constexpr DWORD SRCCOPY = 0x00CC0020;
+// What GetPixel gives for a pixel it could not read.
+inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 class DeviceContext {
 public:
     virtual ~DeviceContext() = default;
     // The pixels of a rectangle in the context's coordinates; black where
-    // there is nothing to read.
+    // there is nothing to read; a null image where reading was refused.
     virtual QImage read(const QRect& rect) = 0;
     virtual COLORREF pixel(int x, int y);
     // The bitmap drawing goes into; nullptr for a context that cannot be drawn on.

@@ -29,6 +29,8 @@ struct ControlDef {
     const char* parent = ""; // a scroll box the control lies in; "": the form
     int rangeWidth = 0;      // of a scroll box: the size of what scrolls
     int rangeHeight = 0;
+    bool wordWrap = false;    // a label's text on as many lines as it takes
+    TColor fontColor = clNone; // a label's text; clNone: the system's window text
 };
 
 struct MenuItemDef {

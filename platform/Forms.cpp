@@ -114,6 +114,12 @@ void TForm::createControl(const ControlDef& def) {
         label->setColor(def.color);
         label->setAlignment(def.alignment);
         label->setLayout(def.layout);
+        label->setWordWrap(def.wordWrap);
+        if (def.fontColor != clNone) {
+            QPalette colours = label->palette();
+            colours.setColor(QPalette::WindowText, toQColor(def.fontColor));
+            label->setPalette(colours);
+        }
         label->setFont(fontFor(def, label->font()));
         place(label, def);
         break;

@@ -4,6 +4,7 @@
 #include "platform/CaptionDrag.h"
 #include "platform/PointerConfinement.h"
 #include "platform/ScreenGrab.h"
+#include "platform/ScreenshotPortal.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -150,7 +151,11 @@ public:
 
     std::vector<std::string> commandLine() override { return HuevellaQtApplication::commandLine(); }
 
-    QImage grabScreen(const QRect& rect) override { return grabScreenPoints(rect); }
+    ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) override {
+        return reading.begin(pointer, std::move(changed));
+    }
+    void endScreenRead() override { reading.end(); }
+    std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
 
 private:
     // StatusNotifierItem panels (KDE Plasma, GNOME's AppIndicator, Xfce,
@@ -187,6 +192,13 @@ private:
 
     std::map<std::pair<HWND, UINT>, std::unique_ptr<QSystemTrayIcon>> icons;
     PointerConfinement confinement;
+    ScreenReading reading{
+        grabScreenPoints,
+        [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
+        [] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            return screen ? screen->virtualGeometry() : QRect();
+        }};
 };
 
 } // namespace

@@ -132,7 +132,8 @@ std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part)
 
 namespace {
 
-template <typename ReadPart> QImage grabEachScreen(const QRect& rect, ReadPart readPart) {
+template <typename ReadPart>
+std::optional<QImage> grabEachScreen(const QRect& rect, ReadPart readPart) {
     QImage out(rect.size(), QImage::Format_RGB32);
     out.fill(Qt::black);
     std::unique_ptr<QPainter> painter;
@@ -140,32 +141,34 @@ template <typename ReadPart> QImage grabEachScreen(const QRect& rect, ReadPart r
     for (QScreen* screen : QGuiApplication::screens()) {
         const QRect part = rect.intersected(screen->geometry());
         if (part.isEmpty()) continue;
-        const QImage points = readPart(screen, part);
+        std::optional<QImage> points = readPart(screen, part);
+        if (!points) return std::nullopt;
         if (part == rect) return points;
         if (!painter) painter = std::make_unique<QPainter>(&out);
-        painter->drawImage(part.topLeft() - rect.topLeft(), points);
+        painter->drawImage(part.topLeft() - rect.topLeft(), *points);
     }
     return out;
 }
 
-QImage grabPartWithQt(QScreen* screen, const QRect& part) {
+std::optional<QImage> grabPartWithQt(QScreen* screen, const QRect& part) {
     const QRect geometry = screen->geometry();
     const QImage grabbed = screen
                                ->grabWindow(0, part.x() - geometry.x(), part.y() - geometry.y(),
                                             part.width(), part.height())
                                .toImage();
+    if (grabbed.isNull()) return std::nullopt;
     return onePixelPerPoint(grabbed, part.size());
 }
 
 } // namespace
 
-QImage grabScreenPointsWithQt(const QRect& rect) {
+std::optional<QImage> grabScreenPointsWithQt(const QRect& rect) {
     return grabEachScreen(rect, grabPartWithQt);
 }
 
-QImage grabScreenPoints(const QRect& rect) {
+std::optional<QImage> grabScreenPoints(const QRect& rect) {
     return grabEachScreen(rect, [](QScreen* screen, const QRect& part) {
-        if (auto direct = readScreenDirect(screen, part)) return *std::move(direct);
+        if (auto direct = readScreenDirect(screen, part)) return direct;
         return grabPartWithQt(screen, part);
     });
 }

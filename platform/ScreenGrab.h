@@ -9,12 +9,13 @@ class QScreen;
 
 // The screen's pixels, one per point, black where no screen is. On X11 a
 // part that lies on one screen is read with a single request; anything else
-// (Wayland, a refused request, a screen this reader does not understand)
-// goes through Qt's grab. Both give the same pixels.
-QImage grabScreenPoints(const QRect& rect);
+// (a refused request, a screen this reader does not understand) goes through
+// Qt's grab. Both give the same pixels. Nothing when neither can read it
+// (a rootless Xwayland refuses both).
+std::optional<QImage> grabScreenPoints(const QRect& rect);
 
 // The two ways, apart, so they can be held against each other.
-QImage grabScreenPointsWithQt(const QRect& rect);
+std::optional<QImage> grabScreenPointsWithQt(const QRect& rect);
 // A rectangle inside one screen's geometry, read straight from the X
 // server's root window; nothing when that cannot be done.
 std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part);

@@ -50,7 +50,9 @@ std::optional<QString> TestDesktop::fileDialog(QWidget*, const FileDialogRequest
     return name;
 }
 
-QImage TestDesktop::grabScreen(const QRect& rect) {
+std::optional<QImage> TestDesktop::grabScreen(const QRect& rect) {
+    if (readState != ScreenRead::State::Live && readState != ScreenRead::State::Frozen)
+        return std::nullopt;
     ++screenGrabs;
     QImage out(rect.size(), QImage::Format_RGB32);
     out.fill(Qt::black);

@@ -64,6 +64,17 @@ public:
     // The fake screen behind the pixel reads, and how often it was read.
     QImage screen;
     int screenGrabs = 0;
+    // How a press finds the screen: Live reads it at once; Waiting stands for
+    // a desktop that answers later, through answerScreenRead.
+    ScreenRead::State pressFinds = ScreenRead::State::Live;
+    ScreenRead::State readState = ScreenRead::State::Live;
+    ScreenReadChanged screenReadChanged;
+    int screenReadsBegun = 0;
+    int screenReadsEnded = 0;
+    void answerScreenRead(const ScreenRead& answer) {
+        readState = answer.state;
+        if (screenReadChanged) screenReadChanged(answer);
+    }
 
     int messageBox(QWidget*, const QString& text, const QString& caption, unsigned flags) override;
     void showException(const QString& caption, const QString& message) override;
@@ -79,7 +90,14 @@ public:
     void captionDrag(QWidget* window) override;
     std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override;
     std::vector<std::string> commandLine() override { return arguments; }
-    QImage grabScreen(const QRect& rect) override;
+    ScreenRead beginScreenRead(QPoint, ScreenReadChanged changed) override {
+        ++screenReadsBegun;
+        screenReadChanged = std::move(changed);
+        readState = pressFinds;
+        return {readState, {}};
+    }
+    void endScreenRead() override { ++screenReadsEnded; }
+    std::optional<QImage> grabScreen(const QRect& rect) override;
     bool clipCursor(const std::optional<QRect>& area) override {
         clip = area;
         clipCalls.push_back(area);

@@ -151,6 +151,109 @@ private slots:
         QCOMPARE(frmScreenPicker->pnlPickerColor->cursor().hotSpot(), QPoint(0, 15));
         QCOMPARE(Screen()->Cursor(TfrmScreenPicker::crEyedropper).hotSpot(), QPoint(0, 15));
     }
+
+    // Where the screen cannot be read: a message, a blank panel, nothing to
+    // take or copy; never black passed off as a colour.
+    void refusedScreenIsNeverAColour_data() {
+        QTest::addColumn<int>("pressFinds");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("caption");
+        using S = ScreenRead::State;
+        QTest::newRow("read refused mid-drag") << int(S::Live) << int(S::Unreadable) << "Unreadable";
+        QTest::newRow("nothing can read it") << int(S::Unreadable) << -1 << "Unreadable";
+        QTest::newRow("cancelled") << int(S::Waiting) << int(S::Cancelled) << "Cancelled";
+        QTest::newRow("no answer") << int(S::Waiting) << int(S::NoAnswer) << "No answer";
+        QTest::newRow("picker refused") << int(S::Waiting) << int(S::Unreadable) << "Unreadable";
+    }
+    void refusedScreenIsNeverAColour() {
+        QFETCH(int, pressFinds);
+        QFETCH(int, answer);
+        QFETCH(QString, caption);
+        // An earlier gesture left a colour and its code.
+        press(Qt::LeftButton, QPoint(20, 20));
+        move(Qt::LeftButton, QPoint(21, 20));
+        desk().pressFinds = ScreenRead::State(pressFinds);
+        press(Qt::LeftButton, QPoint(500, 300));
+        if (answer >= 0) {
+            if (pressFinds == int(ScreenRead::State::Live)) {
+                desk().readState = ScreenRead::State(answer);
+                move(Qt::LeftButton, QPoint(600, 300));
+            } else {
+                move(Qt::LeftButton, QPoint(600, 300));
+                desk().answerScreenRead({ScreenRead::State(answer), {}});
+            }
+        }
+        QCOMPARE(QString::fromStdString(frmScreenPicker->lblPickerCaption->Caption()), caption);
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Color(), BlankColor);
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), BlankColor);
+        QVERIFY(frmScreenPicker->lblPickerMessage->Visible());
+        QVERIFY(!frmScreenPicker->imgMagnifier->Visible());
+        desk().clipboard = "kept";
+        QTest::mouseClick(frmScreenPicker->lblPickerCaption, Qt::LeftButton);
+        QCOMPARE(desk().clipboard, QString("kept"));
+        const TColor before = frmHuevella->pallet.GetColor();
+        QTest::mouseClick(frmScreenPicker->pnlPickerColor, Qt::LeftButton);
+        QVERIFY(!frmSwatchCard->Visible());
+        QCOMPARE(frmHuevella->pallet.GetColor(), before);
+        // A screen that reads again brings the magnifier back.
+        desk().pressFinds = ScreenRead::State::Live;
+        press(Qt::LeftButton, QPoint(40, 30));
+        QVERIFY(!frmScreenPicker->lblPickerMessage->Visible());
+        QVERIFY(frmScreenPicker->imgMagnifier->Visible());
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(40, 30));
+        QVERIFY(frmScreenPicker->lblPickerCaption->Caption().empty());
+    }
+
+    // The desktop's picture answers for the whole drag, moves made while it
+    // was awaited included.
+    void pictureServesTheDrag() {
+        desk().pressFinds = ScreenRead::State::Waiting;
+        press(Qt::LeftButton, QPoint(100, 100));
+        QVERIFY(frmScreenPicker->lblPickerMessage->Visible());
+        move(Qt::LeftButton, QPoint(500, 300));
+        QCOMPARE(desk().screenGrabs, 0);
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), BlankColor);
+        desk().answerScreenRead({ScreenRead::State::Frozen, {}});
+        QVERIFY(!frmScreenPicker->lblPickerMessage->Visible());
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(500, 300));
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Caption(), ColorToCode(colorAt(500, 300)));
+        QCOMPARE(view(58, 41), pixelAt(500, 300));
+        move(Qt::LeftButton, QPoint(700, 400));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(700, 400));
+        QCOMPARE(desk().screenReadsEnded, 0);
+        QTest::mouseRelease(frmHuevella->imgEyedropper, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(desk().screenReadsEnded, 1);
+    }
+
+    // A picture that comes after the release is read where the button came
+    // up, not where the pointer has gone since, and is then let go.
+    void lateFrameIsReadWhereTheButtonCameUp() {
+        desk().pressFinds = ScreenRead::State::Waiting;
+        press(Qt::LeftButton, QPoint(100, 100));
+        move(Qt::LeftButton, QPoint(200, 150));
+        QTest::mouseRelease(frmHuevella->imgEyedropper, Qt::LeftButton, {}, QPoint(5, 5));
+        desk().cursor = QPoint(900, 600);
+        desk().answerScreenRead({ScreenRead::State::Frozen, {}});
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(200, 150));
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Caption(), ColorToCode(colorAt(200, 150)));
+        QCOMPARE(desk().screenReadsEnded, 1);
+    }
+
+    // Without a picture, the desktop's own picker: its colour is taken like
+    // any other, and the picker says there is no magnifier.
+    void desktopPickerColour() {
+        desk().pressFinds = ScreenRead::State::Waiting;
+        press(Qt::LeftButton, QPoint(100, 100));
+        desk().answerScreenRead({ScreenRead::State::Picking, {}});
+        QVERIFY(frmScreenPicker->lblPickerMessage->Visible());
+        desk().answerScreenRead({ScreenRead::State::Picked, QColor(0x33, 0x66, 0xCC)});
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Caption(), std::string("3366CC"));
+        QVERIFY(QString::fromStdString(frmScreenPicker->lblPickerMessage->Caption())
+                    .contains("No magnifier"));
+        QTest::mouseClick(frmScreenPicker->pnlPickerColor, Qt::LeftButton);
+        QCOMPARE(frmHuevella->pallet.GetCode(), std::string("3366CC"));
+        QCOMPARE(frmHuevella->pallet.GetColor(), RGBColor(0x33, 0x66, 0xCC));
+    }
 };
 
 HUEVELLA_TEST_MAIN(TestScreenPicker)

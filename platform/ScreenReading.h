@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/ScreenshotPortal.h"
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Where the eyedropper's pixels come from during one press and drag.
+struct ScreenRead {
+    enum class State {
+        Live,       // read from the screen at every move
+        Waiting,    // the desktop has been asked for a picture of the screen
+        Frozen,     // read from that picture
+        Picking,    // the desktop's own picker is out: the user clicks a colour
+        Picked,     // what the desktop's picker took (`colour`); no pixels around it
+        Unreadable, // nothing here can read the screen
+        Cancelled,  // the user turned the desktop's question down
+        NoAnswer,   // the desktop did not answer in time
+    };
+    State state = State::Live;
+    QColor colour;
+};
+using ScreenReadChanged = std::function<void(const ScreenRead&)>;
+
+// The points of `rect` (in the desktop's coordinates) read from a picture of
+// the whole desktop `area`, whatever the picture's scale: each point takes
+// the picture pixel at its top-left corner, black off the picture.
+QImage pointsOfPicture(const QImage& picture, const QRect& area, const QRect& rect);
+
+// One gesture's screen reading: straight from the screen where it can be
+// read, else from one picture the desktop's screenshot service gives at the
+// press, else the desktop's own colour picker.
+class ScreenReading : public QObject {
+public:
+    using DirectRead = std::function<std::optional<QImage>(const QRect&)>;
+    using MakePortal = std::function<std::unique_ptr<ScreenshotPortal>()>;
+    using Area = std::function<QRect()>;
+
+    ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea);
+    ~ScreenReading() override;
+
+    ScreenRead begin(QPoint pointer, ScreenReadChanged changed);
+    // The picture is no longer needed.
+    void end();
+    // Live or frozen pixels; nothing in any other state.
+    std::optional<QImage> read(const QRect& rect);
+    ScreenRead::State state() const { return current.state; }
+    // Waits allowed for each answer, in milliseconds.
+    int screenshotTimeout = 10'000;
+    int pickTimeout = 120'000; // a person is choosing
+
+private:
+    void answered(const ScreenshotPortal::Answer& answer);
+    void change(ScreenRead next);
+
+    DirectRead direct;
+    MakePortal makePortal;
+    Area desktopArea;
+    std::unique_ptr<ScreenshotPortal> portal;
+    ScreenReadChanged changed;
+    ScreenRead current;
+    QImage frame;
+    QRect frameArea;
+};
