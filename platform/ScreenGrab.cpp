@@ -97,7 +97,7 @@ QImage onePixelPerPoint(const QImage& grabbed, QSize points) {
     return out;
 }
 
-std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part) {
+std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part, bool* refused) {
     const RootFormat& root = server();
     if (!root.connection || !screen || part.isEmpty() || !screen->geometry().contains(part))
         return std::nullopt;
@@ -113,6 +113,7 @@ std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part)
     xcb_generic_error_t* error = nullptr;
     std::unique_ptr<xcb_get_image_reply_t, XcbReplyFree> reply(
         xcb_get_image_reply(root.connection, cookie, &error));
+    if (refused) *refused = error != nullptr;
     std::free(error);
     const std::size_t words = std::size_t(native->width()) * std::size_t(native->height());
     if (!reply || reply->depth != 24 ||
@@ -168,7 +169,9 @@ std::optional<QImage> grabScreenPointsWithQt(const QRect& rect) {
 
 std::optional<QImage> grabScreenPoints(const QRect& rect) {
     return grabEachScreen(rect, [](QScreen* screen, const QRect& part) {
-        if (auto direct = readScreenDirect(screen, part)) return direct;
+        bool refused = false;
+        if (auto direct = readScreenDirect(screen, part, &refused)) return direct;
+        if (refused) return std::optional<QImage>();
         return grabPartWithQt(screen, part);
     });
 }

@@ -17,8 +17,11 @@ std::optional<QImage> grabScreenPoints(const QRect& rect);
 // The two ways, apart, so they can be held against each other.
 std::optional<QImage> grabScreenPointsWithQt(const QRect& rect);
 // A rectangle inside one screen's geometry, read straight from the X
-// server's root window; nothing when that cannot be done.
-std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part);
+// server's root window; nothing when that cannot be done. `refused` is set
+// when the server said no: Qt's grab asks the same way and, refused, gives
+// black (a rootless Xwayland), so that is not tried then.
+std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part,
+                                       bool* refused = nullptr);
 
 // A grab of a scaled screen holds several physical pixels per point; each
 // point takes the one at its top-left corner.

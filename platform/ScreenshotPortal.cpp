@@ -147,17 +147,18 @@ void ScreenshotPortal::unsubscribe() {
 void ScreenshotPortal::response(uint code, const QVariantMap& results) {
     if (requestPath.isEmpty()) {
         // Too late to be used, but what it wrote is still ours to remove.
-        if (kind == Kind::Screenshot && code == 0) pictureFrom(results);
+        if (kind == Kind::Screenshot && code == 0) pictureFrom(results, askedAt);
         unsubscribe();
         return;
     }
     if (code == 1) return finish({Outcome::Cancelled, {}, {}, QStringLiteral("cancelled")});
     if (code != 0)
         return finish({Outcome::Refused, {}, {}, QStringLiteral("response %1").arg(code)});
-    finish(kind == Kind::Screenshot ? pictureFrom(results) : colourFrom(results));
+    finish(kind == Kind::Screenshot ? pictureFrom(results, askedAt) : colourFrom(results));
 }
 
-ScreenshotPortal::Answer ScreenshotPortal::pictureFrom(const QVariantMap& results) {
+ScreenshotPortal::Answer ScreenshotPortal::pictureFrom(const QVariantMap& results,
+                                                      const QDateTime& askedAt) {
     const QVariant uri = results.value(QStringLiteral("uri"));
     if (uri.metaType() != QMetaType::fromType<QString>())
         return {Outcome::BadAnswer, {}, {}, QStringLiteral("no uri in the answer")};

@@ -40,6 +40,9 @@ public:
     // The desktop's own click-to-pick.
     void requestPickColor();
     bool waiting() const { return !requestPath.isEmpty(); }
+    // The picture a successful answer names, read, and its file removed
+    // when it was written for a request made at `askedAt`.
+    static Answer pictureFrom(const QVariantMap& results, const QDateTime& askedAt);
     // Where the answer to the request in flight is expected (for tests).
     QString expectedRequestPath() const { return requestPath; }
 
@@ -55,7 +58,6 @@ private:
     void subscribe(const QString& path);
     void unsubscribe();
     void finish(Answer answer);
-    Answer pictureFrom(const QVariantMap& results);
     Answer colourFrom(const QVariantMap& results);
     void callReturned(const QString& token, const QDBusMessage& reply);
 

@@ -69,6 +69,9 @@ public:
     ScreenRead::State pressFinds = ScreenRead::State::Live;
     ScreenRead::State readState = ScreenRead::State::Live;
     ScreenReadChanged screenReadChanged;
+    // Frozen, `screen` is a picture of this desktop area, at any scale
+    // (empty: one pixel per point).
+    QRect frameArea;
     int screenReadsBegun = 0;
     int screenReadsEnded = 0;
     void answerScreenRead(const ScreenRead& answer) {
