@@ -18,6 +18,14 @@ void CreateWindowSet() {
     Application->CreateForm(frmMivoSlider);
     Application->CreateForm(frmColorPalette);
     Application->CreateForm(frmSuggestSchemes);
+    TForm::whenPlacementIgnored([] {
+        // The palette before the schemes: the schemes are placed from it.
+        for (TForm* companion : {static_cast<TForm*>(frmScreenPicker),
+                                 static_cast<TForm*>(frmSwatchCard),
+                                 static_cast<TForm*>(frmColorPalette),
+                                 static_cast<TForm*>(frmSuggestSchemes)})
+            if (frmHuevella && companion) frmHuevella->placeCompanion(companion);
+    });
 }
 
 namespace {
@@ -28,6 +36,7 @@ template <class T> void destroy(T*& form) {
 } // namespace
 
 void DestroyWindowSet() {
+    TForm::whenPlacementIgnored({});
     destroy(frmSuggestSchemes);
     destroy(frmColorPalette);
     destroy(frmMivoSlider);

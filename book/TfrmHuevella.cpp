@@ -277,14 +277,17 @@ void TfrmHuevella::hideCompanionWindows() {
 }
 
 void TfrmHuevella::placeCompanion(TForm* companion) {
+    // From where the book really is: a compositor may have put it elsewhere
+    // than asked, and Qt's idea of it can lag.
+    const QPoint book = desktop().windowPlace(this).value_or(pos());
     if (companion == frmScreenPicker) {
-        companion->move(Left(), Top() + Height() - 1);
+        companion->placeAt(book + QPoint(0, Height() - 1));
     } else if (companion == frmSwatchCard) {
-        companion->move(Left(), Top() - companion->Height() + 1);
+        companion->placeAt(book + QPoint(0, -companion->Height() + 1));
     } else if (companion == frmColorPalette) {
-        companion->move(Left() + Width() - 1, Top() + imgColorPalette->Height() - 1);
+        companion->placeAt(book + QPoint(Width() - 1, imgColorPalette->Height() - 1));
     } else if (companion == frmSuggestSchemes && frmColorPalette) {
-        companion->move(frmColorPalette->Left() + frmColorPalette->Width() - companion->Width(),
-                        frmColorPalette->Top() - companion->Height() + 1);
+        companion->placeAt(QPoint(frmColorPalette->Left() + frmColorPalette->Width() - companion->Width(),
+                                  frmColorPalette->Top() - companion->Height() + 1));
     }
 }

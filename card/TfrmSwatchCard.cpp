@@ -85,7 +85,7 @@ void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* capt
     if (button != TMouseButton::mbRight || caption->Caption().empty()) return;
     frmMivoSlider->Show();
     frmMivoSlider->SetFocus();
-    frmMivoSlider->move(Left() + panel->Left() + 30, Top() - 25);
+    frmMivoSlider->placeAt(QPoint(Left() + panel->Left() + 30, Top() - 25));
     frmMivoSlider->targetPanel = panel;
 }
 

@@ -160,6 +160,7 @@ echo "ok - one picture for the drag, its file removed"
 
 # The last colour goes to the working card.
 last_dot=$(awk '{print $4}' <<<"${points[-1]}")
+read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
 click_at $((px + 153)) $((py + 64))
 wait_for 5 visible_window "Swatch Card" || fail "taking the colour did not open the card"
 read -r cx cy _ _ < <(geometry "$(visible_window "Swatch Card")")
@@ -170,6 +171,11 @@ click_at $((cx + 33)) $((cy + 64))
 wait_for 5 at_least "$last_dot" $((before + 54 * 60)) ||
     fail "no card slot shows $last_dot ($(count_of "$last_dot") pixels of it, $before before)"
 echo "ok - the picked colour reached a card slot"
+# This compositor puts managed companions where it likes; ours are placed
+# by us, docked to the book.
+[ "$cx $cy" = "$bx $((by - 103))" ] || fail "the card is at $cx,$cy, not above the book at $bx,$by"
+[ "$px $py" = "$bx $((by + 123))" ] || fail "the picker is at $px,$py, not below the book at $bx,$by"
+echo "ok - the companions are docked to the book"
 [ "$SCALE" = 1 ] || exit 0
 
 # The card (which the compositor may have put over the picker) goes, with

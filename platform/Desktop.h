@@ -72,6 +72,9 @@ public:
     // of it reachable), or frees it; false where it cannot be confined.
     virtual bool clipCursor(const std::optional<QRect>& area) = 0;
 
+    // Where the window system has a window now; nothing where it cannot say.
+    virtual std::optional<QPoint> windowPlace(QWidget* window) = 0;
+
     // The program's arguments, the program itself first, as the bytes it
     // was given (a file name need not be UTF-8).
     virtual std::vector<std::string> commandLine() = 0;

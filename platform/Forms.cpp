@@ -5,7 +5,10 @@
 #include "platform/PaintBox.h"
 #include "platform/ScrollBox.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QTimer>
+#include <QWindow>
 #include <QFont>
 
 #include <algorithm>
@@ -41,6 +44,14 @@ void place(QWidget* widget, const ControlDef& def) {
 
 } // namespace
 
+namespace {
+// A plain window the window manager leaves alone: a tool window's type
+// would also keep the keyboard from it on wlroots compositors.
+Qt::WindowFlags unmanaged(Qt::WindowFlags flags) {
+    return (flags & ~Qt::WindowType_Mask) | Qt::Window | Qt::X11BypassWindowManagerHint;
+}
+} // namespace
+
 TForm::TForm(const FormDef& def) : TForm(def, Contents::Later) {
     CreateContents(def);
 }
@@ -54,6 +65,8 @@ TForm::TForm(const FormDef& def, Contents) {
     setWindowTitle(QString::fromUtf8(def.caption));
     setFixedSize(def.clientWidth, def.clientHeight);
     if (def.toolWindow) setAttribute(Qt::WA_ShowWithoutActivating);
+    docked = def.toolWindow;
+    if (docked && placingOurselves()) setWindowFlags(unmanaged(flags));
     // Qt shows hints only for the active window, and the companions are
     // never activated: their hints must show all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -200,6 +213,85 @@ bool TForm::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+namespace {
+
+bool& ourPlacement() {
+    static bool ours = false;
+    return ours;
+}
+
+std::function<void()>& replaceCompanions() {
+    static std::function<void()> replace;
+    return replace;
+}
+
+// A window the window manager does not manage gets the keyboard only when
+// it asks for it: a click on something that takes the keyboard asks. Other
+// clicks leave the activation where it is, as on a managed companion.
+class ActivateOnPress : public QObject {
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && object->isWidgetType() &&
+            static_cast<QWidget*>(object)->focusPolicy() & Qt::ClickFocus) {
+            QWidget* window = static_cast<QWidget*>(object)->window();
+            if (window->windowFlags() & Qt::X11BypassWindowManagerHint && !window->isActiveWindow())
+                window->activateWindow();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void TForm::placeAt(QPoint place) {
+    wanted = place;
+    // The window itself, whatever frame the window system may have given it.
+    setGeometry(QRect(place, size()));
+}
+
+void TForm::whenPlacementIgnored(std::function<void()> replace) {
+    replaceCompanions() = std::move(replace);
+}
+
+bool TForm::placingOurselves() {
+    return ourPlacement();
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window system answers a new window's place soon after it is
+    // mapped; a compositor that ignores it has put it elsewhere by then.
+    if (docked && wanted && !placingOurselves())
+        QTimer::singleShot(400, this, [this] { checkPlacement(); });
+}
+
+void TForm::checkPlacement() {
+    if (!isVisible() || !wanted || placingOurselves()) return;
+    const std::optional<QPoint> real = desktop().windowPlace(this);
+    // A pixel or two is rounding at fractional scales.
+    if (real && (*real - *wanted).manhattanLength() > 2) placeAllOurselves();
+}
+
+// The companions become windows of our own placing: placed exactly, docked
+// to the book wherever the compositor put it, above other windows as
+// menus are. Their keyboard comes with a click.
+void TForm::placeAllOurselves() {
+    ourPlacement() = true;
+    qApp->installEventFilter(new ActivateOnPress);
+    std::vector<TForm*> shown;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<TForm*>(widget);
+        if (!form || !form->docked) continue;
+        if (form->isVisible()) shown.push_back(form);
+        form->setWindowFlags(unmanaged(form->windowFlags()));
+        // Made anew: a window manager may hold the old one in a frame of its own.
+        if (form->windowHandle()) form->windowHandle()->destroy();
+    }
+    if (replaceCompanions()) replaceCompanions()();
+    for (TForm* form : shown)
+        form->show();
 }
 
 void TForm::hideEvent(QHideEvent* event) {

@@ -9,7 +9,9 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 
@@ -40,6 +42,13 @@ public:
     int Top() const { return y(); }
     int Width() const { return width(); }
     int Height() const { return height(); }
+    // Puts a window that is docked to another where it belongs. Where the
+    // window system is found to put such windows where it likes (sway,
+    // weston), every one of them leaves its management and is placed by us;
+    // `replace` is then asked to place them all anew.
+    void placeAt(QPoint place);
+    static void whenPlacementIgnored(std::function<void()> replace);
+    static bool placingOurselves();
     void setLeft(int value) { move(value, y()); }
     void setTop(int value) { move(x(), value); }
     bool Visible() const { return !isHidden(); }
@@ -74,8 +83,13 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void checkPlacement();
+    static void placeAllOurselves();
+    bool docked = false; // a companion: shown without activation, placed from another
+    std::optional<QPoint> wanted;
     void createControl(const ControlDef& def);
     void setTabOrder(const FormDef& def);
     std::map<std::string, std::unique_ptr<TPopupMenu>> menus;

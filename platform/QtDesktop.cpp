@@ -5,6 +5,7 @@
 #include "platform/PointerConfinement.h"
 #include "platform/ScreenGrab.h"
 #include "platform/ScreenshotPortal.h"
+#include "platform/WindowPlace.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -150,6 +151,8 @@ public:
     }
 
     std::vector<std::string> commandLine() override { return HuevellaQtApplication::commandLine(); }
+
+    std::optional<QPoint> windowPlace(QWidget* window) override { return windowPlaceOnX(window); }
 
     ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) override {
         return reading.begin(pointer, std::move(changed));

@@ -3,6 +3,7 @@
 #include "platform/Desktop.h"
 
 #include <QPoint>
+#include <QWidget>
 #include <QString>
 
 #include <deque>
@@ -93,6 +94,11 @@ public:
     void captionDrag(QWidget* window) override;
     std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override;
     std::vector<std::string> commandLine() override { return arguments; }
+    // Where the window system puts windows; unset, where they were put.
+    std::function<std::optional<QPoint>(QWidget*)> placeOf;
+    std::optional<QPoint> windowPlace(QWidget* window) override {
+        return placeOf ? placeOf(window) : std::optional<QPoint>(window->pos());
+    }
     ScreenRead beginScreenRead(QPoint, ScreenReadChanged changed) override {
         ++screenReadsBegun;
         screenReadChanged = std::move(changed);

@@ -21,7 +21,7 @@ if [ "${1:-}" = "--tests" ]; then
         dbus chromium
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
-        weston xwayland qt6-wayland
+        weston xwayland qt6-wayland sway grim
     )
 fi
 

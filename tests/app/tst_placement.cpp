@@ -1,0 +1,76 @@
+#include "TestMain.h"
+
+#include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
+#include "palette/TfrmColorPalette.h"
+#include "picker/TfrmScreenPicker.h"
+#include "schemes/TfrmSuggestSchemes.h"
+
+// Companions on window systems that place them where asked, and on those
+// that put them where they like (sway centres them over the book).
+// Once the program has taken placement over it keeps it, so the functions
+// run in this order.
+class TestPlacement : public QObject, WindowSetFixture {
+    Q_OBJECT
+
+    static bool managed(QWidget* form) {
+        return !(form->windowFlags() & Qt::X11BypassWindowManagerHint);
+    }
+    static QList<TForm*> companions() {
+        return {frmScreenPicker, frmSwatchCard, frmColorPalette, frmSuggestSchemes};
+    }
+
+private slots:
+    void init() {
+        createWindows();
+        frmHuevella->showFromTray();
+    }
+    void cleanup() { destroyWindows(); }
+
+    void honouredPlacesStayManaged() {
+        frmHuevella->imgSwatchCardClick();
+        QVERIFY(frmSwatchCard->Visible());
+        QTest::qWait(600);
+        for (TForm* form : companions())
+            QVERIFY2(managed(form), qPrintable(form->objectName()));
+        QVERIFY(!TForm::placingOurselves());
+        QCOMPARE(frmSwatchCard->pos(), frmHuevella->pos() + QPoint(0, -103));
+    }
+
+    // The compositor put the book elsewhere than asked and centres every
+    // companion: the companions leave its management and dock to the book
+    // where it really is, the visible ones shown again, the rest later.
+    void ignoredPlacesAreTakenOver() {
+        const QPoint book(300, 200), centre(500, 350);
+        desk().placeOf = [&](QWidget* window) -> std::optional<QPoint> {
+            if (window == frmHuevella) return book;
+            return managed(window) ? centre : window->pos();
+        };
+        frmHuevella->imgSwatchCardClick();
+        QTRY_VERIFY(TForm::placingOurselves());
+        for (TForm* form : companions()) {
+            QVERIFY2(!managed(form), qPrintable(form->objectName()));
+            QCOMPARE(form->windowFlags() & Qt::WindowType_Mask, Qt::Window);
+        }
+        QVERIFY(managed(frmHuevella));
+        QVERIFY(frmSwatchCard->Visible());
+        QVERIFY(!frmColorPalette->Visible());
+        QCOMPARE(frmSwatchCard->pos(), book + QPoint(0, -103));
+        QCOMPARE(frmScreenPicker->pos(), book + QPoint(0, 123));
+        QCOMPARE(frmColorPalette->pos(), book + QPoint(185, 20));
+        // Opened later, a companion comes out docked too.
+        frmHuevella->imgColorPaletteClick();
+        QVERIFY(frmColorPalette->Visible());
+        QCOMPARE(frmColorPalette->pos(), book + QPoint(185, 20));
+    }
+
+    // Windows made after that are of our placing from the start.
+    void laterWindowsArePlacedByUs() {
+        QVERIFY(TForm::placingOurselves());
+        for (TForm* form : companions())
+            QVERIFY2(!managed(form), qPrintable(form->objectName()));
+    }
+};
+
+HUEVELLA_TEST_MAIN(TestPlacement)
+#include "tst_placement.moc"
