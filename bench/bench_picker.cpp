@@ -7,6 +7,7 @@
 #include "WindowBench.h"
 #include "book/TfrmHuevella.h"
 #include "picker/TfrmScreenPicker.h"
+#include "platform/TestDesktop.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -20,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -144,6 +146,60 @@ void BM_MoveAgainstQtGrab(benchmark::State& state) {
     reportPaints(state, counter);
 }
 BENCHMARK(BM_MoveAgainstQtGrab)->Unit(benchmark::kMicrosecond)->UseManualTime();
+
+// A move over the desktop's frozen picture (the rootless Xwayland way)
+// against a move read from the X server, in alternating runs like the
+// grabs above: the frozen move is reported, with the live move's time and
+// the ratio. The picture is a 1920 x 1080 screenshot's worth of pixels.
+void BM_FrozenMoveAgainstLive(benchmark::State& state) {
+    if (!showPicker(state)) return;
+    QCursor::setPos(pointer);
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    picture.fill(qRgb(30, 144, 255));
+    auto frozen = std::make_unique<TestDesktop>();
+    frozen->screen = picture;
+    frozen->frameArea = QRect(0, 0, 1920, 1080);
+    frozen->cursor = pointer;
+    frozen->readState = ScreenRead::State::Frozen;
+    TestDesktop* frozenDesk = frozen.get();
+    std::unique_ptr<Desktop> live = installDesktop(std::move(frozen));
+    PaintCounter counter(frmScreenPicker->imgMagnifier);
+    using Clock = std::chrono::steady_clock;
+    constexpr int Run = 32;
+    Clock::duration lives{}, frozens{};
+    long long liveCount = 0;
+    int inRun = 0;
+    for (auto _ : state) {
+        if (inRun++ % Run == 0) {
+            // The live desktop in for a run, then the frozen one back.
+            std::unique_ptr<Desktop> parked = installDesktop(std::move(live));
+            const auto start = Clock::now();
+            for (int i = 0; i < Run; ++i) {
+                dragMove();
+                serverCaughtUp();
+            }
+            lives += Clock::now() - start;
+            liveCount += Run;
+            live = installDesktop(std::move(parked));
+        }
+        const auto start = Clock::now();
+        dragMove();
+        serverCaughtUp();
+        const auto moved = Clock::now();
+        frozens += moved - start;
+        state.SetIterationTime(std::chrono::duration<double>(moved - start).count());
+    }
+    installDesktop(std::move(live));
+    const double liveMean =
+        std::chrono::duration<double, std::micro>(lives).count() / double(liveCount);
+    const double frozenMean =
+        std::chrono::duration<double, std::micro>(frozens).count() / double(state.iterations());
+    state.counters["live_move_us"] = liveMean;
+    state.counters["frozen/live"] = frozenMean / liveMean;
+    if (frozenDesk->screenGrabs == 0) state.SkipWithError("the frozen picture was never read");
+    reportPaints(state, counter);
+}
+BENCHMARK(BM_FrozenMoveAgainstLive)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
 // The immediate repaint of the view alone, the part of a move that is
 // neither reading the screen nor working out the colour, with one round

@@ -1,5 +1,7 @@
 #include "platform/ScreenshotPortal.h"
 
+#include "platform/PngFrame.h"
+
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -7,7 +9,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -168,13 +169,10 @@ ScreenshotPortal::Answer ScreenshotPortal::pictureFrom(const QVariantMap& result
     const QString path = url.toLocalFile();
     const QFileInfo file(path);
     if (!file.exists()) return {Outcome::BadAnswer, {}, {}, QStringLiteral("no file at ") + path};
-    QImageReader reader(path);
-    QImage picture = reader.read();
+    QString error;
+    QImage picture = readScreenshotFile(path, &error);
     if (writtenSince(file, askedAt)) QFile::remove(path);
-    if (picture.isNull())
-        return {Outcome::BadAnswer, {}, {}, path + QStringLiteral(": ") + reader.errorString()};
-    if (picture.format() != QImage::Format_RGB32)
-        picture = picture.convertToFormat(QImage::Format_RGB32);
+    if (picture.isNull()) return {Outcome::BadAnswer, {}, {}, path + QStringLiteral(": ") + error};
     return {Outcome::Picture, std::move(picture), {}, path};
 }
 
