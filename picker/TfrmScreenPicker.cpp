@@ -123,7 +123,7 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         break;
     }
     case State::Unreadable:
-        showMessage("Unreadable", "This desktop does not let programs read the screen");
+        showMessage("Can't read", "This desktop does not let programs read the screen");
         break;
     case State::Cancelled:
         showMessage("Cancelled", "The desktop's picture of the screen was cancelled");
@@ -136,7 +136,8 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
 }
 
 // A failure shows no colour: the panel goes blank and nothing can be taken
-// from it until the screen is read again.
+// from it until the screen is read again. The caption's word fits its 54
+// pixels; the message says the rest.
 void TfrmScreenPicker::showMessage(const char* caption, const char* message) {
     imgMagnifier->Hide();
     imgTarget->Hide();

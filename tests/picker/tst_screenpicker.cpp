@@ -159,11 +159,11 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("caption");
         using S = ScreenRead::State;
-        QTest::newRow("read refused mid-drag") << int(S::Live) << int(S::Unreadable) << "Unreadable";
-        QTest::newRow("nothing can read it") << int(S::Unreadable) << -1 << "Unreadable";
+        QTest::newRow("read refused mid-drag") << int(S::Live) << int(S::Unreadable) << "Can't read";
+        QTest::newRow("nothing can read it") << int(S::Unreadable) << -1 << "Can't read";
         QTest::newRow("cancelled") << int(S::Waiting) << int(S::Cancelled) << "Cancelled";
         QTest::newRow("no answer") << int(S::Waiting) << int(S::NoAnswer) << "No answer";
-        QTest::newRow("picker refused") << int(S::Waiting) << int(S::Unreadable) << "Unreadable";
+        QTest::newRow("picker refused") << int(S::Waiting) << int(S::Unreadable) << "Can't read";
     }
     void refusedScreenIsNeverAColour() {
         QFETCH(int, pressFinds);
