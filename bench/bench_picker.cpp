@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -108,8 +109,36 @@ void BM_EyedropperDragMove(benchmark::State& state) {
 }
 BENCHMARK(BM_EyedropperDragMove)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The two taken in turns, a run of grabs, then a run of moves, so that
-// whatever else the machine does falls on both alike: the move's time is
+// Two things taken in turns, a run of 32 of the baseline, then one of the
+// measured, so that whatever else the machine does falls on both alike.
+// The measured one is the iteration's time; the means of both, in
+// microseconds, are returned.
+template <class Measured, class Baseline>
+std::pair<double, double> inTurns(benchmark::State& state, Measured measured, Baseline baseline) {
+    using Clock = std::chrono::steady_clock;
+    constexpr int Run = 32;
+    Clock::duration baselines{}, measureds{};
+    long long baselineCount = 0;
+    int inRun = 0;
+    for (auto _ : state) {
+        if (inRun++ % Run == 0) {
+            const auto start = Clock::now();
+            for (int i = 0; i < Run; ++i)
+                baseline();
+            baselines += Clock::now() - start;
+            baselineCount += Run;
+        }
+        const auto start = Clock::now();
+        measured();
+        const auto done = Clock::now();
+        measureds += done - start;
+        state.SetIterationTime(std::chrono::duration<double>(done - start).count());
+    }
+    const auto micro = [](Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); };
+    return {micro(measureds) / double(state.iterations()), micro(baselines) / double(baselineCount)};
+}
+
+// A move against Qt's grab of the same rectangle: the move's time is
 // reported, with Qt's grab beside it and the ratio of the two. Each move's
 // image is drawn by the server before the next move's read returns; only
 // the last image of a run is left to the grabs after it.
@@ -118,29 +147,7 @@ void BM_MoveAgainstQtGrab(benchmark::State& state) {
     QCursor::setPos(pointer);
     QScreen* screen = QGuiApplication::primaryScreen();
     PaintCounter counter(frmScreenPicker->imgMagnifier);
-    using Clock = std::chrono::steady_clock;
-    constexpr int Run = 32;
-    Clock::duration grabs{}, moves{};
-    long long grabCount = 0;
-    int inRun = 0;
-    for (auto _ : state) {
-        if (inRun++ % Run == 0) {
-            const auto start = Clock::now();
-            for (int i = 0; i < Run; ++i)
-                qtGrab(screen);
-            grabs += Clock::now() - start;
-            grabCount += Run;
-        }
-        const auto start = Clock::now();
-        dragMove();
-        const auto moved = Clock::now();
-        moves += moved - start;
-        state.SetIterationTime(std::chrono::duration<double>(moved - start).count());
-    }
-    const double grabMean =
-        std::chrono::duration<double, std::micro>(grabs).count() / double(grabCount);
-    const double moveMean =
-        std::chrono::duration<double, std::micro>(moves).count() / double(state.iterations());
+    const auto [moveMean, grabMean] = inTurns(state, dragMove, [screen] { qtGrab(screen); });
     state.counters["qt_grab_us"] = grabMean;
     state.counters["move/grab"] = moveMean / grabMean;
     reportPaints(state, counter);
@@ -148,9 +155,10 @@ void BM_MoveAgainstQtGrab(benchmark::State& state) {
 BENCHMARK(BM_MoveAgainstQtGrab)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
 // A move over the desktop's frozen picture (the rootless Xwayland way)
-// against a move read from the X server, in alternating runs like the
-// grabs above: the frozen move is reported, with the live move's time and
-// the ratio. The picture is a 1920 x 1080 screenshot's worth of pixels.
+// against a move read from the X server, each drawn by the server before
+// the next: the frozen move is reported, with the live move's time and the
+// ratio (paints/move counts the moves of both). The picture is a
+// 1920 x 1080 screenshot's worth of pixels.
 void BM_FrozenMoveAgainstLive(benchmark::State& state) {
     if (!showPicker(state)) return;
     QCursor::setPos(pointer);
@@ -164,36 +172,17 @@ void BM_FrozenMoveAgainstLive(benchmark::State& state) {
     TestDesktop* frozenDesk = frozen.get();
     std::unique_ptr<Desktop> live = installDesktop(std::move(frozen));
     PaintCounter counter(frmScreenPicker->imgMagnifier);
-    using Clock = std::chrono::steady_clock;
-    constexpr int Run = 32;
-    Clock::duration lives{}, frozens{};
-    long long liveCount = 0;
-    int inRun = 0;
-    for (auto _ : state) {
-        if (inRun++ % Run == 0) {
-            // The live desktop in for a run, then the frozen one back.
-            std::unique_ptr<Desktop> parked = installDesktop(std::move(live));
-            const auto start = Clock::now();
-            for (int i = 0; i < Run; ++i) {
-                dragMove();
-                serverCaughtUp();
-            }
-            lives += Clock::now() - start;
-            liveCount += Run;
-            live = installDesktop(std::move(parked));
-        }
-        const auto start = Clock::now();
+    const auto shownMove = [] {
         dragMove();
         serverCaughtUp();
-        const auto moved = Clock::now();
-        frozens += moved - start;
-        state.SetIterationTime(std::chrono::duration<double>(moved - start).count());
-    }
+    };
+    const auto [frozenMean, liveMean] = inTurns(state, shownMove, [&] {
+        // The live desktop in for one move, the frozen one back.
+        std::unique_ptr<Desktop> parked = installDesktop(std::move(live));
+        shownMove();
+        live = installDesktop(std::move(parked));
+    });
     installDesktop(std::move(live));
-    const double liveMean =
-        std::chrono::duration<double, std::micro>(lives).count() / double(liveCount);
-    const double frozenMean =
-        std::chrono::duration<double, std::micro>(frozens).count() / double(state.iterations());
     state.counters["live_move_us"] = liveMean;
     state.counters["frozen/live"] = frozenMean / liveMean;
     if (frozenDesk->screenGrabs == 0) state.SkipWithError("the frozen picture was never read");

@@ -171,3 +171,16 @@ save_as_from_menu() {
     xdotool key Return
     wait_for 10 test -s "$1.hvz" || fail "no book was written"
 }
+
+# Under Xwayland a warp (xdotool mousemove) can bring the server down:
+# there the pointer goes by relative motion and the buttons by XTEST alone.
+pointer() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
+move_to() {
+    local cx cy
+    read -r cx cy < <(pointer)
+    xdotool mousemove_relative -- $(($1 - cx)) $(($2 - cy))
+    sleep 0.1
+    read -r cx cy < <(pointer)
+    [ "$cx $cy" = "$1 $2" ] || fail "the pointer went to $cx,$cy, not $1,$2"
+}
+click_at() { move_to "$1" "$2"; xdotool mousedown 1; sleep 0.05; xdotool mouseup 1; sleep 0.3; }

@@ -45,14 +45,6 @@ export XDG_SESSION_TYPE=wayland
 unset QT_QPA_PLATFORM
 wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
 
-pointer() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
-move_to() {
-    local cx cy
-    read -r cx cy < <(pointer)
-    xdotool mousemove_relative -- $(($1 - cx)) $(($2 - cy))
-    sleep 0.1
-}
-click_at() { move_to "$1" "$2"; xdotool mousedown 1; sleep 0.05; xdotool mouseup 1; sleep 0.3; }
 seen() { # seen X Y: RRGGBB on the screen there, from the compositor
     grim -g "$1,$2 1x1" -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
 }

@@ -108,17 +108,6 @@ at_least() { [ "$(count_of "$1")" -ge "$2" ]; }
 # right edge 117 pixels to the left and 24 down.
 picker_shows() { [ "$(box_of "$1" | cut -d+ -f1)" = 117x67 ]; }
 
-# Relative motion to a place on the screen.
-pointer() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
-move_to() {
-    local cx cy
-    read -r cx cy < <(pointer)
-    xdotool mousemove_relative -- $(($1 - cx)) $(($2 - cy))
-    sleep 0.1
-    read -r cx cy < <(pointer)
-    [ "$cx $cy" = "$1 $2" ] || fail "the pointer went to $cx,$cy, not $1,$2"
-}
-click_at() { move_to "$1" "$2"; xdotool mousedown 1; sleep 0.05; xdotool mouseup 1; sleep 0.2; }
 
 start_standin --screenshot ok
 (cd "$WORKDIR" && exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
