@@ -231,6 +231,9 @@ std::function<void()>& replaceCompanions() {
 // it asks for it: a click on something that takes the keyboard asks. Other
 // clicks leave the activation where it is, as on a managed companion.
 class ActivateOnPress : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonPress && object->isWidgetType() &&
@@ -279,7 +282,7 @@ void TForm::checkPlacement() {
 // menus are. Their keyboard comes with a click.
 void TForm::placeAllOurselves() {
     ourPlacement() = true;
-    qApp->installEventFilter(new ActivateOnPress);
+    qApp->installEventFilter(new ActivateOnPress(qApp));
     std::vector<TForm*> shown;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* form = qobject_cast<TForm*>(widget);
