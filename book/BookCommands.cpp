@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr unsigned SaveQuestionStyle = MB_YESNOCANCEL | MB_ICONEXCLAMATION;
@@ -189,6 +191,11 @@ void TfrmHuevella::mnuExportClick() {
         ext = formats[std::clamp(dlgExport->FilterIndex, 1, 4) - 1];
         path += "." + ext;
     }
+    struct stat existing;
+    if (lstat(path.c_str(), &existing) == 0 &&
+        Application->MessageBox("\"" + path + "\" already exists.\n\nDo you want to replace it?",
+                                "Export", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
     BookContents contents{cards, lastCard};
     std::string name =
         fileName.substr(fileName.rfind('/') == std::string::npos ? 0 : fileName.rfind('/') + 1);

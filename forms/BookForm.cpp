@@ -83,12 +83,14 @@ const FormDef& bookFormDef() {
                     {"mnuBreak", "-", true},
                     {"mnuSystemTray", "To System Tray", true},
                     {"mnuExit", "Exit", true}}}},
-        .dialogs = {{"dlgOpen", false, "Huevella Files (*.hvz)|*.hvz", "hvz", false},
-                    {"dlgSaveAs", true, "Huevella File (*.hvz)|*.hvz", "hvz", true},
+        .dialogs = {{"dlgOpen", false, "Huevella Files (*.hvz)|*.hvz", "hvz", false, "Open"},
+                    {"dlgSaveAs", true, "Huevella File (*.hvz)|*.hvz", "hvz", true, "Save As"},
+                    // The file written may have an extension added after the
+                    // dialog closes: the question about replacing it is ours.
                     {"dlgExport", true,
                      "GIMP Palette (*.gpl)|*.gpl|Adobe Swatch Exchange (*.ase)|*.ase|"
                      "CSS Custom Properties (*.css)|*.css|JSON (*.json)|*.json",
-                     "", true}},
+                     "", false, "Export"}},
     };
     return def;
 }

@@ -22,6 +22,7 @@ struct FileDialogRequest {
     QString filter;     // e.g. "Huevella Files (*.hvz)"
     QString defaultExt; // without the dot
     bool confirmOverwrite = false;
+    QString title; // empty: the toolkit's own
     // The filter the user left chosen, from 0; set by the dialog.
     mutable int chosenFilter = 0;
 };

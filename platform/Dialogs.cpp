@@ -31,7 +31,8 @@ std::string WithDefaultExt(const std::string& name, const std::string& ext) {
 }
 
 bool TFileDialog::Execute() {
-    FileDialogRequest request{save, nameFilter(Filter), toQString(DefaultExt), confirmOverwrite};
+    FileDialogRequest request{save, nameFilter(Filter), toQString(DefaultExt), confirmOverwrite,
+                              toQString(Title)};
     QWidget* owner = Application && Application->MainForm() && Application->MainForm()->isVisible()
                          ? Application->MainForm()
                          : nullptr;

@@ -9,6 +9,7 @@ public:
     std::string Filter;
     std::string DefaultExt;
     std::string FileName;
+    std::string Title;
     // The filter chosen when the dialog closed, from 1.
     int FilterIndex = 1;
     // Shows the dialog; false when the user cancels.

@@ -50,6 +50,7 @@ struct DialogDef {
     const char* filter; // "text|pattern"
     const char* defaultExt;
     bool overwritePrompt;
+    const char* title = ""; // the dialog's window title; "": the toolkit's own
 };
 
 struct FormDef {

@@ -100,6 +100,7 @@ void TForm::CreateContents(const FormDef& def) {
         }
         dialog->Filter = dialogDef.filter;
         dialog->DefaultExt = dialogDef.defaultExt;
+        dialog->Title = dialogDef.title;
         dialogs[dialogDef.name] = std::move(dialog);
     }
 }

@@ -134,6 +134,7 @@ public:
         dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         dialog.setNameFilter(request.filter);
         dialog.setDefaultSuffix(request.defaultExt);
+        if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;

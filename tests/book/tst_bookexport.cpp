@@ -98,6 +98,48 @@ private slots:
         QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
         QVERIFY(frmHuevella->mnuExport->Enabled());
     }
+
+    // The question is about the file that will be written, extension
+    // added, and the dialog leaves it to us.
+    void existingFileIsAskedAbout_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("extension added, kept") << "colours" << "colours.gpl" << IDNO;
+        QTest::newRow("extension added, replaced") << "colours" << "colours.gpl" << IDYES;
+        QTest::newRow("another extension typed") << "walk.hvz" << "walk.hvz.gpl" << IDNO;
+        QTest::newRow("extension typed") << "mine.gpl" << "mine.gpl" << IDNO;
+    }
+    void existingFileIsAskedAbout() {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(int, answer);
+        makeBook({"One"});
+        const QString target = dir.filePath(written);
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("precious");
+        old.close();
+        desk().fileDialogAnswers.push_back(dir.filePath(typed));
+        desk().messageBoxAnswers.push_back(answer);
+        frmHuevella->mnuExportClick();
+        QCOMPARE(desk().fileDialogs.back().title, QString("Export"));
+        QVERIFY(!desk().fileDialogs.back().confirmOverwrite);
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
+        QVERIFY(desk().messageBoxes[0].text.contains(target));
+        QCOMPARE(contents(target) == "precious", answer == IDNO);
+        QFile::remove(target);
+    }
+
+    // A name that is free is written without a question.
+    void freeNameIsNotAskedAbout() {
+        makeBook({"One"});
+        desk().fileDialogAnswers.push_back(dir.filePath("fresh"));
+        frmHuevella->mnuExportClick();
+        QVERIFY(desk().messageBoxes.empty());
+        QVERIFY(contents(dir.filePath("fresh.gpl")).startsWith("GIMP Palette"));
+        QFile::remove(dir.filePath("fresh.gpl"));
+    }
 };
 
 HUEVELLA_TEST_MAIN(TestBookExport)
