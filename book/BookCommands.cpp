@@ -194,7 +194,7 @@ void TfrmHuevella::mnuExportClick() {
     struct stat existing;
     if (lstat(path.c_str(), &existing) == 0 &&
         Application->MessageBox("\"" + path + "\" already exists.\n\nDo you want to replace it?",
-                                "Export", MB_YESNO | MB_ICONQUESTION) != IDYES)
+                                "Huevella", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     BookContents contents{cards, lastCard};
     std::string name =

@@ -4,7 +4,10 @@
 #include <climits>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <ctime>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +75,55 @@ std::string rewriteInPlace(const std::string& path, std::string_view text) {
     return error ? errnoReason(error) : std::string();
 }
 
+// The permission bits that apply to us, as a shell's write would find
+// them; the superuser is held to them too, as an editor would hold it.
+bool mayWrite(const struct stat& status) {
+    const uid_t uid = ::geteuid();
+    if (status.st_uid == uid) return status.st_mode & S_IWUSR;
+    gid_t groups[256];
+    const int count = ::getgroups(256, groups);
+    bool member = status.st_gid == ::getegid();
+    for (int i = 0; i < count && !member; ++i)
+        member = groups[i] == status.st_gid;
+    if (member) return status.st_mode & S_IWGRP;
+    return status.st_mode & S_IWOTH;
+}
+
+// The kernel's protected_symlinks rule, kept whatever the kernel is set to:
+// in a sticky folder anyone may write to (/tmp), a link made by another
+// user than us or the folder's owner is not followed.
+bool plantedLink(const std::string& link, const struct stat& linkStatus) {
+    struct stat folder {};
+    if (::stat(folderOf(link).c_str(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return shared && linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folder.st_uid;
+}
+
+// Temporaries carry the program's mark, so that one left by a save that
+// was killed can be known for ours and cleared later.
+constexpr std::string_view TemporaryMark = ".huevella-save-";
+
+// When this program started: a temporary of ours older than that belongs
+// to a save that cannot still be running.
+const std::time_t startedAt = std::time(nullptr);
+
+void removeStaleTemporaries(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        const std::size_t mark = name.rfind(TemporaryMark);
+        if (name.empty() || name[0] != '.' || mark == std::string_view::npos ||
+            name.size() != mark + TemporaryMark.size() + 6)
+            continue;
+        struct stat status {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_mtime < startedAt)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 } // namespace
 
 std::string saveBookFile(const std::string& target, std::string_view text) {
@@ -79,6 +131,8 @@ std::string saveBookFile(const std::string& target, std::string_view text) {
     std::string path = target;
     struct stat status {};
     if (::lstat(target.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        if (plantedLink(target, status))
+            return "it is a link another user made in a shared folder, and is not followed";
         char resolved[PATH_MAX];
         if (::realpath(target.c_str(), resolved)) path = resolved;
     }
@@ -87,9 +141,12 @@ std::string saveBookFile(const std::string& target, std::string_view text) {
     if (exists) {
         const std::string refused = notARegularFile(status);
         if (!refused.empty()) return refused;
+        // Renaming over it would replace what a write may not change.
+        if (!mayWrite(status)) return errnoReason(EACCES);
     }
+    removeStaleTemporaries(folderOf(path));
 
-    std::string temporary = path + ".XXXXXX";
+    std::string temporary = path + std::string(TemporaryMark) + "XXXXXX";
     const std::size_t slash = temporary.rfind('/');
     temporary.insert(slash == std::string::npos ? 0 : slash + 1, ".");
     const int fd = ::mkstemp(temporary.data());

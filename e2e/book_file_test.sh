@@ -31,7 +31,7 @@ HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
 xdotool mousemove $((bx + 145)) $((by + 10)) click 1
 sleep 0.5
 xdotool key Down Down Down Down Return
-wait_for 10 visible_window "Save As" || fail "Export... did not open its dialog"
+wait_for 10 visible_window "Export" || fail "Export... did not open its dialog"
 sleep 0.5
 xdotool type --delay 20 "$WORKDIR/exported"
 xdotool key Return

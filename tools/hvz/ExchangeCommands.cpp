@@ -63,13 +63,30 @@ int written(const std::optional<std::string>& output, const std::string& bytes) 
     return 0;
 }
 
+// An output file that is there already is replaced only when asked to,
+// and never when it is the very file being read (through a link or
+// another name too): that would lose what is being converted.
+bool outputRefused(const Options& o, const std::string& input) {
+    if (!o.output) return false;
+    struct stat out {}, in {};
+    if (::stat(o.output->c_str(), &out) != 0) return false;
+    if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino) {
+        std::fprintf(stderr, "hvz: %s is the file being read; it is not written over\n",
+                     o.output->c_str());
+        return true;
+    }
+    if (o.force) return false;
+    std::fprintf(stderr, "hvz: %s exists; --force replaces it\n", o.output->c_str());
+    return true;
+}
+
 } // namespace
 
 int exportBook(int argc, char** argv) {
     Options o;
-    if (!parse(argc, argv, false, o) || !o.format) {
+    if (!parse(argc, argv, true, o) || !o.format) {
         std::fprintf(stderr, "hvz: 'export' takes --format gpl|ase|css|json, a BOOK and "
-                             "optionally -o FILE\n");
+                             "optionally -o FILE (and --force to replace a file)\n");
         return 2;
     }
     const std::string& format = *o.format;
@@ -83,6 +100,7 @@ int exportBook(int argc, char** argv) {
         return 1;
     }
     const std::string& path = o.operands[0];
+    if (outputRefused(o, path)) return 1;
     const BookReadResult read = readBookFile(path);
     if (!read.ok) {
         std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), read.problem.c_str());
@@ -115,11 +133,7 @@ int importPalette(int argc, char** argv) {
         std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), problem.c_str());
         return 1;
     }
-    struct stat status {};
-    if (!o.force && ::stat(o.output->c_str(), &status) == 0) {
-        std::fprintf(stderr, "hvz: %s exists; --force replaces it\n", o.output->c_str());
-        return 1;
-    }
+    if (outputRefused(o, path)) return 1;
     if (palette.left > 0)
         std::fprintf(stderr, "hvz: %s: %d colours, and a book holds 30: the last %d are left out\n",
                      path.c_str(), palette.colours, palette.left);
