@@ -53,6 +53,8 @@ check "no temporary of its own left" "" "$(ls -A "$work" | grep -F "c.css${mark}
 
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
     as_nobody() { setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"; }
+    # Where nobody may run it, whatever the build tree's folders allow.
+    cp "$HVZ" "$work/hvz-copy" && chmod 755 "$work/hvz-copy"
     # Another user's file in a folder anyone may write to: a shell's write
     # says "Permission denied", and so does hvz.
     mkdir -m 0777 "$work/open"
@@ -60,7 +62,7 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
     chmod 0644 "$work/open/theirs.gpl"
     cp "$work/b.hvz" "$work/open/b.hvz" && chmod 0644 "$work/open/b.hvz"
     check "another user's file refused" 1 \
-        "$(run as_nobody "$HVZ" export --format gpl "$work/open/b.hvz" -o "$work/open/theirs.gpl" --force)"
+        "$(run as_nobody "$work/hvz-copy" export --format gpl "$work/open/b.hvz" -o "$work/open/theirs.gpl" --force)"
     check "another user's file kept" "root's" "$(cat "$work/open/theirs.gpl")"
     # A link planted by another user in a sticky shared folder is not
     # followed, whoever writes.
