@@ -18,7 +18,11 @@ constexpr unsigned SaveQuestionStyle = MB_YESNOCANCEL | MB_ICONEXCLAMATION;
 
 bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
     const std::string problem = saveBookFile(target, formatBook(*this, finalLineEnd));
-    if (problem.empty()) return true;
+    if (problem.empty()) {
+        stampedPath = target;
+        diskStamp = stampOf(target);
+        return true;
+    }
     Application->MessageBox("The book could not be saved to \"" + target + "\": " + problem +
                                 ".\n\nNothing was lost: the book is still open.",
                             "Huevella", MB_OK | MB_ICONHAND);
@@ -33,6 +37,8 @@ bool TfrmHuevella::readBook(const std::string& source) {
                                 "Huevella", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    stampedPath = source;
+    diskStamp = stampOf(source);
     cards = read.contents.cards;
     lastCard = read.contents.lastCard;
     currentCard = lastCard;
@@ -53,11 +59,29 @@ TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuse
         if (!dlgSaveAs->Execute())
             return cancelledDialogRefuses ? SaveAnswer::Refuse : SaveAnswer::GoOn;
         target = dlgSaveAs->FileName;
+    } else if (!mayWriteOver(target)) {
+        return SaveAnswer::Abandon;
     }
     // A save that failed must not let the changes be thrown away.
     if (!writeBook(target, finalLineEnd)) return SaveAnswer::Abandon;
     saved = true;
     return SaveAnswer::GoOn;
+}
+
+bool TfrmHuevella::mayWriteOver(std::string& target) {
+    if (target != stampedPath) return true;
+    const FileStamp now = stampOf(target);
+    // Gone, or as we left it: nothing of another program's is lost.
+    if (!now.exists || now == diskStamp) return true;
+    const int answer = Application->MessageBox(
+        "\"" + target +
+            "\" has been changed by another program since it was opened or saved.\n\n"
+            "Do you want to replace it with this book? (No saves this book under another name.)",
+        "Huevella", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    if (answer == IDYES) return true;
+    if (answer != IDNO || !dlgSaveAs->Execute()) return false;
+    target = dlgSaveAs->FileName;
+    return true;
 }
 
 bool TfrmHuevella::mayReplaceBook() {
@@ -139,7 +163,11 @@ void TfrmHuevella::mnuSaveClick() {
         mnuSaveAsClick();
         return;
     }
-    if (!writeBook(fileName, false)) return;
+    std::string target = fileName;
+    if (!mayWriteOver(target)) return;
+    if (!writeBook(target, false)) return;
+    fileName = target;
+    saveTargetKnown = true;
     modified = false;
     mnuSave->setEnabled(false);
 }

@@ -45,6 +45,16 @@ std::string readSmallFile(const std::string& path, std::size_t limit, std::strin
 // folder allows no new file, the old one is rewritten in place.
 std::string saveBookFile(const std::string& path, std::string_view text);
 
+// What a file on disk is now, to tell whether another program changed it
+// since we read or wrote it.
+struct FileStamp {
+    bool exists = false;
+    unsigned long long device = 0, inode = 0, size = 0;
+    long long seconds = 0, nanoseconds = 0; // of the last change to its contents
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp stampOf(const std::string& path);
+
 // Reasons as the messages give them: "no such file or directory".
 std::string errnoReason(int error);
 // "it is a directory", "it is not a regular file", or nothing.

@@ -126,6 +126,17 @@ void removeStaleTemporaries(const std::string& folder) {
 
 } // namespace
 
+FileStamp stampOf(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return {};
+    return {true,
+            static_cast<unsigned long long>(status.st_dev),
+            static_cast<unsigned long long>(status.st_ino),
+            static_cast<unsigned long long>(status.st_size),
+            static_cast<long long>(status.st_mtim.tv_sec),
+            static_cast<long long>(status.st_mtim.tv_nsec)};
+}
+
 std::string saveBookFile(const std::string& target, std::string_view text) {
     // A link stays a link: the file it points to is the one replaced.
     std::string path = target;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "book/BookFile.h"
 #include "book/BookState.h"
 #include "colour/Pallet.h"
 #include "platform/Forms.h"
@@ -110,6 +111,13 @@ public:
     // Reads a book into the window; false (and the user told why) when the
     // file cannot be read or is not a book, in which case nothing changed.
     bool readBook(const std::string& source);
+    // The file as we last read or wrote it.
+    std::string stampedPath;
+    FileStamp diskStamp;
+    // Before the book is written over its own file: when another program
+    // has changed that file since, the user chooses. Yes keeps `target`,
+    // No puts a name chosen in Save As there, Cancel (false) writes nothing.
+    bool mayWriteOver(std::string& target);
     void mnuOpenClick();
     // Before another book takes this one's place: the question about its
     // changes; false when the user keeps it.
