@@ -136,7 +136,11 @@ std::string jsonString(std::string_view text) {
 
 std::string toGimpPalette(const BookContents& book, std::string_view name) {
     std::string out = "GIMP Palette\nName: " + controlsToSpaces(name) + "\nColumns: 3\n#\n";
-    for (const Card& card : cardsOf(book))
+    int number = 0;
+    for (const Card& card : cardsOf(book)) {
+        // A comment every reader skips, ours reads: where each card starts,
+        // so that cards of one title, or with no colours, come back apart.
+        out += std::string(CardMarker) + std::to_string(++number) + ": " + card.title + "\n";
         for (int slot = 0; slot < 3; ++slot) {
             if (!card.filled[slot]) continue;
             const TColor c = card.colors[slot];
@@ -144,6 +148,7 @@ std::string toGimpPalette(const BookContents& book, std::string_view name) {
             std::snprintf(line, sizeof line, "%3d %3d %3d\t", RedOf(c), GreenOf(c), BlueOf(c));
             out += line + card.title + " " + std::to_string(slot + 1) + "\n";
         }
+    }
     return out;
 }
 

@@ -10,6 +10,9 @@
 // its place ("Seaside 1"). `name` is the book's name, its file name without
 // the extension.
 
+// Each card starts with a comment line "# Huevella card N: Title", which
+// GIMP and other readers skip and fromGimpPalette reads back.
+inline constexpr std::string_view CardMarker = "# Huevella card ";
 std::string toGimpPalette(const BookContents& book, std::string_view name);
 // Adobe Swatch Exchange 1.0: a group a card, an RGB global colour a slot.
 std::string toAse(const BookContents& book);
@@ -25,5 +28,6 @@ struct PaletteImport {
 };
 // A GIMP palette as a book: its colours three to a card (a run of names
 // "Title 1", "Title 2" ... keeps its card together), the titles from the
-// names where they fit.
+// names where they fit. A palette of ours gives back the very book it was
+// made from: its card comments start the cards, empty ones included.
 PaletteImport fromGimpPalette(std::string_view text);

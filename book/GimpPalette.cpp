@@ -4,6 +4,7 @@
 
 #include "colour/Pallet.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <vector>
@@ -33,7 +34,20 @@ struct Entry {
     std::string name;
     std::string title; // of a name "Title n", with n its place
     int place = 0;
+    bool cardStart = false; // one of our card comments: `title` is the card's
 };
+
+// "# Huevella card 3: Seaside", as written: the title is all after ": ",
+// spaces included.
+std::optional<Entry> cardComment(std::string_view line) {
+    if (!line.starts_with(CardMarker)) return std::nullopt;
+    line.remove_prefix(CardMarker.size());
+    std::size_t digits = 0;
+    while (digits < line.size() && line[digits] >= '0' && line[digits] <= '9')
+        ++digits;
+    if (digits == 0 || line.substr(digits, 2) != ": ") return std::nullopt;
+    return Entry{BlankColor, {}, std::string(line.substr(digits + 2)), 0, true};
+}
 
 // "Seaside 2" is the second colour of the card "Seaside".
 void splitName(Entry& e) {
@@ -43,6 +57,16 @@ void splitName(Entry& e) {
     if (digit < '1' || digit > '3') return;
     e.title = e.name.substr(0, space);
     e.place = digit - '0';
+}
+
+Huevella blankCard(const std::string& title) {
+    Huevella h;
+    for (auto set : {&Huevella::setColor1, &Huevella::setColor2, &Huevella::setColor3,
+                     &Huevella::setCaptionColor1, &Huevella::setCaptionColor2,
+                     &Huevella::setCaptionColor3})
+        (h.*set)(BlankColor);
+    h.setTitle(title);
+    return h;
 }
 
 PaletteImport failure(std::size_t line, const std::string& problem) {
@@ -60,9 +84,17 @@ PaletteImport fromGimpPalette(std::string_view text) {
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = trimmed(text.substr(start, end - start));
+        std::string_view raw = text.substr(start, end - start);
+        if (raw.ends_with('\r')) raw.remove_suffix(1);
+        const std::string_view line = trimmed(raw);
         start = end + 1;
         ++number;
+        if (number > 1) {
+            if (std::optional<Entry> comment = cardComment(raw)) {
+                entries.push_back(*std::move(comment));
+                continue;
+            }
+        }
         if (number == 1) {
             if (line != "GIMP Palette") return failure(1, "\"GIMP Palette\" was expected");
             continue;
@@ -88,11 +120,27 @@ PaletteImport fromGimpPalette(std::string_view text) {
     if (number == 0) return failure(1, "\"GIMP Palette\" was expected");
 
     PaletteImport result;
-    result.colours = int(entries.size());
+    result.colours = int(std::count_if(entries.begin(), entries.end(),
+                                       [](const Entry& e) { return !e.cardStart; }));
     BookContents& book = result.contents;
     int card = -1, slot = 3, lastPlace = 0;
     std::string cardTitle;
+    bool leftOut = false; // the card now being read did not fit the book
     for (const Entry& e : entries) {
+        if (e.cardStart) {
+            leftOut = card == BookState::Capacity - 1;
+            if (leftOut) continue;
+            ++card;
+            book.cards[std::size_t(card)] = blankCard(BookState::fitTitle(e.title));
+            cardTitle = e.title;
+            slot = 0;
+            lastPlace = 0;
+            continue;
+        }
+        if (leftOut) {
+            ++result.left;
+            continue;
+        }
         // A run of "Title 1", "Title 2", "Title 3" keeps to one card, its
         // places kept; other colours fill the cards three by three.
         const bool sameCard = e.place > lastPlace && e.title == cardTitle && card >= 0;
@@ -104,17 +152,12 @@ PaletteImport fromGimpPalette(std::string_view text) {
             ++card;
             slot = 0;
             cardTitle = e.place ? e.title : std::string();
-            Huevella& h = book.cards[std::size_t(card)];
-            h = Huevella();
-            for (auto set : {&Huevella::setColor1, &Huevella::setColor2, &Huevella::setColor3,
-                             &Huevella::setCaptionColor1, &Huevella::setCaptionColor2,
-                             &Huevella::setCaptionColor3})
-                (h.*set)(BlankColor);
             const std::string title = BookState::fitTitle(e.place          ? e.title
                                                           : e.name.empty() ? ""
                                                                            : e.name);
             const bool fits = !title.empty() && title == (e.place ? e.title : e.name);
-            h.setTitle(fits ? title : BookState::defaultTitle(card));
+            book.cards[std::size_t(card)] =
+                blankCard(fits ? title : BookState::defaultTitle(card));
         }
         const int at = e.place ? e.place - 1 : slot;
         slot = at + 1;
