@@ -59,3 +59,23 @@ sleep 0.2
 eval "$(xdotool getmouselocation --shell)"
 [ "$X $Y" = "100 700" ] || fail "after the release the pointer is held at $X,$Y"
 echo "ok - the hue strip held the pointer while the button was down, and let it go"
+
+# Another program's window comes over the strip while it holds the pointer,
+# and the button comes up over that window: the pointer is let go all the
+# same.
+xdotool mousemove $((px + 45)) $((py + 14)) mousedown 1
+xdotool mousemove $((px + 60)) $((py + 14))
+sleep 0.2
+convert -size 200x40 xc:'#808080' "$WORKDIR/cover.png"
+display -geometry +$((px - 10))+$((py + 4)) -title cover "$WORKDIR/cover.png" &
+COVER_PID=$!
+wait_for 10 visible_window cover || fail "the covering window did not show"
+sleep 0.3
+xdotool mouseup 1
+sleep 0.2
+xdotool mousemove 100 700
+sleep 0.2
+eval "$(xdotool getmouselocation --shell)"
+kill $COVER_PID 2>/dev/null
+[ "$X $Y" = "100 700" ] || fail "released over another window, the pointer is held at $X,$Y"
+echo "ok - a release over a window that covered the strip lets the pointer go"

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -41,10 +42,13 @@ void TApplication::created(TForm* form) {
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     QWidget* owner = mainForm && mainForm->isVisible() ? mainForm : nullptr;
+    // A box may open where a confined pointer could never reach it.
+    ClipCursor(nullptr);
     return desktop().messageBox(owner, toQString(text), toQString(caption), flags);
 }
 
 void TApplication::ShowException(const std::exception& error) {
+    ClipCursor(nullptr);
     desktop().showException(toQString(title), QString::fromLocal8Bit(error.what()));
 }
 
@@ -134,8 +138,33 @@ void HuevellaQtApplication::firstWindowShows() {
         if (owner) action();
 }
 
+// Escape ends a drag on a strip that holds the pointer: the pointer is let
+// go, and the moves and the release of that drag reach no control, so the
+// value stays as it was last shown.
+bool HuevellaQtApplication::dragCancelled(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape || !PointerConfined())
+            return false;
+        ClipCursor(nullptr);
+        cancellingDrag = true;
+        return true;
+    case QEvent::MouseMove: return cancellingDrag;
+    case QEvent::MouseButtonRelease:
+        if (!cancellingDrag) return false;
+        if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) cancellingDrag = false;
+        return true;
+    case QEvent::MouseButtonPress:
+        // A press means the drag is long over (its release went elsewhere).
+        cancellingDrag = false;
+        return false;
+    default: return false;
+    }
+}
+
 bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
     const EventPointerScope pointer(event);
+    if (receiver->isWidgetType() && dragCancelled(event)) return true;
     if (!firstWindowShown && event->type() == QEvent::Show && isOurWindow(receiver))
         firstWindowShows();
     try {

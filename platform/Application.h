@@ -85,6 +85,9 @@ public:
 
 private:
     void firstWindowShows();
+    // Escape during a confined drag: the rest of the drag is let pass.
+    bool dragCancelled(QEvent* event);
+    bool cancellingDrag = false;
     bool firstWindowShown = false;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> firstWindowActions;
     std::vector<std::string> arguments;

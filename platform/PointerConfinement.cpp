@@ -1,5 +1,8 @@
 #include "platform/PointerConfinement.h"
 
+#include "platform/Windows.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -34,6 +37,8 @@ QRect toNative(const QRect& area) {
 
 PointerConfinement::~PointerConfinement() {
     release();
+    if (filtering && QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
     if (xcb_connection_t* c = connection(); c && window) {
         xcb_destroy_window(c, window);
         xcb_flush(c);
@@ -77,9 +82,30 @@ bool PointerConfinement::confine(const QRect& area) {
     xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(c, cookie, nullptr);
     grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
     free(reply);
+    if (grabbed && !filtering) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+        filtering = true;
+    }
     if (!grabbed) xcb_unmap_window(c, window);
     xcb_flush(c);
     return grabbed;
+}
+
+bool PointerConfinement::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+    if (!grabbed || type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) != XCB_BUTTON_RELEASE) return false;
+    const auto* up = reinterpret_cast<const xcb_button_release_event_t*>(event);
+    if (up->event != window) return false;
+    // The state is before this release: free once no other button is held.
+    const std::uint16_t held = up->state & (XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 |
+                                            XCB_BUTTON_MASK_3 | XCB_BUTTON_MASK_4 |
+                                            XCB_BUTTON_MASK_5);
+    const std::uint16_t thisButton = std::uint16_t(XCB_BUTTON_MASK_1 << (up->detail - 1));
+    if ((held & ~thisButton) == 0) {
+        ClipCursor(nullptr);
+    }
+    return false;
 }
 
 void PointerConfinement::release() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QRect>
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 // it that leaves events to the program's own windows. Where there is no X
 // connection (Wayland, offscreen) or the server refuses the grab, nothing is
 // confined.
-class PointerConfinement {
+class PointerConfinement : public QAbstractNativeEventFilter {
 public:
     PointerConfinement() = default;
     PointerConfinement(const PointerConfinement&) = delete;
@@ -20,7 +21,13 @@ public:
     bool confine(const QRect& area);
     void release();
 
+    // A release that comes to the confining window itself (the strip was
+    // covered by another program's window) ends the confinement: Qt knows
+    // nothing of that window and would drop the event.
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+
 private:
+    bool filtering = false;
     std::uint32_t window = 0;
     bool grabbed = false;
 };

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 int TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption, unsigned flags) {
+    confinedWhenShown.push_back(clip.has_value());
     messageBoxes.push_back({text, caption, flags});
     if (messageBoxAnswers.empty()) {
         ++unexpectedMessageBoxes;
@@ -15,6 +16,7 @@ int TestDesktop::messageBox(QWidget*, const QString& text, const QString& captio
 }
 
 void TestDesktop::showException(const QString&, const QString& message) {
+    confinedWhenShown.push_back(clip.has_value());
     exceptions.push_back(message);
 }
 
@@ -37,6 +39,7 @@ void TestDesktop::captionDrag(QWidget* window) {
 }
 
 std::optional<QString> TestDesktop::fileDialog(QWidget*, const FileDialogRequest& request) {
+    confinedWhenShown.push_back(clip.has_value());
     request.chosenFilter = chosenFilter;
     fileDialogs.push_back(request);
     if (fileDialogAnswers.empty()) {

@@ -62,6 +62,8 @@ public:
     // The pointer's confinement now, and every call that set or freed it.
     std::optional<QRect> clip;
     std::vector<std::optional<QRect>> clipCalls;
+    // For every box, dialog or menu shown: whether the pointer was confined then.
+    std::vector<bool> confinedWhenShown;
     // The fake screen behind the pixel reads, and how often it was read.
     QImage screen;
     int screenGrabs = 0;
@@ -90,7 +92,10 @@ public:
     bool notifyIcon(DWORD message, const NOTIFYICONDATAA& data) override;
     void setApplicationWindowVisible(bool visible) override { applicationWindowVisible = visible; }
     void setForegroundWindow(QWidget* window) override { foreground = window; }
-    void popupMenu(QMenu* menu, QPoint pos) override { popups.push_back({menu, pos}); }
+    void popupMenu(QMenu* menu, QPoint pos) override {
+        confinedWhenShown.push_back(clip.has_value());
+        popups.push_back({menu, pos});
+    }
     void captionDrag(QWidget* window) override;
     std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override;
     std::vector<std::string> commandLine() override { return arguments; }

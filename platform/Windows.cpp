@@ -48,13 +48,26 @@ BOOL GetCursorPos(TPoint* point) {
     return 1;
 }
 
+namespace {
+bool& confined() {
+    static bool pointerConfined = false;
+    return pointerConfined;
+}
+} // namespace
+
 BOOL ClipCursor(const TRect* rect) {
     if (!rect) {
         desktop().clipCursor(std::nullopt);
+        confined() = false;
         return 1;
     }
     const QRect area(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1));
-    return desktop().clipCursor(area) ? 1 : 0;
+    confined() = desktop().clipCursor(area);
+    return confined() ? 1 : 0;
+}
+
+bool PointerConfined() {
+    return confined();
 }
 
 BOOL ReleaseCapture() {

@@ -89,6 +89,8 @@ BOOL ReleaseCapture();
 // drag: the layer lifts it at every mouse-up, when a window hides, when the
 // program loses activation and at exit.
 BOOL ClipCursor(const TRect* rect);
+// Whether the last ClipCursor confined the pointer.
+bool PointerConfined();
 // Loads an icon file (relative to the current directory with
 // LR_LOADFROMFILE); nullptr when it is missing or unreadable. The caller owns
 // the result and hands it to a TIcon.
