@@ -107,18 +107,26 @@ int main(int argc, char** argv) {
     int count = int(arguments.size()) - 1;
     HuevellaQtApplication qtApp(count, arguments.data());
     reportIgnored();
-    // Another Huevella is running: it comes out, or opens the book, instead.
-    if (SingleInstance::handOver(namedBook())) return 0;
-    TApplication application;
     SingleInstance single;
+    const SingleInstance::Claim claim = single.claim();
+    if (claim == SingleInstance::Claim::Elsewhere) {
+        // Another Huevella has this desktop: it comes out, or opens the
+        // book, instead.
+        std::string why;
+        if (single.handOver(namedBook(), why)) return 0;
+        std::fprintf(stderr, "huevella: %s\n", why.c_str());
+        return 1;
+    }
+    TApplication application;
     try {
         application.Initialize();
         application.setTitle("Huevella");
         CreateWindowSet();
         RevealWithoutTray();
-        single.listen([](const std::optional<std::string>& book) {
-            if (frmHuevella) frmHuevella->openFromLauncher(book);
-        });
+        if (claim == SingleInstance::Claim::Ours)
+            single.listen([](const std::optional<std::string>& book) {
+                if (frmHuevella) safeCall([&] { frmHuevella->openFromLauncher(book); });
+            });
         application.Run();
     } catch (const std::exception& error) {
         application.ShowException(error);

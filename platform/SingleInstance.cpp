@@ -2,14 +2,19 @@
 
 #include "platform/Application.h"
 
-#include <QDir>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -19,12 +24,8 @@ namespace {
 
 // A request is small; anything larger is not one of ours.
 constexpr std::size_t MaxRequest = 1 << 16;
-
-std::string socketPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    return QFile::encodeName(folder + "/" + QString::fromLatin1(AppId) + ".socket").toStdString();
-}
+// How long a later start waits for the running program to take its request.
+constexpr int AnswerWait = 3000;
 
 bool addressOf(const std::string& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
@@ -49,55 +50,152 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
+// Each desktop has its program: the display, screen number left out
+// (":1.0" is ":1"), as a file name.
+std::string displayKey() {
+    std::string display;
+    if (const char* x = std::getenv("DISPLAY"); x && *x) display = x;
+    else if (const char* w = std::getenv("WAYLAND_DISPLAY"); w && *w) display = w;
+    else display = "none";
+    const std::size_t colon = display.rfind(':');
+    if (const std::size_t dot = display.rfind('.');
+        colon != std::string::npos && dot != std::string::npos && dot > colon)
+        display.resize(dot);
+    for (char& c : display)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
+    return display;
+}
+
+std::string lockPathOf(const std::string& socket) {
+    return socket.substr(0, socket.size() - 7) + ".lock"; // ".socket"
+}
+
+// The process that holds the claim, as its lock file says.
+std::string holderOf(int lockFd) {
+    char text[32] = {};
+    const ssize_t n = ::pread(lockFd, text, sizeof text - 1, 0);
+    if (n <= 0) return "?";
+    std::string pid(text, std::size_t(n));
+    pid.erase(std::remove_if(pid.begin(), pid.end(), [](char c) { return c < '0' || c > '9'; }),
+              pid.end());
+    return pid.empty() ? "?" : pid;
+}
+
 } // namespace
+
+std::string SingleInstance::runtimeFolder(std::string* problem) {
+    std::string folder;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+        folder = runtime;
+    } else {
+        const char* tmp = std::getenv("TMPDIR");
+        folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/huevella-" + std::to_string(::geteuid());
+        ::mkdir(folder.c_str(), 0700);
+    }
+    // Only a folder of our own that no one else may enter: another user's
+    // could block our starts and read the books we hand over.
+    struct stat status {};
+    std::string why;
+    if (::lstat(folder.c_str(), &status) != 0) why = std::strerror(errno);
+    else if (!S_ISDIR(status.st_mode)) why = "it is not a folder";
+    else if (status.st_uid != ::geteuid()) why = "it belongs to another user";
+    else if (status.st_mode & 077) why = "others may enter it";
+    if (why.empty()) return folder;
+    if (problem) *problem = folder + ": " + why;
+    return {};
+}
+
+std::string SingleInstance::socketPath(std::string* problem) {
+    const std::string folder = runtimeFolder(problem);
+    if (folder.empty()) return {};
+    return folder + "/" + AppId + "." + displayKey() + ".socket";
+}
 
 SingleInstance::SingleInstance() = default;
 
 SingleInstance::~SingleInstance() {
     for (auto& [fd, client] : clients)
         ::close(fd);
+    // Only the program holding the claim owns the socket.
     if (server >= 0) {
         ::close(server);
         ::unlink(path.c_str());
     }
+    if (lock >= 0) ::close(lock);
 }
 
-bool SingleInstance::handOver(const std::optional<std::string>& book) {
+SingleInstance::Claim SingleInstance::claim() {
+    std::string problem;
+    path = socketPath(&problem);
     sockaddr_un address;
-    if (!addressOf(socketPath(), address)) return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return false;
-    // Nothing listening (no file, or one a crashed program left) refuses at once.
-    int connected;
-    do
-        connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    while (connected < 0 && errno == EINTR);
-    bool taken = connected == 0 && writeAll(fd, message(book)) && ::shutdown(fd, SHUT_WR) == 0;
-    if (taken) {
-        // The running program closes its end once it has the whole request.
-        pollfd wait = {fd, POLLIN, 0};
-        char rest[64];
-        while (::poll(&wait, 1, 2000) > 0 && ::read(fd, rest, sizeof rest) > 0) {
-        }
+    if (path.empty() || !addressOf(path, address)) {
+        std::fprintf(stderr,
+                     "huevella: no private runtime folder (%s): this start cannot tell whether "
+                     "Huevella is already running\n",
+                     problem.empty() ? "the path is too long" : problem.c_str());
+        return Claim::Unavailable;
     }
-    ::close(fd);
-    return taken;
+    lock = ::open(lockPathOf(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lock < 0) return Claim::Unavailable;
+    // Taken at once by one start only, however many come together; the
+    // kernel lets it go when this program ends, however it ends.
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? Claim::Elsewhere : Claim::Unavailable;
+    const std::string pid = std::to_string(::getpid()) + "\n";
+    if (::ftruncate(lock, 0) == 0) (void)!::pwrite(lock, pid.data(), pid.size(), 0);
+    return Claim::Ours;
+}
+
+bool SingleInstance::handOver(const std::optional<std::string>& book, std::string& why) {
+    why = "Huevella is running (process " + holderOf(lock) + ") but does not answer";
+    sockaddr_un address;
+    if (!addressOf(path, address)) return false;
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(AnswerWait);
+    while (Clock::now() < deadline) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            // The program holding the claim has not begun to listen yet.
+            ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            continue;
+        }
+        bool answered = false;
+        if (writeAll(fd, message(book)) && ::shutdown(fd, SHUT_WR) == 0) {
+            // It closes its end once it has the whole request: a stopped or
+            // hung program never does.
+            for (;;) {
+                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    deadline - Clock::now());
+                pollfd wait = {fd, POLLIN, 0};
+                if (left.count() <= 0 || ::poll(&wait, 1, int(left.count())) <= 0) break;
+                char rest[64];
+                const ssize_t n = ::read(fd, rest, sizeof rest);
+                if (n < 0 && errno == EINTR) continue;
+                answered = n == 0;
+                if (n <= 0) break;
+            }
+        }
+        ::close(fd);
+        return answered;
+    }
+    return false;
 }
 
 void SingleInstance::listen(Request onRequest) {
     request = std::move(onRequest);
-    path = socketPath();
     sockaddr_un address;
-    if (!addressOf(path, address)) return;
+    if (lock < 0 || !addressOf(path, address)) return;
     server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (server < 0) return;
-    // Nothing answered on it: whatever socket is there was left behind.
+    // We hold the claim: whatever socket is there was left behind.
     ::unlink(path.c_str());
     // Only this user may hand requests over.
     const mode_t mask = ::umask(0077);
     const bool bound = ::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     ::umask(mask);
-    if (!bound || ::listen(server, 8) != 0) {
+    if (!bound || ::listen(server, 16) != 0) {
         ::close(server);
         server = -1;
         return;
@@ -107,12 +205,34 @@ void SingleInstance::listen(Request onRequest) {
 }
 
 void SingleInstance::accept() {
-    for (;;) {
+    // A few at a time: the rest wait in the queue, and nothing spins.
+    while (clients.size() < std::size_t(MaxPeers)) {
         const int fd = ::accept4(server, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (fd < 0) return;
+        if (fd < 0) break;
         Client& client = clients[fd];
         client.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         connect(client.notifier.get(), &QSocketNotifier::activated, this, [this, fd] { read(fd); });
+        client.timeout = std::make_unique<QTimer>();
+        client.timeout->setSingleShot(true);
+        connect(client.timeout.get(), &QTimer::timeout, this, [this, fd] { drop(fd); });
+        client.timeout->start(PeerTimeout);
+    }
+    listening->setEnabled(clients.size() < std::size_t(MaxPeers));
+}
+
+void SingleInstance::drop(int fd) {
+    const auto found = clients.find(fd);
+    if (found == clients.end()) return;
+    // Their own signals may be running: they go once those have returned.
+    found->second.notifier->setEnabled(false);
+    found->second.notifier.release()->deleteLater();
+    found->second.timeout->stop();
+    found->second.timeout.release()->deleteLater();
+    clients.erase(found);
+    ::close(fd);
+    if (listening && !listening->isEnabled()) {
+        listening->setEnabled(true);
+        accept();
     }
 }
 
@@ -125,14 +245,28 @@ void SingleInstance::read(int fd) {
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
     // The other end has finished (or sent more than a request): take it.
     const std::string text = std::move(client.received);
-    // Its own signal is running: the notifier goes once that has returned.
-    client.notifier->setEnabled(false);
-    client.notifier.release()->deleteLater();
-    clients.erase(fd);
-    ::close(fd);
+    drop(fd);
     if (text.size() >= MaxRequest) return;
     if (text.starts_with('O'))
-        request(text.substr(1));
+        enqueue(text.substr(1));
     else if (text.starts_with('R'))
-        request(std::nullopt);
+        enqueue(std::nullopt);
+}
+
+// Requests wait their turn: one handled at a time, never from inside the
+// question another one asks, and one asked again meanwhile is not asked twice.
+void SingleInstance::enqueue(const std::optional<std::string>& book) {
+    if (handling && *handling == book) return;
+    if (std::find(pending.begin(), pending.end(), book) != pending.end()) return;
+    pending.push_back(book);
+    QTimer::singleShot(0, this, [this] { handleNext(); });
+}
+
+void SingleInstance::handleNext() {
+    if (handling || pending.empty()) return;
+    handling = pending.front();
+    pending.pop_front();
+    if (request) request(*handling);
+    handling.reset();
+    if (!pending.empty()) QTimer::singleShot(0, this, [this] { handleNext(); });
 }

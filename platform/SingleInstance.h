@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -10,11 +12,13 @@
 
 class QSocketNotifier;
 
-// One program at a time. The first start listens on a local socket in the
-// user's runtime folder; a later start hands its request (come out, or open
-// this book) to it and ends. A socket left by a program that crashed is
-// taken over. Plain POSIX sockets: the networking library and its
-// dependencies would cost every start time and memory for this alone.
+// One program a desktop at a time. The first start claims the desktop with
+// a lock held for life (a file beside the socket, locked with flock), then
+// listens on a local socket in the user's runtime folder, keyed by display;
+// a later start finds the lock taken and hands its request (come out, or
+// open this book) to the running program over the socket, and ends. Plain
+// POSIX sockets: the networking library and its dependencies would cost
+// every start time and memory for this alone.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -23,22 +27,47 @@ public:
     SingleInstance();
     ~SingleInstance() override;
 
-    // True when a running program took the request: this one should end.
-    static bool handOver(const std::optional<std::string>& book);
-    // Listens for later starts; each request is handed to `onRequest`.
+    enum class Claim {
+        Ours,        // this program is the one: listen()
+        Elsewhere,   // another program has the desktop: handOver()
+        Unavailable, // no private folder to keep it in: run, but alone
+    };
+    Claim claim();
+    // Hands the request to the program holding the claim. False when it does
+    // not answer in time; `why` says so for the user.
+    bool handOver(const std::optional<std::string>& book, std::string& why);
+    // Listens for later starts; their requests go to `onRequest` one at a
+    // time, never from inside the handling of another.
     void listen(Request onRequest);
+
+    // The folder and the socket this desktop's program uses; empty when
+    // there is no private folder (the reason in `problem`).
+    static std::string runtimeFolder(std::string* problem = nullptr);
+    static std::string socketPath(std::string* problem = nullptr);
+
+    // At most this many later starts are heard at once; a peer that sends
+    // nothing for PeerTimeout ms is dropped.
+    static constexpr int MaxPeers = 4;
+    static constexpr int PeerTimeout = 3000;
 
 private:
     struct Client {
         std::unique_ptr<QSocketNotifier> notifier;
+        std::unique_ptr<QTimer> timeout;
         std::string received;
     };
     void accept();
     void read(int fd);
+    void drop(int fd);
+    void enqueue(const std::optional<std::string>& book);
+    void handleNext();
 
     Request request;
     int server = -1;
+    int lock = -1;
     std::string path;
     std::unique_ptr<QSocketNotifier> listening;
     std::map<int, Client> clients;
+    std::deque<std::optional<std::string>> pending;
+    std::optional<std::optional<std::string>> handling; // the request being handled
 };

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# One program a desktop, under any timing: starts released together leave
+# one program; requests are handled one at a time; idle connections cost
+# nothing; a stopped program is said to be so; another desktop of the same
+# user gets its own program; a runtime folder that is not ours is not used.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$(realpath "$1")
+
+alive() { # alive PID...: how many of them still run
+    local n=0 pid
+    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && n=$((n + 1)); done
+    echo "$n"
+}
+
+start_desktop
+# Ten starts at once, and three books opened together.
+pids=()
+for i in $(seq 10); do
+    (cd "$WORKDIR" && exec "$PROGRAM" >>"$WORKDIR/starts.log" 2>&1) &
+    pids+=($!)
+done
+wait_for 20 bash -c "[ \$(for p in ${pids[*]}; do kill -0 \$p 2>/dev/null && echo; done | wc -l) = 1 ]" ||
+    fail "$(alive "${pids[@]}") programs run after ten starts together: $(cat "$WORKDIR/starts.log")"
+for pid in "${pids[@]}"; do
+    kill -0 "$pid" 2>/dev/null && { APP_PID=$pid; continue; }
+    wait "$pid" || fail "a start that handed over exited with $?: $(cat "$WORKDIR/starts.log")"
+done
+echo "ok - ten starts together left one program, the others handed over"
+
+printf '0\r\n65280\r\n255\r\n16711680\r\n00FF00\r\nFF0000\r\n0000FF\r\nBook\r\n' >"$WORKDIR/a.hvz"
+cp "$WORKDIR/a.hvz" "$WORKDIR/b.hvz"
+cp "$WORKDIR/a.hvz" "$WORKDIR/c.hvz"
+books=()
+for b in a b c; do
+    (cd "$WORKDIR" && exec "$PROGRAM" "$b.hvz" >>"$WORKDIR/starts.log" 2>&1) &
+    books+=($!)
+done
+for pid in "${books[@]}"; do wait "$pid" || fail "a start with a book exited with $?"; done
+[ "$(alive "$APP_PID")" = 1 ] || fail "the program is gone after three books"
+echo "ok - three books opened together went to the one program"
+
+socket=$(ls "$XDG_RUNTIME_DIR"/*.socket)
+message_boxes() { # how many question or message boxes the program shows
+    local w n=0
+    for w in $(xdotool search --onlyvisible --class huevella 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && n=$((n + 1))
+    done
+    echo "$n"
+}
+# Two hundred requests for a book that cannot be read: one question at a
+# time, not one inside another, and the same request not asked twice.
+printf 'not a book' >"$WORKDIR/broken.hvz"
+/usr/bin/python3 - "$socket" "$WORKDIR/broken.hvz" <<'PY' || fail "could not send the requests"
+import socket, sys
+for _ in range(200):
+    s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    s.connect(sys.argv[1])
+    s.sendall(b"O" + sys.argv[2].encode())
+    s.shutdown(socket.SHUT_WR)
+    s.recv(1)
+    s.close()
+PY
+some_box() { [ "$(message_boxes)" -ge 1 ]; }
+wait_for 5 some_box ||
+    fail "no message about the broken book"
+sleep 1
+[ "$(message_boxes)" = 1 ] || fail "$(message_boxes) message boxes for 200 requests of one book"
+xdotool key Return
+sleep 1
+[ "$(message_boxes)" = 0 ] || fail "the same request was asked about again ($(message_boxes) boxes)"
+[ "$(alive "$APP_PID")" = 1 ] || fail "the program died of stacked requests"
+echo "ok - 200 requests of one broken book: one message, the program alive"
+
+# A thousand idle connections: held at a few, no spinning, and afterwards
+# starts go on.
+cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
+/usr/bin/python3 - "$socket" <<'PY' &
+import socket, sys, time
+held = []
+for _ in range(1020):
+    s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    s.setblocking(False)
+    try:
+        s.connect(sys.argv[1])
+        held.append(s)
+    except OSError:
+        s.close()
+time.sleep(4)
+PY
+IDLE_PID=$!
+sleep 1
+before=$(cpu)
+sleep 2
+used=$(($(cpu) - before))
+[ "$used" -lt 50 ] || fail "idle connections took $used hundredths of a second of CPU in two seconds"
+wait "$IDLE_PID"
+(cd "$WORKDIR" && timeout 20 "$PROGRAM"); rc=$?
+[ "$rc" = 0 ] || fail "a start after the idle connections exited with $rc"
+echo "ok - a thousand idle connections: no spinning, and the next start handed over"
+
+# A stopped program does not answer: the start says so and fails.
+kill -STOP "$APP_PID"
+out=$(cd "$WORKDIR" && timeout 20 "$PROGRAM" 2>&1); rc=$?
+kill -CONT "$APP_PID"
+[ "$rc" != 0 ] && [ "$rc" != 124 ] || fail "a start beside a stopped program exited with $rc"
+grep -q "Huevella is running (process $APP_PID) but does not answer" <<<"$out" ||
+    fail "a start beside a stopped program said: $out"
+echo "ok - a start beside a stopped program says so and exits $rc"
+
+# Another desktop of the same user gets a program of its own.
+first_display=$DISPLAY
+for n in $(seq 141 190); do
+    [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORKDIR/xvfb2.log" 2>&1 &
+    XVFB2_PID=$!
+    DISPLAY=":$n" wait_for 10 xdpyinfo && break
+    kill "$XVFB2_PID"
+    XVFB2_PID=
+done
+[ -n "${XVFB2_PID:-}" ] || fail "no second X server"
+second_display=":$n"
+(cd "$WORKDIR" && DISPLAY=$second_display exec "$PROGRAM" >"$WORKDIR/second.log" 2>&1) &
+SECOND_PID=$!
+DISPLAY=$second_display wait_for 15 visible_window Huevella ||
+    fail "nothing came out on the second desktop: $(cat "$WORKDIR/second.log")"
+[ "$(alive "$SECOND_PID" "$APP_PID")" = 2 ] || fail "the two desktops do not have a program each"
+kill "$SECOND_PID" "$XVFB2_PID"
+wait "$SECOND_PID" "$XVFB2_PID" 2>/dev/null
+DISPLAY=$first_display
+echo "ok - another desktop of the same user got a program of its own"
+
+# Without XDG_RUNTIME_DIR, a folder another user made in its place is not
+# used: the start says so and runs alone.
+if [ "$(id -u)" = 0 ]; then
+    mkdir -p "$WORKDIR/tmp/huevella-0"
+    chown nobody "$WORKDIR/tmp/huevella-0"
+    chmod 0777 "$WORKDIR/tmp/huevella-0"
+    (cd "$WORKDIR" && env -u XDG_RUNTIME_DIR TMPDIR="$WORKDIR/tmp" timeout 3 "$PROGRAM" \
+        >"$WORKDIR/fallback.log" 2>&1)
+    grep -q "no private runtime folder ($WORKDIR/tmp/huevella-0: it belongs to another user)" \
+        "$WORKDIR/fallback.log" || fail "a foreign runtime folder was not refused: $(cat "$WORKDIR/fallback.log")"
+    [ -z "$(ls -A "$WORKDIR/tmp/huevella-0")" ] || fail "the foreign folder was used"
+    echo "ok - a runtime folder of another user was refused"
+fi
