@@ -1,6 +1,8 @@
 #include "app/WindowSet.h"
 #include "book/TfrmHuevella.h"
 #include "platform/Application.h"
+#include "platform/Desktop.h"
+#include "platform/SessionEnd.h"
 #include "platform/SingleInstance.h"
 
 #include <cstdio>
@@ -123,6 +125,10 @@ int main(int argc, char** argv) {
         application.setTitle("Huevella");
         CreateWindowSet();
         RevealWithoutTray();
+        watchSessionEnd({[] { frmHuevella->keepUnsavedBook(); },
+                         [](bool mayAsk) { return frmHuevella->sessionEnding(mayAsk); }});
+        // A book named at start is what the user came for; a kept one waits.
+        if (!namedBook()) frmHuevella->offerRecovery();
         if (claim == SingleInstance::Claim::Ours)
             single.listen([](const std::optional<std::string>& book) {
                 if (frmHuevella) safeCall([&] { frmHuevella->openFromLauncher(book); });
@@ -131,6 +137,10 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         application.ShowException(error);
     }
+    watchSessionEnd({});
     DestroyWindowSet();
+    // The desktop's services (D-Bus among them) go while Qt still runs:
+    // after it, their threads are gone and their clean-up would wait forever.
+    installDesktop(nullptr);
     return 0;
 }

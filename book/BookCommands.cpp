@@ -2,11 +2,14 @@
 
 #include "book/BookExport.h"
 #include "book/BookFile.h"
+#include "book/Recovery.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <filesystem>
 
 #include <sys/stat.h>
 
@@ -182,11 +185,66 @@ void TfrmHuevella::mnuSaveAsClick() {
 }
 
 bool TfrmHuevella::FormCloseQuery() {
-    if (!modified) return true;
+    if (!modified) return closeAnswered = true;
     bool saved = false;
     if (askSaveChanges(true, saved) != SaveAnswer::GoOn) return false;
     if (saved) modified = false;
-    return true;
+    return closeAnswered = true;
+}
+
+bool TfrmHuevella::sessionEnding(bool mayAsk) {
+    if (!mayAsk) {
+        keepUnsavedBook();
+        return true;
+    }
+    return FormCloseQuery();
+}
+
+void TfrmHuevella::keepUnsavedBook() {
+    if (!modified || closeAnswered) return;
+    const bool named = (openedFromFile || saveTargetKnown) && !fileName.empty();
+    // Named from where this start was made: the next may start elsewhere.
+    std::error_code error;
+    const std::string name = named ? std::filesystem::absolute(fileName, error).string() : "";
+    const std::string problem = keepRecoveryCopy({formatBook(*this, false), name});
+    if (!problem.empty())
+        std::fprintf(stderr, "huevella: the unsaved book could not be kept in %s: %s\n",
+                     recoveryFolder().c_str(), problem.c_str());
+}
+
+void TfrmHuevella::offerRecovery() {
+    const std::optional<RecoveryCopy> copy = findRecoveryCopy();
+    if (!copy) return;
+    const BookReadResult read = parseBook(copy->text);
+    if (!read.ok) {
+        // Not a book any more: left where it is, for the user to look at.
+        Application->MessageBox("An unsaved book was kept at \"" + recoveryBookPath() +
+                                    "\", but it cannot be opened: " + read.problem + ".",
+                                "Huevella", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const int cards = read.contents.lastCard + 1;
+    const std::string what = copy->name.empty() ? "an unnamed book" : "\"" + copy->name + "\"";
+    const int answer = Application->MessageBox(
+        "Huevella ended before " + what + " (" + std::to_string(cards) +
+            (cards == 1 ? " card" : " cards") + ") was saved.\n\nRecover the unsaved book?",
+        "Huevella", MB_YESNO | MB_ICONQUESTION);
+    if (answer == IDYES) {
+        if (!readBook(recoveryBookPath())) return;
+        fileName = copy->name;
+        openedFromFile = saveTargetKnown = !copy->name.empty();
+        // What the file is now is what a later Save is measured against.
+        stampedPath = copy->name;
+        diskStamp = stampOf(copy->name);
+        modified = true;
+        mnuSave->setEnabled(true);
+        mnuSaveAs->setEnabled(true);
+        setClearCardEnabled(true);
+        setNextCardEnabled(false);
+        setPreviousCardEnabled(lastCard > 0);
+        showFromTray();
+    }
+    discardRecoveryCopy();
 }
 
 void TfrmHuevella::loadCommandLineBook() {

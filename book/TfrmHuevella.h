@@ -135,6 +135,19 @@ public:
     // Opens a book named on the command line; run once at start-up.
     void loadCommandLineBook();
 
+    // The session ends: with leave to ask, the question about unsaved
+    // changes (false: the user keeps the session going); without, the book
+    // is kept as a recovery copy.
+    bool sessionEnding(bool mayAsk);
+    // The program ends without a word (a signal, the display lost): an
+    // unsaved book is kept as a recovery copy.
+    void keepUnsavedBook();
+    // A book kept so at an earlier end is offered: opened as unsaved, or
+    // let go.
+    void offerRecovery();
+    // Once the close has been answered, nothing is kept behind the user's back.
+    bool closeAnswered = false;
+
     void FormCreate() override;
     bool FormCloseQuery() override;
 

@@ -28,6 +28,9 @@ start_desktop() {
     # there, apart from any other test's.
     export XDG_RUNTIME_DIR="$WORKDIR/run"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # Recovery copies of its own: a test that ends the program with a
+    # signal must not leave a book for the next test to be offered.
+    export XDG_STATE_HOME="$WORKDIR/state"
     # A display of our own: a server that is still going away can leave a
     # number looking free, so the server started must be the one answering.
     XVFB_PID=
