@@ -66,7 +66,8 @@ const FormDef& colorPaletteFormDef() {
                  .fontName = "Arial",
                  // Six wide digits ("DDDDDD") and the caret fit 43 pixels at 9.
                  .fontPixels = 9,
-                 .maxLength = 6,
+                 // A code as people paste it: "#3366CC", a space either side.
+                 .maxLength = 9,
                  .autoSelect = false,
                  .tabOrder = 0},
                 {.kind = ControlKind::Panel,

@@ -6,13 +6,56 @@
 #include "colour/StrToInt.h"
 #include "schemes/TfrmSuggestSchemes.h"
 
+#include <cctype>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
 // The edit's number, its text replaced by the nearest limit when it lies
 // outside 0 to `limit` (a negative entry is raised to 0). Raises the
 // conversion error for a text that is not a number, before anything changed.
+// Its text as the program last showed it: nothing was entered (a Tab
+// released here, an arrow key), so nothing is recomputed from the rounded
+// values the edits show.
+bool unchanged(const TEdit* edit) {
+    return edit->Text() == edit->ShownText();
+}
+
+// The characters of a UTF-8 text, each whole.
+std::vector<std::string> characters(const std::string& text) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead >= 0xF0) length = 4;
+        else if (lead >= 0xE0) length = 3;
+        else if (lead >= 0xC0) length = 2;
+        out.push_back(text.substr(i, length));
+        i += length;
+    }
+    return out;
+}
+
+// A code as people paste it: "#3366CC", with spaces around. Six characters
+// that are not all hex digits raise the conversion error naming the first
+// that is not, whole; any other length is not (yet) a code.
+std::optional<std::string> typedCode(std::string text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.erase(text.begin());
+    while (!text.empty() && blank(text.back()))
+        text.pop_back();
+    if (text.starts_with('#')) text.erase(text.begin());
+    const std::vector<std::string> chars = characters(text);
+    if (chars.size() != 6) return std::nullopt;
+    for (const std::string& c : chars)
+        if (c.size() != 1 || !std::isxdigit(static_cast<unsigned char>(c[0])))
+            throw EConvertError(InvalidIntegerMessage(c));
+    return text;
+}
+
 int limitedValue(TEdit* edit, int limit) {
     const int value = StrToInt(edit->Text());
     if (value > limit) edit->setTextValue(std::to_string(limit));
@@ -31,8 +74,10 @@ void TfrmColorPalette::fullRefresh() {
 }
 
 void TfrmColorPalette::editHexKeyUp(unsigned short&, TShiftState) {
-    const std::string text = editHex->Text();
-    if (text.empty() || text.size() != 6) return;
+    if (unchanged(editHex)) return;
+    const std::optional<std::string> code = typedCode(editHex->Text());
+    if (!code) return;
+    const std::string text = *code;
     paletteColor = HexToColor(text);
     red = RedOf(paletteColor);
     green = GreenOf(paletteColor);
@@ -46,7 +91,7 @@ void TfrmColorPalette::editHexKeyUp(unsigned short&, TShiftState) {
 }
 
 void TfrmColorPalette::channelKeyUp(TEdit* edit, int& channel) {
-    if (edit->Text().empty()) return;
+    if (edit->Text().empty() || unchanged(edit)) return;
     channel = limitedValue(edit, 255);
     hexCode = ChannelsToHex(std::to_string(red), std::to_string(green), std::to_string(blue));
     paletteColor = RGBColor(red, green, blue);
@@ -58,7 +103,7 @@ void TfrmColorPalette::channelKeyUp(TEdit* edit, int& channel) {
 }
 
 void TfrmColorPalette::hslKeyUp(TEdit* edit, int& value, int limit) {
-    if (edit->Text().empty()) return;
+    if (edit->Text().empty() || unchanged(edit)) return;
     value = limitedValue(edit, limit);
     RecomputeFromHsl();
     fullRefresh();

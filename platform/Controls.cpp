@@ -233,8 +233,26 @@ public:
 
 } // namespace
 
+namespace {
+// Keys pressed in an edit and not yet released. A release whose press went
+// elsewhere (the Enter that closed a message box) is not an edit's key-up;
+// a Tab pressed in one edit and released in the next still is, as on the
+// framework's edits.
+QSet<int>& keysDownInEdits() {
+    static QSet<int> keys;
+    return keys;
+}
+} // namespace
+
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent), oneLine(new OneLineValidator(this)) {
     setValidator(oneLine);
+    // A change made with the mouse (a paste from the menu, a middle click)
+    // is an entry like one typed: its handler runs as a key-up would.
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (!keysDownInEdits().isEmpty() || !OnKeyUp) return;
+        unsigned short none = 0;
+        safeCall([&] { OnKeyUp(none, 0); });
+    });
 }
 
 void TEdit::setMaxLength(int bytes) {
@@ -242,6 +260,7 @@ void TEdit::setMaxLength(int bytes) {
 }
 
 void TEdit::setTextValue(const std::string& value) {
+    shown = value;
     const QString next = toQString(value);
     if (next != text()) setText(next);
 }
@@ -265,16 +284,6 @@ void TEdit::setHideSelection(bool hide) {
     setPalette(p);
 }
 
-namespace {
-// Keys pressed in an edit and not yet released. A release whose press went
-// elsewhere (the Enter that closed a message box) is not an edit's key-up;
-// a Tab pressed in one edit and released in the next still is, as on the
-// framework's edits.
-QSet<int>& keysDownInEdits() {
-    static QSet<int> keys;
-    return keys;
-}
-} // namespace
 
 void TEdit::focusInEvent(QFocusEvent* event) {
     if (autoSelect) {

@@ -174,6 +174,8 @@ public:
     std::string Text() const { return fromQString(text()); }
     // Setting the text it already holds leaves caret and selection alone.
     void setTextValue(const std::string& value);
+    // The text the program last set: a key-up that leaves it so entered nothing.
+    const std::string& ShownText() const { return shown; }
     void SelectAll() { selectAll(); }
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
     bool Visible() const { return !isHidden(); }
@@ -200,6 +202,7 @@ protected:
 private:
     QValidator* oneLine;
     bool autoSelect = true;
+    std::string shown;
 };
 
 // A picture of the program's resources. On a scaled screen the drawing made

@@ -1,5 +1,7 @@
 #include "TestMain.h"
 
+#include <QClipboard>
+
 #include "book/TfrmHuevella.h"
 #include "palette/TfrmColorPalette.h"
 
@@ -15,7 +17,11 @@ class TestValueEntry : public QObject, WindowSetFixture {
         target->setFocus();
         target->selectAll();
         QTest::keyClick(target, Qt::Key_Backspace);
-        target->insert(text.left(text.size() - 1));
+        {
+            // Typed before: only the last key's release counts.
+            const QSignalBlocker quiet(target);
+            target->insert(text.left(text.size() - 1));
+        }
         QTest::keyClicks(target, text.right(1));
     }
     static QString state() {
@@ -132,13 +138,81 @@ private slots:
     void anArrowKeyRedisplaysTheSameColour() {
         QTest::keyClick(p()->editHue, Qt::Key_Left);
         QCOMPARE(state(), QString("180 50 50 / 63 191 191"));
-        // A channel or code entry recomputes luminance from the channels,
-        // which truncates: the same colour, luminance 49.
+        // A key-up that leaves its edit as shown enters nothing, in a
+        // channel or the code too.
         for (TEdit* e : {p()->editRed, p()->editHex}) {
             QTest::keyClick(e, Qt::Key_Tab);
-            QCOMPARE(state(), QString("180 50 49 / 63 191 191"));
-            QCOMPARE(p()->editLum->Text(), std::string("49"));
+            QCOMPARE(state(), QString("180 50 50 / 63 191 191"));
         }
+    }
+
+    // A code typed and then Tab through every edit, round and round: the
+    // colour stays what was typed (it used to drift a step at each H, S, L).
+    void tabbingNeverDrifts_data() {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("336699") << "336699";
+        QTest::newRow("C0FFEE") << "C0FFEE";
+        QTest::newRow("808080") << "808080";
+    }
+    void tabbingNeverDrifts() {
+        QFETCH(QString, code);
+        retype(p()->editHex, code);
+        QCOMPARE(QString::fromStdString(p()->hexCode), code);
+        // Tab pressed in one edit and released in the next, as a hand does.
+        TEdit* order[] = {p()->editHex, p()->editHue, p()->editSat, p()->editLum,
+                          p()->editRed, p()->editGreen, p()->editBlue};
+        for (int round = 0; round < 3; ++round)
+            for (int i = 0; i < 7; ++i) {
+                QTest::keyPress(order[i], Qt::Key_Tab);
+                QTest::keyRelease(order[(i + 1) % 7], Qt::Key_Tab);
+            }
+        QCOMPARE(QString::fromStdString(p()->hexCode), code);
+        QCOMPARE(QString::fromStdString(ColorToCode(p()->paletteColor)), code);
+    }
+
+    // What the mouse puts in an edit is entered as a typed text is:
+    // clamped, taken, and a code with its # and spaces.
+    void mousePasteIsAnEntry_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("code with #") << "editHex" << "#3366CC" << "3366CC" << "3366CC";
+        QTest::newRow("code with spaces") << "editHex" << " 3366cc " << "3366cc" << "3366cc";
+        QTest::newRow("channel") << "editRed" << "200" << "C8BFBF" << "200";
+        QTest::newRow("channel clamped") << "editRed" << "632" << "FFBFBF" << "255";
+    }
+    void mousePasteIsAnEntry() {
+        QFETCH(QString, edit);
+        QFETCH(QString, pasted);
+        QFETCH(QString, code);
+        QFETCH(QString, shown);
+        TEdit* target = this->edit(edit);
+        target->selectAll();
+        QApplication::clipboard()->setText(pasted);
+        target->paste();
+        QVERIFY(desk().exceptions.empty());
+        QCOMPARE(QString::fromStdString(p()->hexCode), code);
+        QCOMPARE(QString::fromStdString(target->Text()), shown);
+        QCOMPARE(QString::fromStdString(ColorToCode(p()->pnlSwatch->Color())), code.toUpper());
+    }
+
+    // What is not a code is still refused, the offending character named
+    // whole; a code with a character beyond ASCII is never passed over.
+    void wrongCodesAreNamed_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("letter") << "3366CG" << "'G' is not a valid integer value";
+        QTest::newRow("accent") << QString::fromUtf8("1234\u00e95") << QString::fromUtf8("'\u00e9' is not a valid integer value");
+        QTest::newRow("# not first") << "3366C#" << "'#' is not a valid integer value";
+    }
+    void wrongCodesAreNamed() {
+        QFETCH(QString, typed);
+        QFETCH(QString, error);
+        p()->editHex->setMaxLength(0);
+        retype(p()->editHex, typed);
+        QCOMPARE(desk().exceptions, std::vector<QString>{error});
+        QCOMPARE(state(), QString("180 50 50 / 63 191 191"));
     }
 
     void rewritingLeavesTheCaretAlone() {
