@@ -223,7 +223,6 @@ void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int x, int y) {
     satMarkerY = within(p.y, 0, 40);
     hue = scaled(hueMarkerX, 2.25f);
     sat = scaled(satMarkerY, 2.5f);
-    if (x < 0 || x > 160 || y < 0 || y > 40) return;
     RecomputeFromHsl();
     PaintLumPalette();
     ShowModel();
@@ -236,7 +235,6 @@ void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int x, int y) 
     hueMarkerX = within(cursorIn(CPpbxHueSlider).x, 0, 160);
     hue = scaled(hueMarkerX, 2.25f);
     confineTo(CPpbxHueSlider);
-    if (x < 0 || x > 160 || y < 0 || y > 5) return;
     RecomputeFromHsl();
     ShowModel();
     frmSuggestSchemes->UpdateSchemes();
@@ -249,7 +247,6 @@ void TfrmColorPalette::CPpbxSatSliderMouseMove(TShiftState shift, int x, int y) 
     satMarkerY = within(cursorIn(CPpbxSatSlider).y, 0, 40);
     sat = scaled(satMarkerY, 2.5f);
     confineTo(CPpbxSatSlider);
-    if (x < 0 || x > 5 || y < 0 || y > 40) return;
     RecomputeFromHsl();
     ShowModel();
     frmSuggestSchemes->UpdateSchemes();
@@ -269,7 +266,6 @@ void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int x, int y)
     if (!(shift & ssLeft)) return;
     lumMarkerY = within(cursorIn(CPpbxLumPalette).y, 0, 40);
     lum = scaled(lumMarkerY, 2.5f);
-    if (x < 0 || x > 8 || y < 0 || y > 40) return;
     RecomputeFromHsl();
     ShowModel();
     frmSuggestSchemes->UpdateSchemes();
@@ -281,7 +277,6 @@ void TfrmColorPalette::CPpbxLumSliderMouseMove(TShiftState shift, int x, int y) 
     lumMarkerY = within(cursorIn(CPpbxLumSlider).y, 0, 40);
     lum = scaled(lumMarkerY, 2.5f);
     confineTo(CPpbxLumSlider);
-    if (x < 0 || x > 5 || y < 0 || y > 40) return;
     RecomputeFromHsl();
     ShowModel();
     frmSuggestSchemes->UpdateSchemes();

@@ -95,17 +95,17 @@ private slots:
         row("image", "CPimgPalette", {40, 30}, true, "90 75 50", true, false);
         row("image, no button", "CPimgPalette", {40, 30}, false, "180 50 50", false, false);
         row("image corner 160,40", "CPimgPalette", {160, 40}, true, "360 100 50", true, false);
-        row("image, past its edge", "CPimgPalette", {175, 52}, true, "360 100 50", false, false);
-        row("image, before its edge", "CPimgPalette", {-9, -3}, true, "0 0 50", false, false);
+        row("image, past its edge", "CPimgPalette", {175, 52}, true, "360 100 50", true, false);
+        row("image, before its edge", "CPimgPalette", {-9, -3}, true, "0 0 50", true, false);
         row("hue strip", "CPpbxHueSlider", {40, 2}, true, "90 50 50", true, true);
-        row("hue strip, past its end", "CPpbxHueSlider", {161, 2}, true, "360 50 50", false, true);
+        row("hue strip, past its end", "CPpbxHueSlider", {161, 2}, true, "360 50 50", true, true);
         row("hue strip, no button", "CPpbxHueSlider", {40, 2}, false, "180 50 50", false, false);
         row("saturation strip", "CPpbxSatSlider", {2, 10}, true, "180 25 50", true, true);
-        row("saturation strip, below", "CPpbxSatSlider", {2, 41}, true, "180 100 50", false, true);
+        row("saturation strip, below", "CPpbxSatSlider", {2, 41}, true, "180 100 50", true, true);
         row("luminance strip", "CPpbxLumPalette", {4, 30}, true, "180 50 75", true, false);
-        row("luminance strip, above", "CPpbxLumPalette", {4, -6}, true, "180 50 0", false, false);
+        row("luminance strip, above", "CPpbxLumPalette", {4, -6}, true, "180 50 0", true, false);
         row("luminance marker strip", "CPpbxLumSlider", {3, 8}, true, "180 50 20", true, true);
-        row("luminance marker strip, below", "CPpbxLumSlider", {3, 60}, true, "180 50 100", false,
+        row("luminance marker strip, below", "CPpbxLumSlider", {3, 60}, true, "180 50 100", true,
             true);
     }
     void moves() {
@@ -134,6 +134,20 @@ private slots:
             QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
             QVERIFY(!desk().clip);
         }
+    }
+
+    // Dragged out past the image's edge and released: what is shown is what
+    // is stored, so a later click on the luminance strip keeps the hue and
+    // saturation the fields show.
+    void dragPastTheEdgeShowsWhatItStores() {
+        move(p()->CPimgPalette, {80, 20}, true);
+        move(p()->CPimgPalette, {200, 50}, true);
+        QCOMPARE(edits().section(' ', 1, 2), QString("360 100"));
+        click(p()->CPpbxLumPalette, {4, 20});
+        QCOMPARE(QString("%1 %2").arg(p()->hue).arg(p()->sat), QString("360 100"));
+        QCOMPARE(edits().section(' ', 1, 2), QString("360 100"));
+        QCOMPARE(p()->hueMarkerX, 160);
+        QCOMPARE(p()->satMarkerY, 40);
     }
 
     // However a drag ends, the pointer is not left confined.
