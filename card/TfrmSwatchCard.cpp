@@ -85,7 +85,10 @@ void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* capt
     if (button != TMouseButton::mbRight || caption->Caption().empty()) return;
     frmMivoSlider->Show();
     frmMivoSlider->SetFocus();
-    frmMivoSlider->placeAt(QPoint(Left() + panel->Left() + 30, Top() - 25));
+    // From where the card really is: after a hide and show under a window
+    // manager, Qt can take it to be at (0, 0).
+    const QPoint card = desktop().windowPlace(this).value_or(pos());
+    frmMivoSlider->placeAt(card + QPoint(panel->Left() + 30, -25));
     frmMivoSlider->targetPanel = panel;
 }
 

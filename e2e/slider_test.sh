@@ -56,3 +56,26 @@ xdotool mousemove $((cx + 93)) $((cy + 24)) click 1
 wait_for 5 clipboard_is FFFFFF ||
     fail "the caption copied '$(xclip -o -selection clipboard 2>/dev/null)', not FFFFFF"
 echo "ok - the slot's caption copies FFFFFF"
+
+# The card hidden and shown again under the window manager (collapse and
+# expand from the book), a few times: the slider still comes out beside the
+# slot where the card really is.
+for round in 1 2 3; do
+    xdotool mousemove $((bx + 42)) $((by + 10)) click 1
+    wait_for 5 bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Swatch Card\$')\" ]" ||
+        fail "the card did not go"
+    sleep 0.6 # not a double click
+    xdotool mousemove $((bx + 42)) $((by + 10)) click 1
+    wait_for 5 visible_window "Swatch Card" || fail "the card did not come back"
+    sleep 0.3
+    read -r cx cy _ _ < <(geometry "$(visible_window "Swatch Card")")
+    xdotool mousemove $((cx + 93)) $((cy + 64)) click 3
+    wait_for 5 visible_window Slider || fail "no slider after the card came back"
+    slider=$(visible_window Slider)
+    wait_for 5 geometry_is "$slider" "$((cx + 66 + 30)) $((cy - 25)) 38 115" ||
+        fail "round $round: the slider is at $(geometry "$slider"), the card at $cx,$cy"
+    xdotool mousemove $((bx + 90)) $((by + 100)) click 1
+    wait_for 5 bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Slider\$')\" ]" ||
+        fail "the slider stayed out"
+done
+echo "ok - after the card was hidden and shown again, the slider came out beside its slot"
