@@ -49,3 +49,16 @@ wait_for 5 clipboard_is 1E90FF ||
     fail "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)' at scale $SCALE"
 echo "ok - at scale $SCALE the code 1E90FF went to the clipboard"
 kill $SQUARE_PID 2>/dev/null
+
+# The card above a book near the bottom of a scaled screen: wholly on the
+# screen, its Add Card button within reach.
+# The picker is out: the book's button first collapses the companions.
+xdotool mousemove "$(at "$bx" 42)" "$(at "$by" 10)" click 1
+sleep 0.6
+xdotool click 1
+wait_for 5 visible_window "Swatch Card" || fail "the card did not come out at scale $SCALE"
+read -r cx cy cw ch < <(geometry "$(visible_window "Swatch Card")")
+read -r screen_w screen_h < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
+[ "$cy" -ge 0 ] && [ $((cy + ch)) -le "$screen_h" ] && [ "$cx" -ge 0 ] &&
+    [ $((cx + cw)) -le "$screen_w" ] || fail "at scale $SCALE the card lies at $cx,$cy ${cw}x$ch"
+echo "ok - at scale $SCALE the card is wholly on the screen"

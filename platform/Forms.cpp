@@ -6,6 +6,8 @@
 #include "platform/ScrollBox.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWindow>
@@ -250,6 +252,16 @@ protected:
 } // namespace
 
 void TForm::placeAt(QPoint place) {
+    // Where the rules would leave part of the window off its screen (a book
+    // near an edge, a large scale), it is moved in just enough.
+    QScreen* screen = QGuiApplication::screenAt(place + QPoint(width() / 2, height() / 2));
+    if (!screen) screen = QGuiApplication::screenAt(place);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - width())));
+        place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+    }
     wanted = place;
     // The window itself, whatever frame the window system may have given it.
     setGeometry(QRect(place, size()));

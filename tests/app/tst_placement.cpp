@@ -5,6 +5,9 @@
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
 #include "schemes/TfrmSuggestSchemes.h"
+#include "slider/TfrmMivoSlider.h"
+
+#include <QScreen>
 
 // Companions on window systems that place them where asked, and on those
 // that put them where they like (sway centres them over the book).
@@ -35,6 +38,51 @@ private slots:
             QVERIFY2(managed(form), qPrintable(form->objectName()));
         QVERIFY(!TForm::placingOurselves());
         QCOMPARE(frmSwatchCard->pos(), frmHuevella->pos() + QPoint(0, -103));
+    }
+
+    // A companion that the rules would put partly off the screen is moved in
+    // just enough; elsewhere the rules' place stands.
+    void companionsStayOnTheScreen_data() {
+        QTest::addColumn<QPoint>("book");
+        QTest::addColumn<QString>("companion");
+        QTest::addColumn<QPoint>("expected"); // -1: the rules' place
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QTest::newRow("card, book in the middle") << QPoint(300, 300) << "frmSwatchCard"
+                                                  << QPoint(300, 197);
+        QTest::newRow("card, book at the top") << QPoint(300, 40) << "frmSwatchCard"
+                                               << QPoint(300, screen.top());
+        QTest::newRow("picker, book at the bottom")
+            << QPoint(300, screen.bottom() - 130) << "frmScreenPicker"
+            << QPoint(300, screen.bottom() + 1 - 104);
+        QTest::newRow("palette, book at the right")
+            << QPoint(screen.right() - 200, 300) << "frmColorPalette"
+            << QPoint(screen.right() + 1 - 186, 320);
+    }
+    void companionsStayOnTheScreen() {
+        QFETCH(QPoint, book);
+        QFETCH(QString, companion);
+        QFETCH(QPoint, expected);
+        frmHuevella->move(book);
+        TForm* form = nullptr;
+        for (TForm* f : companions())
+            if (f->objectName() == companion) form = f;
+        QVERIFY(form);
+        frmHuevella->placeCompanion(form);
+        QCOMPARE(form->pos(), expected);
+    }
+
+    // The slider beside a slot of a card at the top of the screen: all of
+    // its strips within reach.
+    void sliderStaysOnTheScreen() {
+        frmHuevella->move(300, 110);
+        frmHuevella->placeCompanion(frmSwatchCard);
+        frmHuevella->imgSwatchCardClick();
+        QCOMPARE(frmSwatchCard->pos(), QPoint(300, 7));
+        frmSwatchCard->lblCardCaption1->setCaption("3399FF");
+        QTest::mouseClick(frmSwatchCard->pnlCardColor1, Qt::RightButton);
+        QVERIFY(frmMivoSlider->Visible());
+        QCOMPARE(frmMivoSlider->pos().y(),
+                 QGuiApplication::primaryScreen()->availableGeometry().top());
     }
 
     // The compositor put the book elsewhere than asked and centres every
