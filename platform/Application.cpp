@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 
 #include <utility>
 
@@ -49,7 +50,14 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 
 void TApplication::ShowException(const std::exception& error) {
     ClipCursor(nullptr);
-    desktop().showException(toQString(title), QString::fromLocal8Bit(error.what()));
+    // Over the window where the error arose, and the keys go back to where
+    // they were typed when the box is closed: the next key is not lost.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    QWidget* owner = focus ? focus->window() : QApplication::activeWindow();
+    desktop().showException(owner, toQString(title), QString::fromLocal8Bit(error.what()));
+    if (!focus) return;
+    focus->window()->activateWindow();
+    focus->setFocus(Qt::OtherFocusReason);
 }
 
 void TApplication::Run() {

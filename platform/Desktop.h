@@ -36,7 +36,8 @@ public:
     // Returns the pressed button: IDYES, IDNO, IDCANCEL, IDOK.
     virtual int messageBox(QWidget* owner, const QString& text, const QString& caption,
                            unsigned flags) = 0;
-    virtual void showException(const QString& caption, const QString& message) = 0;
+    // Over `owner`, the window where the error arose (nullptr: none).
+    virtual void showException(QWidget* owner, const QString& caption, const QString& message) = 0;
 
     virtual QPoint cursorPos() = 0;
     virtual bool openDocument(const QString& path) = 0;

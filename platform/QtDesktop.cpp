@@ -73,8 +73,8 @@ public:
         return (flags & 0xF) == MB_YESNO ? IDNO : IDCANCEL;
     }
 
-    void showException(const QString& caption, const QString& message) override {
-        QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok);
+    void showException(QWidget* owner, const QString& caption, const QString& message) override {
+        QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok, owner);
         box.setTextFormat(Qt::PlainText);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         box.exec();

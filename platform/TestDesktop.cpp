@@ -15,7 +15,8 @@ int TestDesktop::messageBox(QWidget*, const QString& text, const QString& captio
     return answer;
 }
 
-void TestDesktop::showException(const QString&, const QString& message) {
+void TestDesktop::showException(QWidget* owner, const QString&, const QString& message) {
+    exceptionOwners.push_back(owner);
     confinedWhenShown.push_back(clip.has_value());
     exceptions.push_back(message);
 }

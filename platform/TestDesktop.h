@@ -83,7 +83,9 @@ public:
     }
 
     int messageBox(QWidget*, const QString& text, const QString& caption, unsigned flags) override;
-    void showException(const QString& caption, const QString& message) override;
+    void showException(QWidget* owner, const QString& caption, const QString& message) override;
+    // The window each exception box was shown over.
+    std::vector<QWidget*> exceptionOwners;
     QPoint cursorPos() override { return cursor; }
     bool openDocument(const QString& path) override;
     QString clipboardText() override { return clipboard; }
