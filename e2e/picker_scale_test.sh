@@ -50,6 +50,30 @@ wait_for 5 clipboard_is 1E90FF ||
 echo "ok - at scale $SCALE the code 1E90FF went to the clipboard"
 kill $SQUARE_PID 2>/dev/null
 
+# Lines one device pixel wide, black on white: each one is picked, not the
+# point's first pixel, and the magnifier's centre shows it.
+convert -size 2x1 xc:white -fill black -draw "point 1,0" -write mpr:pair +delete \
+    -size 200x40 tile:mpr:pair "$WORKDIR/lines.png"
+display -geometry +40+600 -title lines "$WORKDIR/lines.png" &
+LINES_PID=$!
+wait_for 10 visible_window lines || fail "the lines did not show"
+read -r lx ly _ _ < <(geometry "$(visible_window lines)")
+wait_for 5 pixel_is $((lx + 101)) $((ly + 20)) 000000 || fail "the lines are not where they were put"
+xdotool mousemove "$ex" "$ey" mousedown 1
+for target in 101 100 133 60; do
+    xdotool mousemove $((lx + target)) $((ly + 20))
+    sleep 0.3
+    want=$([ $((target % 2)) = 1 ] && echo 000000 || echo FFFFFF)
+    got=$(pixel "$(at "$px" 153)" "$(at "$py" 64)")
+    [ "$got" = "$want" ] || fail "at scale $SCALE over device pixel $target the picker shows $got, not $want"
+    # The magnifier's centre, beside the overlay's tip.
+    got=$(pixel "$(at "$px" 63.5)" "$(at "$py" 56.5)")
+    [ "$got" = "$want" ] || fail "at scale $SCALE over device pixel $target the magnifier's centre is $got"
+done
+xdotool mouseup 1
+kill $LINES_PID 2>/dev/null
+echo "ok - at scale $SCALE every device pixel is picked, each line of one pixel"
+
 # The card above a book near the bottom of a scaled screen: wholly on the
 # screen, its Add Card button within reach.
 # The picker is out: the book's button first collapses the companions.

@@ -37,11 +37,11 @@ void TfrmScreenPicker::FormCreate() {
 void TfrmScreenPicker::startPicking() {
     TPoint pointer;
     GetCursorPos(&pointer);
-    lastPointer = QPoint(pointer.x, pointer.y);
+    lastPointer = desktop().nativeCursorPos();
     dragging = true;
     codeWanted = false;
     const ScreenRead read = desktop().beginScreenRead(
-        lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
+        QPoint(pointer.x, pointer.y), [this](const ScreenRead& changed) { screenReadChanged(changed); });
     screenReadChanged(read);
 }
 
@@ -52,19 +52,21 @@ void TfrmScreenPicker::stopPicking() {
 }
 
 void TfrmScreenPicker::sampleScreen(bool showCode) {
-    TPoint pointer;
-    GetCursorPos(&pointer);
-    lastPointer = QPoint(pointer.x, pointer.y);
+    lastPointer = desktop().nativeCursorPos();
     codeWanted = codeWanted || showCode;
     if (reading == ScreenRead::State::Live || reading == ScreenRead::State::Frozen)
         sampleAt(lastPointer, showCode);
 }
 
+// The device pixel under the pointer's hot spot, and the device pixels
+// around it enlarged: on a scaled screen every one of them can be picked.
+// One read serves both.
 void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, pointer.x(), pointer.y());
-    if (colour == CLR_INVALID) {
-        ReleaseDC(nullptr, screen);
+    const int w = imgMagnifier->Width();
+    const int h = imgMagnifier->Height();
+    const QRect source(pointer - QPoint(w / 12, h / 12), QSize(w / 6, h / 6));
+    std::optional<QImage> around = desktop().grabScreenNative(source);
+    if (!around) {
         reading = ScreenRead::State::Unreadable;
         screenReadChanged({reading, {}});
         return;
@@ -77,18 +79,16 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
         lblPickerCaption->setCaption("");
         captionIsCode = true;
     }
-    pnlPickerColor->setColor(TColor(colour));
+    const QRgb colour = around->pixel(w / 12, h / 12);
+    pnlPickerColor->setColor(RGBColor(qRed(colour), qGreen(colour), qBlue(colour)));
     if (showCode) {
         lblPickerCaption->setColor(clWhite);
         lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
         captionIsCode = true;
     }
-    const int w = imgMagnifier->Width();
-    const int h = imgMagnifier->Height();
     imgMagnifier->setBitmapSize(w, h);
-    StretchBlt(imgMagnifier->CanvasHandle(), 0, 0, w, h, screen, pointer.x() - w / 12,
-               pointer.y() - h / 12, w / 6, h / 6, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    BitmapDC view(&*around);
+    StretchBlt(imgMagnifier->CanvasHandle(), 0, 0, w, h, &view, 0, 0, w / 6, h / 6, SRCCOPY);
     imgMagnifier->Repaint();
 }
 
@@ -103,9 +103,7 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
     case State::Frozen: {
         // The picture answers for the whole gesture: the pointer now while
         // the button is held, else where it came up.
-        TPoint pointer;
-        GetCursorPos(&pointer);
-        sampleAt(dragging ? QPoint(pointer.x, pointer.y) : lastPointer, codeWanted);
+        sampleAt(dragging ? desktop().nativeCursorPos() : lastPointer, codeWanted);
         if (!dragging && reading == State::Frozen) desktop().endScreenRead();
         break;
     }

@@ -69,6 +69,11 @@ public:
     // the display per point; black where no screen is. Nothing when the
     // screen cannot be read: a refused read is never a colour.
     virtual std::optional<QImage> grabScreen(const QRect& rect) = 0;
+    // The same in the screen's own pixels (several to a point on a scaled
+    // screen), and the pointer's place among them: every device pixel can
+    // be picked.
+    virtual std::optional<QImage> grabScreenNative(const QRect& rect) = 0;
+    virtual QPoint nativeCursorPos() = 0;
 
     // Confines the pointer to the rectangle (screen coordinates, every pixel
     // of it reachable), or frees it; false where it cannot be confined.
@@ -86,6 +91,8 @@ Desktop& desktop();
 
 // While a mouse event is being handled, where it says the pointer is.
 std::optional<QPoint> eventPointer();
+// The same, to a fraction of a point: on a scaled screen, the device pixel.
+std::optional<QPointF> eventPointerExact();
 class EventPointerScope {
 public:
     explicit EventPointerScope(const QEvent* event);
@@ -94,7 +101,7 @@ public:
     EventPointerScope& operator=(const EventPointerScope&) = delete;
 
 private:
-    std::optional<QPoint> previous;
+    std::optional<QPointF> previous;
 };
 // Installs the desktop every later call goes to; returns the previous one.
 std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> next);

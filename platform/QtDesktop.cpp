@@ -160,6 +160,16 @@ public:
     }
     void endScreenRead() override { reading.end(); }
     std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
+    std::optional<QImage> grabScreenNative(const QRect& rect) override {
+        return reading.readNative(rect);
+    }
+    QPoint nativeCursorPos() override {
+        // A mouse event's place is exact to the device pixel; without one
+        // the X server is asked.
+        if (const auto exact = eventPointerExact()) return toNative(*exact);
+        if (const auto onRoot = pointerOnRoot()) return *onRoot;
+        return toNative(QCursor::pos());
+    }
 
 private:
     // StatusNotifierItem panels (KDE Plasma, GNOME's AppIndicator, Xfce,
@@ -202,19 +212,25 @@ private:
         [] {
             const QScreen* screen = QGuiApplication::primaryScreen();
             return screen ? screen->virtualGeometry() : QRect();
-        }};
+        },
+        grabScreenDevicePixels, nativeDesktopArea};
 };
 
 } // namespace
 
 namespace {
-std::optional<QPoint>& eventPointerSlot() {
-    static std::optional<QPoint> slot;
+std::optional<QPointF>& eventPointerSlot() {
+    static std::optional<QPointF> slot;
     return slot;
 }
 } // namespace
 
 std::optional<QPoint> eventPointer() {
+    if (!eventPointerSlot()) return std::nullopt;
+    return eventPointerSlot()->toPoint();
+}
+
+std::optional<QPointF> eventPointerExact() {
     return eventPointerSlot();
 }
 
@@ -224,7 +240,7 @@ EventPointerScope::EventPointerScope(const QEvent* event) : previous(eventPointe
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-        eventPointerSlot() = static_cast<const QMouseEvent*>(event)->globalPosition().toPoint();
+        eventPointerSlot() = static_cast<const QMouseEvent*>(event)->globalPosition();
         break;
     default: break;
     }

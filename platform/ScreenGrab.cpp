@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -174,4 +175,96 @@ std::optional<QImage> grabScreenPoints(const QRect& rect) {
         if (refused) return std::optional<QImage>();
         return grabPartWithQt(screen, part);
     });
+}
+
+namespace {
+
+std::optional<QImage> readRootNative(const QRect& native, bool& refused) {
+    refused = false;
+    const RootFormat& root = server();
+    if (!root.connection || native.isEmpty() || native.left() < 0 || native.top() < 0 ||
+        native.right() > 0x7FFF || native.bottom() > 0x7FFF)
+        return std::nullopt;
+    const auto cookie =
+        xcb_get_image(root.connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root.root,
+                      std::int16_t(native.x()), std::int16_t(native.y()),
+                      std::uint16_t(native.width()), std::uint16_t(native.height()), ~0u);
+    xcb_generic_error_t* error = nullptr;
+    std::unique_ptr<xcb_get_image_reply_t, XcbReplyFree> reply(
+        xcb_get_image_reply(root.connection, cookie, &error));
+    // A rectangle over the root's edge is refused too: not a refused screen.
+    if (error) refused = native.intersected(nativeDesktopArea()) == native;
+    std::free(error);
+    const std::size_t words = std::size_t(native.width()) * std::size_t(native.height());
+    if (!reply || reply->depth != 24 ||
+        std::size_t(xcb_get_image_data_length(reply.get())) != words * 4)
+        return std::nullopt;
+    const auto* in = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
+    QImage image(native.size(), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = 0xFF000000u | *in++;
+    }
+    return image;
+}
+
+} // namespace
+
+QRect nativeDesktopArea() {
+    const RootFormat& root = server();
+    if (root.connection) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(root.connection)).data;
+        return QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+    }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary) return {};
+    const QRect area = primary->virtualGeometry();
+    const qreal ratio = primary->devicePixelRatio();
+    return QRect(area.topLeft(), QSize(qRound(area.width() * ratio), qRound(area.height() * ratio)));
+}
+
+QPoint toNative(QPointF logical) {
+    const QScreen* screen = QGuiApplication::screenAt(logical.toPoint());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return logical.toPoint();
+    const QPoint origin = screen->geometry().topLeft();
+    const qreal ratio = screen->devicePixelRatio();
+    const QPointF beyond = (logical - QPointF(origin)) * ratio;
+    return origin + QPoint(int(std::floor(beyond.x() + 1e-6)), int(std::floor(beyond.y() + 1e-6)));
+}
+
+std::optional<QPoint> pointerOnRoot() {
+    const RootFormat& root = server();
+    if (!root.connection) return std::nullopt;
+    std::unique_ptr<xcb_query_pointer_reply_t, XcbReplyFree> reply(xcb_query_pointer_reply(
+        root.connection, xcb_query_pointer(root.connection, root.root), nullptr));
+    if (!reply) return std::nullopt;
+    return QPoint(reply->root_x, reply->root_y);
+}
+
+std::optional<QImage> grabScreenDevicePixels(const QRect& native) {
+    bool refused = false;
+    if (auto direct = readRootNative(native, refused)) return direct;
+    if (refused) return std::nullopt;
+    // Where the root cannot be read directly (another pixel format, a
+    // rectangle over the edge), Qt's grab of the points that cover it, one
+    // pixel a point: exact on unscaled screens, the nearest elsewhere.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const qreal ratio = primary ? primary->devicePixelRatio() : 1;
+    const QRect points(QPoint(int(std::floor(native.x() / ratio)), int(std::floor(native.y() / ratio))),
+                       QPoint(int(std::floor((native.right()) / ratio)),
+                              int(std::floor((native.bottom()) / ratio))));
+    const std::optional<QImage> grabbed = grabScreenPoints(points);
+    if (!grabbed) return std::nullopt;
+    if (ratio == 1) return grabbed;
+    QImage out(native.size(), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const int px = int(std::floor((native.x() + x) / ratio)) - points.x();
+            const int py = int(std::floor((native.y() + y) / ratio)) - points.y();
+            out.setPixel(x, y, grabbed->pixel(std::clamp(px, 0, grabbed->width() - 1),
+                                              std::clamp(py, 0, grabbed->height() - 1)));
+        }
+    return out;
 }

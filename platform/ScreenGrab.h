@@ -23,6 +23,17 @@ std::optional<QImage> grabScreenPointsWithQt(const QRect& rect);
 std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part,
                                        bool* refused = nullptr);
 
+// The screen's own pixels (device pixels) of a rectangle in device
+// coordinates: on a scaled screen every one of them, not one a point.
+std::optional<QImage> grabScreenDevicePixels(const QRect& native);
+// The pointer on the X server's root window, in device pixels.
+std::optional<QPoint> pointerOnRoot();
+// A place in Qt's coordinates as device pixels: each screen keeps its origin
+// and scales what lies beyond it.
+QPoint toNative(QPointF logical);
+// The whole desktop in device pixels (the X root window where there is one).
+QRect nativeDesktopArea();
+
 // A grab of a scaled screen holds several physical pixels per point; each
 // point takes the one at its top-left corner.
 QImage onePixelPerPoint(const QImage& grabbed, QSize points);

@@ -43,7 +43,10 @@ public:
     using MakePortal = std::function<std::unique_ptr<ScreenshotPortal>()>;
     using Area = std::function<QRect()>;
 
-    ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea);
+    // `directNative` and `nativeArea` are the same in device pixels; without
+    // them, device pixels are points.
+    ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea,
+                  DirectRead directNative = {}, Area nativeArea = {});
     ~ScreenReading() override;
 
     ScreenRead begin(QPoint pointer, ScreenReadChanged changed);
@@ -51,6 +54,7 @@ public:
     void end();
     // Live or frozen pixels; nothing in any other state.
     std::optional<QImage> read(const QRect& rect);
+    std::optional<QImage> readNative(const QRect& rect);
     ScreenRead::State state() const { return current.state; }
     // Waits allowed for each answer, in milliseconds.
     int screenshotTimeout = 10'000;
@@ -63,9 +67,12 @@ private:
     DirectRead direct;
     MakePortal makePortal;
     Area desktopArea;
+    DirectRead directNative;
+    Area nativeArea;
     std::unique_ptr<ScreenshotPortal> portal;
     ScreenReadChanged changed;
     ScreenRead current;
     QImage frame;
     QRect frameArea;
+    QRect frameNativeArea;
 };

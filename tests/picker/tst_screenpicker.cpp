@@ -104,6 +104,24 @@ private slots:
         QCOMPARE(desk().screenGrabs, 2);
     }
 
+    // On a scaled screen the pointer lies among device pixels: the one
+    // under it is taken, odd or even, and the view is centred on it.
+    void everyDevicePixelIsPicked_data() {
+        QTest::addColumn<QPoint>("native");
+        QTest::newRow("even") << QPoint(200, 120);
+        QTest::newRow("odd") << QPoint(201, 121);
+        QTest::newRow("odd x") << QPoint(333, 120);
+    }
+    void everyDevicePixelIsPicked() {
+        QFETCH(QPoint, native);
+        desk().nativeCursor = native;
+        press(Qt::LeftButton, native / 2);
+        move(Qt::LeftButton, native / 2);
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(native.x(), native.y()));
+        QCOMPARE(view(58, 41), pixelAt(native.x(), native.y()));
+        QCOMPARE(view(56, 41), pixelAt(native.x() - 1, native.y()));
+    }
+
     void screenCornerShowsBlackBeyondTheEdge() {
         press(Qt::LeftButton, QPoint(0, 0));
         QCOMPARE(view(0, 0), qRgb(0, 0, 0));
