@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Under a window manager the book window is the active one and the
-# companions never are: their hints must show all the same.
+# companions never are: their hints must show all the same, and after an
+# error box the keys go back into the palette's field they were typed in.
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 
@@ -24,3 +25,33 @@ hover $((cx + 168)) $((cy + 8)) "the card's Add Card to Book"
 hover $((cx + 90)) $((cy + 60)) "a card slot"
 # The book window's own hints show as before.
 hover $((bx + 172)) $((by + 10)) "the book's Color Palette button"
+
+# A conversion error in the palette's red field.
+open_palette
+swatch() { pixel $((px + 23)) $((py + 80)); }
+wait_for 5 pixel_is $((px + 23)) $((py + 80)) 3FBFBF || fail "the swatch starts as $(swatch)"
+
+dialogs() {
+    local w n=0
+    for w in $(xdotool search --onlyvisible --class huevella 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && n=$((n + 1))
+    done
+    [ "$n" -ge 1 ]
+}
+# A letter in the red field: the conversion error.
+xdotool mousemove $((px + 166)) $((py + 66)) click 1
+sleep 0.3
+xdotool key ctrl+a
+xdotool type x
+wait_for 5 dialogs || fail "no error box for a letter"
+xdotool key Return
+wait_for 5 bash -c "! xdotool search --onlyvisible --class huevella | while read w; do xprop -id \$w _NET_WM_WINDOW_TYPE | grep -q DIALOG && echo y; done | grep -q y" ||
+    fail "the error box did not close"
+sleep 0.3
+# The next keys, typed at once, are the field's.
+xdotool key BackSpace
+xdotool type --delay 40 200
+want=C8BFBF
+wait_for 5 pixel_is $((px + 23)) $((py + 80)) "$want" ||
+    fail "after the box, typing 200 left the swatch $(swatch), not $want"
+echo "ok - after the error box the keys went back into the field"

@@ -35,13 +35,11 @@ void TfrmScreenPicker::FormCreate() {
 }
 
 void TfrmScreenPicker::startPicking() {
-    TPoint pointer;
-    GetCursorPos(&pointer);
     lastPointer = desktop().nativeCursorPos();
     dragging = true;
     codeWanted = false;
     const ScreenRead read = desktop().beginScreenRead(
-        QPoint(pointer.x, pointer.y), [this](const ScreenRead& changed) { screenReadChanged(changed); });
+        lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
     screenReadChanged(read);
 }
 
@@ -65,7 +63,7 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
     const int w = imgMagnifier->Width();
     const int h = imgMagnifier->Height();
     const QRect source(pointer - QPoint(w / 12, h / 12), QSize(w / 6, h / 6));
-    std::optional<QImage> around = desktop().grabScreenNative(source);
+    std::optional<QImage> around = desktop().grabScreen(source);
     if (!around) {
         reading = ScreenRead::State::Unreadable;
         screenReadChanged({reading, {}});

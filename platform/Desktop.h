@@ -60,19 +60,17 @@ public:
     // The chosen file, or nothing when the user cancels.
     virtual std::optional<QString> fileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
     // Readies the screen's pixels for an eyedropper pressed with the pointer
-    // at `pointer`. Where the screen cannot be read at once the answer comes
+    // at `pointer` (device pixels). Where the screen cannot be read at once the answer comes
     // later, through `changed`, on this thread.
     virtual ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) = 0;
     // The gesture is over: what was kept for it can go.
     virtual void endScreenRead() = 0;
-    // The screen's pixels in a rectangle of screen coordinates, one pixel of
-    // the display per point; black where no screen is. Nothing when the
-    // screen cannot be read: a refused read is never a colour.
+    // The screen's own pixels (device pixels: several to a point on a
+    // scaled screen) in a rectangle of device coordinates, and the pointer's
+    // place among them, so that every one can be picked. Black where no
+    // screen is; nothing when the screen cannot be read: a refused read is
+    // never a colour.
     virtual std::optional<QImage> grabScreen(const QRect& rect) = 0;
-    // The same in the screen's own pixels (several to a point on a scaled
-    // screen), and the pointer's place among them: every device pixel can
-    // be picked.
-    virtual std::optional<QImage> grabScreenNative(const QRect& rect) = 0;
     virtual QPoint nativeCursorPos() = 0;
 
     // Confines the pointer to the rectangle (screen coordinates, every pixel

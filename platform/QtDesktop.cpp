@@ -160,9 +160,6 @@ public:
     }
     void endScreenRead() override { reading.end(); }
     std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
-    std::optional<QImage> grabScreenNative(const QRect& rect) override {
-        return reading.readNative(rect);
-    }
     QPoint nativeCursorPos() override {
         // A mouse event's place is exact to the device pixel; without one
         // the X server is asked.
@@ -207,13 +204,9 @@ private:
     std::map<std::pair<HWND, UINT>, std::unique_ptr<QSystemTrayIcon>> icons;
     PointerConfinement confinement;
     ScreenReading reading{
-        grabScreenPoints,
+        grabScreenDevicePixels,
         [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
-        [] {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            return screen ? screen->virtualGeometry() : QRect();
-        },
-        grabScreenDevicePixels, nativeDesktopArea};
+        nativeDesktopArea};
 };
 
 } // namespace

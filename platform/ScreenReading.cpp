@@ -33,11 +33,9 @@ QImage pointsOfPicture(const QImage& picture, const QRect& area, const QRect& re
     return out;
 }
 
-ScreenReading::ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea,
-                             DirectRead directNative, Area nativeArea)
+ScreenReading::ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea)
     : direct(std::move(direct)), makePortal(std::move(makePortal)),
-      desktopArea(std::move(desktopArea)), directNative(std::move(directNative)),
-      nativeArea(std::move(nativeArea)) {}
+      desktopArea(std::move(desktopArea)) {}
 
 ScreenReading::~ScreenReading() = default;
 
@@ -79,16 +77,6 @@ std::optional<QImage> ScreenReading::read(const QRect& rect) {
     }
 }
 
-std::optional<QImage> ScreenReading::readNative(const QRect& rect) {
-    switch (current.state) {
-    case ScreenRead::State::Live: return directNative ? directNative(rect) : direct(rect);
-    case ScreenRead::State::Frozen:
-        if (!frame.isNull()) return pointsOfPicture(frame, frameNativeArea, rect);
-        return std::nullopt;
-    default: return std::nullopt;
-    }
-}
-
 void ScreenReading::answered(const ScreenshotPortal::Answer& answer) {
     using Outcome = ScreenshotPortal::Outcome;
     using State = ScreenRead::State;
@@ -99,7 +87,6 @@ void ScreenReading::answered(const ScreenshotPortal::Answer& answer) {
     case Outcome::Picture:
         frame = answer.picture;
         frameArea = desktopArea();
-        frameNativeArea = nativeArea ? nativeArea() : frameArea;
         return change({State::Frozen, {}});
     case Outcome::Colour: return change({State::Picked, answer.colour});
     case Outcome::Cancelled: return change({State::Cancelled, {}});

@@ -43,10 +43,8 @@ public:
     using MakePortal = std::function<std::unique_ptr<ScreenshotPortal>()>;
     using Area = std::function<QRect()>;
 
-    // `directNative` and `nativeArea` are the same in device pixels; without
-    // them, device pixels are points.
-    ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea,
-                  DirectRead directNative = {}, Area nativeArea = {});
+    // Reads and areas in the screen's device pixels.
+    ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea);
     ~ScreenReading() override;
 
     ScreenRead begin(QPoint pointer, ScreenReadChanged changed);
@@ -54,7 +52,6 @@ public:
     void end();
     // Live or frozen pixels; nothing in any other state.
     std::optional<QImage> read(const QRect& rect);
-    std::optional<QImage> readNative(const QRect& rect);
     ScreenRead::State state() const { return current.state; }
     // Waits allowed for each answer, in milliseconds.
     int screenshotTimeout = 10'000;
@@ -67,12 +64,9 @@ private:
     DirectRead direct;
     MakePortal makePortal;
     Area desktopArea;
-    DirectRead directNative;
-    Area nativeArea;
     std::unique_ptr<ScreenshotPortal> portal;
     ScreenReadChanged changed;
     ScreenRead current;
     QImage frame;
     QRect frameArea;
-    QRect frameNativeArea;
 };

@@ -114,10 +114,9 @@ public:
     }
     void endScreenRead() override { ++screenReadsEnded; }
     std::optional<QImage> grabScreen(const QRect& rect) override;
-    // The fake screen is of device pixels; `nativeCursor`, where set, is the
-    // pointer among them (unset: the pointer's point, one pixel a point).
+    // `nativeCursor`, where set, is the pointer among the fake screen's
+    // device pixels (unset: the pointer's point, one pixel a point).
     std::optional<QPoint> nativeCursor;
-    std::optional<QImage> grabScreenNative(const QRect& rect) override { return grabScreen(rect); }
     QPoint nativeCursorPos() override { return nativeCursor.value_or(cursor); }
     bool clipCursor(const std::optional<QRect>& area) override {
         clip = area;
