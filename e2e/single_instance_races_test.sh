@@ -109,12 +109,16 @@ echo "ok - a start beside a stopped program says so and exits $rc"
 
 # Another desktop of the same user gets a program of its own.
 first_display=$DISPLAY
+# Whatever else runs, the second server and its program go with the test.
+trap 'kill ${SECOND_PID:-} ${XVFB2_PID:-} 2>/dev/null; stop_desktop' EXIT
 for n in $(seq 141 190); do
     [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORKDIR/xvfb2.log" 2>&1 &
     XVFB2_PID=$!
-    DISPLAY=":$n" wait_for 10 xdpyinfo && break
-    kill "$XVFB2_PID"
+    # The server started must be the one answering (a number can look free
+    # while another server is still going away).
+    DISPLAY=":$n" wait_for 10 xdpyinfo && sleep 0.2 && kill -0 "$XVFB2_PID" 2>/dev/null && break
+    kill "$XVFB2_PID" 2>/dev/null
     XVFB2_PID=
 done
 [ -n "${XVFB2_PID:-}" ] || fail "no second X server"
