@@ -277,6 +277,14 @@ bool TForm::placingOurselves() {
 
 void TForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A companion moved in from the screen's edge may lie over the main
+    // window: the main window stays above it, its controls within reach
+    // (a window manager would keep it so; a bare X server does not).
+    QWidget* main = Application ? Application->MainForm() : nullptr;
+    if (docked && main && main != this && main->isVisible()) {
+        const QRect overlap = geometry().intersected(main->geometry());
+        if (overlap.width() > 1 && overlap.height() > 1) main->raise();
+    }
     // The window system answers a new window's place soon after it is
     // mapped; a compositor that ignores it has put it elsewhere by then.
     if (docked && wanted && !placingOurselves())
