@@ -37,7 +37,7 @@ start_desktop() {
     for n in $(seq 90 140); do
         [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
         export DISPLAY=:$n
-        Xvfb "$DISPLAY" -screen 0 "1280x800x${XVFB_DEPTH:-24}" -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
+        ${X_SERVER:-start_xvfb}
         XVFB_PID=$!
         if wait_for 10 xdpyinfo && sleep 0.2 && kill -0 "$XVFB_PID" 2>/dev/null; then
             break
@@ -45,9 +45,47 @@ start_desktop() {
         kill "$XVFB_PID" 2>/dev/null
         XVFB_PID=
     done
-    [ -n "$XVFB_PID" ] || fail "Xvfb did not start"
+    [ -n "$XVFB_PID" ] || fail "${X_SERVER:-Xvfb} did not start"
     [ "${1:-}" = "--no-tray" ] && return 0
     start_tray
+}
+
+start_xvfb() {
+    Xvfb "$DISPLAY" -screen 0 "1280x800x${XVFB_DEPTH:-24}" -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
+}
+
+# An X server with outputs and monitors as real ones have, which Xvfb's
+# RandR lacks: Xorg's dummy driver, one 2560x1024 screen, no input devices
+# of the machine's own (XTEST's are enough).
+start_xorg_dummy() {
+    cat >"$WORKDIR/xorg.conf" <<'CONF'
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "AutoEnableDevices" "false"
+EndSection
+Section "Device"
+  Identifier "card"
+  Driver "dummy"
+  VideoRam 64000
+EndSection
+Section "Monitor"
+  Identifier "monitor"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "card"
+  Monitor "monitor"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 2560 1024
+  EndSubSection
+EndSection
+CONF
+    Xorg "$DISPLAY" -config "$WORKDIR/xorg.conf" -noreset -nolisten tcp \
+        -logfile "$WORKDIR/xorg.log" >"$WORKDIR/xvfb.log" 2>&1 &
 }
 
 start_tray() {

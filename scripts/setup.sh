@@ -22,6 +22,7 @@ if [ "${1:-}" = "--tests" ]; then
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
         weston xwayland qt6-wayland sway grim
+        xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     )
 fi
 
