@@ -4,7 +4,7 @@
 #include "card/TfrmSwatchCard.h"
 #include "forms/FormDefs.h"
 #include "platform/Desktop.h"
-#include "platform/DeviceContext.h"
+#include "platform/Enlarge.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -85,8 +85,7 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
         captionIsCode = true;
     }
     imgMagnifier->setBitmapSize(w, h);
-    BitmapDC view(&*around);
-    StretchBlt(imgMagnifier->CanvasHandle(), 0, 0, w, h, &view, 0, 0, w / 6, h / 6, SRCCOPY);
+    enlargeInto(imgMagnifier->Bitmap(), *around);
     imgMagnifier->Repaint();
 }
 

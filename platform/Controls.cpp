@@ -2,7 +2,6 @@
 
 #include "platform/Application.h"
 #include "platform/Desktop.h"
-#include "platform/DeviceContext.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -140,11 +139,6 @@ void TImage::setBitmapSize(int width, int height) {
     // A bitmap that covers the control hides what lies beneath: nothing
     // under it need be painted first.
     setAttribute(Qt::WA_OpaquePaintEvent, width >= this->width() && height >= this->height());
-}
-
-DeviceContext* TImage::CanvasHandle() {
-    if (!canvas) canvas = std::make_unique<BitmapDC>(&bitmap);
-    return canvas.get();
 }
 
 void TImage::paintEvent(QPaintEvent* event) {

@@ -14,7 +14,6 @@ class QValidator;
 #include <memory>
 #include <string>
 
-class DeviceContext;
 
 // The framework's controls, each a thin QWidget with the framework's events
 // and the few properties the windows use.
@@ -102,8 +101,6 @@ public:
     // A bitmap of its own to draw into, shown in place of the picture.
     void setBitmapSize(int width, int height);
     QImage& Bitmap() { return bitmap; }
-    // The context drawing into Bitmap().
-    DeviceContext* CanvasHandle();
     // Paints at once, not at the next idle paint.
     void Repaint() { repaint(); }
 
@@ -114,7 +111,6 @@ private:
     mutable QPixmap picture;
     mutable std::string picturePath; // until the picture is read
     QImage bitmap;
-    std::unique_ptr<DeviceContext> canvas;
 };
 
 enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
