@@ -13,12 +13,6 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-constexpr unsigned SaveQuestionStyle = MB_YESNOCANCEL | MB_ICONEXCLAMATION;
-
-} // namespace
-
 bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
     const std::string problem = saveBookFile(target, formatBook(*this, finalLineEnd));
     if (problem.empty()) {
@@ -28,7 +22,7 @@ bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
     }
     Application->MessageBox("The book could not be saved to \"" + target + "\": " + problem +
                                 ".\n\nNothing was lost: the book is still open.",
-                            "Huevella", MB_OK | MB_ICONHAND);
+                            "Huevella", MessageButtons::Ok, MessageIcon::Error);
     return false;
 }
 
@@ -37,7 +31,7 @@ bool TfrmHuevella::readBook(const std::string& source) {
     if (!read.ok) {
         Application->MessageBox("The book \"" + source + "\" cannot be opened: " + read.problem +
                                     ".",
-                                "Huevella", MB_OK | MB_ICONEXCLAMATION);
+                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
     stampedPath = source;
@@ -53,10 +47,10 @@ TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuse
                                                       const std::string& caption,
                                                       bool finalLineEnd) {
     saved = false;
-    const int answer =
-        Application->MessageBox("Save changes to huevella?", caption, SaveQuestionStyle);
-    if (answer == IDNO) return SaveAnswer::GoOn;
-    if (answer != IDYES) return SaveAnswer::Abandon;
+    const MessageAnswer answer = Application->MessageBox(
+        "Save changes to huevella?", caption, MessageButtons::YesNoCancel, MessageIcon::Warning);
+    if (answer == MessageAnswer::No) return SaveAnswer::GoOn;
+    if (answer != MessageAnswer::Yes) return SaveAnswer::Abandon;
     std::string target = fileName;
     if (!openedFromFile && !saveTargetKnown) {
         if (!dlgSaveAs->Execute())
@@ -76,13 +70,13 @@ bool TfrmHuevella::mayWriteOver(std::string& target) {
     const FileStamp now = stampOf(target);
     // Gone, or as we left it: nothing of another program's is lost.
     if (!now.exists || now == diskStamp) return true;
-    const int answer = Application->MessageBox(
+    const MessageAnswer answer = Application->MessageBox(
         "\"" + target +
             "\" has been changed by another program since it was opened or saved.\n\n"
             "Do you want to replace it with this book? (No saves this book under another name.)",
-        "Huevella", MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-    if (answer == IDYES) return true;
-    if (answer != IDNO || !dlgSaveAs->Execute()) return false;
+        "Huevella", MessageButtons::YesNoCancel, MessageIcon::Warning);
+    if (answer == MessageAnswer::Yes) return true;
+    if (answer != MessageAnswer::No || !dlgSaveAs->Execute()) return false;
     target = dlgSaveAs->FileName;
     return true;
 }
@@ -220,16 +214,16 @@ void TfrmHuevella::offerRecovery() {
         // Not a book any more: left where it is, for the user to look at.
         Application->MessageBox("An unsaved book was kept at \"" + recoveryBookPath() +
                                     "\", but it cannot be opened: " + read.problem + ".",
-                                "Huevella", MB_OK | MB_ICONEXCLAMATION);
+                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     const int cards = read.contents.lastCard + 1;
     const std::string what = copy->name.empty() ? "an unnamed book" : "\"" + copy->name + "\"";
-    const int answer = Application->MessageBox(
+    const MessageAnswer answer = Application->MessageBox(
         "Huevella ended before " + what + " (" + std::to_string(cards) +
             (cards == 1 ? " card" : " cards") + ") was saved.\n\nRecover the unsaved book?",
-        "Huevella", MB_YESNO | MB_ICONQUESTION);
-    if (answer == IDYES) {
+        "Huevella", MessageButtons::YesNo, MessageIcon::Question);
+    if (answer == MessageAnswer::Yes) {
         if (!readBook(recoveryBookPath())) return;
         fileName = copy->name;
         openedFromFile = saveTargetKnown = !copy->name.empty();
@@ -280,7 +274,8 @@ void TfrmHuevella::mnuExportClick() {
     struct stat existing;
     if (lstat(path.c_str(), &existing) == 0 &&
         Application->MessageBox("\"" + path + "\" already exists.\n\nDo you want to replace it?",
-                                "Huevella", MB_YESNO | MB_ICONQUESTION) != IDYES)
+                                "Huevella", MessageButtons::YesNo,
+                                MessageIcon::Question) != MessageAnswer::Yes)
         return;
     BookContents contents{cards, lastCard};
     std::string name =
@@ -295,5 +290,5 @@ void TfrmHuevella::mnuExportClick() {
     if (problem.empty()) return;
     Application->MessageBox("The colours could not be exported to \"" + path + "\": " + problem +
                                 ".\n\nThe book is as it was.",
-                            "Huevella", MB_OK | MB_ICONHAND);
+                            "Huevella", MessageButtons::Ok, MessageIcon::Error);
 }

@@ -233,7 +233,7 @@ void TfrmHuevella::mnuPreviewClick() {
         Application->MessageBox("Preview Files could not open the page \"" + page +
                                     "\": this desktop has no program to open it with. "
                                     "Open the page in your web browser.",
-                                "Huevella", MB_OK | MB_ICONEXCLAMATION);
+                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void TfrmHuevella::mnuExitClick() {
@@ -287,7 +287,8 @@ void TfrmHuevella::placeCompanion(TForm* companion) {
     } else if (companion == frmColorPalette) {
         companion->placeAt(book + QPoint(Width() - 1, imgColorPalette->Height() - 1));
     } else if (companion == frmSuggestSchemes && frmColorPalette) {
-        companion->placeAt(QPoint(frmColorPalette->Left() + frmColorPalette->Width() - companion->Width(),
-                                  frmColorPalette->Top() - companion->Height() + 1));
+        companion->placeAt(
+            QPoint(frmColorPalette->Left() + frmColorPalette->Width() - companion->Width(),
+                   frmColorPalette->Top() - companion->Height() + 1));
     }
 }

@@ -141,10 +141,10 @@ void TfrmSwatchCard::imgAddToBookClick() {
 }
 
 void TfrmSwatchCard::offerNewBook() {
-    const int answer = Application->MessageBox(
+    const MessageAnswer answer = Application->MessageBox(
         "Only ten cards are permitted in each huevella.\n Do you wish to open a new book?",
-        "Brindlemark", MB_YESNO | MB_ICONEXCLAMATION);
-    if (answer != IDYES) return;
+        "Brindlemark", MessageButtons::YesNo, MessageIcon::Warning);
+    if (answer != MessageAnswer::Yes) return;
     bool saved = false;
     // A failed save keeps the ten cards: they are never thrown away unwritten.
     if (frmHuevella->askSaveChanges(false, saved, "Brindlemark", true) !=

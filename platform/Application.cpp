@@ -6,8 +6,8 @@
 
 #include <QDialog>
 #include <QIcon>
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
@@ -41,11 +41,12 @@ void TApplication::created(TForm* form) {
     safeCall([form] { form->FormCreate(); });
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+MessageAnswer TApplication::MessageBox(const std::string& text, const std::string& caption,
+                                       MessageButtons buttons, MessageIcon icon) {
     QWidget* owner = mainForm && mainForm->isVisible() ? mainForm : nullptr;
     // A box may open where a confined pointer could never reach it.
     ClipCursor(nullptr);
-    return desktop().messageBox(owner, toQString(text), toQString(caption), flags);
+    return desktop().messageBox(owner, toQString(text), toQString(caption), buttons, icon);
 }
 
 void TApplication::ShowException(const std::exception& error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Desktop.h"
 #include "platform/Windows.h"
 
 #include <QApplication>
@@ -45,7 +46,8 @@ public:
         if (mainForm == form) mainForm = nullptr;
     }
 
-    int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                             MessageButtons buttons, MessageIcon icon = MessageIcon::None);
     void ShowException(const std::exception& error);
     void Run();
     void Terminate();

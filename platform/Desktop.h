@@ -27,15 +27,20 @@ struct FileDialogRequest {
     mutable int chosenFilter = 0;
 };
 
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { None, Error, Question, Warning, Information };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
 // Everything that touches the real desktop. The program runs on QtDesktop;
 // window tests install a TestDesktop that records and scripts instead.
 class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // Returns the pressed button: IDYES, IDNO, IDCANCEL, IDOK.
-    virtual int messageBox(QWidget* owner, const QString& text, const QString& caption,
-                           unsigned flags) = 0;
+    // The button pressed; a box closed without one answers Cancel, or No
+    // where there is no Cancel.
+    virtual MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& caption,
+                                     MessageButtons buttons, MessageIcon icon) = 0;
     // Over `owner`, the window where the error arose (nullptr: none).
     virtual void showException(QWidget* owner, const QString& caption, const QString& message) = 0;
 
@@ -104,16 +109,3 @@ private:
 // Installs the desktop every later call goes to; returns the previous one.
 std::unique_ptr<Desktop> installDesktop(std::unique_ptr<Desktop> next);
 std::unique_ptr<Desktop> makeQtDesktop();
-
-inline constexpr unsigned MB_OK = 0x0;
-inline constexpr unsigned MB_YESNOCANCEL = 0x3;
-inline constexpr unsigned MB_YESNO = 0x4;
-inline constexpr unsigned MB_ICONHAND = 0x10;
-inline constexpr unsigned MB_ICONQUESTION = 0x20;
-inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
-inline constexpr unsigned MB_ICONASTERISK = 0x40;
-
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-inline constexpr int IDYES = 6;
-inline constexpr int IDNO = 7;

@@ -33,44 +33,45 @@ std::unique_ptr<Desktop>& current() {
     return instance;
 }
 
-QMessageBox::Icon iconFor(unsigned flags) {
-    switch (flags & 0xF0) {
-    case MB_ICONHAND: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONASTERISK: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+QMessageBox::Icon iconFor(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
     }
+    return QMessageBox::NoIcon;
 }
 
 class QtDesktop final : public Desktop {
 public:
-    int messageBox(QWidget* owner, const QString& text, const QString& caption,
-                   unsigned flags) override {
-        QMessageBox box(iconFor(flags), caption, text, QMessageBox::NoButton, owner);
+    MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& caption,
+                             MessageButtons buttons, MessageIcon icon) override {
+        QMessageBox box(iconFor(icon), caption, text, QMessageBox::NoButton, owner);
         box.setTextFormat(Qt::PlainText);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
-        std::map<QAbstractButton*, int> results;
-        auto add = [&](QMessageBox::StandardButton b, int result) {
-            results[box.addButton(b)] = result;
+        std::map<QAbstractButton*, MessageAnswer> answers;
+        auto add = [&](QMessageBox::StandardButton b, MessageAnswer answer) {
+            answers[box.addButton(b)] = answer;
         };
-        switch (flags & 0xF) {
-        case MB_YESNOCANCEL:
-            add(QMessageBox::Yes, IDYES);
-            add(QMessageBox::No, IDNO);
-            add(QMessageBox::Cancel, IDCANCEL);
+        switch (buttons) {
+        case MessageButtons::YesNoCancel:
+            add(QMessageBox::Yes, MessageAnswer::Yes);
+            add(QMessageBox::No, MessageAnswer::No);
+            add(QMessageBox::Cancel, MessageAnswer::Cancel);
             break;
-        case MB_YESNO:
-            add(QMessageBox::Yes, IDYES);
-            add(QMessageBox::No, IDNO);
+        case MessageButtons::YesNo:
+            add(QMessageBox::Yes, MessageAnswer::Yes);
+            add(QMessageBox::No, MessageAnswer::No);
             break;
-        default: add(QMessageBox::Ok, IDOK);
+        case MessageButtons::Ok: add(QMessageBox::Ok, MessageAnswer::Ok); break;
         }
         box.exec();
-        const auto found = results.find(box.clickedButton());
-        if (found != results.end()) return found->second;
+        const auto found = answers.find(box.clickedButton());
+        if (found != answers.end()) return found->second;
         // Closed without a button: Escape means Cancel where there is one.
-        return (flags & 0xF) == MB_YESNO ? IDNO : IDCANCEL;
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
     }
 
     void showException(QWidget* owner, const QString& caption, const QString& message) override {

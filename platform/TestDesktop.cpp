@@ -3,14 +3,15 @@
 #include <QPainter>
 #include <QWidget>
 
-int TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption, unsigned flags) {
+MessageAnswer TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption,
+                                      MessageButtons buttons, MessageIcon icon) {
     confinedWhenShown.push_back(clip.has_value());
-    messageBoxes.push_back({text, caption, flags});
+    messageBoxes.push_back({text, caption, buttons, icon});
     if (messageBoxAnswers.empty()) {
         ++unexpectedMessageBoxes;
-        return IDCANCEL;
+        return MessageAnswer::Cancel;
     }
-    const int answer = messageBoxAnswers.front();
+    const MessageAnswer answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();
     return answer;
 }

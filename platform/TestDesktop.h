@@ -3,8 +3,8 @@
 #include "platform/Desktop.h"
 
 #include <QPoint>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -16,7 +16,8 @@ public:
     struct MessageBoxCall {
         QString text;
         QString caption;
-        unsigned flags;
+        MessageButtons buttons;
+        MessageIcon icon;
     };
     struct TrayCall {
         DWORD message;
@@ -30,8 +31,8 @@ public:
     };
 
     // Answers for the next message boxes, in order; an unscripted box answers
-    // IDCANCEL and is counted in unexpectedMessageBoxes.
-    std::deque<int> messageBoxAnswers;
+    // Cancel and is counted in unexpectedMessageBoxes.
+    std::deque<MessageAnswer> messageBoxAnswers;
     std::vector<MessageBoxCall> messageBoxes;
     int unexpectedMessageBoxes = 0;
     std::vector<QString> exceptions;
@@ -82,7 +83,8 @@ public:
         if (screenReadChanged) screenReadChanged(answer);
     }
 
-    int messageBox(QWidget*, const QString& text, const QString& caption, unsigned flags) override;
+    MessageAnswer messageBox(QWidget*, const QString& text, const QString& caption,
+                             MessageButtons buttons, MessageIcon icon) override;
     void showException(QWidget* owner, const QString& caption, const QString& message) override;
     // The window each exception box was shown over.
     std::vector<QWidget*> exceptionOwners;

@@ -47,9 +47,9 @@ private slots:
         QStringList captions;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
             captions << QString::fromStdString(item->Caption());
-        QCOMPARE(captions, (QStringList{"Open", "New", "Save", "Save As",
-                                        QString::fromUtf8("Export…"), "Preview Files", "",
-                                        "To System Tray", "Exit"}));
+        QCOMPARE(captions,
+                 (QStringList{"Open", "New", "Save", "Save As", QString::fromUtf8("Export…"),
+                              "Preview Files", "", "To System Tray", "Exit"}));
         QVERIFY(frmHuevella->mnuBreak->Action()->isSeparator());
     }
 
@@ -214,7 +214,7 @@ private slots:
     void previewOpensTheGalleryPage() {
         QFETCH(bool, opens);
         desk().openSucceeds = opens;
-        if (!opens) desk().messageBoxAnswers.push_back(IDOK);
+        if (!opens) desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuPreview->Click();
         const QString page = QCoreApplication::applicationDirPath() + "/gallery/login.htm";
         QCOMPARE(desk().openedDocuments, std::vector<QString>{page});

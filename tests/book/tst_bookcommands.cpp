@@ -103,7 +103,7 @@ private slots:
         }
         knownBook("unused.hvz");
         frmHuevella->fileName = file.toStdString();
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuSave->Click();
         QCOMPARE(desk().messageBoxes.size(), size_t(1));
         QVERIFY(desk().messageBoxes[0].text.contains(file));
@@ -120,7 +120,7 @@ private slots:
     void failedSaveAsKeepsTheName() {
         knownBook("mine.hvz");
         desk().fileDialogAnswers.push_back(path("no/such/folder/book.hvz"));
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuSaveAs->Click();
         QCOMPARE(QString::fromStdString(frmHuevella->fileName), path("mine.hvz"));
         QVERIFY(frmHuevella->modified);
@@ -131,29 +131,29 @@ private slots:
     void question_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("known");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<QString>("dialog"); // "-" none shown, "" cancelled, else a name
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QString>("savedTo"); // "" nothing written
         for (const char* command : {"new", "open", "close"}) {
             const bool close = QString(command) == "close";
-            auto row = [&](const char* tag, bool known, int answer, const char* dialog, bool goesOn,
-                           const char* savedTo) {
+            auto row = [&](const char* tag, bool known, MessageAnswer answer, const char* dialog,
+                           bool goesOn, const char* savedTo) {
                 QTest::addRow("%s: %s", command, tag)
                     << command << known << answer << dialog << goesOn << savedTo;
             };
-            row("cancel", true, IDCANCEL, "-", false, "");
-            row("no", false, IDNO, "-", true, "");
-            row("yes, known file", true, IDYES, "-", true, "known.hvz");
-            row("yes, dialog name", false, IDYES, "picked.hvz", true, "picked.hvz");
-            row("yes, dialog cancelled", false, IDYES, "", !close, "");
-            row("yes, save fails", true, IDYES, "-", false, "/dev/full");
+            row("cancel", true, MessageAnswer::Cancel, "-", false, "");
+            row("no", false, MessageAnswer::No, "-", true, "");
+            row("yes, known file", true, MessageAnswer::Yes, "-", true, "known.hvz");
+            row("yes, dialog name", false, MessageAnswer::Yes, "picked.hvz", true, "picked.hvz");
+            row("yes, dialog cancelled", false, MessageAnswer::Yes, "", !close, "");
+            row("yes, save fails", true, MessageAnswer::Yes, "-", false, "/dev/full");
         }
     }
     void question() {
         QFETCH(QString, command);
         QFETCH(bool, known);
-        QFETCH(int, answer);
+        QFETCH(MessageAnswer, answer);
         QFETCH(QString, dialog);
         QFETCH(bool, goesOn);
         QFETCH(QString, savedTo);
@@ -166,7 +166,7 @@ private slots:
                 (fails ? QString("/dev/full") : path("known.hvz")).toStdString();
         }
         desk().messageBoxAnswers.push_back(answer);
-        if (fails) desk().messageBoxAnswers.push_back(IDOK);
+        if (fails) desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         if (dialog != "-")
             desk().fileDialogAnswers.push_back(dialog.isEmpty() ? std::optional<QString>()
                                                                 : path(qPrintable(dialog)));
@@ -180,7 +180,8 @@ private slots:
         auto* f = frmHuevella;
         QCOMPARE(desk().messageBoxes.at(0).text, QString("Save changes to huevella?"));
         QCOMPARE(desk().messageBoxes[0].caption, QString("Huevella"));
-        QCOMPARE(desk().messageBoxes[0].flags, 51u);
+        QVERIFY(desk().messageBoxes[0].buttons == MessageButtons::YesNoCancel &&
+                desk().messageBoxes[0].icon == MessageIcon::Warning);
         const bool saved = !savedTo.isEmpty() && !fails;
         if (saved) {
             const QByteArray written = contents(path(qPrintable(savedTo)));
@@ -239,7 +240,7 @@ private slots:
         makeBook({"Keep", "Me"});
         frmHuevella->modified = false;
         desk().fileDialogAnswers.push_back(path("broken.hvz"));
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuOpen->Click();
         const auto& box = desk().messageBoxes.at(0);
         QVERIFY(box.text.contains(path("broken.hvz")));

@@ -45,15 +45,15 @@ private slots:
 
     // Saving over a file another program changed since: the user chooses.
     void changedOnDiskIsAskedAbout_data() {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<bool>("replaced");
         QTest::addColumn<bool>("savedElsewhere");
-        QTest::newRow("yes: replaced") << IDYES << true << false;
-        QTest::newRow("no: saved as") << IDNO << false << true;
-        QTest::newRow("cancel: nothing") << IDCANCEL << false << false;
+        QTest::newRow("yes: replaced") << MessageAnswer::Yes << true << false;
+        QTest::newRow("no: saved as") << MessageAnswer::No << false << true;
+        QTest::newRow("cancel: nothing") << MessageAnswer::Cancel << false << false;
     }
     void changedOnDiskIsAskedAbout() {
-        QFETCH(int, answer);
+        QFETCH(MessageAnswer, answer);
         QFETCH(bool, replaced);
         QFETCH(bool, savedElsewhere);
         openTwoCards();
@@ -61,7 +61,7 @@ private slots:
         desk().messageBoxAnswers.push_back(answer);
         const QString other = dir.filePath("mine.hvz");
         QFile::remove(other);
-        if (answer == IDNO) desk().fileDialogAnswers.push_back(other);
+        if (answer == MessageAnswer::No) desk().fileDialogAnswers.push_back(other);
         frmHuevella->mnuSaveClick();
         QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
         QVERIFY(desk().messageBoxes[0].text.contains("changed by another program"));
@@ -79,7 +79,7 @@ private slots:
     void changedOnDiskIsAskedAboutAtClose() {
         openTwoCards();
         writeFile(book, theirs);
-        desk().messageBoxAnswers = {IDYES, IDCANCEL};
+        desk().messageBoxAnswers = {MessageAnswer::Yes, MessageAnswer::Cancel};
         QVERIFY(!frmHuevella->FormCloseQuery());
         QCOMPARE(desk().messageBoxes.size(), std::size_t(2));
         QVERIFY(desk().messageBoxes[1].text.contains("changed by another program"));

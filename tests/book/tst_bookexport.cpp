@@ -84,7 +84,7 @@ private slots:
         makeBook({"A"});
         frmHuevella->modified = false;
         desk().fileDialogAnswers.push_back(dir.filePath("no/such/folder/out.gpl"));
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuExportClick();
         QCOMPARE(desk().messageBoxes.size(), size_t(1));
         QVERIFY(desk().messageBoxes[0].text.contains("no such file or directory"));
@@ -104,16 +104,20 @@ private slots:
     void existingFileIsAskedAbout_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("extension added, kept") << "colours" << "colours.gpl" << IDNO;
-        QTest::newRow("extension added, replaced") << "colours" << "colours.gpl" << IDYES;
-        QTest::newRow("another extension typed") << "walk.hvz" << "walk.hvz.gpl" << IDNO;
-        QTest::newRow("extension typed") << "mine.gpl" << "mine.gpl" << IDNO;
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("extension added, kept") << "colours"
+                                               << "colours.gpl" << MessageAnswer::No;
+        QTest::newRow("extension added, replaced") << "colours"
+                                                   << "colours.gpl" << MessageAnswer::Yes;
+        QTest::newRow("another extension typed") << "walk.hvz"
+                                                 << "walk.hvz.gpl" << MessageAnswer::No;
+        QTest::newRow("extension typed") << "mine.gpl"
+                                         << "mine.gpl" << MessageAnswer::No;
     }
     void existingFileIsAskedAbout() {
         QFETCH(QString, typed);
         QFETCH(QString, written);
-        QFETCH(int, answer);
+        QFETCH(MessageAnswer, answer);
         makeBook({"One"});
         const QString target = dir.filePath(written);
         QFile old(target);
@@ -127,7 +131,7 @@ private slots:
         QVERIFY(!desk().fileDialogs.back().confirmOverwrite);
         QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
         QVERIFY(desk().messageBoxes[0].text.contains(target));
-        QCOMPARE(contents(target) == "precious", answer == IDNO);
+        QCOMPARE(contents(target) == "precious", answer == MessageAnswer::No);
         QFile::remove(target);
     }
 

@@ -92,7 +92,7 @@ private slots:
         const QString at = fullFilesystem();
         if (at.isEmpty()) QSKIP("this process may not mount a tmpfs");
         bookSavedTo(at + "/book.hvz");
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuSave->Click();
         expectFailedSave(at + "/book.hvz", "old book");
         if (QTest::currentTestFailed()) return;
@@ -106,7 +106,7 @@ private slots:
         makeBook({"Dawn"});
         frmHuevella->fileName = (at + "/book.hvz").toStdString();
         frmHuevella->openedFromFile = true;
-        desk().messageBoxAnswers = {IDYES, IDOK};
+        desk().messageBoxAnswers = {MessageAnswer::Yes, MessageAnswer::Ok};
         QVERIFY(!frmHuevella->FormCloseQuery());
         QVERIFY(frmHuevella->modified);
         QCOMPARE(contents(at + "/book.hvz"), QByteArray("old book"));
@@ -122,7 +122,7 @@ private slots:
         rlimit tight = before;
         tight.rlim_cur = 20;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuSave->Click();
         setrlimit(RLIMIT_FSIZE, &before);
         expectFailedSave(file, "old book");
@@ -180,14 +180,14 @@ private slots:
         makeBook({"Keep"});
         frmHuevella->modified = false;
         desk().fileDialogAnswers.push_back(target);
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuOpen->Click();
         QCOMPARE(desk().messageBoxes.at(0).text,
                  "The book \"" + target + "\" cannot be opened: " + reason + ".");
         QCOMPARE(titles(), QStringList{"Keep"});
         // Saving onto it: refused the same way.
         bookSavedTo(target);
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuSave->Click();
         QCOMPARE(desk().messageBoxes.size(), size_t(2));
         QVERIFY2(desk().messageBoxes[1].text.contains(reason),
@@ -210,7 +210,7 @@ private slots:
         QFile::remove(file);
         if (!text.isEmpty()) writeFile(file, text);
         desk().fileDialogAnswers.push_back(file);
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->mnuOpen->Click();
         QCOMPARE(desk().messageBoxes.at(0).text,
                  "The book \"" + file + "\" cannot be opened: " + reason + ".");

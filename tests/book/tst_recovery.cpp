@@ -58,15 +58,15 @@ private slots:
     // With leave to ask, the close question: Yes saves, No lets the changes
     // go (nothing kept), Cancel keeps the session.
     void sessionEndAsks_data() {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<bool>("ends");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("yes") << IDYES << true << true;
-        QTest::newRow("no") << IDNO << true << false;
-        QTest::newRow("cancel") << IDCANCEL << false << false;
+        QTest::newRow("yes") << MessageAnswer::Yes << true << true;
+        QTest::newRow("no") << MessageAnswer::No << true << false;
+        QTest::newRow("cancel") << MessageAnswer::Cancel << false << false;
     }
     void sessionEndAsks() {
-        QFETCH(int, answer);
+        QFETCH(MessageAnswer, answer);
         QFETCH(bool, ends);
         QFETCH(bool, saved);
         modifiedNamedBook();
@@ -82,14 +82,14 @@ private slots:
 
     void offeredAtTheNextStart_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("named, recovered") << "walk.hvz" << IDYES;
-        QTest::newRow("unnamed, recovered") << "" << IDYES;
-        QTest::newRow("let go") << "walk.hvz" << IDNO;
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("named, recovered") << "walk.hvz" << MessageAnswer::Yes;
+        QTest::newRow("unnamed, recovered") << "" << MessageAnswer::Yes;
+        QTest::newRow("let go") << "walk.hvz" << MessageAnswer::No;
     }
     void offeredAtTheNextStart() {
         QFETCH(QString, name);
-        QFETCH(int, answer);
+        QFETCH(MessageAnswer, answer);
         modifiedNamedBook();
         if (name.isEmpty()) frmHuevella->saveTargetKnown = false;
         frmHuevella->keepUnsavedBook();
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(desk().messageBoxes[0].text.contains("Recover the unsaved book?"));
         QVERIFY(desk().messageBoxes[0].text.contains("(2 cards)"));
         QVERIFY(!kept());
-        if (answer == IDNO) {
+        if (answer == MessageAnswer::No) {
             QCOMPARE(frmHuevella->lastCard, -1);
             return;
         }
@@ -122,7 +122,7 @@ private slots:
     void brokenCopyIsLeft() {
         QDir().mkpath(QString::fromStdString(recoveryFolder()));
         writeFile(QString::fromStdString(recoveryBookPath()), "not a book");
-        desk().messageBoxAnswers.push_back(IDOK);
+        desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->offerRecovery();
         QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
         QVERIFY(desk().messageBoxes[0].text.contains("cannot be opened"));

@@ -197,22 +197,28 @@ private slots:
     // The eleventh card. Columns: the answer to the ten-card question, to
     // the save question, the Save As dialog, whether the book is emptied.
     void eleventhCard_data() {
-        QTest::addColumn<int>("newBook");
-        QTest::addColumn<int>("save");
+        QTest::addColumn<MessageAnswer>("newBook");
+        QTest::addColumn<std::optional<MessageAnswer>>("save"); // nothing: not asked
         QTest::addColumn<QString>("dialog"); // "-" not shown, "" cancelled, else a file
         QTest::addColumn<bool>("emptied");
         QTest::addColumn<bool>("written");
-        QTest::newRow("no new book") << IDNO << 0 << "-" << false << false;
-        QTest::newRow("new book, cancel") << IDYES << IDCANCEL << "-" << false << false;
-        QTest::newRow("new book, no save") << IDYES << IDNO << "-" << true << false;
-        QTest::newRow("new book, save") << IDYES << IDYES << "full.hvz" << true << true;
-        QTest::newRow("new book, dialog cancelled") << IDYES << IDYES << "" << true << false;
+        QTest::newRow("no new book")
+            << MessageAnswer::No << std::optional<MessageAnswer>() << "-" << false << false;
+        QTest::newRow("new book, cancel")
+            << MessageAnswer::Yes << std::optional(MessageAnswer::Cancel) << "-" << false << false;
+        QTest::newRow("new book, no save")
+            << MessageAnswer::Yes << std::optional(MessageAnswer::No) << "-" << true << false;
+        QTest::newRow("new book, save") << MessageAnswer::Yes << std::optional(MessageAnswer::Yes)
+                                        << "full.hvz" << true << true;
+        QTest::newRow("new book, dialog cancelled")
+            << MessageAnswer::Yes << std::optional(MessageAnswer::Yes) << "" << true << false;
         QTest::newRow("new book, save fails")
-            << IDYES << IDYES << "no/such/dir/full.hvz" << false << false;
+            << MessageAnswer::Yes << std::optional(MessageAnswer::Yes) << "no/such/dir/full.hvz"
+            << false << false;
     }
     void eleventhCard() {
-        QFETCH(int, newBook);
-        QFETCH(int, save);
+        QFETCH(MessageAnswer, newBook);
+        QFETCH(std::optional<MessageAnswer>, save);
         QFETCH(QString, dialog);
         QFETCH(bool, emptied);
         QFETCH(bool, written);
@@ -221,23 +227,24 @@ private slots:
             add();
         frmHuevella->modified = false;
         desk().messageBoxAnswers = {newBook};
-        if (save) desk().messageBoxAnswers.push_back(save);
+        if (save) desk().messageBoxAnswers.push_back(*save);
         if (dialog != "-")
             desk().fileDialogAnswers.push_back(dialog.isEmpty() ? std::optional<QString>()
                                                                 : dir.filePath(dialog));
         const bool fails = dialog.contains('/');
-        if (fails) desk().messageBoxAnswers.push_back(IDOK);
+        if (fails) desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         add();
 
         const auto& boxes = desk().messageBoxes;
         QCOMPARE(boxes.at(0).text, QString("Only ten cards are permitted in each huevella.\n Do "
                                            "you wish to open a new book?"));
         QCOMPARE(boxes[0].caption, QString("Brindlemark"));
-        QCOMPARE(boxes[0].flags, unsigned(MB_YESNO | MB_ICONEXCLAMATION));
+        QVERIFY(boxes[0].buttons == MessageButtons::YesNo && boxes[0].icon == MessageIcon::Warning);
         if (save) {
             QCOMPARE(boxes.at(1).text, QString("Save changes to huevella?"));
             QCOMPARE(boxes[1].caption, QString("Brindlemark"));
-            QCOMPARE(boxes[1].flags, 51u);
+            QVERIFY(boxes[1].buttons == MessageButtons::YesNoCancel &&
+                    boxes[1].icon == MessageIcon::Warning);
         }
         auto* f = frmHuevella;
         if (written) {

@@ -47,8 +47,13 @@ private slots:
         move(p()->CPpbxHueSlider, {40, 2});
         QVERIFY(desk().clip);
         switch (kind) {
-        case 0: Application->ShowException(std::runtime_error("'x' is not a valid integer value")); break;
-        case 1: Application->MessageBox("Save changes to huevella?", "Huevella", MB_YESNOCANCEL); break;
+        case 0:
+            Application->ShowException(std::runtime_error("'x' is not a valid integer value"));
+            break;
+        case 1:
+            Application->MessageBox("Save changes to huevella?", "Huevella",
+                                    MessageButtons::YesNoCancel);
+            break;
         case 2: frmHuevella->mnuOpenClick(); break;
         case 3: frmHuevella->imgMenuClick(); break;
         }
