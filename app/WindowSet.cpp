@@ -11,7 +11,6 @@
 
 void CreateWindowSet() {
     Application->CreateForm(frmHuevella);
-    ShowWindow(Application->Handle(), SW_HIDE);
     Application->setShowMainForm(false);
     Application->CreateForm(frmScreenPicker);
     Application->CreateForm(frmSwatchCard);

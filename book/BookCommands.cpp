@@ -114,7 +114,7 @@ void TfrmHuevella::openBook(const std::string& path) {
 void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book) {
     showFromTray();
     raise();
-    SetForegroundWindow(Handle());
+    desktop().setForegroundWindow(this);
     if (!book) return;
     // As Open does: the changes of the book on show are asked about first.
     if (mayReplaceBook()) openBook(*book);

@@ -1,4 +1,5 @@
 #include "book/TfrmHuevella.h"
+#include "platform/Desktop.h"
 
 #include "card/TfrmSwatchCard.h"
 #include "palette/TfrmColorPalette.h"
@@ -15,8 +16,8 @@ void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, in
         wasVisible[i] = companions[i]->Visible();
         companions[i]->Hide();
     }
-    ReleaseCapture();
-    SendMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    ReleaseMouseGrab();
+    desktop().captionDrag(this);
     for (int i = 0; i < 4; ++i) {
         placeCompanion(companions[i]);
         if (wasVisible[i]) companions[i]->Show();

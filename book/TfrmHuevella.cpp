@@ -119,8 +119,7 @@ void TfrmHuevella::FormCreate() {
 
 void TfrmHuevella::putTrayIconUp() {
     trayIcon = new TIcon();
-    auto* loaded = static_cast<HICON>(
-        LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
+    const std::optional<QIcon> loaded = LoadIconFile("Huevella.ico", 32);
     // Without an image a tray entry is invisible on these desktops and the
     // program would run out of reach: the icon file first, then the icon the
     // desktop's theme has installed, then the one built in. The built-in one
@@ -128,70 +127,44 @@ void TfrmHuevella::putTrayIconUp() {
     // (the search reads the theme's whole index); the theme's own icon for
     // us, where it has one, takes over then. Ours installed is the same
     // picture as the built-in one.
-    trayIcon->setHandle(loaded ? loaded : new QIcon(BuiltInIcon(TrayIconLargest)));
+    trayIcon->setIcon(loaded ? *loaded : BuiltInIcon(TrayIconLargest));
+    connect(&trayEntry, &TrayEntry::activated, this, &TfrmHuevella::trayIconMessage);
     addTrayIcon();
     if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
         app && !loaded)
         app->whenFirstWindowShows(this, [this] { useThemeTrayIcon(); });
 }
 
-NOTIFYICONDATAA TfrmHuevella::trayRecord() const {
-    NOTIFYICONDATAA data;
-    data.cbSize = NOTIFYICONDATA_V1_SIZE;
-    data.hWnd = const_cast<TfrmHuevella*>(this);
-    data.uID = TrayIconId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = TrayCallbackMessage;
-    data.hIcon = trayIcon->Handle();
-    std::strncpy(data.szTip, "Huevella", sizeof data.szTip - 1);
-    return data;
-}
-
 void TfrmHuevella::addTrayIcon() {
-    NOTIFYICONDATAA data = trayRecord();
-    Shell_NotifyIconA(NIM_ADD, &data);
+    trayEntry.put(trayIcon->Icon());
 }
 
 void TfrmHuevella::useThemeTrayIcon() {
     const QIcon themed = QIcon::fromTheme(QString::fromLatin1(AppId));
     if (themed.isNull()) return;
-    trayIcon->setHandle(new QIcon(themed));
-    NOTIFYICONDATAA data = trayRecord();
-    data.uFlags = NIF_ICON;
-    Shell_NotifyIconA(NIM_MODIFY, &data);
+    trayIcon->setIcon(themed);
+    trayEntry.put(themed);
 }
 
 void TfrmHuevella::removeTrayIcon() {
-    NOTIFYICONDATAA data = trayRecord();
-    Shell_NotifyIconA(NIM_DELETE, &data);
-}
-
-void TfrmHuevella::WndProc(TMessage& message) {
-    if (message.Msg == TrayCallbackMessage)
-        trayIconMessage(message);
-    else
-        TForm::WndProc(message);
+    trayEntry.takeDown();
 }
 
 void TfrmHuevella::showFromTray() {
     Show();
-    ShowWindow(Application->Handle(), SW_SHOW);
     mnuOpen->setEnabled(true);
     mnuNew->setEnabled(true);
 }
 
-void TfrmHuevella::trayIconMessage(TMessage& message) {
-    switch (message.LParam) {
-    case WM_LBUTTONDBLCLK: showFromTray(); break;
-    case WM_RBUTTONUP: {
-        TPoint pos;
-        GetCursorPos(&pos);
-        SetForegroundWindow(Handle());
-        popupMainMenu(pos.x, pos.y);
-        PostMessageA(Handle(), WM_NULL, 0, 0);
+void TfrmHuevella::trayIconMessage(TrayEntry::Action action) {
+    switch (action) {
+    case TrayEntry::Action::Open: showFromTray(); break;
+    case TrayEntry::Action::Menu: {
+        const QPoint pos = desktop().cursorPos();
+        desktop().setForegroundWindow(this);
+        popupMainMenu(pos.x(), pos.y());
         break;
     }
-    default: break;
     }
 }
 
@@ -227,9 +200,7 @@ void TfrmHuevella::mnuPreviewClick() {
     if (!QFileInfo::exists(found) && QFileInfo::exists(installed))
         found = QFileInfo(installed).canonicalFilePath();
     const std::string page = fromQString(found);
-    const auto opened = reinterpret_cast<std::uintptr_t>(
-        ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (opened <= 32)
+    if (!desktop().openDocument(found))
         Application->MessageBox("Preview Files could not open the page \"" + page +
                                     "\": this desktop has no program to open it with. "
                                     "Open the page in your web browser.",

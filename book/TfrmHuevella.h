@@ -4,6 +4,7 @@
 #include "book/BookState.h"
 #include "colour/Pallet.h"
 #include "platform/Forms.h"
+#include "platform/TrayEntry.h"
 
 #include <optional>
 #include <string>
@@ -13,9 +14,6 @@
 class TfrmHuevella : public TForm, public BookState {
     Q_OBJECT
 public:
-    static constexpr UINT TrayCallbackMessage = WM_USER + 1001;
-    static constexpr UINT TrayIconId = 1005;
-
     TfrmHuevella();
     ~TfrmHuevella() override;
 
@@ -56,6 +54,8 @@ public:
     TFileDialog* dlgExport;
 
     TIcon* trayIcon;
+    // The icon's place in the tray, and what is done to it there.
+    TrayEntry trayEntry{QStringLiteral("Huevella")};
     Pallet pallet;
 
     std::string ColorToCode(TColor color) const { return ::ColorToCode(color); }
@@ -82,7 +82,7 @@ public:
     void imgPreviousCardClick();
     void imgBookClearCardClick();
 
-    void trayIconMessage(TMessage& message);
+    void trayIconMessage(TrayEntry::Action action);
     void useThemeTrayIcon();
     // No tray draws its icons larger.
     static constexpr int TrayIconLargest = 64;
@@ -151,13 +151,9 @@ public:
     void FormCreate() override;
     bool FormCloseQuery() override;
 
-protected:
-    void WndProc(TMessage& message) override;
-
 private:
     void bindControls();
     void bindEvents();
-    NOTIFYICONDATAA trayRecord() const;
     void putTrayIconUp();
     void addTrayIcon();
     void removeTrayIcon();

@@ -1,4 +1,5 @@
 #include "palette/TfrmColorPalette.h"
+#include "platform/Desktop.h"
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
@@ -193,22 +194,18 @@ void TfrmColorPalette::PaintLumPalette() {
     }
 }
 
-TPoint TfrmColorPalette::cursorIn(const TControl* control) const {
-    TPoint pointer;
-    GetCursorPos(&pointer);
-    return control->ScreenToClient(pointer);
+QPoint TfrmColorPalette::cursorIn(const TControl* control) const {
+    return control->ScreenToClient(desktop().cursorPos());
 }
 
 void TfrmColorPalette::confineTo(const TControl* strip) {
-    const TPoint origin = strip->ClientToScreen({0, 0});
-    const TRect area{origin.x, origin.y, origin.x + strip->Width(), origin.y + strip->Height()};
-    ClipCursor(&area);
+    ConfinePointer(QRect(strip->ClientToScreen({0, 0}), strip->size()));
 }
 
 void TfrmColorPalette::CPimgPaletteClick() {
-    const TPoint p = cursorIn(CPimgPalette);
-    hue = within(scaled(p.x, 2.25f), 0, 360);
-    sat = within(scaled(p.y, 2.5f), 0, 100);
+    const QPoint p = cursorIn(CPimgPalette);
+    hue = within(scaled(p.x(), 2.25f), 0, 360);
+    sat = within(scaled(p.y(), 2.5f), 0, 100);
     RecomputeFromHsl();
     ShowModel();
     frmSuggestSchemes->UpdateSchemes();
@@ -218,9 +215,9 @@ void TfrmColorPalette::CPimgPaletteClick() {
 
 void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int x, int y) {
     if (!(shift & ssLeft)) return;
-    const TPoint p = cursorIn(CPimgPalette);
-    hueMarkerX = within(p.x, 0, 160);
-    satMarkerY = within(p.y, 0, 40);
+    const QPoint p = cursorIn(CPimgPalette);
+    hueMarkerX = within(p.x(), 0, 160);
+    satMarkerY = within(p.y(), 0, 40);
     hue = scaled(hueMarkerX, 2.25f);
     sat = scaled(satMarkerY, 2.5f);
     RecomputeFromHsl();
@@ -232,7 +229,7 @@ void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int x, int y) {
 
 void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int x, int y) {
     if (!(shift & ssLeft)) return;
-    hueMarkerX = within(cursorIn(CPpbxHueSlider).x, 0, 160);
+    hueMarkerX = within(cursorIn(CPpbxHueSlider).x(), 0, 160);
     hue = scaled(hueMarkerX, 2.25f);
     confineTo(CPpbxHueSlider);
     RecomputeFromHsl();
@@ -244,7 +241,7 @@ void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int x, int y) 
 
 void TfrmColorPalette::CPpbxSatSliderMouseMove(TShiftState shift, int x, int y) {
     if (!(shift & ssLeft)) return;
-    satMarkerY = within(cursorIn(CPpbxSatSlider).y, 0, 40);
+    satMarkerY = within(cursorIn(CPpbxSatSlider).y(), 0, 40);
     sat = scaled(satMarkerY, 2.5f);
     confineTo(CPpbxSatSlider);
     RecomputeFromHsl();
@@ -254,7 +251,7 @@ void TfrmColorPalette::CPpbxSatSliderMouseMove(TShiftState shift, int x, int y) 
 }
 
 void TfrmColorPalette::CPpbxLumPaletteClick() {
-    lumMarkerY = within(cursorIn(CPpbxLumPalette).y, 0, 40);
+    lumMarkerY = within(cursorIn(CPpbxLumPalette).y(), 0, 40);
     lum = scaled(lumMarkerY, 2.5f);
     RecomputeFromHsl();
     ShowModel();
@@ -264,7 +261,7 @@ void TfrmColorPalette::CPpbxLumPaletteClick() {
 
 void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int x, int y) {
     if (!(shift & ssLeft)) return;
-    lumMarkerY = within(cursorIn(CPpbxLumPalette).y, 0, 40);
+    lumMarkerY = within(cursorIn(CPpbxLumPalette).y(), 0, 40);
     lum = scaled(lumMarkerY, 2.5f);
     RecomputeFromHsl();
     ShowModel();
@@ -274,7 +271,7 @@ void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int x, int y)
 
 void TfrmColorPalette::CPpbxLumSliderMouseMove(TShiftState shift, int x, int y) {
     if (!(shift & ssLeft)) return;
-    lumMarkerY = within(cursorIn(CPpbxLumSlider).y, 0, 40);
+    lumMarkerY = within(cursorIn(CPpbxLumSlider).y(), 0, 40);
     lum = scaled(lumMarkerY, 2.5f);
     confineTo(CPpbxLumSlider);
     RecomputeFromHsl();
@@ -284,13 +281,13 @@ void TfrmColorPalette::CPpbxLumSliderMouseMove(TShiftState shift, int x, int y) 
 }
 
 void TfrmColorPalette::CPpbxHueSliderMouseUp(TMouseButton, TShiftState, int, int) {
-    ClipCursor(nullptr);
+    FreePointer();
 }
 void TfrmColorPalette::CPpbxSatSliderMouseUp(TMouseButton, TShiftState, int, int) {
-    ClipCursor(nullptr);
+    FreePointer();
 }
 void TfrmColorPalette::CPpbxLumSliderMouseUp(TMouseButton, TShiftState, int, int) {
-    ClipCursor(nullptr);
+    FreePointer();
 }
 
 void TfrmColorPalette::pnlSwatchClick() {

@@ -84,7 +84,7 @@ private:
     void bindControls();
     void bindEvents();
     // The pointer in a control's own coordinates.
-    TPoint cursorIn(const TControl* control) const;
+    QPoint cursorIn(const TControl* control) const;
     // Keeps the pointer on a marker strip while its marker is dragged.
     static void confineTo(const TControl* strip);
     // After a typed entry: everything shown again from the state.

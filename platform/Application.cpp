@@ -16,8 +16,7 @@
 
 TApplication* Application = nullptr;
 
-TApplication::TApplication() : handle(std::make_unique<QWidget>()) {
-    handle->setObjectName("applicationWindow");
+TApplication::TApplication() {
     Application = this;
 }
 
@@ -27,12 +26,12 @@ TApplication::~TApplication() {
 
 void TApplication::Initialize() {
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, handle.get(),
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &watcher,
                      [this](Qt::ApplicationState state) {
                          const bool nowActive = state == Qt::ApplicationActive;
                          const bool lost = active && !nowActive;
                          active = nowActive;
-                         if (lost) ClipCursor(nullptr);
+                         if (lost) FreePointer();
                          if (lost) safeCall(OnDeactivate);
                      });
 }
@@ -45,12 +44,12 @@ MessageAnswer TApplication::MessageBox(const std::string& text, const std::strin
                                        MessageButtons buttons, MessageIcon icon) {
     QWidget* owner = mainForm && mainForm->isVisible() ? mainForm : nullptr;
     // A box may open where a confined pointer could never reach it.
-    ClipCursor(nullptr);
+    FreePointer();
     return desktop().messageBox(owner, toQString(text), toQString(caption), buttons, icon);
 }
 
 void TApplication::ShowException(const std::exception& error) {
-    ClipCursor(nullptr);
+    FreePointer();
     // Over the window where the error arose, and the keys go back to where
     // they were typed when the box is closed: the next key is not lost.
     const QPointer<QWidget> focus = QApplication::focusWidget();
@@ -155,7 +154,7 @@ bool HuevellaQtApplication::dragCancelled(QEvent* event) {
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape || !PointerConfined())
             return false;
-        ClipCursor(nullptr);
+        FreePointer();
         cancellingDrag = true;
         return true;
     case QEvent::MouseMove: return cancellingDrag;
@@ -182,7 +181,7 @@ bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
         // handled the release: a drag can never leave it trapped.
         if (event->type() == QEvent::MouseButtonRelease && receiver->isWidgetType() &&
             static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
-            ClipCursor(nullptr);
+            FreePointer();
         return result;
     } catch (const std::exception& error) {
         if (Application) Application->ShowException(error);

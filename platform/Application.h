@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Desktop.h"
-#include "platform/Windows.h"
+#include "platform/Pointer.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -27,8 +27,6 @@ public:
     std::string Title() const { return title; }
     void setTitle(const std::string& value) { title = value; }
 
-    // The application's own window (the task-bar window).
-    HWND Handle() const { return handle.get(); }
     bool ShowMainForm() const { return showMainForm; }
     void setShowMainForm(bool value) { showMainForm = value; }
     TForm* MainForm() const { return mainForm; }
@@ -58,7 +56,8 @@ public:
 private:
     void created(TForm* form);
     std::string title;
-    std::unique_ptr<QWidget> handle;
+    // Holds the connections to the application's state.
+    QObject watcher;
     bool showMainForm = true;
     TForm* mainForm = nullptr;
     bool active = false;

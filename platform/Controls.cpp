@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -347,10 +348,23 @@ QPixmap LoadPicture(const char* path) {
     return paintReady(ReadPng(name), 1);
 }
 
-void TIcon::setHandle(QIcon* value) {
-    if (value == handle) return;
-    delete handle;
-    handle = value;
+std::optional<QIcon> LoadIconFile(const char* name, int size) {
+    const QString path = QString::fromLocal8Bit(name);
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    // An icon file holds several sizes; take the one nearest the size asked.
+    QImageReader reader(path);
+    QImage best;
+    for (int i = 0; i < std::max(1, reader.imageCount()); ++i) {
+        if (i > 0 && !reader.jumpToImage(i)) break;
+        QImage image = reader.read();
+        if (image.isNull()) continue;
+        const auto distance = [&](const QImage& im) { return std::abs(im.width() - size); };
+        if (best.isNull() || distance(image) < distance(best)) best = image;
+    }
+    if (best.isNull()) return std::nullopt;
+    if (best.width() != size || best.height() != size)
+        best = best.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QIcon(QPixmap::fromImage(best));
 }
 
 std::string TClipboard::AsText() const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour/TColor.h"
-#include "platform/Windows.h"
+#include "platform/Pointer.h"
 
 #include <QIcon>
 #include <QLineEdit>
@@ -12,6 +12,7 @@ class QValidator;
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 
@@ -60,14 +61,8 @@ public:
     bool Visible() const { return !isHidden(); }
     void Show() { setVisible(true); }
     void Hide() { setVisible(false); }
-    TPoint ScreenToClient(TPoint point) const {
-        const QPoint p = mapFromGlobal(QPoint(point.x, point.y));
-        return {p.x(), p.y()};
-    }
-    TPoint ClientToScreen(TPoint point) const {
-        const QPoint p = mapToGlobal(QPoint(point.x, point.y));
-        return {p.x(), p.y()};
-    }
+    QPoint ScreenToClient(QPoint point) const { return mapFromGlobal(point); }
+    QPoint ClientToScreen(QPoint point) const { return mapToGlobal(point); }
     void setHint(const std::string& hint) { setToolTip(toQString(hint)); }
     std::string Hint() const { return fromQString(toolTip()); }
     // A cursor of the screen's cursor table, by number.
@@ -210,17 +205,21 @@ QPixmap LoadPicture(const char* path);
 QImage ReadPng(const QString& path);
 
 // An icon object; owns the image behind its handle.
+// Reads an icon file (relative to the current directory), the size nearest
+// `size` of those it holds, scaled to it; nothing when it is missing or
+// unreadable.
+std::optional<QIcon> LoadIconFile(const char* name, int size);
+
 class TIcon {
 public:
     TIcon() = default;
     TIcon(const TIcon&) = delete;
     TIcon& operator=(const TIcon&) = delete;
-    ~TIcon() { delete handle; }
-    QIcon* Handle() const { return handle; }
-    void setHandle(QIcon* value);
+    const QIcon& Icon() const { return icon; }
+    void setIcon(const QIcon& value) { icon = value; }
 
 private:
-    QIcon* handle = nullptr;
+    QIcon icon;
 };
 
 // The clipboard's text, as plain text.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ScreenReading.h"
-#include "platform/Windows.h"
+#include "platform/Pointer.h"
 
 #include <QImage>
 #include <QPoint>
@@ -16,6 +16,7 @@
 
 class QEvent;
 class QMenu;
+class TrayEntry;
 
 struct FileDialogRequest {
     bool save = false;
@@ -51,10 +52,10 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
 
     virtual bool systemTrayAvailable() = 0;
-    virtual bool notifyIcon(DWORD message, const NOTIFYICONDATAA& data) = 0;
-
-    // The application's own (task-bar) window, which has no counterpart here.
-    virtual void setApplicationWindowVisible(bool visible) = 0;
+    // Puts the entry in the tray with its picture and tip, or updates it;
+    // its `activated` reports what is done to it.
+    virtual void showTrayEntry(TrayEntry& entry) = 0;
+    virtual void removeTrayEntry(TrayEntry& entry) = 0;
     virtual void setForegroundWindow(QWidget* window) = 0;
     virtual void popupMenu(QMenu* menu, QPoint pos) = 0;
 

@@ -36,7 +36,7 @@ bool TFileDialog::Execute() {
     QWidget* owner = Application && Application->MainForm() && Application->MainForm()->isVisible()
                          ? Application->MainForm()
                          : nullptr;
-    ClipCursor(nullptr);
+    FreePointer();
     const auto chosen = desktop().fileDialog(owner, request);
     if (!chosen || chosen->isEmpty()) return false;
     FileName = WithDefaultExt(fromQString(*chosen), DefaultExt);

@@ -16,11 +16,6 @@
 #include <algorithm>
 #include <vector>
 
-QEvent::Type TMessageEvent::eventType() {
-    static const auto type = QEvent::Type(QEvent::registerEventType());
-    return type;
-}
-
 namespace {
 
 QFont fontFor(const ControlDef& def, const QFont& base) {
@@ -201,20 +196,8 @@ void TForm::Show() {
     show();
 }
 
-void TForm::Dispatch(TMessage& message) {
-    safeCall([&] { WndProc(message); });
-}
-
-void TForm::WndProc(TMessage& message) {
-    if (message.Msg == WM_NCLBUTTONDOWN && message.WParam == HTCAPTION) desktop().captionDrag(this);
-}
-
 bool TForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate) safeCall([this] { FormDeactivate(); });
-    if (event->type() == TMessageEvent::eventType()) {
-        Dispatch(static_cast<TMessageEvent*>(event)->message);
-        return true;
-    }
     return QWidget::event(event);
 }
 
@@ -320,7 +303,7 @@ void TForm::placeAllOurselves() {
 
 void TForm::hideEvent(QHideEvent* event) {
     // A window that goes away takes no pointer confinement with it.
-    ClipCursor(nullptr);
+    FreePointer();
     QWidget::hideEvent(event);
 }
 

@@ -4,7 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FormDef.h"
 #include "platform/Menus.h"
-#include "platform/Windows.h"
+#include "platform/Pointer.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -14,14 +14,6 @@
 #include <optional>
 #include <memory>
 #include <string>
-
-// A window message posted to a form, delivered to its WndProc.
-class TMessageEvent : public QEvent {
-public:
-    static QEvent::Type eventType();
-    explicit TMessageEvent(const TMessage& m) : QEvent(eventType()), message(m) {}
-    TMessage message;
-};
 
 // A borderless window built from its form definition.
 class TForm : public QWidget {
@@ -56,7 +48,6 @@ public:
     void Hide() { hide(); }
     void Close() { close(); }
     void SetFocus() { activateWindow(); }
-    HWND Handle() { return this; }
 
     // Called by the framework once the form and its controls are constructed.
     virtual void FormCreate() {}
@@ -65,13 +56,7 @@ public:
     // Asked before the window closes; false keeps it open.
     virtual bool FormCloseQuery() { return true; }
 
-    // Delivers a window message to WndProc; handler exceptions are shown, not
-    // thrown.
-    void Dispatch(TMessage& message);
-
 protected:
-    virtual void WndProc(TMessage& message);
-
     template <class T> T* control(const char* name) const {
         auto* found = findChild<T*>(QString::fromLatin1(name));
         Q_ASSERT_X(found, "TForm::control", name);

@@ -35,6 +35,6 @@ TMenuItem* TPopupMenu::Item(const std::string& name) const {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-    ClipCursor(nullptr);
+    FreePointer();
     desktop().popupMenu(menu, QPoint(x, y));
 }

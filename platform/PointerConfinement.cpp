@@ -1,6 +1,6 @@
 #include "platform/PointerConfinement.h"
 
-#include "platform/Windows.h"
+#include "platform/Pointer.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -103,7 +103,7 @@ bool PointerConfinement::nativeEventFilter(const QByteArray& type, void* message
                                             XCB_BUTTON_MASK_5);
     const std::uint16_t thisButton = std::uint16_t(XCB_BUTTON_MASK_1 << (up->detail - 1));
     if ((held & ~thisButton) == 0) {
-        ClipCursor(nullptr);
+        FreePointer();
     }
     return false;
 }

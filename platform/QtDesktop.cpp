@@ -2,9 +2,11 @@
 
 #include "platform/Application.h"
 #include "platform/CaptionDrag.h"
+#include "platform/Controls.h"
 #include "platform/PointerConfinement.h"
 #include "platform/ScreenGrab.h"
 #include "platform/ScreenshotPortal.h"
+#include "platform/TrayEntry.h"
 #include "platform/WindowPlace.h"
 
 #include <QApplication>
@@ -99,25 +101,23 @@ public:
 
     bool systemTrayAvailable() override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
-    bool notifyIcon(DWORD message, const NOTIFYICONDATAA& data) override {
-        const auto key = std::make_pair(data.hWnd, data.uID);
-        if (message == NIM_DELETE) return icons.erase(key) > 0;
-        auto& icon = icons[key];
-        if (message == NIM_ADD) {
-            if (icon) return false;
+    void showTrayEntry(TrayEntry& entry) override {
+        auto& icon = trays[&entry];
+        if (!icon) {
             icon = std::make_unique<QSystemTrayIcon>();
-            connectCallback(*icon, data);
-        } else if (!icon) {
-            icons.erase(key);
-            return false;
+            QSystemTrayIcon* const tray = icon.get();
+            QObject::connect(tray, &QSystemTrayIcon::activated, &entry,
+                             [&entry, tray](QSystemTrayIcon::ActivationReason reason) {
+                                 if (const auto action =
+                                         trayActionFor(reason, singleActivationTray(*tray)))
+                                     safeCall([&] { emit entry.activated(*action); });
+                             });
         }
-        if (data.uFlags & NIF_ICON) icon->setIcon(data.hIcon ? *data.hIcon : QIcon());
-        if (data.uFlags & NIF_TIP) icon->setToolTip(QString::fromLocal8Bit(data.szTip));
+        icon->setIcon(entry.icon());
+        icon->setToolTip(entry.toolTip());
         icon->show();
-        return true;
     }
-
-    void setApplicationWindowVisible(bool) override {}
+    void removeTrayEntry(TrayEntry& entry) override { trays.erase(&entry); }
 
     void setForegroundWindow(QWidget* window) override {
         if (!window) return;
@@ -170,39 +170,12 @@ public:
     }
 
 private:
-    // StatusNotifierItem panels (KDE Plasma, GNOME's AppIndicator, Xfce,
-    // LXQt, Cinnamon) report one activation and never a double click: there
-    // the activation is what brings a program out, as a double click is
-    // where the icon is an embedded window. Qt knows the place of an embedded
-    // icon only.
+    // Qt knows the place of an icon embedded in a tray window only.
     static bool singleActivationTray(const QSystemTrayIcon& icon) {
         return icon.geometry().isEmpty();
     }
 
-    static void connectCallback(QSystemTrayIcon& icon, const NOTIFYICONDATAA& data) {
-        if (!(data.uFlags & NIF_MESSAGE)) return;
-        const HWND owner = data.hWnd;
-        const UINT id = data.uID;
-        const UINT callback = data.uCallbackMessage;
-        QSystemTrayIcon* const tray = &icon;
-        QObject::connect(&icon, &QSystemTrayIcon::activated, &icon,
-                         [owner, id, callback, tray](QSystemTrayIcon::ActivationReason reason) {
-                             LPARAM event = 0;
-                             switch (reason) {
-                             case QSystemTrayIcon::DoubleClick: event = WM_LBUTTONDBLCLK; break;
-                             case QSystemTrayIcon::Context: event = WM_RBUTTONUP; break;
-                             case QSystemTrayIcon::Trigger:
-                                 event =
-                                     singleActivationTray(*tray) ? WM_LBUTTONDBLCLK : WM_LBUTTONUP;
-                                 break;
-                             case QSystemTrayIcon::MiddleClick: event = WM_MBUTTONUP; break;
-                             default: return;
-                             }
-                             SendMessageA(owner, callback, id, event);
-                         });
-    }
-
-    std::map<std::pair<HWND, UINT>, std::unique_ptr<QSystemTrayIcon>> icons;
+    std::map<TrayEntry*, std::unique_ptr<QSystemTrayIcon>> trays;
     PointerConfinement confinement;
     ScreenReading reading{
         grabScreenDevicePixels,

@@ -1,5 +1,7 @@
 #include "platform/TestDesktop.h"
 
+#include "platform/TrayEntry.h"
+
 #include <QPainter>
 #include <QWidget>
 
@@ -27,9 +29,12 @@ bool TestDesktop::openDocument(const QString& path) {
     return openSucceeds;
 }
 
-bool TestDesktop::notifyIcon(DWORD message, const NOTIFYICONDATAA& data) {
-    trayCalls.push_back({message, data, QString::fromLocal8Bit(data.szTip), data.hIcon != nullptr});
-    return true;
+void TestDesktop::showTrayEntry(TrayEntry& entry) {
+    trayCalls.push_back({true, &entry, entry.toolTip(), !entry.icon().isNull()});
+}
+
+void TestDesktop::removeTrayEntry(TrayEntry& entry) {
+    trayCalls.push_back({false, &entry, entry.toolTip(), !entry.icon().isNull()});
 }
 
 void TestDesktop::captionDrag(QWidget* window) {

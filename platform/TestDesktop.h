@@ -19,9 +19,10 @@ public:
         MessageButtons buttons;
         MessageIcon icon;
     };
+    // The tray entry put up or updated (up), or taken down.
     struct TrayCall {
-        DWORD message;
-        NOTIFYICONDATAA data;
+        bool up;
+        TrayEntry* entry;
         QString tip;
         bool hasIcon;
     };
@@ -42,7 +43,6 @@ public:
     QString clipboard;
     bool trayAvailable = true;
     std::vector<TrayCall> trayCalls;
-    bool applicationWindowVisible = true;
     QWidget* foreground = nullptr;
     std::vector<Popup> popups;
     // Where the next caption drags take the pointer, relative to its start;
@@ -93,8 +93,8 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     bool systemTrayAvailable() override { return trayAvailable; }
-    bool notifyIcon(DWORD message, const NOTIFYICONDATAA& data) override;
-    void setApplicationWindowVisible(bool visible) override { applicationWindowVisible = visible; }
+    void showTrayEntry(TrayEntry& entry) override;
+    void removeTrayEntry(TrayEntry& entry) override;
     void setForegroundWindow(QWidget* window) override { foreground = window; }
     void popupMenu(QMenu* menu, QPoint pos) override {
         confinedWhenShown.push_back(clip.has_value());

@@ -5,6 +5,7 @@
 #include "colour/Conversions.h"
 #include "forms/FormDefs.h"
 #include "palette/TfrmColorPalette.h"
+#include "platform/Desktop.h"
 #include "slider/SlideBackground.h"
 
 #include <algorithm>
@@ -127,14 +128,9 @@ void TfrmMivoSlider::drawLumMarker() {
 
 bool TfrmMivoSlider::dragTo(TPaintBox* strip, int& value, TShiftState shift, int x, int y) {
     if (!(shift & ssLeft) || !targetPanel) return false;
-    TPoint pointer;
-    GetCursorPos(&pointer);
     // Where the pointer cannot be held on the strip, the value stays on it.
-    value = std::clamp(strip->ScreenToClient(pointer).y, 0, 100);
-    const TRect area{Left() + strip->Left(), Top() + strip->Top(),
-                     Left() + strip->Left() + strip->Width(),
-                     Top() + strip->Top() + strip->Height()};
-    ClipCursor(&area);
+    value = std::clamp(strip->ScreenToClient(desktop().cursorPos()).y(), 0, 100);
+    ConfinePointer(QRect(pos() + strip->pos(), strip->size()));
     if (x < 0 || x > 6 || y < 0 || y > 100) return false;
     showNewColour();
     return true;
@@ -160,9 +156,9 @@ void TfrmMivoSlider::pbxLumSlideMouseMove(TShiftState shift, int x, int y) {
 }
 
 void TfrmMivoSlider::pbxSatSlideMouseUp(TMouseButton, TShiftState, int, int) {
-    ClipCursor(nullptr);
+    FreePointer();
 }
 
 void TfrmMivoSlider::pbxLumSlideMouseUp(TMouseButton, TShiftState, int, int) {
-    ClipCursor(nullptr);
+    FreePointer();
 }

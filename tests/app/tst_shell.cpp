@@ -15,10 +15,7 @@
 class TestShell : public QObject, WindowSetFixture {
     Q_OBJECT
 
-    static void tray(LPARAM event) {
-        SendMessageA(frmHuevella, TfrmHuevella::TrayCallbackMessage, TfrmHuevella::TrayIconId,
-                     event);
-    }
+    static void tray(TrayEntry::Action action) { emit frmHuevella->trayEntry.activated(action); }
     static QStringList enabledItems() {
         QStringList out;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
@@ -42,7 +39,6 @@ private slots:
         for (TForm* form : companions())
             QVERIFY(!form->Visible());
         QVERIFY(!frmMivoSlider->Visible());
-        QVERIFY(!desk().applicationWindowVisible);
         QCOMPARE(enabledItems(), (QStringList{"Preview Files", "To System Tray", "Exit"}));
         QStringList captions;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
@@ -56,15 +52,11 @@ private slots:
     void registersTheTrayIcon() {
         QCOMPARE(desk().trayCalls.size(), size_t(1));
         const auto& call = desk().trayCalls[0];
-        QCOMPARE(call.message, NIM_ADD);
-        QCOMPARE(call.data.cbSize, DWORD(88));
-        QCOMPARE(call.data.hWnd, static_cast<QWidget*>(frmHuevella));
-        QCOMPARE(call.data.uID, 1005u);
-        QCOMPARE(call.data.uFlags, 7u);
-        QCOMPARE(call.data.uCallbackMessage, 2025u);
+        QVERIFY(call.up);
+        QCOMPARE(call.entry, &frmHuevella->trayEntry);
         QCOMPARE(call.tip, QString("Huevella"));
         QVERIFY(call.hasIcon);
-        QVERIFY(!frmHuevella->trayIcon->Handle()->isNull());
+        QVERIFY(!frmHuevella->trayIcon->Icon().isNull());
     }
 
     void removesTheTrayIconOnDestruction() {
@@ -73,8 +65,8 @@ private slots:
         TestDesktop& d = desk();
         DestroyWindowSet();
         QCOMPARE(d.trayCalls.size(), size_t(2));
-        QCOMPARE(d.trayCalls[1].message, NIM_DELETE);
-        QCOMPARE(d.trayCalls[1].data.uID, 1005u);
+        QVERIFY(!d.trayCalls[1].up);
+        QCOMPARE(d.trayCalls[1].entry, d.trayCalls[0].entry);
         CreateWindowSet();
     }
 
@@ -107,10 +99,9 @@ private slots:
 
     void trayDoubleClickShowsTheBook() {
         for (int round = 0; round < 2; ++round) {
-            tray(WM_LBUTTONDBLCLK);
+            tray(TrayEntry::Action::Open);
             QVERIFY(frmHuevella->Visible());
-            QVERIFY(desk().applicationWindowVisible);
-            QVERIFY(frmHuevella->mnuOpen->Enabled());
+                QVERIFY(frmHuevella->mnuOpen->Enabled());
             QVERIFY(frmHuevella->mnuNew->Enabled());
         }
         QVERIFY(!frmSwatchCard->Visible());
@@ -118,7 +109,7 @@ private slots:
 
     void trayRightClickPopsTheMenuAtThePointer() {
         desk().cursor = QPoint(1210, 790);
-        tray(WM_RBUTTONUP);
+        tray(TrayEntry::Action::Menu);
         QCOMPARE(desk().popups.size(), size_t(1));
         QCOMPARE(desk().popups[0].menu, frmHuevella->mnuMainMenu->Menu());
         QCOMPARE(desk().popups[0].pos, QPoint(1210, 790));
@@ -127,15 +118,31 @@ private slots:
         QVERIFY(!frmHuevella->mnuOpen->Enabled());
     }
 
-    void otherTrayEventsDoNothing() {
-        for (LPARAM event : {LPARAM(WM_LBUTTONUP), LPARAM(WM_MBUTTONUP), LPARAM(512)})
-            tray(event);
-        QVERIFY(!frmHuevella->Visible());
-        QVERIFY(desk().popups.empty());
+    // What each tray's report means: an embedded icon opens on a double
+    // click only; a StatusNotifierItem panel reports one activation.
+    void trayReports_data() {
+        QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
+        QTest::addColumn<bool>("single");
+        QTest::addColumn<int>("action"); // -1 nothing, else a TrayEntry::Action
+        const int open = int(TrayEntry::Action::Open), menu = int(TrayEntry::Action::Menu);
+        QTest::newRow("embedded: double click") << QSystemTrayIcon::DoubleClick << false << open;
+        QTest::newRow("embedded: click") << QSystemTrayIcon::Trigger << false << -1;
+        QTest::newRow("embedded: middle") << QSystemTrayIcon::MiddleClick << false << -1;
+        QTest::newRow("embedded: context") << QSystemTrayIcon::Context << false << menu;
+        QTest::newRow("panel: activation") << QSystemTrayIcon::Trigger << true << open;
+        QTest::newRow("panel: context") << QSystemTrayIcon::Context << true << menu;
+        QTest::newRow("unknown") << QSystemTrayIcon::Unknown << true << -1;
+    }
+    void trayReports() {
+        QFETCH(QSystemTrayIcon::ActivationReason, reason);
+        QFETCH(bool, single);
+        QFETCH(int, action);
+        const auto got = trayActionFor(reason, single);
+        QCOMPARE(got ? int(*got) : -1, action);
     }
 
     void menuButtonPopsTheMenuUnderIt() {
-        tray(WM_LBUTTONDBLCLK);
+        tray(TrayEntry::Action::Open);
         QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
         QCOMPARE(desk().popups.size(), size_t(1));
         QCOMPARE(desk().popups[0].pos, QPoint(frmHuevella->Left() + 146, frmHuevella->Top() + 14));
@@ -158,7 +165,7 @@ private slots:
         QFETCH(bool, card);
         QFETCH(bool, palette);
         QFETCH(bool, collapseFace);
-        tray(WM_LBUTTONDBLCLK);
+        tray(TrayEntry::Action::Open);
         frmSuggestSchemes->Show(); // as the palette will open it
         for (QChar c : clicks) {
             TImage* button = c == 'S'   ? frmHuevella->imgSwatchCard
@@ -176,7 +183,7 @@ private slots:
     }
 
     void deactivationHidesEveryCompanion() {
-        tray(WM_LBUTTONDBLCLK);
+        tray(TrayEntry::Action::Open);
         QTest::mouseClick(frmHuevella->imgSwatchCard, Qt::LeftButton);
         for (TForm* form : companions())
             form->Show();
@@ -191,7 +198,7 @@ private slots:
     }
 
     void toSystemTrayLeavesTheSlider() {
-        tray(WM_LBUTTONDBLCLK);
+        tray(TrayEntry::Action::Open);
         for (TForm* form : companions())
             form->Show();
         frmMivoSlider->Show();
@@ -241,7 +248,7 @@ private slots:
 
     void exitEndsTheProgram() {
         QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
-        tray(WM_LBUTTONDBLCLK);
+        tray(TrayEntry::Action::Open);
         // Exit asks the window to close; a closed main form ends the loop.
         QTimer::singleShot(0, [] { frmHuevella->mnuExit->Click(); });
         QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
@@ -282,19 +289,18 @@ private slots:
         }
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        HANDLE loaded = LoadImageA(nullptr, "Huevella.ico", IMAGE_ICON, 32, 32, LR_LOADFROMFILE);
+        const std::optional<QIcon> loaded = LoadIconFile("Huevella.ico", 32);
         destroyWindows();
         createWindows();
         QDir::setCurrent(previous);
-        QCOMPARE(loaded != nullptr, fromFile);
-        delete static_cast<QIcon*>(loaded);
+        QCOMPARE(loaded.has_value(), fromFile);
         // Either way the tray gets an image.
         QVERIFY(desk().trayCalls.at(0).hasIcon);
-        QVERIFY(!frmHuevella->trayIcon->Handle()->pixmap(32, 32).isNull());
+        QVERIFY(!frmHuevella->trayIcon->Icon().pixmap(32, 32).isNull());
     }
 
     void handlerExceptionsGoToTheExceptionBox() {
-        tray(WM_LBUTTONDBLCLK);
+        tray(TrayEntry::Action::Open);
         frmHuevella->imgMenu->OnClick = [] {
             throw std::runtime_error("'x' is not a valid integer value");
         };
