@@ -14,11 +14,6 @@ TfrmColorPalette* frmColorPalette = nullptr;
 
 namespace {
 
-// Where each marker was last drawn, so that it can be erased.
-int prevHueMarkerX = 0;
-int prevSatMarkerY = 0;
-int prevLumMarkerY = 0;
-
 constexpr TColor MarkerColor = BlankColor;
 // The skin behind the hue strip, and behind the other strips in three bands.
 constexpr TColor HueStripSkin = 0xF6F5F5;

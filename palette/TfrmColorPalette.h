@@ -43,6 +43,10 @@ public:
     int satMarkerY = 0;
     int hueMarkerX = 0;
     int lumMarkerY = 0;
+    // Where each marker was last drawn, so that it can be erased.
+    int prevHueMarkerX = 0;
+    int prevSatMarkerY = 0;
+    int prevLumMarkerY = 0;
 
     void RecomputeFromHsl();
     void ShowModel();

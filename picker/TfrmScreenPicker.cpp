@@ -27,7 +27,8 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
     };
     lblPickerCaption->OnClick = [this] { lblPickerCaptionClick(); };
 
-    Screen()->setCursor(crEyedropper, QCursor(LoadPicture(":/forms/cursors/eyedropper.png"), 0, 15));
+    Screen()->setCursor(crEyedropper,
+                        QCursor(LoadPicture(":/forms/cursors/eyedropper.png"), 0, 15));
 }
 
 void TfrmScreenPicker::FormCreate() {
@@ -78,7 +79,7 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
         captionIsCode = true;
     }
     const QRgb colour = around->pixel(w / 12, h / 12);
-    pnlPickerColor->setColor(RGBColor(qRed(colour), qGreen(colour), qBlue(colour)));
+    pnlPickerColor->setColor(fromQRgb(colour));
     if (showCode) {
         lblPickerCaption->setColor(clWhite);
         lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
@@ -111,7 +112,7 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
     case State::Picked: {
         showMessage(nullptr, "No magnifier here: the desktop's picker took this colour");
         holdsColour = true;
-        pnlPickerColor->setColor(RGBColor(read.colour.red(), read.colour.green(), read.colour.blue()));
+        pnlPickerColor->setColor(fromQColor(read.colour));
         lblPickerCaption->setColor(clWhite);
         lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
         captionIsCode = true;

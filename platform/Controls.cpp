@@ -25,6 +25,12 @@ QColor toQColor(TColor color) {
 TColor fromQColor(const QColor& color) {
     return RGBColor(color.red(), color.green(), color.blue());
 }
+QRgb toQRgb(TColor color) {
+    return qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+}
+TColor fromQRgb(QRgb rgb) {
+    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 QString toQString(const std::string& text) {
     return QString::fromUtf8(text);
 }
@@ -250,7 +256,7 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent), oneLine(new OneLineValidator(
     });
 }
 
-void TEdit::setMaxLength(int bytes) {
+void TEdit::setMaxBytes(int bytes) {
     static_cast<OneLineValidator*>(oneLine)->maxBytes = bytes;
 }
 
@@ -278,7 +284,6 @@ void TEdit::setHideSelection(bool hide) {
     }
     setPalette(p);
 }
-
 
 void TEdit::focusInEvent(QFocusEvent* event) {
     if (autoSelect) {

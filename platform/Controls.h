@@ -15,7 +15,6 @@ class QValidator;
 #include <optional>
 #include <string>
 
-
 // The framework's controls, each a thin QWidget with the framework's events
 // and the few properties the windows use.
 
@@ -40,8 +39,12 @@ inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clBlack = 0x000000;
 
+// The one crossing between the colours the windows compute with (0x00BBGGRR)
+// and Qt's (0xAARRGGBB).
 QColor toQColor(TColor color);
 TColor fromQColor(const QColor& color);
+QRgb toQRgb(TColor color);
+TColor fromQRgb(QRgb rgb);
 QString toQString(const std::string& text);
 std::string fromQString(const QString& text);
 
@@ -176,7 +179,7 @@ public:
     // Keep the selection drawn while another control has the focus.
     void setHideSelection(bool hide);
     // The most bytes the text may take as UTF-8; 0: no limit.
-    void setMaxLength(int bytes);
+    void setMaxBytes(int bytes);
     // Whether entering the edit by Tab selects all its text.
     void setAutoSelect(bool value) { autoSelect = value; }
 

@@ -6,12 +6,12 @@
 #include "platform/ScrollBox.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QCloseEvent>
 #include <QTimer>
 #include <QWindow>
-#include <QFont>
 
 #include <algorithm>
 #include <vector>
@@ -150,7 +150,7 @@ void TForm::createControl(const ControlDef& def) {
         if (def.color != clNone) edit->setColor(def.color);
         edit->setFont(fontFor(def, edit->font()));
         edit->setHideSelection(def.hideSelection);
-        if (def.maxLength > 0) edit->setMaxLength(def.maxLength);
+        if (def.maxLength > 0) edit->setMaxBytes(def.maxLength);
         edit->setAutoSelect(def.autoSelect);
         place(edit, def);
         break;
@@ -242,8 +242,10 @@ void TForm::placeAt(QPoint place) {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->availableGeometry();
-        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - width())));
-        place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+        place.setX(
+            std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - width())));
+        place.setY(
+            std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
     }
     wanted = place;
     // The window itself, whatever frame the window system may have given it.

@@ -11,8 +11,9 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 // A borderless window built from its form definition.
@@ -57,9 +58,14 @@ public:
     virtual bool FormCloseQuery() { return true; }
 
 protected:
+    // The form's control of that name and kind. A name the form definition
+    // lacks, or a control of another kind, is a fault of the program: it
+    // stops the window's construction in every build.
     template <class T> T* control(const char* name) const {
         auto* found = findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT_X(found, "TForm::control", name);
+        if (!found)
+            throw std::logic_error(objectName().toStdString() + " has no " +
+                                   T::staticMetaObject.className() + " named " + name);
         return found;
     }
     TPopupMenu* popupMenu(const char* name) const;

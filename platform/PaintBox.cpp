@@ -20,14 +20,14 @@ void TCanvas::resize(QSize size) {
 TColor TCanvas::Pixel(int x, int y) const {
     if (!pixels.valid(x, y)) return clNone;
     const QRgb rgb = pixels.pixel(x, y);
-    return qAlpha(rgb) == 0 ? clNone : RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return qAlpha(rgb) == 0 ? clNone : fromQRgb(rgb);
 }
 
 void TCanvas::LineTo(int x, int y) {
     // A box not yet shown has had no resize event; it has its size.
     if (owner && pixels.size() != owner->size()) resize(owner->size());
     // Bresenham from the current point, stopping short of the end point.
-    const QRgb rgb = qRgb(RedOf(pen), GreenOf(pen), BlueOf(pen));
+    const QRgb rgb = toQRgb(pen);
     int cx = at.x(), cy = at.y();
     const int dx = std::abs(x - cx), dy = -std::abs(y - cy);
     const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;

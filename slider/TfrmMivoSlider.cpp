@@ -14,10 +14,6 @@ TfrmMivoSlider* frmMivoSlider = nullptr;
 
 namespace {
 
-// Where each marker was last drawn, so that it can be erased.
-int lastSatMarkerRow = 0;
-int lastLumMarkerRow = 0;
-
 constexpr TColor MarkerBody = 0x5F5050;
 constexpr TColor MarkerUpperEdge = 0x9B9292;
 constexpr TColor MarkerLowerEdge = 0xC3BEBE;

@@ -42,6 +42,9 @@ private:
     // pointer kept on the strip, the slot's new colour and code.
     bool dragTo(TPaintBox* strip, int& value, TShiftState shift, int x, int y);
     void showNewColour();
+    // Where each marker was last drawn, so that it can be erased.
+    int lastSatMarkerRow = 0;
+    int lastLumMarkerRow = 0;
 };
 
 extern TfrmMivoSlider* frmMivoSlider;

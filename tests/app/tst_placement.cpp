@@ -2,6 +2,7 @@
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
+#include "forms/FormDefs.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
 #include "schemes/TfrmSuggestSchemes.h"
@@ -30,6 +31,40 @@ private slots:
     }
     void cleanup() { destroyWindows(); }
 
+    // A control bound by a name its form lacks, or as another kind, stops
+    // the window's construction instead of leaving a null to crash on later.
+    void bindingIsLoud_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("asImage");
+        QTest::addColumn<bool>("bound");
+        QTest::newRow("the image") << "imgMagnifier" << true << true;
+        QTest::newRow("misspelt") << "imgMagnifer" << true << false;
+        QTest::newRow("another kind") << "lblPickerCaption" << true << false;
+        QTest::newRow("the label") << "lblPickerCaption" << false << true;
+    }
+    void bindingIsLoud() {
+        QFETCH(QString, name);
+        QFETCH(bool, asImage);
+        QFETCH(bool, bound);
+        struct Binding : TForm {
+            Binding(const QString& name, bool asImage) : TForm(screenPickerFormDef()) {
+                const QByteArray latin = name.toLatin1();
+                if (asImage)
+                    control<TImage>(latin.constData());
+                else
+                    control<TLabel>(latin.constData());
+            }
+        };
+        bool built = true;
+        try {
+            Binding form(name, asImage);
+        } catch (const std::logic_error& error) {
+            built = false;
+            QVERIFY(QString(error.what()).contains(name));
+        }
+        QCOMPARE(built, bound);
+    }
+
     void honouredPlacesStayManaged() {
         frmHuevella->imgSwatchCardClick();
         QVERIFY(frmSwatchCard->Visible());
@@ -47,10 +82,10 @@ private slots:
         QTest::addColumn<QString>("companion");
         QTest::addColumn<QPoint>("expected"); // -1: the rules' place
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QTest::newRow("card, book in the middle") << QPoint(300, 300) << "frmSwatchCard"
-                                                  << QPoint(300, 197);
-        QTest::newRow("card, book at the top") << QPoint(300, 40) << "frmSwatchCard"
-                                               << QPoint(300, screen.top());
+        QTest::newRow("card, book in the middle")
+            << QPoint(300, 300) << "frmSwatchCard" << QPoint(300, 197);
+        QTest::newRow("card, book at the top")
+            << QPoint(300, 40) << "frmSwatchCard" << QPoint(300, screen.top());
         QTest::newRow("picker, book at the bottom")
             << QPoint(300, screen.bottom() - 130) << "frmScreenPicker"
             << QPoint(300, screen.bottom() + 1 - 104);

@@ -159,7 +159,7 @@ private slots:
         retype(p()->editHex, code);
         QCOMPARE(QString::fromStdString(p()->hexCode), code);
         // Tab pressed in one edit and released in the next, as a hand does.
-        TEdit* order[] = {p()->editHex, p()->editHue, p()->editSat, p()->editLum,
+        TEdit* order[] = {p()->editHex, p()->editHue,   p()->editSat, p()->editLum,
                           p()->editRed, p()->editGreen, p()->editBlue};
         for (int round = 0; round < 3; ++round)
             for (int i = 0; i < 7; ++i) {
@@ -177,10 +177,22 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("code with #") << "editHex" << "#3366CC" << "3366CC" << "3366CC";
-        QTest::newRow("code with spaces") << "editHex" << " 3366cc " << "3366cc" << "3366cc";
-        QTest::newRow("channel") << "editRed" << "200" << "C8BFBF" << "200";
-        QTest::newRow("channel clamped") << "editRed" << "632" << "FFBFBF" << "255";
+        QTest::newRow("code with #") << "editHex"
+                                     << "#3366CC"
+                                     << "3366CC"
+                                     << "3366CC";
+        QTest::newRow("code with spaces") << "editHex"
+                                          << " 3366cc "
+                                          << "3366cc"
+                                          << "3366cc";
+        QTest::newRow("channel") << "editRed"
+                                 << "200"
+                                 << "C8BFBF"
+                                 << "200";
+        QTest::newRow("channel clamped") << "editRed"
+                                         << "632"
+                                         << "FFBFBF"
+                                         << "255";
     }
     void mousePasteIsAnEntry() {
         QFETCH(QString, edit);
@@ -202,14 +214,17 @@ private slots:
     void wrongCodesAreNamed_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("error");
-        QTest::newRow("letter") << "3366CG" << "'G' is not a valid integer value";
-        QTest::newRow("accent") << QString::fromUtf8("1234\u00e95") << QString::fromUtf8("'\u00e9' is not a valid integer value");
-        QTest::newRow("# not first") << "3366C#" << "'#' is not a valid integer value";
+        QTest::newRow("letter") << "3366CG"
+                                << "'G' is not a valid integer value";
+        QTest::newRow("accent") << QString::fromUtf8("1234\u00e95")
+                                << QString::fromUtf8("'\u00e9' is not a valid integer value");
+        QTest::newRow("# not first") << "3366C#"
+                                     << "'#' is not a valid integer value";
     }
     void wrongCodesAreNamed() {
         QFETCH(QString, typed);
         QFETCH(QString, error);
-        p()->editHex->setMaxLength(0);
+        p()->editHex->setMaxBytes(0);
         retype(p()->editHex, typed);
         QCOMPARE(desk().exceptions, std::vector<QString>{error});
         QCOMPARE(state(), QString("180 50 50 / 63 191 191"));
