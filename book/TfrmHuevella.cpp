@@ -88,6 +88,8 @@ void TfrmHuevella::bindEvents() {
     imgEyedropper->OnMouseMove = [this](TShiftState s, int x, int y) {
         imgEyedropperMouseMove(s, x, y);
     };
+    imgEyedropper->OnKeyDown = [this](int& key, TShiftState s) { imgEyedropperKeyDown(key, s); };
+    imgEyedropper->OnExit = [this] { imgEyedropperExit(); };
     imgEyedropper->OnMouseUp = [this](TMouseButton b, TShiftState s, int x, int y) {
         imgEyedropperMouseUp(b, s, x, y);
     };
@@ -166,6 +168,21 @@ void TfrmHuevella::trayIconMessage(TrayEntry::Action action) {
         break;
     }
     }
+}
+
+void TfrmHuevella::FormKeyDown(int& key, TShiftState shift) {
+    const bool ctrl = shift & ssCtrl;
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && (shift & ssShift))) {
+        imgMenuClick();
+    } else if (key == Qt::Key_PageDown || (ctrl && key == Qt::Key_Right)) {
+        if (imgNextCard->Visible()) imgNextCardClick();
+    } else if (key == Qt::Key_PageUp || (ctrl && key == Qt::Key_Left)) {
+        if (imgPreviousCard->Visible()) imgPreviousCardClick();
+    } else {
+        TForm::FormKeyDown(key, shift);
+        return;
+    }
+    key = 0;
 }
 
 void TfrmHuevella::imgMenuClick() {

@@ -72,6 +72,8 @@ public:
     void imgEyedropperMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void imgEyedropperMouseMove(TShiftState shift, int x, int y);
     void imgEyedropperMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void imgEyedropperKeyDown(int& key, TShiftState shift);
+    void imgEyedropperExit();
     void lblCaption1Click();
     void lblCaption2Click();
     void lblCaption3Click();
@@ -150,6 +152,7 @@ public:
 
     void FormCreate() override;
     bool FormCloseQuery() override;
+    void FormKeyDown(int& key, TShiftState shift) override;
 
 private:
     void bindControls();

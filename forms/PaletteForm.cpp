@@ -44,7 +44,13 @@ const FormDef& colorPaletteFormDef() {
             {
                 image("imgPaletteBackground", 0, 0, 186, 104, "", ":/forms/palette/skin.png"),
                 paintBox("CPpbxSatSlider", 1, 16, 4, 42),
-                image("CPimgPalette", 6, 17, 160, 40, "", ":/forms/palette/huesat.png"),
+                // Its values are typed in the edits: Tab passes it by.
+                [] {
+                    ControlDef def =
+                        image("CPimgPalette", 6, 17, 160, 40, "", ":/forms/palette/huesat.png");
+                    def.tabStop = false;
+                    return def;
+                }(),
                 paintBox("CPpbxHueSlider", 5, 12, 162, 4),
                 paintBox("CPpbxLumPalette", 172, 17, 8, 40),
                 paintBox("CPpbxLumSlider", 179, 16, 5, 42),

@@ -50,6 +50,34 @@ void TfrmScreenPicker::stopPicking() {
     if (reading == ScreenRead::State::Frozen) desktop().endScreenRead();
 }
 
+void TfrmScreenPicker::beginKeyPicking() {
+    startPicking();
+    dragging = false;
+    keyPicking = true;
+    if (reading == ScreenRead::State::Live) sampleAt(lastPointer, true);
+}
+
+void TfrmScreenPicker::moveKeyPoint(int dx, int dy) {
+    if (!keyPicking) return;
+    lastPointer = desktop().warpPointer(lastPointer + QPoint(dx, dy));
+    if (reading == ScreenRead::State::Live || reading == ScreenRead::State::Frozen)
+        sampleAt(lastPointer, true);
+}
+
+void TfrmScreenPicker::takeKeyColour() {
+    if (!keyPicking) return;
+    keyPicking = false;
+    stopPicking();
+    pnlPickerColorClick();
+}
+
+void TfrmScreenPicker::cancelKeyPicking() {
+    if (!keyPicking) return;
+    keyPicking = false;
+    stopPicking();
+    Hide();
+}
+
 void TfrmScreenPicker::sampleScreen(bool showCode) {
     lastPointer = desktop().nativeCursorPos();
     codeWanted = codeWanted || showCode;
@@ -100,9 +128,9 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         break;
     case State::Frozen: {
         // The picture answers for the whole gesture: the pointer now while
-        // the button is held, else where it came up.
-        sampleAt(dragging ? desktop().nativeCursorPos() : lastPointer, codeWanted);
-        if (!dragging && reading == State::Frozen) desktop().endScreenRead();
+        // the button is held, else where it came up or the keys left it.
+        sampleAt(dragging ? desktop().nativeCursorPos() : lastPointer, codeWanted || keyPicking);
+        if (!dragging && !keyPicking && reading == State::Frozen) desktop().endScreenRead();
         break;
     }
     case State::Picking:

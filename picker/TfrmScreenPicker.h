@@ -34,6 +34,15 @@ public:
     // the colour's code.
     void sampleScreen(bool showCode);
 
+    // Picking by keyboard: it starts where the pointer is, the arrow keys
+    // move the pointer a device pixel at a time, the colour is taken as a
+    // click on the panel takes it, or picking ends with nothing taken.
+    void beginKeyPicking();
+    void moveKeyPoint(int dx, int dy);
+    void takeKeyColour();
+    void cancelKeyPicking();
+    bool KeyPicking() const { return keyPicking; }
+
 private:
     void sampleAt(QPoint pointer, bool showCode);
     void screenReadChanged(const ScreenRead& read);
@@ -42,6 +51,7 @@ private:
 
     ScreenRead::State reading = ScreenRead::State::Live;
     bool dragging = false;
+    bool keyPicking = false;
     // A drag move came while the picture was awaited: the code is shown when
     // it comes.
     bool codeWanted = false;

@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
+#include "platform/Keyboard.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -37,6 +38,7 @@ void TApplication::Initialize() {
 }
 
 void TApplication::created(TForm* form) {
+    makeKeyboardReachable(form);
     safeCall([form] { form->FormCreate(); });
 }
 

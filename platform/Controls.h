@@ -34,6 +34,8 @@ using TMouseEvent = std::function<void(TMouseButton, TShiftState, int, int)>;
 using TMouseMoveEvent = std::function<void(TShiftState, int, int)>;
 using TKeyPressEvent = std::function<void(char&)>;
 using TKeyEvent = std::function<void(unsigned short&, TShiftState)>;
+// A key by Qt's code (Qt::Key_Left…); the handler sets it to 0 to take it.
+using TKeyDownEvent = std::function<void(int&, TShiftState)>;
 
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clWhite = 0xFFFFFF;
@@ -75,8 +77,15 @@ public:
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
+    // A key pressed while the control has the focus; a handler that takes
+    // it sets the key to 0. Otherwise Space and Enter click the control.
+    TKeyDownEvent OnKeyDown;
+    // The focus has left the control.
+    TNotifyEvent OnExit;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

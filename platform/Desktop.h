@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ScreenReading.h"
 #include "platform/Pointer.h"
+#include "platform/ScreenReading.h"
 
 #include <QImage>
 #include <QPoint>
@@ -78,6 +78,10 @@ public:
     // never a colour.
     virtual std::optional<QImage> grabScreen(const QRect& rect) = 0;
     virtual QPoint nativeCursorPos() = 0;
+    // Moves the pointer to a place among the device pixels; returns where
+    // it is now (the place asked, kept on the screen, where the pointer
+    // cannot be moved).
+    virtual QPoint warpPointer(QPoint native) = 0;
 
     // Confines the pointer to the rectangle (screen coordinates, every pixel
     // of it reachable), or frees it; false where it cannot be confined.

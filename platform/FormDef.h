@@ -29,14 +29,16 @@ struct ControlDef {
     const char* parent = ""; // a scroll box the control lies in; "": the form
     int rangeWidth = 0;      // of a scroll box: the size of what scrolls
     int rangeHeight = 0;
-    bool wordWrap = false;    // a label's text on as many lines as it takes
+    bool wordWrap = false;     // a label's text on as many lines as it takes
     TColor fontColor = clNone; // a label's text; clNone: the system's window text
+    bool tabStop = true;       // reachable by Tab where a click or a key works it
 };
 
 struct MenuItemDef {
     const char* name;
     const char* caption;
     bool enabled;
+    const char* shortcut = ""; // e.g. "Ctrl+O": works while the menu's window is active
 };
 
 struct MenuDef {

@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Desktop.h"
+#include "platform/Keyboard.h"
 #include "platform/PaintBox.h"
 #include "platform/ScrollBox.h"
 
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -37,6 +39,7 @@ void place(QWidget* widget, const ControlDef& def) {
     widget->setGeometry(def.left, def.top, def.width, def.height);
     widget->setToolTip(QString::fromUtf8(def.hint));
     widget->setVisible(def.visible);
+    if (!def.tabStop) widget->setProperty("tabStop", false);
 }
 
 } // namespace
@@ -83,7 +86,7 @@ void TForm::CreateContents(const FormDef& def) {
     for (const MenuDef& menuDef : def.menus) {
         auto menu = std::make_unique<TPopupMenu>(this);
         for (const MenuItemDef& item : menuDef.items)
-            menu->Add(item.name, item.caption, item.enabled);
+            menu->Add(item.name, item.caption, item.enabled, item.shortcut);
         menus[menuDef.name] = std::move(menu);
     }
     for (const DialogDef& dialogDef : def.dialogs) {
@@ -180,6 +183,7 @@ void TForm::setTabOrder(const FormDef& def) {
         if (previous) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+    tabChainEnd = previous;
 }
 
 TPopupMenu* TForm::popupMenu(const char* name) const {
@@ -260,8 +264,44 @@ bool TForm::placingOurselves() {
     return ourPlacement();
 }
 
+void TForm::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    safeCall([&] { FormKeyDown(key, shiftOfKeys(event->modifiers())); });
+    if (key == 0) return;
+    QWidget::keyPressEvent(event);
+}
+
+void TForm::FormKeyDown(int& key, TShiftState shift) {
+    if (key == Qt::Key_Escape && this != (Application ? Application->MainForm() : nullptr)) {
+        Hide();
+        key = 0;
+    } else if (key == Qt::Key_F6) {
+        // The program's windows on the screen, in the order they were made.
+        std::vector<TForm*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<TForm*>(w); form && form->isVisible())
+                shown.push_back(form);
+        const auto here = std::find(shown.begin(), shown.end(), this);
+        if (shown.size() < 2 || here == shown.end()) return;
+        const std::ptrdiff_t step = (shift & ssShift) ? -1 : 1;
+        const std::ptrdiff_t at = ((here - shown.begin()) + step + std::ptrdiff_t(shown.size())) %
+                                  std::ptrdiff_t(shown.size());
+        TForm* next = shown[std::size_t(at)];
+        next->activateWindow();
+        next->raise();
+        focusFirstControl(next);
+        key = 0;
+    }
+}
+
 void TForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Opened from the keyboard, a companion takes the focus: the keys go on
+    // there. Opened by the mouse, the focus stays where it was.
+    if (docked && RunningFromKeyboard()) {
+        activateWindow();
+        focusFirstControl(this);
+    }
     // A companion moved in from the screen's edge may lie over the main
     // window: the main window stays above it, its controls within reach
     // (a window manager would keep it so; a bare X server does not).

@@ -42,6 +42,9 @@ public:
     void placeAt(QPoint place);
     static void whenPlacementIgnored(std::function<void()> replace);
     static bool placingOurselves();
+    // The last control of the Tab chain the form definition gives; nullptr
+    // where it gives none.
+    QWidget* TabChainEnd() const { return tabChainEnd; }
     void setLeft(int value) { move(value, y()); }
     void setTop(int value) { move(x(), value); }
     bool Visible() const { return !isHidden(); }
@@ -56,6 +59,10 @@ public:
     virtual void FormDeactivate() {}
     // Asked before the window closes; false keeps it open.
     virtual bool FormCloseQuery() { return true; }
+    // A key no control took (Qt's code); set it to 0 when handled. Here:
+    // Escape hides a companion, F6 and Shift+F6 go to the next or previous
+    // of the program's windows on the screen.
+    virtual void FormKeyDown(int& key, TShiftState shift);
 
 protected:
     // The form's control of that name and kind. A name the form definition
@@ -72,6 +79,7 @@ protected:
     TFileDialog* fileDialog(const char* name) const;
 
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -79,6 +87,7 @@ protected:
 private:
     void checkPlacement();
     static void placeAllOurselves();
+    QWidget* tabChainEnd = nullptr;
     bool docked = false; // a companion: shown without activation, placed from another
     std::optional<QPoint> wanted;
     void createControl(const ControlDef& def);

@@ -10,7 +10,7 @@ void TMenuItem::Click() {
     if (action->isEnabled() && !action->isSeparator()) action->trigger();
 }
 
-TPopupMenu::TPopupMenu(QWidget* owner) : menu(new QMenu(owner)) {
+TPopupMenu::TPopupMenu(QWidget* owner) : owner(owner), menu(new QMenu(owner)) {
     menu->setObjectName("popupMenu");
 }
 
@@ -20,10 +20,18 @@ TPopupMenu::~TPopupMenu() {
     delete menu;
 }
 
-TMenuItem* TPopupMenu::Add(const std::string& name, const std::string& caption, bool enabled) {
+TMenuItem* TPopupMenu::Add(const std::string& name, const std::string& caption, bool enabled,
+                           const char* shortcut) {
     QAction* action = caption == "-" ? menu->addSeparator() : menu->addAction(toQString(caption));
     action->setObjectName(toQString(name));
     action->setEnabled(enabled);
+    if (shortcut && *shortcut) {
+        // The window's own keys: they work while it is active, the menu
+        // closed, and show beside the item.
+        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (owner) owner->addAction(action);
+    }
     items.push_back(new TMenuItem(action));
     return items.back();
 }

@@ -31,7 +31,8 @@ public:
     TPopupMenu& operator=(const TPopupMenu&) = delete;
     ~TPopupMenu();
 
-    TMenuItem* Add(const std::string& name, const std::string& caption, bool enabled);
+    TMenuItem* Add(const std::string& name, const std::string& caption, bool enabled,
+                   const char* shortcut = "");
     TMenuItem* Item(const std::string& name) const;
     const std::vector<TMenuItem*>& Items() const { return items; }
     // Pops the menu up with its top-left corner at a screen position.
@@ -39,6 +40,7 @@ public:
     QMenu* Menu() const { return menu; }
 
 private:
+    QWidget* owner;
     QMenu* menu;
     std::vector<TMenuItem*> items;
 };

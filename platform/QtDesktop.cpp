@@ -161,6 +161,14 @@ public:
     }
     void endScreenRead() override { reading.end(); }
     std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
+    QPoint warpPointer(QPoint native) override {
+        const QRect area = nativeDesktopArea();
+        if (!area.isEmpty())
+            native = QPoint(std::clamp(native.x(), area.left(), area.right()),
+                            std::clamp(native.y(), area.top(), area.bottom()));
+        warpPointerOnRoot(native);
+        return native;
+    }
     QPoint nativeCursorPos() override {
         // A mouse event's place is exact to the device pixel; without one
         // the X server is asked.

@@ -221,7 +221,8 @@ QRect nativeDesktopArea() {
     if (!primary) return {};
     const QRect area = primary->virtualGeometry();
     const qreal ratio = primary->devicePixelRatio();
-    return QRect(area.topLeft(), QSize(qRound(area.width() * ratio), qRound(area.height() * ratio)));
+    return QRect(area.topLeft(),
+                 QSize(qRound(area.width() * ratio), qRound(area.height() * ratio)));
 }
 
 QPoint toNative(QPointF logical) {
@@ -243,6 +244,15 @@ std::optional<QPoint> pointerOnRoot() {
     return QPoint(reply->root_x, reply->root_y);
 }
 
+bool warpPointerOnRoot(QPoint native) {
+    const RootFormat& root = server();
+    if (!root.connection) return false;
+    xcb_warp_pointer(root.connection, XCB_NONE, root.root, 0, 0, 0, 0, std::int16_t(native.x()),
+                     std::int16_t(native.y()));
+    xcb_flush(root.connection);
+    return true;
+}
+
 std::optional<QImage> grabScreenDevicePixels(const QRect& native) {
     bool refused = false;
     if (auto direct = readRootNative(native, refused)) return direct;
@@ -252,9 +262,10 @@ std::optional<QImage> grabScreenDevicePixels(const QRect& native) {
     // pixel a point: exact on unscaled screens, the nearest elsewhere.
     const QScreen* primary = QGuiApplication::primaryScreen();
     const qreal ratio = primary ? primary->devicePixelRatio() : 1;
-    const QRect points(QPoint(int(std::floor(native.x() / ratio)), int(std::floor(native.y() / ratio))),
-                       QPoint(int(std::floor((native.right()) / ratio)),
-                              int(std::floor((native.bottom()) / ratio))));
+    const QRect points(
+        QPoint(int(std::floor(native.x() / ratio)), int(std::floor(native.y() / ratio))),
+        QPoint(int(std::floor((native.right()) / ratio)),
+               int(std::floor((native.bottom()) / ratio))));
     const std::optional<QImage> grabbed = grabScreenPoints(points);
     if (!grabbed) return std::nullopt;
     if (ratio == 1) return grabbed;
@@ -263,8 +274,9 @@ std::optional<QImage> grabScreenDevicePixels(const QRect& native) {
         for (int x = 0; x < out.width(); ++x) {
             const int px = int(std::floor((native.x() + x) / ratio)) - points.x();
             const int py = int(std::floor((native.y() + y) / ratio)) - points.y();
-            out.setPixel(x, y, grabbed->pixel(std::clamp(px, 0, grabbed->width() - 1),
-                                              std::clamp(py, 0, grabbed->height() - 1)));
+            out.setPixel(x, y,
+                         grabbed->pixel(std::clamp(px, 0, grabbed->width() - 1),
+                                        std::clamp(py, 0, grabbed->height() - 1)));
         }
     return out;
 }

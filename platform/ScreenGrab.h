@@ -28,6 +28,9 @@ std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part,
 std::optional<QImage> grabScreenDevicePixels(const QRect& native);
 // The pointer on the X server's root window, in device pixels.
 std::optional<QPoint> pointerOnRoot();
+// Moves the pointer to a place on the root window (device pixels); false
+// where the X server cannot be asked.
+bool warpPointerOnRoot(QPoint native);
 // A place in Qt's coordinates as device pixels: each screen keeps its origin
 // and scales what lies beyond it.
 QPoint toNative(QPointF logical);

@@ -120,6 +120,10 @@ public:
     // device pixels (unset: the pointer's point, one pixel a point).
     std::optional<QPoint> nativeCursor;
     QPoint nativeCursorPos() override { return nativeCursor.value_or(cursor); }
+    QPoint warpPointer(QPoint native) override {
+        nativeCursor = native;
+        return native;
+    }
     bool clipCursor(const std::optional<QRect>& area) override {
         clip = area;
         clipCalls.push_back(area);
