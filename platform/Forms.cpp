@@ -181,6 +181,7 @@ void TForm::setTabOrder(const FormDef& def) {
         if (!widget) continue;
         if (widget->focusPolicy() == Qt::NoFocus) widget->setFocusPolicy(Qt::TabFocus);
         if (previous) QWidget::setTabOrder(previous, widget);
+        if (!previous) tabChainStart = widget;
         previous = widget;
     }
     tabChainEnd = previous;

@@ -44,6 +44,7 @@ public:
     static bool placingOurselves();
     // The last control of the Tab chain the form definition gives; nullptr
     // where it gives none.
+    QWidget* TabChainStart() const { return tabChainStart; }
     QWidget* TabChainEnd() const { return tabChainEnd; }
     void setLeft(int value) { move(value, y()); }
     void setTop(int value) { move(x(), value); }
@@ -87,6 +88,7 @@ protected:
 private:
     void checkPlacement();
     static void placeAllOurselves();
+    QWidget* tabChainStart = nullptr;
     QWidget* tabChainEnd = nullptr;
     bool docked = false; // a companion: shown without activation, placed from another
     std::optional<QPoint> wanted;

@@ -60,8 +60,8 @@ protected:
 
 // By name: the mark has no meta-object of its own to be told apart by.
 FocusMark* markOf(QWidget* window) {
-    return window ? static_cast<FocusMark*>(window->findChild<QWidget*>(
-                        QStringLiteral("focusMark"), Qt::FindDirectChildrenOnly))
+    return window ? static_cast<FocusMark*>(window->findChild<QWidget*>(QStringLiteral("focusMark"),
+                                                                        Qt::FindDirectChildrenOnly))
                   : nullptr;
 }
 
@@ -175,9 +175,16 @@ void makeKeyboardReachable(TForm* form) {
 }
 
 void focusFirstControl(TForm* form) {
-    for (QWidget* w = form->nextInFocusChain(); w && w != form; w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form) && w->isEnabled()) {
+    // From the start of the form's own chain where it has one: the chain is
+    // a ring, and the window itself may sit anywhere in it.
+    QWidget* start = form->TabChainStart() ? form->TabChainStart() : form->nextInFocusChain();
+    QWidget* w = start;
+    do {
+        if (w != form && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form) &&
+            w->isEnabled()) {
             w->setFocus(Qt::TabFocusReason);
             return;
         }
+        w = w->nextInFocusChain();
+    } while (w && w != start);
 }

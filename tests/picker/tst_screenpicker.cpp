@@ -122,6 +122,53 @@ private slots:
         QCOMPARE(view(56, 41), pixelAt(native.x() - 1, native.y()));
     }
 
+    // Picking by keyboard from (200, 120): the arrows move the pointer one
+    // device pixel (ten with Shift), the picker follows, Space or Enter takes
+    // the colour, Escape or leaving the button takes nothing.
+    void keyboardPicking_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QPoint>("end");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("right right down, enter")
+            << "Right Right Down Return" << QPoint(202, 121) << true;
+        QTest::newRow("shift+left up, space") << "Shift+Left Up Space" << QPoint(190, 119) << true;
+        QTest::newRow("shift+down, escape") << "Shift+Down Escape" << QPoint(200, 130) << false;
+        QTest::newRow("left, focus leaves") << "Left Tab" << QPoint(199, 120) << false;
+    }
+    void keyboardPicking() {
+        QFETCH(QString, keys);
+        QFETCH(QPoint, end);
+        QFETCH(bool, taken);
+        frmHuevella->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frmHuevella));
+        frmHuevella->pallet.SetColor(clBlack);
+        desk().nativeCursor = QPoint(200, 120);
+        auto* eyedropper = frmHuevella->imgEyedropper;
+        eyedropper->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(eyedropper, Qt::Key_Space);
+        QVERIFY(frmScreenPicker->Visible());
+        QVERIFY(frmScreenPicker->KeyPicking());
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(200, 120));
+        for (const QString& step : keys.split(' ')) {
+            const QKeySequence key(step);
+            if (key[0].key() == Qt::Key_Tab) {
+                frmHuevella->imgMenu->setFocus(Qt::TabFocusReason);
+                continue;
+            }
+            QTest::keyClick(eyedropper, key[0].key(), key[0].keyboardModifiers());
+            // The picker follows the pointer, as it does a drag.
+            const QPoint at = desk().nativeCursorPos();
+            if (frmScreenPicker->KeyPicking())
+                QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(at.x(), at.y()));
+        }
+        QVERIFY(!frmScreenPicker->KeyPicking());
+        QCOMPARE(desk().nativeCursorPos(), end);
+        QCOMPARE(frmHuevella->pallet.GetColor(), taken ? colorAt(end.x(), end.y()) : clBlack);
+        QCOMPARE(frmSwatchCard->Visible(), taken);
+        QCOMPARE(frmScreenPicker->Visible(), taken);
+        if (taken) QCOMPARE(view(58, 41), pixelAt(end.x(), end.y()));
+    }
+
     void screenCornerShowsBlackBeyondTheEdge() {
         press(Qt::LeftButton, QPoint(0, 0));
         QCOMPARE(view(0, 0), qRgb(0, 0, 0));
@@ -177,7 +224,8 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("caption");
         using S = ScreenRead::State;
-        QTest::newRow("read refused mid-drag") << int(S::Live) << int(S::Unreadable) << "Can't read";
+        QTest::newRow("read refused mid-drag")
+            << int(S::Live) << int(S::Unreadable) << "Can't read";
         QTest::newRow("nothing can read it") << int(S::Unreadable) << -1 << "Can't read";
         QTest::newRow("cancelled") << int(S::Waiting) << int(S::Cancelled) << "Cancelled";
         QTest::newRow("no answer") << int(S::Waiting) << int(S::NoAnswer) << "No answer";
