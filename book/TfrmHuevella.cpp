@@ -185,6 +185,17 @@ void TfrmHuevella::FormKeyDown(int& key, TShiftState shift) {
     key = 0;
 }
 
+QString TfrmHuevella::ControlJob(const QWidget* control) const {
+    const QString name = control->objectName();
+    for (int slot = 1; slot <= 3; ++slot)
+        if (name == QStringLiteral("pnlColor%1").arg(slot) ||
+            name == QStringLiteral("lblCaption%1").arg(slot))
+            return QStringLiteral("Card %1 colour %2").arg(currentCard + 1).arg(slot);
+    if (name == QLatin1String("lblCardTitle"))
+        return QStringLiteral("Card %1 title").arg(currentCard + 1);
+    return {};
+}
+
 void TfrmHuevella::imgMenuClick() {
     popupMainMenu(Left() + 146, Top() + 14);
 }

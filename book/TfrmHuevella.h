@@ -153,6 +153,7 @@ public:
     void FormCreate() override;
     bool FormCloseQuery() override;
     void FormKeyDown(int& key, TShiftState shift) override;
+    QString ControlJob(const QWidget* control) const override;
 
 private:
     void bindControls();

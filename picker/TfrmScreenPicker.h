@@ -42,6 +42,11 @@ public:
     void takeKeyColour();
     void cancelKeyPicking();
     bool KeyPicking() const { return keyPicking; }
+    QString ControlJob(const QWidget* control) const override {
+        if (control == pnlPickerColor) return QStringLiteral("Picked colour");
+        if (control == lblPickerCaption) return QStringLiteral("Picked colour code");
+        return {};
+    }
 
 private:
     void sampleAt(QPoint pointer, bool showCode);

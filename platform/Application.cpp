@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/Accessible.h"
 #include "platform/Controls.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
@@ -39,6 +40,7 @@ void TApplication::Initialize() {
 
 void TApplication::created(TForm* form) {
     makeKeyboardReachable(form);
+    installAccessibility();
     safeCall([form] { form->FormCreate(); });
 }
 

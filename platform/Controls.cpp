@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include "platform/Accessible.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 
@@ -168,6 +169,7 @@ void TLabel::setCaption(const std::string& text) {
     if (text == caption) return;
     caption = text;
     update();
+    announceNameChange(this);
 }
 
 void TLabel::setColor(TColor value) {
@@ -196,6 +198,7 @@ void TPanel::setColor(TColor value) {
     if (value == color) return;
     color = value;
     update();
+    announceNameChange(this);
 }
 
 void TPanel::paintEvent(QPaintEvent*) {

@@ -64,6 +64,12 @@ public:
     // Escape hides a companion, F6 and Shift+F6 go to the next or previous
     // of the program's windows on the screen.
     virtual void FormKeyDown(int& key, TShiftState shift);
+    // What a control does, as assistive technology says it ("Card 3
+    // colour 1"); empty: what its name says.
+    virtual QString ControlJob(const QWidget* control) const {
+        (void)control;
+        return {};
+    }
 
 protected:
     // The form's control of that name and kind. A name the form definition

@@ -7,12 +7,14 @@
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
+#include <QAccessible>
 #include <QTemporaryDir>
 
 using namespace bookfixture;
 
 // The program without a mouse: what Tab visits, what Space, Enter and the
-// shortcuts run, and the keys between cards and windows.
+// shortcuts run, the keys between cards and windows, and what assistive
+// technology is told.
 class TestKeyboard : public QObject, WindowSetFixture {
     Q_OBJECT
 
@@ -178,6 +180,65 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), frmColorPalette->editHex);
         keys(frmColorPalette->editHex, "Shift+F6");
         QVERIFY(QTest::qWaitForWindowActive(frmHuevella));
+    }
+
+    // Every control of every window has a name and a role.
+    void everyControlIsNamed() {
+        int controls = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!qobject_cast<TForm*>(window)) continue;
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                if (!qobject_cast<TControl*>(w) && !qobject_cast<TEdit*>(w)) continue;
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+                QVERIFY2(face, qPrintable(w->objectName()));
+                QVERIFY2(!face->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+                QVERIFY2(face->role() != QAccessible::NoRole && face->role() != QAccessible::Client,
+                         qPrintable(w->objectName()));
+                ++controls;
+            }
+        }
+        QVERIFY(controls > 60);
+    }
+
+    void namesSayJobAndColour_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("card slot")
+            << "pnlColor1" << int(QAccessible::Graphic) << "Card 2 colour 1, 140000";
+        QTest::newRow("empty slot")
+            << "pnlColor2" << int(QAccessible::Graphic) << "Card 2 colour 2, empty";
+        QTest::newRow("code") << "lblCaption1" << int(QAccessible::Button) << "140000";
+        QTest::newRow("title") << "lblCardTitle" << int(QAccessible::Button) << "two";
+        QTest::newRow("hinted button") << "imgColorPalette" << int(QAccessible::Button) << "";
+        QTest::newRow("hex edit") << "editHex" << int(QAccessible::EditableText) << "Hex code";
+        QTest::newRow("picker") << "pnlPickerColor" << int(QAccessible::Button)
+                                << "Picked colour, empty";
+    }
+    void namesSayJobAndColour() {
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        makeBook({"one", "two"});
+        QWidget* found = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* w = window->findChild<QWidget*>(control)) found = w;
+        QVERIFY(found);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(found);
+        // An empty name stands for the control's hint.
+        QCOMPARE(face->text(QAccessible::Name), name.isEmpty() ? found->toolTip() : name);
+        QVERIFY(!face->text(QAccessible::Name).isEmpty());
+        QCOMPARE(int(face->role()), role);
+    }
+
+    void pressActionDoesWhatAClickDoes() {
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(frmHuevella->imgColorPalette);
+        QVERIFY(face->actionInterface());
+        QVERIFY(face->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(frmColorPalette->Visible());
     }
 
     // Keys an edit needs stay the edit's: the title's PageUp and Escape

@@ -1,0 +1,134 @@
+#include "platform/Accessible.h"
+
+#include "platform/Forms.h"
+#include "platform/PaintBox.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QRegularExpression>
+
+namespace {
+
+bool worksByClickOrKey(const TControl* control) {
+    return control->OnClick || control->OnKeyDown;
+}
+
+// "imgSwatchCard" → "Swatch card": the job a control's name tells.
+QString jobFromName(const QString& name) {
+    static const QRegularExpression prefix(QStringLiteral("^(CP)?(img|lbl|pnl|pbx|edit)"));
+    QString rest = name;
+    rest.remove(prefix);
+    QString words;
+    for (int i = 0; i < rest.size(); ++i) {
+        const QChar c = rest[i];
+        if (i > 0 && c.isUpper() && !rest[i - 1].isUpper()) words += ' ';
+        if (i > 0 && c.isDigit() && !rest[i - 1].isDigit()) words += ' ';
+        words += i == 0 ? c.toUpper() : c.toLower();
+    }
+    if (words.isEmpty()) return name;
+    // The short words of the names, said in full.
+    static const std::pair<const char*, const char*> full[] = {{"Sat", "Saturation"},
+                                                               {"Lum", "Luminance"},
+                                                               {"Hex", "Hex code"},
+                                                               {"color", "colour"},
+                                                               {"Color", "Colour"}};
+    QStringList said = words.split(' ');
+    for (QString& word : said)
+        for (const auto& [brief, whole] : full)
+            if (word == QLatin1String(brief)) word = QLatin1String(whole);
+    return said.join(' ');
+}
+
+QString jobOf(const QWidget* control) {
+    if (auto* form = qobject_cast<const TForm*>(control->window())) {
+        const QString job = form->ControlJob(control);
+        if (!job.isEmpty()) return job;
+    }
+    return jobFromName(control->objectName());
+}
+
+QString codeOf(TColor color) {
+    if (color == BlankColor || color == clNone) return QStringLiteral("empty");
+    return toQColor(color).name().mid(1).toUpper();
+}
+
+class ControlAccessible : public QAccessibleWidget {
+public:
+    ControlAccessible(TControl* control, QAccessible::Role role)
+        : QAccessibleWidget(control, role), control(control) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return name();
+        if (t == QAccessible::Description) return control->toolTip();
+        if (t == QAccessible::Value) {
+            if (auto* label = qobject_cast<TLabel*>(control)) return toQString(label->Caption());
+            if (auto* panel = qobject_cast<TPanel*>(control)) return codeOf(panel->Color());
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (worksByClickOrKey(control)) names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !worksByClickOrKey(control)) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // As Space on the focused control.
+        control->setFocus(Qt::OtherFocusReason);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(control, &press);
+    }
+
+private:
+    QString name() const {
+        if (!control->accessibleName().isEmpty()) return control->accessibleName();
+        if (auto* label = qobject_cast<TLabel*>(control)) {
+            const QString caption = toQString(label->Caption());
+            if (!caption.isEmpty()) return caption;
+        }
+        if (auto* panel = qobject_cast<TPanel*>(control))
+            return jobOf(control) + QStringLiteral(", ") + codeOf(panel->Color());
+        if (!control->toolTip().isEmpty()) return control->toolTip();
+        return jobOf(control);
+    }
+
+    TControl* control;
+};
+
+QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
+    auto* control = qobject_cast<TControl*>(object);
+    if (!control) {
+        // An edit without a name of its own is named by its hint or job.
+        if (auto* edit = qobject_cast<TEdit*>(object); edit && edit->accessibleName().isEmpty())
+            edit->setAccessibleName(edit->toolTip().isEmpty() ? jobOf(edit) : edit->toolTip());
+        return nullptr;
+    }
+    QAccessible::Role role = QAccessible::Graphic;
+    if (worksByClickOrKey(control))
+        role = QAccessible::Button;
+    else if (qobject_cast<TLabel*>(control))
+        role = QAccessible::StaticText;
+    else if (qobject_cast<TPaintBox*>(control))
+        role = QAccessible::Slider;
+    return new ControlAccessible(control, role);
+}
+
+} // namespace
+
+void installAccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(makeAccessible);
+}
+
+void announceNameChange(QWidget* control) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
