@@ -2,10 +2,12 @@
 
 #include "platform/Forms.h"
 #include "platform/PaintBox.h"
+#include "platform/ScrollBox.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 namespace {
 
@@ -87,9 +89,11 @@ public:
 private:
     QString name() const {
         if (!control->accessibleName().isEmpty()) return control->accessibleName();
+        // A caption is read as its text (a code, a title); an empty one by
+        // what it is for, its hint ("Click to Copy") being what it does.
         if (auto* label = qobject_cast<TLabel*>(control)) {
             const QString caption = toQString(label->Caption());
-            if (!caption.isEmpty()) return caption;
+            return caption.isEmpty() ? jobOf(control) : caption;
         }
         if (auto* panel = qobject_cast<TPanel*>(control))
             return jobOf(control) + QStringLiteral(", ") + codeOf(panel->Color());
@@ -100,12 +104,27 @@ private:
     TControl* control;
 };
 
+// The parts Qt builds for us (an edit, a scroll box's view and bars) keep
+// Qt's own roles; they are given names.
+QString nameOfPart(const QWidget* widget) {
+    if (auto* edit = qobject_cast<const TEdit*>(widget))
+        return edit->toolTip().isEmpty() ? jobOf(edit) : edit->toolTip();
+    if (auto* bar = qobject_cast<const QScrollBar*>(widget))
+        return bar->orientation() == Qt::Vertical ? QStringLiteral("Vertical scroll bar")
+                                                  : QStringLiteral("Horizontal scroll bar");
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (auto* box = qobject_cast<const TScrollBox*>(w))
+            return w == widget ? jobOf(box) : jobOf(box) + QStringLiteral(" view");
+    return {};
+}
+
 QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
     auto* control = qobject_cast<TControl*>(object);
     if (!control) {
-        // An edit without a name of its own is named by its hint or job.
-        if (auto* edit = qobject_cast<TEdit*>(object); edit && edit->accessibleName().isEmpty())
-            edit->setAccessibleName(edit->toolTip().isEmpty() ? jobOf(edit) : edit->toolTip());
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (widget && widget->accessibleName().isEmpty() && qobject_cast<TForm*>(widget->window()))
+            if (const QString name = nameOfPart(widget); !name.isEmpty())
+                widget->setAccessibleName(name);
         return nullptr;
     }
     QAccessible::Role role = QAccessible::Graphic;

@@ -30,6 +30,7 @@ class FocusMark : public QWidget {
 public:
     explicit FocusMark(QWidget* window) : QWidget(window) {
         setObjectName("focusMark");
+        setAccessibleName(QStringLiteral("Keyboard focus"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);

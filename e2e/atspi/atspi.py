@@ -1,0 +1,76 @@
+#!/usr/bin/python3
+"""The program as a screen reader sees it, through AT-SPI.
+
+atspi.py walk        every object of the program's shown windows, one a line
+                     (role, name, actions); fails on one without a name or
+                     role
+atspi.py press NAME  runs the Press action of the shown object so named
+atspi.py focused     the name of the object with the keyboard focus
+atspi.py names       the names of every shown object, one a line
+"""
+import sys
+
+import pyatspi
+
+
+def program():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "huevella":
+            return app
+    sys.exit("huevella is not on the accessibility bus")
+
+
+def shown(obj):
+    return obj.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def objects(obj, depth=0):
+    for i in range(obj.childCount):
+        child = obj.getChildAtIndex(i)
+        if child is None or not shown(child):
+            continue
+        yield depth, child
+        yield from objects(child, depth + 1)
+
+
+def actions(obj):
+    try:
+        act = obj.queryAction()
+    except NotImplementedError:
+        return []
+    return [act.getName(k) for k in range(act.nActions)]
+
+
+def main():
+    command = sys.argv[1]
+    app = program()
+    if command == "walk":
+        unnamed = 0
+        for depth, obj in objects(app):
+            role = obj.getRoleName()
+            print("%s%s | %s | %s" % ("  " * depth, role, obj.name, ",".join(actions(obj))))
+            if not obj.name or role in ("unknown", "invalid"):
+                unnamed += 1
+        if unnamed:
+            sys.exit("%d objects without a name or role" % unnamed)
+    elif command == "names":
+        for _, obj in objects(app):
+            print(obj.name)
+    elif command == "press":
+        for _, obj in objects(app):
+            if obj.name == sys.argv[2] and "Press" in actions(obj):
+                act = obj.queryAction()
+                act.doAction(actions(obj).index("Press"))
+                return
+        sys.exit("nothing shown is named %r with a Press action" % sys.argv[2])
+    elif command == "focused":
+        for _, obj in objects(app):
+            if obj.getState().contains(pyatspi.STATE_FOCUSED):
+                print(obj.name)
+                return
+        sys.exit("nothing has the focus")
+
+
+main()
