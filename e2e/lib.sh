@@ -31,8 +31,16 @@ start_desktop() {
     # Recovery copies of its own: a test that ends the program with a
     # signal must not leave a book for the next test to be offered.
     export XDG_STATE_HOME="$WORKDIR/state"
-    # A display of our own: a server that is still going away can leave a
-    # number looking free, so the server started must be the one answering.
+    start_x_server
+    [ "${1:-}" = "--no-tray" ] && return 0
+    start_tray
+}
+
+# A display of our own: a server that is still going away can leave a
+# number looking free, and a test beside this one may take a number just
+# freed, so the server started must be the one answering.
+start_x_server() {
+    local n
     XVFB_PID=
     for n in $(seq 90 140); do
         [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
@@ -46,8 +54,6 @@ start_desktop() {
         XVFB_PID=
     done
     [ -n "$XVFB_PID" ] || fail "${X_SERVER:-Xvfb} did not start"
-    [ "${1:-}" = "--no-tray" ] && return 0
-    start_tray
 }
 
 start_xvfb() {
