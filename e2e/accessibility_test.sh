@@ -108,3 +108,14 @@ xdotool windowactivate --sync "$book" key ctrl+s
 wait_for 5 grep -q 2E8B57 "$WORKDIR/second.hvz" ||
     fail "Ctrl+S wrote no card: $(cat "$WORKDIR/second.hvz")"
 echo "ok - by keys alone a book was opened, a colour picked, a card added and the book saved"
+
+# A message box is read: a file that is not a book, refused with its reason.
+xdotool key ctrl+o
+wait_for 10 visible_window Open || fail "Ctrl+O opened no dialog"
+sleep 0.5
+xdotool type --delay 20 "$WORKDIR/start.gpl"
+xdotool key Return
+wait_for 10 bash -c "${ATSPI[*]} names | grep -q 'cannot be opened'" ||
+    fail "the refusal is not on the AT-SPI bus: $("${ATSPI[@]}" names | tail -5)"
+xdotool key Return
+echo "ok - the refusal's message box is read through AT-SPI"
