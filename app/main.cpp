@@ -1,4 +1,5 @@
 #include "app/WindowSet.h"
+#include "book/BookFile.h"
 #include "book/TfrmHuevella.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
@@ -54,7 +55,7 @@ void reportIgnored() {
     const auto& arguments = HuevellaQtApplication::commandLine();
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (i == 1 && argument.ends_with(".hvz")) continue;
+        if (i == 1 && namesABook(argument)) continue;
         std::fprintf(stderr,
                      "huevella: '%s' ignored: only a book file (.hvz) can be named, "
                      "first; see huevella --help\n",
@@ -66,7 +67,7 @@ void reportIgnored() {
 // folder: a running program may open it from its own.
 std::optional<std::string> namedBook() {
     const auto& arguments = HuevellaQtApplication::commandLine();
-    if (arguments.size() < 2 || !arguments[1].ends_with(".hvz")) return std::nullopt;
+    if (arguments.size() < 2 || !namesABook(arguments[1])) return std::nullopt;
     std::string path = arguments[1];
     if (!path.starts_with('/')) {
         char folder[4096];

@@ -243,7 +243,7 @@ void TfrmHuevella::offerRecovery() {
 
 void TfrmHuevella::loadCommandLineBook() {
     const std::vector<std::string> arguments = desktop().commandLine();
-    if (arguments.size() < 2 || !arguments[1].ends_with(".hvz")) return;
+    if (arguments.size() < 2 || !namesABook(arguments[1])) return;
     const std::string& path = arguments[1];
     if (!readBook(path)) return;
     fileName = path;
@@ -280,7 +280,7 @@ void TfrmHuevella::mnuExportClick() {
     BookContents contents{cards, lastCard};
     std::string name =
         fileName.substr(fileName.rfind('/') == std::string::npos ? 0 : fileName.rfind('/') + 1);
-    if (name.ends_with(".hvz")) name.resize(name.size() - 4);
+    name = withoutBookExtension(name);
     if (name.empty()) name = "Huevella";
     const std::string bytes = ext == "gpl"   ? toGimpPalette(contents, name)
                               : ext == "ase" ? toAse(contents)

@@ -230,3 +230,15 @@ BookReadResult readBookFile(const std::string& path) {
     if (!result.problem.empty()) return result;
     return parseBook(text);
 }
+
+bool namesABook(std::string_view name) {
+    if (name.size() < 4) return false;
+    const std::string_view end = name.substr(name.size() - 4);
+    return end[0] == '.' && (end[1] | 0x20) == 'h' && (end[2] | 0x20) == 'v' &&
+           (end[3] | 0x20) == 'z';
+}
+
+std::string withoutBookExtension(std::string name) {
+    if (namesABook(name)) name.resize(name.size() - 4);
+    return name;
+}

@@ -15,6 +15,11 @@
 inline constexpr std::size_t MaxBookFileSize = 64 * 1024;
 
 std::string formatBook(const BookState& book, bool finalLineEnd);
+// Whether a file name is a book's: it ends in .hvz, in any case, as the
+// desktop's file type has it.
+bool namesABook(std::string_view name);
+// The name without its book extension, where it has one.
+std::string withoutBookExtension(std::string name);
 
 struct BookContents {
     std::array<Huevella, BookState::Capacity> cards;

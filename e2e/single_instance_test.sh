@@ -19,7 +19,7 @@ start_app "$PROGRAM"
 wait_for 15 tray_icon || fail "no tray icon appeared"
 first=$APP_PID
 [ -z "$(visible_window Huevella)" ] || fail "a window is visible at start"
-socket="$XDG_RUNTIME_DIR/org.huevella.Huevella.${DISPLAY//[^A-Za-z0-9-]/_}.socket"
+socket="$XDG_RUNTIME_DIR/org.huevella.huevella.${DISPLAY//[^A-Za-z0-9-]/_}.socket"
 [ "$(stat -c %a "$socket")" = 700 ] || fail "the socket is open to others: $(stat -c %a "$socket")"
 (cd "$WORKDIR" && timeout 10 "$PROGRAM"); rc=$?
 [ "$rc" = 0 ] || fail "the second start exited with $rc"

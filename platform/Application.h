@@ -66,7 +66,7 @@ private:
 extern TApplication* Application;
 
 // The program's id on the desktop: its desktop entry, icon and metainfo.
-inline constexpr const char* AppId = "org.huevella.Huevella";
+inline constexpr const char* AppId = "org.huevella.huevella";
 // The program's icon as drawn into the program itself, every size up to
 // largest (each is decoded when added).
 QIcon BuiltInIcon(int largest = 256);

@@ -24,6 +24,7 @@ if [ "${1:-}" = "--tests" ]; then
         weston xwayland qt6-wayland sway grim
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi
+        lintian devscripts
     )
 fi
 

@@ -295,7 +295,7 @@ void saveIconSvg(const QString& path) {
 
 // The icon theme's sizes, under the program's id.
 void drawThemeIcons() {
-    const QString id = "org.huevella.Huevella";
+    const QString id = "org.huevella.huevella";
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString dir = QString("%1/icons/hicolor/%2x%2/apps").arg(outDir).arg(size);
         QDir().mkpath(dir);

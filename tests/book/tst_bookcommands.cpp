@@ -273,7 +273,9 @@ private slots:
         QTest::addColumn<bool>("complains");
         QTest::newRow("absolute path") << "ABS" << true << false;
         QTest::newRow("relative path") << "REL" << true << false;
-        QTest::newRow("capital extension") << "book.HVZ" << false << false;
+        // The desktop's type takes .HVZ as a book: so does the program.
+        QTest::newRow("capital extension") << "LOUD.HVZ" << true << false;
+        QTest::newRow("capital extension, missing") << "book.HVZ" << false << true;
         QTest::newRow("quoted") << "\"book.hvz\"" << false << false;
         QTest::newRow("other file") << "book.txt" << false << false;
         QTest::newRow("missing") << "nowhere.hvz" << false << true;
@@ -286,6 +288,7 @@ private slots:
         writeFile(path("book.hvz"), "2\n" + QByteArray("1\n2\n3\nA\nB\nC\nOne\n").repeated(2) +
                                         "255\n0\n0\nFF0000\nspace\nspace\nThree\n");
         writeFile(path("broken.hvz"), "12\n");
+        QFile::copy(path("book.hvz"), path("LOUD.HVZ"));
         if (argument == "ABS") argument = path("book.hvz");
         if (argument == "BROKEN") argument = path("broken.hvz");
         const QString previous = QDir::currentPath();

@@ -16,6 +16,10 @@ check "--version to a full disk" 1 "$rc"
 err=$(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen timeout 3 "$PROGRAM" notes.txt extra.hvz 2>&1 >/dev/null)
 check "ignored first" 1 "$(grep -c "^huevella: 'notes.txt' ignored" <<<"$err")"
 check "ignored second" 1 "$(grep -c "^huevella: 'extra.hvz' ignored" <<<"$err")"
+# The desktop's type takes .HVZ as a book (its globs ignore case): so does
+# the program.
+err=$(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen timeout 3 "$PROGRAM" SHOUT.HVZ 2>&1 >/dev/null)
+check "upper-case book taken" 0 "$(grep -c "'SHOUT.HVZ' ignored" <<<"$err")"
 
 # A session marked Wayland runs on X11 unless the user chose a platform
 # (that it goes to X11 is seen under a real compositor, in

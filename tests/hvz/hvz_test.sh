@@ -120,6 +120,7 @@ rm -rf "$files"
 
 run --help
 check "help names every command" "6" "$(grep -cE '^  (hsl|rgb|hex|code|show|check) ' <<<"$out")"
+check "help says the two orders" "1 1" "$(grep -c 'hsl takes luminance first' <<<"$out") $(grep -c 'rgb prints hue first' <<<"$out")"
 run --version
 check "version" "0" "$rc"
 run frobnicate

@@ -48,7 +48,7 @@ bool parse(int argc, char** argv, bool allowForce, Options& o) {
 
 std::string bookName(const std::string& path) {
     std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
-    if (name.ends_with(".hvz")) name.resize(name.size() - 4);
+    name = withoutBookExtension(name);
     return name;
 }
 
@@ -68,7 +68,8 @@ int written(const std::optional<std::string>& output, const std::string& bytes) 
 // another name too): that would lose what is being converted.
 bool outputRefused(const Options& o, const std::string& input) {
     if (!o.output) return false;
-    struct stat out {}, in {};
+    struct stat out {
+    }, in{};
     if (::stat(o.output->c_str(), &out) != 0) return false;
     if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino) {
         std::fprintf(stderr, "hvz: %s is the file being read; it is not written over\n",

@@ -30,6 +30,9 @@ void usage(std::FILE* out) {
     for (const ColourCommand& c : colourCommands())
         std::fprintf(out, "  %-4s %-6s %s\n         e.g. %s\n", c.name, c.operands, c.summary,
                      c.example);
+    std::fprintf(out, "  Mind the orders: hsl takes luminance first and hue last (L S H),\n"
+                      "  while rgb prints hue first and luminance last (H S L). Scripts rely\n"
+                      "  on both.\n");
     std::fprintf(out,
                  "  show FILE    a book file as text: each card's title, each slot's code and\n"
                  "               colour\n"
