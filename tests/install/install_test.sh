@@ -55,6 +55,7 @@ done
 # The validators say nothing, hints included.
 check "desktop-file-validate" bash -c "out=\$(desktop-file-validate '$share/applications/$id.desktop') && [ -z \"\$out\" ] || { echo \"\$out\"; false; }"
 check "appstreamcli validate" appstreamcli validate --pedantic --no-net "$share/metainfo/$id.metainfo.xml"
+check "no screenshot of the web that leads nowhere" bash -c "! grep -q '<image>https\\?://' '$share/metainfo/$id.metainfo.xml'"
 check "xmllint mime" xmllint --noout "$share/mime/packages/$id.xml"
 check "xmllint svg" xmllint --noout "$share/icons/hicolor/scalable/apps/$id.svg"
 check "man huevella" bash -c "MANWIDTH=80 man -l --warnings '$share/man/man1/huevella.1.gz' 2>&1 >/dev/null | (! grep .)"
