@@ -41,14 +41,17 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 
-# An Adobe swatch reader that is not ours, for the export tests (npm's).
-if [ -n "$tests" ] && [ ! -d build/npm/node_modules/ase-util ]; then
+# An Adobe swatch reader and a contrast calculator that are not ours, for
+# the export and contrast tests (npm's).
+if [ -n "$tests" ] && { [ ! -d build/npm/node_modules/ase-util ] ||
+    [ ! -d build/npm/node_modules/wcag-contrast ]; }; then
     command -v npm >/dev/null || {
         [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
         "${sudo_cmd[@]}" apt-get update -qq
         DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends npm
     }
-    npm install --prefix build/npm --no-audit --no-fund --loglevel=error ase-util@1.0.3
+    npm install --prefix build/npm --no-audit --no-fund --loglevel=error ase-util@1.0.3 \
+        wcag-contrast@3.0.0
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,3 +1,4 @@
+#include "colour/Contrast.h"
 #include "colour/Conversions.h"
 #include "colour/StrToInt.h"
 #include "colour/WholeHsl.h"
@@ -300,6 +301,39 @@ private slots:
             QVERIFY2(!valid, e.what());
             QCOMPARE(QString(e.what()), QString("'%1' is not a valid integer value").arg(text));
         }
+    }
+
+    // WCAG's own examples and thresholds: the ratio cut to two decimals, the
+    // same either way round, and the levels at their exact edges.
+    void contrast_data() {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("ratio");
+        QTest::addColumn<QString>("levels");
+        QTest::newRow("black on white") << 0x000000 << 0xFFFFFF << "21.00"
+                                        << "AA AAA AA-large AAA-large";
+        QTest::newRow("same colour") << 0x336699 << 0x336699 << "1.00"
+                                     << "none";
+        QTest::newRow("767676: the lightest grey for AA") << 0x767676 << 0xFFFFFF << "4.54"
+                                                          << "AA AA-large AAA-large";
+        QTest::newRow("777777 just fails AA") << 0x777777 << 0xFFFFFF << "4.47"
+                                              << "AA-large";
+        QTest::newRow("595959: AAA") << 0x595959 << 0xFFFFFF << "7.00"
+                                     << "AA AAA AA-large AAA-large";
+        QTest::newRow("pure red on white") << 0x0000FF << 0xFFFFFF << "3.99"
+                                           << "AA-large";
+        QTest::newRow("below the linear threshold") << 0x0A0A0A << 0x000000 << "1.06"
+                                                    << "none";
+    }
+    void contrast() {
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(QString, ratio);
+        QFETCH(QString, levels);
+        const double there = contrastRatio(TColor(a), TColor(b));
+        QCOMPARE(contrastRatio(TColor(b), TColor(a)), there);
+        QCOMPARE(QString::fromStdString(ratioText(there)), ratio);
+        QCOMPARE(QString::fromStdString(levelsPassed(there)), levels);
     }
 };
 

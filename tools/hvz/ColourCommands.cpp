@@ -1,5 +1,6 @@
 #include "ColourCommands.h"
 
+#include "colour/Contrast.h"
 #include "colour/Conversions.h"
 #include "colour/StrToInt.h"
 #include "colour/WholeHsl.h"
@@ -158,18 +159,36 @@ bool rgb(const std::vector<std::string_view>& operands, std::string& out, std::s
 
 // A code as users paste it: with or without "#", six digits or the three
 // of the short form, each of which stands for two.
-bool hex(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
-    std::string_view text = operands[0];
+bool readCode(std::string_view operand, TColor& color, std::string& error) {
+    std::string_view text = operand;
     if (text.starts_with('#')) text.remove_prefix(1);
     std::string code(text);
     if (code.size() == 3) code = {code[0], code[0], code[1], code[1], code[2], code[2]};
     if (code.size() != 6) {
-        error = "'" + std::string(operands[0]) +
+        error = "'" + std::string(operand) +
                 "' is not a colour code: it needs six hexadecimal digits, or three";
         return false;
     }
     try {
-        const TColor color = HexToColor(code);
+        color = HexToColor(code);
+        return true;
+    } catch (const EConvertError& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+bool contrast(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
+    double ratio;
+    if (!contrastOfCodes(operands[0], operands[1], ratio, error)) return false;
+    out += ratioText(ratio) + ' ' + levelsPassed(ratio) + '\n';
+    return true;
+}
+
+bool hex(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
+    try {
+        TColor color;
+        if (!readCode(operands[0], color, error)) return false;
         appendInt(out, RedOf(color));
         out += ' ';
         appendInt(out, GreenOf(color));
@@ -253,6 +272,11 @@ const std::vector<ColourCommand>& colourCommands() {
          "hvz hex '#3399ff'        -> 51 153 255", hex},
         {"code", "R G B", 3, "the code of three channels, each an integer from 0 to 255",
          "hvz code 51 102 153      -> 336699", code},
+        {"contrast", "A B", 2,
+         "WCAG 2.2's contrast ratio of two codes (two decimals, cut) and the\n"
+         "              levels it passes: AA, AAA, AA-large, AAA-large, or none;\n"
+         "              with --min RATIO after them, exit 1 below that ratio",
+         "hvz contrast 767676 fff  -> 4.54 AA AA-large AAA-large", contrast},
     };
     return commands;
 }
@@ -261,4 +285,11 @@ const ColourCommand* findColourCommand(std::string_view name) {
     for (const ColourCommand& command : colourCommands())
         if (name == command.name) return &command;
     return nullptr;
+}
+
+bool contrastOfCodes(std::string_view a, std::string_view b, double& ratio, std::string& error) {
+    TColor first, second;
+    if (!readCode(a, first, error) || !readCode(b, second, error)) return false;
+    ratio = contrastRatio(first, second);
+    return true;
 }

@@ -31,6 +31,9 @@ struct ColourCommand {
 const std::vector<ColourCommand>& colourCommands();
 const ColourCommand* findColourCommand(std::string_view name);
 
+// WCAG's contrast ratio of two codes as users paste them.
+bool contrastOfCodes(std::string_view a, std::string_view b, double& ratio, std::string& error);
+
 // Reads a decimal number (sign and fraction allowed, nothing else) as the
 // nearest single-precision value.
 bool parseDecimal(std::string_view text, float& value);

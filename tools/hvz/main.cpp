@@ -178,6 +178,25 @@ int run(int argc, char** argv) {
         return 2;
     }
     if (argc == 2) return runStream(*command);
+    // A gate for scripts: hvz contrast A B --min RATIO.
+    if (name == "contrast" && argc == 6 && std::string_view(argv[4]) == "--min") {
+        float minimum = 0;
+        double ratio = 0;
+        std::string error;
+        if (!parseDecimal(argv[5], minimum) || !(minimum >= 1 && minimum <= 21)) {
+            std::fprintf(stderr, "hvz: '%s' is not a contrast ratio from 1 to 21\n", argv[5]);
+            return 2;
+        }
+        if (!contrastOfCodes(argv[2], argv[3], ratio, error)) {
+            std::fprintf(stderr, "hvz: %s\n", error.c_str());
+            return 2;
+        }
+        std::string out;
+        std::vector<std::string_view> pair{argv[2], argv[3]};
+        command->convert(pair, out, error);
+        std::fputs(out.c_str(), stdout);
+        return ratio >= double(minimum) ? 0 : 1;
+    }
 
     std::vector<std::string_view> operands(argv + 2, argv + argc);
     std::string out, error;

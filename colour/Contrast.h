@@ -1,0 +1,19 @@
+#pragma once
+
+#include "colour/TColor.h"
+
+#include <string>
+
+// Contrast as WCAG 2.2 defines it: each sRGB channel linearised (the 0.04045
+// threshold), the relative luminance 0.2126 R + 0.7152 G + 0.0722 B, and the
+// ratio (L1 + 0.05) / (L2 + 0.05) of the lighter to the darker, 1 to 21.
+double relativeLuminance(TColor color);
+double contrastRatio(TColor a, TColor b);
+
+// The ratio to two decimals, cut rather than rounded: WCAG's thresholds are
+// not rounded, so 4.499 is shown as 4.49 and fails 4.5, as it does.
+std::string ratioText(double ratio);
+
+// The levels a ratio passes, in this order: "AA" (4.5, normal text), "AAA"
+// (7), "AA-large" (3, large text), "AAA-large" (4.5); "none" if none.
+std::string levelsPassed(double ratio);
