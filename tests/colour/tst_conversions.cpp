@@ -1,5 +1,6 @@
 #include "colour/Contrast.h"
 #include "colour/Conversions.h"
+#include "colour/CssText.h"
 #include "colour/StrToInt.h"
 #include "colour/WholeHsl.h"
 
@@ -334,6 +335,44 @@ private slots:
         QCOMPARE(contrastRatio(TColor(b), TColor(a)), there);
         QCOMPARE(QString::fromStdString(ratioText(there)), ratio);
         QCOMPARE(QString::fromStdString(levelsPassed(there)), levels);
+    }
+
+    // CSS Color 4 text, its hsl() by CSS's own rounded conversion (the
+    // values browsers compute), not the truncated H/S/L of the palette.
+    void cssText_data() {
+        QTest::addColumn<int>("rgb");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QString>("rgbText");
+        QTest::addColumn<QString>("hsl");
+        QTest::newRow("blue") << 0x3366CC << "#3366CC"
+                              << "rgb(51 102 204)"
+                              << "hsl(220 60% 50%)";
+        QTest::newRow("teal") << 0x3FBFBF << "#3FBFBF"
+                              << "rgb(63 191 191)"
+                              << "hsl(180 50% 50%)";
+        QTest::newRow("grey") << 0x808080 << "#808080"
+                              << "rgb(128 128 128)"
+                              << "hsl(0 0% 50%)";
+        QTest::newRow("white") << 0xFFFFFF << "#FFFFFF"
+                               << "rgb(255 255 255)"
+                               << "hsl(0 0% 100%)";
+        QTest::newRow("hue near 360") << 0xFF0001 << "#FF0001"
+                                      << "rgb(255 0 1)"
+                                      << "hsl(0 100% 50%)";
+        QTest::newRow("sea green") << 0x2E8B57 << "#2E8B57"
+                                   << "rgb(46 139 87)"
+                                   << "hsl(146 50% 36%)";
+    }
+    void cssText() {
+        QFETCH(int, rgb);
+        QFETCH(QString, hex);
+        QFETCH(QString, rgbText);
+        QFETCH(QString, hsl);
+        const TColor color = RGBColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        QCOMPARE(QString::fromStdString(cssHex(color)), hex);
+        QCOMPARE(QString::fromStdString(cssRgb(color)), rgbText);
+        QCOMPARE(QString::fromStdString(cssRgb(color, true)), QString(rgbText).replace(" ", ", "));
+        QCOMPARE(QString::fromStdString(cssHsl(color)), hsl);
     }
 };
 

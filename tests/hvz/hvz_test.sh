@@ -38,6 +38,11 @@ code $33 0x66 x99|336699
 hex 3399FF|51 153 255
 hex 3399ff|51 153 255
 hex #3399ff|51 153 255
+hex #3366cc --css|rgb(51 102 204)
+hsl --css 50 50 180|#3FBFBF
+rgb 51 102 204 --css|hsl(220 60% 50%)
+rgb 128 128 128 --css|hsl(0 0% 50%)
+contrast 767676 #fff|4.54 AA AA-large AAA-large
 hex #39f|51 153 255
 hex 39F|51 153 255
 hex FF0000|255 0 0
@@ -91,6 +96,15 @@ Card 2: Evening walk
   1  FFFFFF  16777215
   2  empty
   3  empty (0)" "$out ($rc)"
+# show --format writes what export would, to standard output.
+for format in css json gpl; do
+    check "show --format $format" "$("$HVZ" export --format "$format" "$book")" \
+        "$("$HVZ" show "$book" --format "$format")"
+done
+check "show --format json is JSON" "Evening walk" \
+    "$("$HVZ" show --format json "$book" | /usr/bin/python3 -c 'import json, sys; print(json.load(sys.stdin)["cards"][1]["title"])')"
+run show "$book" --format ase
+check "show --format ase refused" "2" "$rc"
 printf '1\n255\nred\n' >"$book"
 run check "$book"
 check "check bad book" "hvz: $book: line 3: a colour number was expected (1)" "$err ($rc)"
@@ -235,6 +249,8 @@ for command in hsl rgb; do
     check "$command: the input crossed a block" "1" "$(($(stat -c %s "$work/$command") > 1048576))"
     check "$command: messages were made" "880" "$(wc -l <"$work/quick.err")"
 done
+check "rgb --css from a pipe" "hsl(220 60% 50%)|hsl(180 50% 50%)" \
+    "$(printf '51 102 204\n63 191 191\n' | "$HVZ" rgb --css | paste -sd '|')"
 check "the last line" "D8BFA5" "$("$HVZ" hsl <"$work/hsl" 2>/dev/null | tail -n 1)"
 rm -rf "$work"
 

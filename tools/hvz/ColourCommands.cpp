@@ -2,6 +2,7 @@
 
 #include "colour/Contrast.h"
 #include "colour/Conversions.h"
+#include "colour/CssText.h"
 #include "colour/StrToInt.h"
 #include "colour/WholeHsl.h"
 
@@ -9,6 +10,11 @@
 #include <cstring>
 
 namespace {
+
+bool& cssWanted() {
+    static bool css = false;
+    return css;
+}
 
 constexpr char hexDigits[] = "0123456789ABCDEF";
 
@@ -141,7 +147,11 @@ void appendCode(std::string& out, TColor color) {
 bool hsl(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
     float v[3];
     if (!readNumbers(operands, hslDomains, v, error)) return false;
-    appendCode(out, HslToColor(v[0], v[1], v[2]));
+    const TColor color = HslToColor(v[0], v[1], v[2]);
+    if (cssWanted())
+        out += cssHex(color) + '\n';
+    else
+        appendCode(out, color);
     return true;
 }
 
@@ -153,6 +163,11 @@ void appendHsl(std::string& out, const Hsl& result) {
 bool rgb(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
     float v[3];
     if (!readNumbers(operands, channelDomains, v, error)) return false;
+    if (cssWanted()) {
+        // CSS's hsl() of the channels, rounded, not the truncated H S L.
+        out += cssHsl(RGBColor(int(v[0]), int(v[1]), int(v[2]))) + '\n';
+        return true;
+    }
     appendHsl(out, ColorToHsl(v[0], v[1], v[2]));
     return true;
 }
@@ -189,6 +204,10 @@ bool hex(const std::vector<std::string_view>& operands, std::string& out, std::s
     try {
         TColor color;
         if (!readCode(operands[0], color, error)) return false;
+        if (cssWanted()) {
+            out += cssRgb(color) + '\n';
+            return true;
+        }
         appendInt(out, RedOf(color));
         out += ' ';
         appendInt(out, GreenOf(color));
@@ -292,4 +311,12 @@ bool contrastOfCodes(std::string_view a, std::string_view b, double& ratio, std:
     if (!readCode(a, first, error) || !readCode(b, second, error)) return false;
     ratio = contrastRatio(first, second);
     return true;
+}
+
+void setCssOutput(bool css) {
+    cssWanted() = css;
+}
+
+bool cssOutput() {
+    return cssWanted();
 }

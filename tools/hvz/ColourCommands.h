@@ -31,6 +31,11 @@ struct ColourCommand {
 const std::vector<ColourCommand>& colourCommands();
 const ColourCommand* findColourCommand(std::string_view name);
 
+// hsl, rgb and hex write CSS Color 4 text instead: "#3FBFBF",
+// "hsl(180 50% 50%)", "rgb(51 153 255)".
+void setCssOutput(bool css);
+bool cssOutput();
+
 // WCAG's contrast ratio of two codes as users paste them.
 bool contrastOfCodes(std::string_view a, std::string_view b, double& ratio, std::string& error);
 

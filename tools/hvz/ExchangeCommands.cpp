@@ -115,6 +115,25 @@ int exportBook(int argc, char** argv) {
     return written(o.output, bytes);
 }
 
+int showBookAs(int argc, char** argv) {
+    Options o;
+    if (!parse(argc, argv, false, o) || !o.format || o.output ||
+        (*o.format != "gpl" && *o.format != "css" && *o.format != "json")) {
+        std::fprintf(stderr, "hvz: 'show' takes a BOOK and optionally --format css|json|gpl\n");
+        return 2;
+    }
+    const std::string& path = o.operands[0];
+    const BookReadResult read = readBookFile(path);
+    if (!read.ok) {
+        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), read.problem.c_str());
+        return 1;
+    }
+    const std::string& format = *o.format;
+    return written(std::nullopt, format == "gpl"   ? toGimpPalette(read.contents, bookName(path))
+                                 : format == "css" ? toCss(read.contents)
+                                                   : toJson(read.contents, bookName(path)));
+}
+
 int importPalette(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, true, o) || !o.output) {

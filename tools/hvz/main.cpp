@@ -5,6 +5,7 @@
 #include "ExchangeCommands.h"
 #include "LineReader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -30,13 +31,16 @@ void usage(std::FILE* out) {
     for (const ColourCommand& c : colourCommands())
         std::fprintf(out, "  %-4s %-6s %s\n         e.g. %s\n", c.name, c.operands, c.summary,
                      c.example);
+    std::fprintf(out, "  hsl, rgb and hex with --css write CSS Color 4 text instead:\n"
+                      "         e.g. hvz rgb 51 102 204 --css -> hsl(220 60%% 50%%)\n");
     std::fprintf(out, "  Mind the orders: hsl takes luminance first and hue last (L S H),\n"
                       "  while rgb prints hue first and luminance last (H S L). Scripts rely\n"
                       "  on both.\n");
     std::fprintf(out,
-                 "  show FILE    a book file as text: each card's title, each slot's code and\n"
-                 "               colour\n"
-                 "         e.g. hvz show colours.hvz\n"
+                 "  show FILE [--format css|json|gpl]\n"
+                 "               a book file as text: each card's title, each slot's code and\n"
+                 "               colour; with --format, what export writes, to standard output\n"
+                 "         e.g. hvz show colours.hvz --format json | jq .\n"
                  "  check FILE   whether a file holds a book (exit 0), or what is wrong and\n"
                  "               where (exit 1)\n"
                  "         e.g. hvz check colours.hvz -> colours.hvz: a book of 2 cards\n"
@@ -98,7 +102,7 @@ int runStream(const ColourCommand& command) {
     for (;;) {
         // Runs of common lines at a time; the first line they leave goes
         // the general way, with its number.
-        if (command.quick) {
+        if (command.quick && !cssOutput()) {
             const std::string_view lines = reader.wholeLines();
             if (!lines.empty()) {
                 char* out = writer.room(lines.size() * ColourCommand::QuickRoom);
@@ -162,6 +166,10 @@ int run(int argc, char** argv) {
         std::printf("hvz %s\n", HVZ_VERSION);
         return 0;
     }
+    if (name == "show" && std::any_of(argv + 2, argv + argc, [](const char* a) {
+            return std::string_view(a).starts_with("--format") || std::string_view(a) == "-f";
+        }))
+        return showBookAs(argc, argv);
     if (name == "show" || name == "check") {
         if (argc != 3) {
             std::fprintf(stderr, "hvz: '%s' takes one operand (FILE)\n", argv[1]);
@@ -172,6 +180,15 @@ int run(int argc, char** argv) {
     }
     if (name == "export") return exportBook(argc, argv);
     if (name == "import") return importPalette(argc, argv);
+    // --css anywhere after hsl, rgb or hex: CSS Color 4 text.
+    if (name == "hsl" || name == "rgb" || name == "hex") {
+        const auto end = std::remove_if(
+            argv + 2, argv + argc, [](const char* a) { return std::string_view(a) == "--css"; });
+        if (end != argv + argc) {
+            setCssOutput(true);
+            argc = int(end - argv);
+        }
+    }
     const ColourCommand* command = findColourCommand(name);
     if (!command) {
         std::fprintf(stderr, "hvz: unknown command '%s'; see hvz --help\n", argv[1]);
