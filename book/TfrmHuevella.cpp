@@ -5,6 +5,7 @@
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
 #include "platform/Application.h"
+#include "platform/CodeMenu.h"
 #include "platform/Desktop.h"
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
@@ -96,6 +97,13 @@ void TfrmHuevella::bindEvents() {
     lblCaption1->OnClick = [this] { lblCaption1Click(); };
     lblCaption2->OnClick = [this] { lblCaption2Click(); };
     lblCaption3->OnClick = [this] { lblCaption3Click(); };
+    // A right click on a code: the code in the forms people paste.
+    for (auto [caption, panel] :
+         {std::pair{lblCaption1, pnlColor1}, std::pair{lblCaption2, pnlColor2},
+          std::pair{lblCaption3, pnlColor3}})
+        caption->OnMouseUp = [this, panel](TMouseButton b, TShiftState, int, int) {
+            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color());
+        };
     lblCardTitle->OnClick = [this] { lblCardTitleClick(); };
     editCardTitle->OnKeyPress = [this](char& key) { editCardTitleKeyPress(key); };
     imgNextCard->OnClick = [this] { imgNextCardClick(); };

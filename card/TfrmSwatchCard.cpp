@@ -1,4 +1,5 @@
 #include "card/TfrmSwatchCard.h"
+#include "platform/CodeMenu.h"
 
 #include "book/TfrmHuevella.h"
 #include "forms/FormDefs.h"
@@ -57,6 +58,12 @@ void TfrmSwatchCard::bindEvents() {
     lblCardCaption1->OnClick = [this] { lblCardCaption1Click(); };
     lblCardCaption2->OnClick = [this] { lblCardCaption2Click(); };
     lblCardCaption3->OnClick = [this] { lblCardCaption3Click(); };
+    for (auto [caption, panel] :
+         {std::pair{lblCardCaption1, pnlCardColor1}, std::pair{lblCardCaption2, pnlCardColor2},
+          std::pair{lblCardCaption3, pnlCardColor3}})
+        caption->OnMouseUp = [this, panel](TMouseButton b, TShiftState, int, int) {
+            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color());
+        };
     imgCardClearCard->OnClick = [this] { imgCardClearCardClick(); };
     imgAddToBook->OnClick = [this] { imgAddToBookClick(); };
 }

@@ -39,6 +39,13 @@ xdotool mousemove $((px + 153)) $((py + 24)) click 1
 wait_for 5 clipboard_is 1E90FF || fail "the code on the clipboard is '$(xclip -o -selection clipboard)'"
 echo "ok - the picker's code went to the clipboard"
 
+# Its right click: the code's menu, the first form people paste taken.
+xdotool mousemove $((px + 153)) $((py + 24)) click 3
+sleep 0.5
+xdotool key Down Return
+wait_for 5 clipboard_is "#1E90FF" || fail "the code menu put '$(xclip -o -selection clipboard)' on the clipboard"
+echo "ok - the picker's code menu copied #1E90FF"
+
 xdotool mousemove $((px + 153)) $((py + 64)) click 1
 wait_for 5 visible_window "Swatch Card" || fail "taking the colour did not open the card"
 xdotool mousemove $((bx + 33)) $((by - 103 + 64)) click 1
@@ -48,6 +55,12 @@ xdotool mousemove $((bx + 168)) $((by - 103 + 8)) click 1
 sleep 0.3
 [ "$(pixel $((bx + 33)) $((by + 84)))" = "1E90FF" ] || fail "the book does not show the added card"
 echo "ok - the colour went into the working card and the card into the book"
+xdotool mousemove $((bx + 33)) $((by + 44)) click 3
+sleep 0.5
+xdotool key Down Down Return
+wait_for 5 clipboard_is "rgb(30 144 255)" ||
+    fail "the book's code menu put '$(xclip -o -selection clipboard)' on the clipboard"
+echo "ok - the book's code menu copied rgb(30 144 255)"
 
 # Save As from the main menu, through the real dialog.
 save_as_from_menu "$WORKDIR/road"

@@ -3,6 +3,7 @@
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
 #include "forms/FormDefs.h"
+#include "platform/CodeMenu.h"
 #include "platform/Desktop.h"
 #include "platform/Enlarge.h"
 
@@ -26,6 +27,12 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
         pnlPickerColorMouseMove(s, x, y);
     };
     lblPickerCaption->OnClick = [this] { lblPickerCaptionClick(); };
+    lblPickerCaption->OnMouseUp = [this](TMouseButton b, TShiftState, int, int) {
+        // A message is no code: it has no menu.
+        if (b == TMouseButton::mbRight && captionIsCode && holdsColour &&
+            !lblPickerCaption->Caption().empty())
+            PopupCodeMenu(this, pnlPickerColor->Color());
+    };
 
     Screen()->setCursor(crEyedropper,
                         QCursor(LoadPicture(":/forms/cursors/eyedropper.png"), 0, 15));

@@ -7,6 +7,8 @@
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
+#include <QMenu>
+
 // The book window's face: its layout, dragging it with its companions, the
 // captions' codes to the clipboard and the title edited in place.
 class TestBookFace : public QObject, WindowSetFixture {
@@ -272,6 +274,62 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, fitted);
         QCOMPARE(QString::fromStdString(BookState::fitTitle(title.toStdString())), fitted);
+    }
+
+    // A right click on a code: each form people paste goes to the
+    // clipboard; the nearest CSS name where it is close; the contrast with
+    // white and black told; an empty slot has no menu.
+    void codeMenu_data() {
+        QTest::addColumn<int>("rgb");
+        QTest::addColumn<QStringList>("copies");
+        QTest::addColumn<QString>("contrast");
+        QTest::newRow("sea green, named")
+            << 0x2E8B57
+            << QStringList{"#2E8B57", "rgb(46 139 87)", "rgb(46, 139, 87)", "hsl(146 50% 36%)",
+                           "seagreen"}
+            << "Contrast 4.24 on white, 4.94 on black";
+        QTest::newRow("near a name")
+            << 0x3366CC
+            << QStringList{"#3366CC", "rgb(51 102 204)", "rgb(51, 102, 204)", "hsl(220 60% 50%)",
+                           "royalblue"}
+            << "Contrast 5.36 on white, 3.91 on black";
+        QTest::newRow("no name close")
+            << 0x336699
+            << QStringList{"#336699", "rgb(51 102 153)", "rgb(51, 102, 153)", "hsl(210 50% 40%)"}
+            << "Contrast 5.99 on white, 3.50 on black";
+        QTest::newRow("empty slot") << -1 << QStringList{} << "";
+    }
+    void codeMenu() {
+        QFETCH(int, rgb);
+        QFETCH(QStringList, copies);
+        QFETCH(QString, contrast);
+        auto* f = frmHuevella;
+        f->pnlColor1->setColor(
+            rgb < 0 ? BlankColor : RGBColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+        QTest::mouseClick(f->lblCaption1, Qt::RightButton);
+        // The left button's copy is not the right button's.
+        QVERIFY(desk().clipboard.isEmpty());
+        if (copies.isEmpty()) {
+            QVERIFY(desk().popups.empty());
+            return;
+        }
+        QCOMPARE(desk().popups.size(), size_t(1));
+        QMenu* menu = desk().popups[0].menu;
+        QStringList copied;
+        QString told;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            if (!action->isEnabled()) {
+                told = action->text();
+                continue;
+            }
+            action->trigger();
+            copied << desk().clipboard;
+            QVERIFY2(action->text().startsWith("Copy " + desk().clipboard),
+                     qPrintable(action->text()));
+        }
+        QCOMPARE(copied, copies);
+        QCOMPARE(told, contrast);
     }
 };
 

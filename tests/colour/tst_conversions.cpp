@@ -1,11 +1,13 @@
 #include "colour/Contrast.h"
 #include "colour/Conversions.h"
+#include "colour/CssNames.h"
 #include "colour/CssText.h"
 #include "colour/StrToInt.h"
 #include "colour/WholeHsl.h"
 
 #include <QtTest>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -373,6 +375,56 @@ private slots:
         QCOMPARE(QString::fromStdString(cssRgb(color)), rgbText);
         QCOMPARE(QString::fromStdString(cssRgb(color, true)), QString(rgbText).replace(" ", ", "));
         QCOMPARE(QString::fromStdString(cssHsl(color)), hsl);
+    }
+
+    // Sharma, Wu and Dalal's published test pairs for CIEDE2000.
+    void deltaE2000_data() {
+        QTest::addColumn<double>("l1");
+        QTest::addColumn<double>("a1");
+        QTest::addColumn<double>("b1");
+        QTest::addColumn<double>("l2");
+        QTest::addColumn<double>("a2");
+        QTest::addColumn<double>("b2");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("1") << 50.0 << 2.6772 << -79.7751 << 50.0 << 0.0 << -82.7485 << 2.0425;
+        QTest::newRow("2") << 50.0 << 3.1571 << -77.2803 << 50.0 << 0.0 << -82.7485 << 2.8615;
+        QTest::newRow("3") << 50.0 << 2.8361 << -74.0200 << 50.0 << 0.0 << -82.7485 << 3.4412;
+        QTest::newRow("7") << 50.0 << 0.0 << 0.0 << 50.0 << -1.0 << 2.0 << 2.3669;
+        QTest::newRow("25") << 60.2574 << -34.0099 << 36.2677 << 60.4626 << -34.1751 << 39.4387
+                            << 1.2644;
+        QTest::newRow("34") << 2.0776 << 0.0795 << -1.1350 << 0.9033 << -0.0636 << -0.5514
+                            << 0.9082;
+    }
+    void deltaE2000() {
+        QFETCH(double, l1);
+        QFETCH(double, a1);
+        QFETCH(double, b1);
+        QFETCH(double, l2);
+        QFETCH(double, a2);
+        QFETCH(double, b2);
+        QFETCH(double, expected);
+        const double there = ::deltaE2000({l1, a1, b1}, {l2, a2, b2});
+        QVERIFY2(std::fabs(there - expected) < 1e-4, qPrintable(QString::number(there, 'f', 6)));
+        QVERIFY(std::fabs(::deltaE2000({l2, a2, b2}, {l1, a1, b1}) - there) < 1e-9);
+    }
+
+    void nearestCssName_data() {
+        QTest::addColumn<int>("rgb");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("within");
+        QTest::newRow("named exactly") << 0x2E8B57 << "seagreen" << 0.0;
+        QTest::newRow("two names, the first") << 0x808080 << "gray" << 0.0;
+        QTest::newRow("a step from red") << 0xFE0000 << "red" << 0.5;
+        QTest::newRow("near cornflower") << 0x6394EE << "cornflowerblue" << 1.0;
+    }
+    void nearestCssName() {
+        QFETCH(int, rgb);
+        QFETCH(QString, name);
+        QFETCH(double, within);
+        const NamedColour near =
+            ::nearestCssName(RGBColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+        QCOMPARE(QString::fromStdString(near.name), name);
+        QVERIFY2(near.distance <= within + 1e-9, qPrintable(QString::number(near.distance)));
     }
 };
 

@@ -169,6 +169,22 @@ private slots:
         if (taken) QCOMPARE(view(58, 41), pixelAt(end.x(), end.y()));
     }
 
+    // The picker's code has the code menu; a message in its place has none.
+    void captionMenu() {
+        press(Qt::LeftButton, QPoint(123, 45));
+        move(Qt::LeftButton, QPoint(123, 45));
+        QTest::mouseRelease(frmHuevella->imgEyedropper, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(frmScreenPicker->lblPickerCaption, Qt::RightButton);
+        QCOMPARE(desk().popups.size(), size_t(1));
+        QAction* hex = desk().popups[0].menu->actions().value(0);
+        QVERIFY(hex);
+        hex->trigger();
+        QCOMPARE(desk().clipboard, "#" + QString::fromStdString(ColorToCode(colorAt(123, 45))));
+        desk().answerScreenRead({ScreenRead::State::Cancelled, {}});
+        QTest::mouseClick(frmScreenPicker->lblPickerCaption, Qt::RightButton);
+        QCOMPARE(desk().popups.size(), size_t(1));
+    }
+
     void screenCornerShowsBlackBeyondTheEdge() {
         press(Qt::LeftButton, QPoint(0, 0));
         QCOMPARE(view(0, 0), qRgb(0, 0, 0));
