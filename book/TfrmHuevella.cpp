@@ -70,6 +70,7 @@ void TfrmHuevella::bindControls() {
     mnuSave = mnuMainMenu->Item("mnuSave");
     mnuSaveAs = mnuMainMenu->Item("mnuSaveAs");
     mnuExport = mnuMainMenu->Item("mnuExport");
+    mnuImport = mnuMainMenu->Item("mnuImport");
     mnuPreview = mnuMainMenu->Item("mnuPreview");
     mnuBreak = mnuMainMenu->Item("mnuBreak");
     mnuSystemTray = mnuMainMenu->Item("mnuSystemTray");
@@ -77,6 +78,7 @@ void TfrmHuevella::bindControls() {
     dlgOpen = fileDialog("dlgOpen");
     dlgSaveAs = fileDialog("dlgSaveAs");
     dlgExport = fileDialog("dlgExport");
+    dlgImport = fileDialog("dlgImport");
 }
 
 void TfrmHuevella::bindEvents() {
@@ -118,6 +120,7 @@ void TfrmHuevella::bindEvents() {
     mnuSave->OnClick = [this] { mnuSaveClick(); };
     mnuSaveAs->OnClick = [this] { mnuSaveAsClick(); };
     mnuExport->OnClick = [this] { mnuExportClick(); };
+    mnuImport->OnClick = [this] { mnuImportClick(); };
     mnuPreview->OnClick = [this] { mnuPreviewClick(); };
     mnuSystemTray->OnClick = [this] { mnuSystemTrayClick(); };
     mnuExit->OnClick = [this] { mnuExitClick(); };
@@ -164,6 +167,7 @@ void TfrmHuevella::showFromTray() {
     Show();
     mnuOpen->setEnabled(true);
     mnuNew->setEnabled(true);
+    mnuImport->setEnabled(true);
 }
 
 void TfrmHuevella::trayIconMessage(TrayEntry::Action action) {
@@ -221,6 +225,7 @@ void TfrmHuevella::mnuSystemTrayClick() {
     Hide();
     mnuOpen->setEnabled(false);
     mnuNew->setEnabled(false);
+    mnuImport->setEnabled(false);
     frmScreenPicker->Hide();
     frmSwatchCard->Hide();
     frmColorPalette->Hide();

@@ -44,6 +44,7 @@ public:
     TMenuItem* mnuSave;
     TMenuItem* mnuSaveAs;
     TMenuItem* mnuExport;
+    TMenuItem* mnuImport;
     TMenuItem* mnuPreview;
     TMenuItem* mnuBreak;
     TMenuItem* mnuSystemTray;
@@ -52,6 +53,7 @@ public:
     TFileDialog* dlgOpen;
     TFileDialog* dlgSaveAs;
     TFileDialog* dlgExport;
+    TFileDialog* dlgImport;
 
     TIcon* trayIcon;
     // The icon's place in the tray, and what is done to it there.
@@ -134,6 +136,9 @@ public:
     void mnuSaveAsClick();
     // The book's colours for other tools; the book itself is untouched.
     void mnuExportClick();
+    // A GIMP palette into a new unnamed book, after the question about
+    // unsaved changes.
+    void mnuImportClick();
     // Opens a book named on the command line; run once at start-up.
     void loadCommandLineBook();
 

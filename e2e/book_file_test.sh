@@ -41,3 +41,21 @@ wait_for 10 test -s "$WORKDIR/exported.gpl" || fail "no palette was written"
 [ "$("$HVZ" show "$WORKDIR/imported.hvz" | grep -c 'FF0000\|00FF00\|0000FF')" = 6 ] ||
     fail "the palette lost colours: $("$HVZ" show "$WORKDIR/imported.hvz")"
 echo "ok - Export... wrote a GIMP palette that imports back"
+
+# Import... of one of GIMP's own palettes (Debian's gimp-data): a new book,
+# three colours a card, saved where Save As says.
+tango=/usr/share/gimp/2.0/palettes/Tango.gpl
+[ -r "$tango" ] || fail "GIMP's Tango palette is not installed (gimp-data)"
+xdotool mousemove $((bx + 145)) $((by + 10)) click 1
+sleep 0.5
+xdotool key Up Up Up Up Return
+wait_for 10 visible_window "Import" || fail "Import... did not open its dialog"
+sleep 0.5
+xdotool type --delay 20 "$tango"
+xdotool key Return
+wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FCE94F ||
+    fail "the first card shows $(pixel $((bx + 33)) $((by + 84))), not Tango's Butter 1"
+cd "$WORKDIR" && save_as_from_menu "$WORKDIR/tango"
+[ "$("$HVZ" check "$WORKDIR/tango.hvz")" = "$WORKDIR/tango.hvz: a book of 9 cards" ] ||
+    fail "the imported book: $("$HVZ" check "$WORKDIR/tango.hvz" 2>&1)"
+echo "ok - Import... made a book of GIMP's Tango palette, nine cards, saved"

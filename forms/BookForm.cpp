@@ -79,6 +79,7 @@ const FormDef& bookFormDef() {
                     {"mnuSave", "Save", false, "Ctrl+S"},
                     {"mnuSaveAs", "Save As", false, "Ctrl+Shift+S"},
                     {"mnuExport", "Export…", false},
+                    {"mnuImport", "Import…", false},
                     {"mnuPreview", "Preview Files", true},
                     {"mnuBreak", "-", true},
                     {"mnuSystemTray", "To System Tray", true},
@@ -90,7 +91,8 @@ const FormDef& bookFormDef() {
                     {"dlgExport", true,
                      "GIMP Palette (*.gpl)|*.gpl|Adobe Swatch Exchange (*.ase)|*.ase|"
                      "CSS Custom Properties (*.css)|*.css|JSON (*.json)|*.json",
-                     "", false, "Export"}},
+                     "", false, "Export"},
+                    {"dlgImport", false, "GIMP Palette (*.gpl)|*.gpl", "gpl", false, "Import"}},
     };
     return def;
 }

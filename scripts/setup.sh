@@ -21,7 +21,7 @@ if [ "${1:-}" = "--tests" ]; then
         dbus chromium
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
-        weston xwayland qt6-wayland sway grim
+        weston xwayland qt6-wayland sway grim gimp-data
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi
         lintian devscripts

@@ -43,9 +43,9 @@ private slots:
         QStringList captions;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
             captions << QString::fromStdString(item->Caption());
-        QCOMPARE(captions,
-                 (QStringList{"Open", "New", "Save", "Save As", QString::fromUtf8("Export…"),
-                              "Preview Files", "", "To System Tray", "Exit"}));
+        QCOMPARE(captions, (QStringList{"Open", "New", "Save", "Save As",
+                                        QString::fromUtf8("Export…"), QString::fromUtf8("Import…"),
+                                        "Preview Files", "", "To System Tray", "Exit"}));
         QVERIFY(frmHuevella->mnuBreak->Action()->isSeparator());
     }
 
@@ -101,7 +101,7 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             tray(TrayEntry::Action::Open);
             QVERIFY(frmHuevella->Visible());
-                QVERIFY(frmHuevella->mnuOpen->Enabled());
+            QVERIFY(frmHuevella->mnuOpen->Enabled());
             QVERIFY(frmHuevella->mnuNew->Enabled());
         }
         QVERIFY(!frmSwatchCard->Visible());

@@ -144,6 +144,67 @@ private slots:
         QVERIFY(contents(dir.filePath("fresh.gpl")).startsWith("GIMP Palette"));
         QFile::remove(dir.filePath("fresh.gpl"));
     }
+
+    // Import…: a GIMP palette into a new unnamed book after the usual
+    // question; more than thirty colours cut to thirty with a message; a
+    // refused palette reported with its line, the book on show kept.
+    void importPalette_data() {
+        QTest::addColumn<QByteArray>("palette");
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<QString>("firstCode");
+        QTest::addColumn<QString>("message"); // "" none
+        QByteArray many = "GIMP Palette\nName: many\n#\n";
+        for (int i = 0; i < 35; ++i)
+            many += QByteArray::number(i * 7) + " 0 0\n";
+        QTest::newRow("four colours")
+            << QByteArray("GIMP Palette\nName: four\n#\n255 0 0 red\n0 255 0 green\n"
+                          "0 0 255 blue\n255 255 0 yellow\n")
+            << 2 << "FF0000"
+            << "";
+        QTest::newRow("thirty-five")
+            << many << 10 << "000000"
+            << "holds 35 colours, and a book holds 30: the last 5 are left out";
+        QTest::newRow("refused") << QByteArray("GIMP Palette\n#\n255 0\n") << -1 << ""
+                                 << "cannot be imported: line 3";
+    }
+    void importPalette() {
+        QFETCH(QByteArray, palette);
+        QFETCH(int, cards);
+        QFETCH(QString, firstCode);
+        QFETCH(QString, message);
+        makeBook({"kept"});
+        frmHuevella->modified = false;
+        const QString file = dir.filePath("palette.gpl");
+        writeFile(file, palette);
+        desk().fileDialogAnswers.push_back(file);
+        if (!message.isEmpty()) desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
+        frmHuevella->mnuImportClick();
+        QCOMPARE(desk().fileDialogs.back().title, QString("Import"));
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(message.isEmpty() ? 0 : 1));
+        if (!message.isEmpty())
+            QVERIFY2(desk().messageBoxes[0].text.contains(message),
+                     qPrintable(desk().messageBoxes[0].text));
+        auto* f = frmHuevella;
+        if (cards < 0) {
+            QCOMPARE(f->lastCard, 0);
+            QCOMPARE(QString::fromStdString(f->lblCardTitle->Caption()), QString("kept"));
+            return;
+        }
+        QCOMPARE(f->lastCard + 1, cards);
+        QCOMPARE(f->currentCard, 0);
+        QCOMPARE(QString::fromStdString(f->lblCaption1->Caption()), firstCode);
+        QVERIFY(f->modified && !f->saveTargetKnown && !f->openedFromFile);
+        QVERIFY(f->mnuSaveAs->Enabled());
+    }
+
+    void importAsksAboutUnsavedChanges() {
+        makeBook({"unsaved"});
+        desk().messageBoxAnswers.push_back(MessageAnswer::Cancel);
+        frmHuevella->mnuImportClick();
+        QCOMPARE(desk().messageBoxes.at(0).text, QString("Save changes to huevella?"));
+        QVERIFY(desk().fileDialogs.empty());
+        QCOMPARE(QString::fromStdString(frmHuevella->lblCardTitle->Caption()), QString("unsaved"));
+    }
 };
 
 HUEVELLA_TEST_MAIN(TestBookExport)

@@ -82,5 +82,15 @@ else
     echo "SKIP: another user's files need root and setpriv"
 fi
 
+# Every palette GIMP ships (Debian's gimp-data) reads as a book that checks.
+palettes=(/usr/share/gimp/2.0/palettes/*.gpl)
+check "GIMP's palettes are installed" 1 "$([ -r "${palettes[0]}" ] && echo 1)"
+refused=""
+for palette in "${palettes[@]}"; do
+    "$HVZ" import "$palette" -o "$work/gimp.hvz" --force 2>/dev/null &&
+        "$HVZ" check "$work/gimp.hvz" >/dev/null || refused+=" $(basename "$palette")"
+done
+check "every GIMP palette imports (${#palettes[@]})" "" "$refused"
+
 echo "hvz files: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -63,7 +63,7 @@ check "man hvz" bash -c "MANWIDTH=80 man -l --warnings '$share/man/man1/hvz.1.gz
 # The manual pages list Export… and say each conversion's order by example.
 # (the text as one line, spaces squeezed: man justifies and wraps it).
 page() { MANWIDTH=80 man -l "$1" 2>/dev/null | tr -s ' \n' '  '; }
-check "man huevella lists Export" grep -q 'Save As, Export…, Preview Files' <(page "$share/man/man1/huevella.1.gz")
+check "man huevella lists Export" grep -q 'Save As, Export…, Import…, Preview Files' <(page "$share/man/man1/huevella.1.gz")
 check "man hvz says the orders" grep -q 'luminance first, hue last.*hvz rgb 63 191 191 prints 180 50 49' <(page "$share/man/man1/hvz.1.gz")
 # Both programs built with Debian's hardening. Control-flow protection is
 # not among Debian 12's flags (its own C start files lack it, so no program

@@ -1,0 +1,41 @@
+// Import… in the main menu: a GIMP palette as a new book, as hvz import
+// makes it.
+
+#include "book/BookExport.h"
+#include "book/BookFile.h"
+#include "book/TfrmHuevella.h"
+#include "platform/Application.h"
+
+void TfrmHuevella::mnuImportClick() {
+    if (!mayReplaceBook()) return;
+    if (!dlgImport->Execute()) return;
+    const std::string path = dlgImport->FileName;
+    std::string text;
+    std::string problem = readSmallFile(path, 1 << 20, text);
+    PaletteImport palette;
+    if (problem.empty()) {
+        palette = fromGimpPalette(text);
+        problem = palette.problem;
+    }
+    if (!problem.empty()) {
+        Application->MessageBox("The palette \"" + path + "\" cannot be imported: " + problem + ".",
+                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    // A book of its own, not yet saved anywhere: Save asks where.
+    startEmptyBook();
+    cards = palette.contents.cards;
+    lastCard = palette.contents.lastCard;
+    currentCard = lastCard >= 0 ? 0 : -1;
+    if (lastCard >= 0) showCard();
+    modified = lastCard >= 0;
+    mnuSaveAs->setEnabled(lastCard >= 0);
+    setClearCardEnabled(lastCard >= 0);
+    setPreviousCardEnabled(false);
+    setNextCardEnabled(lastCard > 0);
+    if (palette.left > 0)
+        Application->MessageBox("\"" + path + "\" holds " + std::to_string(palette.colours) +
+                                    " colours, and a book holds 30: the last " +
+                                    std::to_string(palette.left) + " are left out.",
+                                "Huevella", MessageButtons::Ok, MessageIcon::Information);
+}
