@@ -41,6 +41,16 @@ check "never the colour read backwards" [ "$(dom 'rgb(95, 80, 80)')" = 0 ]
 check "red slot" grep -q 'background: rgb(255, 0, 0);"><span title="Click to Copy">FF0000' "$work/dom.html"
 check "titles" grep -q '>Evening walk<' "$work/dom.html"
 check "an empty last title reads as the default" grep -q '<div class="title">Untitled-1</div><div class="slots"><div class="slot" style="background: rgb(0, 0, 255)' "$work/dom.html"
+# Each card's pairs of filled slots with their contrast, as hvz contrast
+# gives it: red and green; the blue and the two blacks; none for one colour.
+HVZ=${2:-}
+if [ -n "$HVZ" ]; then
+    rg=$("$HVZ" contrast FF0000 00FF00 | cut -d' ' -f1)
+    bk=$("$HVZ" contrast 0000FF 000000 | cut -d' ' -f1)
+    check "the contrast of a card's pair" grep -q "Contrast 1:2 $rg<" "$work/dom.html"
+    check "the contrast of every pair" grep -q "Contrast 1:2 $bk · 1:3 $bk · 2:3 1.00<" "$work/dom.html"
+    check "no contrast for one colour" [ "$(dom 'class="contrast"')" = 2 ]
+fi
 check "the broken book is named" grep -q 'Not a book file: card 1 is incomplete' "$work/dom.html"
 
 # A picture of the page, for a person to look at.
