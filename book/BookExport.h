@@ -31,3 +31,6 @@ struct PaletteImport {
 // names where they fit. A palette of ours gives back the very book it was
 // made from: its card comments start the cards, empty ones included.
 PaletteImport fromGimpPalette(std::string_view text);
+// The same of a file (up to a megabyte); a file that cannot be read has its
+// reason in `problem`.
+PaletteImport readGimpPaletteFile(const std::string& path);

@@ -10,15 +10,10 @@ void TfrmHuevella::mnuImportClick() {
     if (!mayReplaceBook()) return;
     if (!dlgImport->Execute()) return;
     const std::string path = dlgImport->FileName;
-    std::string text;
-    std::string problem = readSmallFile(path, 1 << 20, text);
-    PaletteImport palette;
-    if (problem.empty()) {
-        palette = fromGimpPalette(text);
-        problem = palette.problem;
-    }
-    if (!problem.empty()) {
-        Application->MessageBox("The palette \"" + path + "\" cannot be imported: " + problem + ".",
+    const PaletteImport palette = readGimpPaletteFile(path);
+    if (!palette.ok) {
+        Application->MessageBox("The palette \"" + path +
+                                    "\" cannot be imported: " + palette.problem + ".",
                                 "Huevella", MessageButtons::Ok, MessageIcon::Warning);
         return;
     }

@@ -1,6 +1,7 @@
 // A GIMP palette read as a book.
 
 #include "book/BookExport.h"
+#include "book/BookFile.h"
 
 #include "colour/Pallet.h"
 
@@ -61,9 +62,9 @@ void splitName(Entry& e) {
 
 Huevella blankCard(const std::string& title) {
     Huevella h;
-    for (auto set : {&Huevella::setColor1, &Huevella::setColor2, &Huevella::setColor3,
-                     &Huevella::setCaptionColor1, &Huevella::setCaptionColor2,
-                     &Huevella::setCaptionColor3})
+    for (auto set :
+         {&Huevella::setColor1, &Huevella::setColor2, &Huevella::setColor3,
+          &Huevella::setCaptionColor1, &Huevella::setCaptionColor2, &Huevella::setCaptionColor3})
         (h.*set)(BlankColor);
     h.setTitle(title);
     return h;
@@ -120,8 +121,8 @@ PaletteImport fromGimpPalette(std::string_view text) {
     if (number == 0) return failure(1, "\"GIMP Palette\" was expected");
 
     PaletteImport result;
-    result.colours = int(std::count_if(entries.begin(), entries.end(),
-                                       [](const Entry& e) { return !e.cardStart; }));
+    result.colours = int(
+        std::count_if(entries.begin(), entries.end(), [](const Entry& e) { return !e.cardStart; }));
     BookContents& book = result.contents;
     int card = -1, slot = 3, lastPlace = 0;
     std::string cardTitle;
@@ -156,8 +157,7 @@ PaletteImport fromGimpPalette(std::string_view text) {
                                                           : e.name.empty() ? ""
                                                                            : e.name);
             const bool fits = !title.empty() && title == (e.place ? e.title : e.name);
-            book.cards[std::size_t(card)] =
-                blankCard(fits ? title : BookState::defaultTitle(card));
+            book.cards[std::size_t(card)] = blankCard(fits ? title : BookState::defaultTitle(card));
         }
         const int at = e.place ? e.place - 1 : slot;
         slot = at + 1;
@@ -175,4 +175,15 @@ PaletteImport fromGimpPalette(std::string_view text) {
     book.lastCard = card;
     result.ok = true;
     return result;
+}
+
+PaletteImport readGimpPaletteFile(const std::string& path) {
+    std::string text;
+    const std::string problem = readSmallFile(path, 1 << 20, text);
+    if (!problem.empty()) {
+        PaletteImport refused;
+        refused.problem = problem;
+        return refused;
+    }
+    return fromGimpPalette(text);
 }

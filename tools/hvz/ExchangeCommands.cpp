@@ -142,15 +142,9 @@ int importPalette(int argc, char** argv) {
         return 2;
     }
     const std::string& path = o.operands[0];
-    std::string text;
-    std::string problem = readSmallFile(path, 1 << 20, text);
-    PaletteImport palette;
-    if (problem.empty()) {
-        palette = fromGimpPalette(text);
-        problem = palette.problem;
-    }
-    if (!problem.empty()) {
-        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), problem.c_str());
+    const PaletteImport palette = readGimpPaletteFile(path);
+    if (!palette.ok) {
+        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), palette.problem.c_str());
         return 1;
     }
     if (outputRefused(o, path)) return 1;
