@@ -3,18 +3,14 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-double linear(int channel) {
+double linearChannel(int channel) {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-} // namespace
-
 double relativeLuminance(TColor color) {
-    return 0.2126 * linear(RedOf(color)) + 0.7152 * linear(GreenOf(color)) +
-           0.0722 * linear(BlueOf(color));
+    return 0.2126 * linearChannel(RedOf(color)) + 0.7152 * linearChannel(GreenOf(color)) +
+           0.0722 * linearChannel(BlueOf(color));
 }
 
 double contrastRatio(TColor a, TColor b) {

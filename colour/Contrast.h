@@ -7,6 +7,8 @@
 // Contrast as WCAG 2.2 defines it: each sRGB channel linearised (the 0.04045
 // threshold), the relative luminance 0.2126 R + 0.7152 G + 0.0722 B, and the
 // ratio (L1 + 0.05) / (L2 + 0.05) of the lighter to the darker, 1 to 21.
+// One sRGB channel (0 to 255) as linear light, 0 to 1.
+double linearChannel(int channel);
 double relativeLuminance(TColor color);
 double contrastRatio(TColor a, TColor b);
 

@@ -1,5 +1,7 @@
 #include "colour/CssNames.h"
 
+#include "colour/Contrast.h"
+
 #include <cmath>
 #include <iterator>
 
@@ -163,11 +165,6 @@ constexpr Entry names[] = {
 
 constexpr double pi = 3.14159265358979323846;
 
-double linear(int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
 double labF(double t) {
     constexpr double delta = 6.0 / 29.0;
     return t > delta * delta * delta ? std::cbrt(t) : t / (3 * delta * delta) + 4.0 / 29.0;
@@ -185,7 +182,8 @@ double radians(double degrees) {
 } // namespace
 
 Lab labOf(TColor color) {
-    const double r = linear(RedOf(color)), g = linear(GreenOf(color)), b = linear(BlueOf(color));
+    const double r = linearChannel(RedOf(color)), g = linearChannel(GreenOf(color)),
+                 b = linearChannel(BlueOf(color));
     const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
     const double y = 0.2126729 * r + 0.7151522 * g + 0.0721750 * b;
     const double z = (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883;

@@ -1,5 +1,7 @@
 #include "platform/Accessible.h"
 
+#include "colour/CssText.h"
+
 #include "platform/Forms.h"
 #include "platform/PaintBox.h"
 #include "platform/ScrollBox.h"
@@ -10,10 +12,6 @@
 #include <QScrollBar>
 
 namespace {
-
-bool worksByClickOrKey(const TControl* control) {
-    return control->OnClick || control->OnKeyDown;
-}
 
 // "imgSwatchCard" → "Swatch card": the job a control's name tells.
 QString jobFromName(const QString& name) {
@@ -51,7 +49,7 @@ QString jobOf(const QWidget* control) {
 
 QString codeOf(TColor color) {
     if (color == BlankColor || color == clNone) return QStringLiteral("empty");
-    return toQColor(color).name().mid(1).toUpper();
+    return toQString(cssHex(color).substr(1));
 }
 
 class ControlAccessible : public QAccessibleWidget {
@@ -71,12 +69,12 @@ public:
 
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
-        if (worksByClickOrKey(control)) names.prepend(pressAction());
+        if (control->WorksByClickOrKey()) names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString& action) override {
-        if (action != pressAction() || !worksByClickOrKey(control)) {
+        if (action != pressAction() || !control->WorksByClickOrKey()) {
             QAccessibleWidget::doAction(action);
             return;
         }
@@ -128,7 +126,7 @@ QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
         return nullptr;
     }
     QAccessible::Role role = QAccessible::Graphic;
-    if (worksByClickOrKey(control))
+    if (control->WorksByClickOrKey())
         role = QAccessible::Button;
     else if (qobject_cast<TLabel*>(control))
         role = QAccessible::StaticText;

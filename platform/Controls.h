@@ -82,6 +82,8 @@ public:
     TKeyDownEvent OnKeyDown;
     // The focus has left the control.
     TNotifyEvent OnExit;
+    // Whether a click or a key does something here.
+    bool WorksByClickOrKey() const { return OnClick || OnKeyDown; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

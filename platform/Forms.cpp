@@ -107,6 +107,10 @@ void TForm::CreateContents(const FormDef& def) {
 
 TForm::~TForm() {
     if (Application) Application->FormDestroyed(this);
+    // The window's own part is gone by now: the focus leaving a control as
+    // the controls are destroyed must not call into it.
+    for (TControl* control : findChildren<TControl*>())
+        control->OnExit = nullptr;
 }
 
 void TForm::createControl(const ControlDef& def) {

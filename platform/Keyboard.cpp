@@ -110,7 +110,7 @@ bool worksByKeys(const TControl* control) {
     if (qobject_cast<const TPaintBox*>(control)) return false;
     if (control->property("tabStop").isValid() && !control->property("tabStop").toBool())
         return false;
-    return control->OnClick || control->OnKeyDown;
+    return control->WorksByClickOrKey();
 }
 
 } // namespace
