@@ -7,6 +7,7 @@
 #include "WindowBench.h"
 #include "book/TfrmHuevella.h"
 #include "picker/TfrmScreenPicker.h"
+#include "platform/ServerMagnifier.h"
 #include "platform/TestDesktop.h"
 
 #include <QCursor>
@@ -18,43 +19,151 @@
 
 #include <xcb/xcb.h>
 
+#include <dlfcn.h>
+
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <string>
+#include <thread>
 #include <utility>
+
+// Every reply the X connection waits for passes through these (libxcb's
+// own reply functions call them through its symbol table, so the
+// program's definitions stand in for them): each one is a round trip.
+// Only the benchmark's thread is counted; Qt's event reader waits for
+// events, not replies.
+namespace {
+std::atomic<long long> roundTrips{0};
+std::thread::id countedThread;
+
+template <typename Fn> Fn next(const char* name) {
+    void* found = dlsym(RTLD_NEXT, name);
+    if (!found) std::abort();
+    Fn fn;
+    static_assert(sizeof fn == sizeof found);
+    std::memcpy(&fn, &found, sizeof fn);
+    return fn;
+}
+
+void countRoundTrip() {
+    if (std::this_thread::get_id() == countedThread) ++roundTrips;
+}
+} // namespace
+
+extern "C" void* xcb_wait_for_reply(xcb_connection_t* c, unsigned int request,
+                                    xcb_generic_error_t** e) {
+    static const auto real =
+        next<void* (*)(xcb_connection_t*, unsigned int, xcb_generic_error_t**)>(
+            "xcb_wait_for_reply");
+    countRoundTrip();
+    return real(c, request, e);
+}
+
+extern "C" void* xcb_wait_for_reply64(xcb_connection_t* c, uint64_t request,
+                                      xcb_generic_error_t** e) {
+    static const auto real =
+        next<void* (*)(xcb_connection_t*, uint64_t, xcb_generic_error_t**)>("xcb_wait_for_reply64");
+    countRoundTrip();
+    return real(c, request, e);
+}
+
+extern "C" xcb_generic_error_t* xcb_request_check(xcb_connection_t* c, xcb_void_cookie_t cookie) {
+    static const auto real =
+        next<xcb_generic_error_t* (*)(xcb_connection_t*, xcb_void_cookie_t)>("xcb_request_check");
+    countRoundTrip();
+    return real(c, cookie);
+}
 
 namespace {
 
 const QPoint pointer(500, 300);
 
-// Counts the paints a widget really receives: a repaint of a window that
-// is not yet mapped and exposed returns at once and paints nothing.
+xcb_connection_t* connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// The requests some work sends and the replies it waits for, over the
+// stretches between begin() and end(): the requests from the connection's
+// sequence numbers, read with a no-operation (which has no reply).
+class ServerTraffic {
+public:
+    ServerTraffic() : c(connection()) { countedThread = std::this_thread::get_id(); }
+    void begin() {
+        startTrips = roundTrips;
+        startSequence = sequence();
+    }
+    void end() {
+        trips += roundTrips - startTrips;
+        // The closing no-operation is not the work's.
+        requests += sequence() - startSequence - 1;
+    }
+    void report(benchmark::State& state, const std::string& what, long long times) const {
+        state.counters["round_trips/" + what] = double(trips) / double(times);
+        state.counters["requests/" + what] = double(requests) / double(times);
+    }
+
+private:
+    unsigned int sequence() const { return c ? xcb_no_operation(c).sequence : 0; }
+    xcb_connection_t* c;
+    long long startTrips = 0, trips = 0, requests = 0;
+    unsigned int startSequence = 0;
+};
+
+// Counts the paints a view really receives: Qt's paints of it (a repaint
+// of a window that is not yet mapped and exposed returns at once and paints
+// nothing), and the times the X server's own view of it was put on the
+// screen.
 class PaintCounter : public QObject {
 public:
-    explicit PaintCounter(QWidget* widget) : widget(widget) { widget->installEventFilter(this); }
+    explicit PaintCounter(QWidget* widget) : widget(widget) {
+        widget->installEventFilter(this);
+        if (const ServerMagnifier* server = ServerMagnifier::of(widget))
+            serverDrawsBefore = server->draws();
+    }
     ~PaintCounter() override { widget->removeEventFilter(this); }
-    long long paints = 0;
+    long long paints() const {
+        const ServerMagnifier* server = ServerMagnifier::of(widget);
+        return qtPaints + (server ? server->draws() - serverDrawsBefore : 0);
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
+        if (event->type() == QEvent::Paint) ++qtPaints;
         return false;
     }
 
 private:
     QWidget* widget;
+    long long qtPaints = 0;
+    long long serverDrawsBefore = 0;
 };
 
 // Shows the picker and waits, on the X server's word, until it is mapped
 // and exposed, so every repaint timed after is one a user would see. It
 // stays out between runs: hidden and shown again, it reads as exposed
 // before the server has mapped it anew.
+void dragMove();
+
+bool exposed(QWidget* widget) {
+    return widget->windowHandle() && widget->windowHandle()->isExposed();
+}
+
 bool showPicker(benchmark::State& state) {
     if (!frmScreenPicker->isVisible()) frmScreenPicker->Show();
+    // The view the server draws is a window of its own, made and shown at
+    // the first move.
+    QCursor::setPos(pointer);
+    dragMove();
     QElapsedTimer waited;
     waited.start();
-    while (!(frmScreenPicker->windowHandle() && frmScreenPicker->windowHandle()->isExposed())) {
+    for (;;) {
+        QWidget* server = ServerMagnifier::of(frmScreenPicker->imgMagnifier);
+        if (exposed(frmScreenPicker) && (!server || server->isHidden() || exposed(server))) break;
         if (waited.elapsed() > 5000) {
             state.SkipWithError("the picker was never exposed");
             return false;
@@ -68,15 +177,14 @@ bool showPicker(benchmark::State& state) {
 // One round trip: when it returns, the X server has carried out every
 // request sent before it, the repaint's image included.
 void serverCaughtUp() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = connection();
     if (!c) return;
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 void reportPaints(benchmark::State& state, const PaintCounter& counter) {
-    state.counters["paints/move"] = double(counter.paints) / double(state.iterations());
-    if (counter.paints < state.iterations()) state.SkipWithError("a move went unpainted");
+    state.counters["paints/move"] = double(counter.paints()) / double(state.iterations());
+    if (counter.paints() < state.iterations()) state.SkipWithError("a move went unpainted");
 }
 
 // Qt's grab of the rectangle the magnifier shows.
@@ -103,8 +211,12 @@ void BM_EyedropperDragMove(benchmark::State& state) {
     if (!showPicker(state)) return;
     QCursor::setPos(pointer);
     PaintCounter counter(frmScreenPicker->imgMagnifier);
+    ServerTraffic traffic;
+    traffic.begin();
     for (auto _ : state)
         dragMove();
+    traffic.end();
+    traffic.report(state, "move", state.iterations());
     reportPaints(state, counter);
 }
 BENCHMARK(BM_EyedropperDragMove)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -134,8 +246,11 @@ std::pair<double, double> inTurns(benchmark::State& state, Measured measured, Ba
         measureds += done - start;
         state.SetIterationTime(std::chrono::duration<double>(done - start).count());
     }
-    const auto micro = [](Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); };
-    return {micro(measureds) / double(state.iterations()), micro(baselines) / double(baselineCount)};
+    const auto micro = [](Clock::duration d) {
+        return std::chrono::duration<double, std::micro>(d).count();
+    };
+    return {micro(measureds) / double(state.iterations()),
+            micro(baselines) / double(baselineCount)};
 }
 
 // A move against Qt's grab of the same rectangle: the move's time is
@@ -147,7 +262,23 @@ void BM_MoveAgainstQtGrab(benchmark::State& state) {
     QCursor::setPos(pointer);
     QScreen* screen = QGuiApplication::primaryScreen();
     PaintCounter counter(frmScreenPicker->imgMagnifier);
-    const auto [moveMean, grabMean] = inTurns(state, dragMove, [screen] { qtGrab(screen); });
+    ServerTraffic moves, grabs;
+    long long grabCount = 0;
+    const auto [moveMean, grabMean] = inTurns(
+        state,
+        [&] {
+            moves.begin();
+            dragMove();
+            moves.end();
+        },
+        [&] {
+            grabs.begin();
+            qtGrab(screen);
+            grabs.end();
+            ++grabCount;
+        });
+    moves.report(state, "move", state.iterations());
+    grabs.report(state, "qt_grab", grabCount);
     state.counters["qt_grab_us"] = grabMean;
     state.counters["move/grab"] = moveMean / grabMean;
     reportPaints(state, counter);
@@ -190,11 +321,12 @@ void BM_FrozenMoveAgainstLive(benchmark::State& state) {
 }
 BENCHMARK(BM_FrozenMoveAgainstLive)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
-// The immediate repaint of the view alone, the part of a move that is
-// neither reading the screen nor working out the colour, with one round
-// trip after it so that the server's drawing is in the time.
+// Qt's immediate repaint of the view alone, the way a frozen picture (or a
+// server without RENDER) is shown, with one round trip after it so that the
+// server's drawing is in the time. The server's own view is put away.
 void BM_MagnifierRepaint(benchmark::State& state) {
     if (!showPicker(state)) return;
+    if (QWidget* server = ServerMagnifier::of(frmScreenPicker->imgMagnifier)) server->hide();
     PaintCounter counter(frmScreenPicker->imgMagnifier);
     for (auto _ : state) {
         frmScreenPicker->imgMagnifier->Repaint();

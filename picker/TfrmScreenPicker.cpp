@@ -99,11 +99,18 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
     const int w = imgMagnifier->Width();
     const int h = imgMagnifier->Height();
     const QRect source(pointer - QPoint(w / 12, h / 12), QSize(w / 6, h / 6));
-    std::optional<QImage> around = desktop().grabScreen(source);
-    if (!around) {
-        reading = ScreenRead::State::Unreadable;
-        screenReadChanged({reading, {}});
-        return;
+    // Where the desktop enlarges the pixels itself, only the colour comes
+    // back; elsewhere they are read and enlarged here.
+    std::optional<QRgb> colour = desktop().showEnlarged(imgMagnifier, imgTarget, source, pointer);
+    std::optional<QImage> around;
+    if (!colour) {
+        around = desktop().grabScreen(source);
+        if (!around) {
+            reading = ScreenRead::State::Unreadable;
+            screenReadChanged({reading, {}});
+            return;
+        }
+        colour = around->pixel(w / 12, h / 12);
     }
     showMagnifier();
     holdsColour = true;
@@ -113,13 +120,13 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
         lblPickerCaption->setCaption("");
         captionIsCode = true;
     }
-    const QRgb colour = around->pixel(w / 12, h / 12);
-    pnlPickerColor->setColor(fromQRgb(colour));
+    pnlPickerColor->setColor(fromQRgb(*colour));
     if (showCode) {
         lblPickerCaption->setColor(clWhite);
         lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
         captionIsCode = true;
     }
+    if (!around) return;
     imgMagnifier->setBitmapSize(w, h);
     enlargeInto(imgMagnifier->Bitmap(), *around);
     imgMagnifier->Repaint();

@@ -6,6 +6,7 @@
 #include "platform/PointerConfinement.h"
 #include "platform/ScreenGrab.h"
 #include "platform/ScreenshotPortal.h"
+#include "platform/ServerMagnifier.h"
 #include "platform/TrayEntry.h"
 #include "platform/WindowPlace.h"
 
@@ -161,6 +162,15 @@ public:
     }
     void endScreenRead() override { reading.end(); }
     std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
+    std::optional<QRgb> showEnlarged(QWidget* view, QWidget* overlay, const QRect& source,
+                                     QPoint pick) override {
+        // A frozen picture is the program's to enlarge.
+        if (reading.state() == ScreenRead::State::Live)
+            if (ServerMagnifier* server = ServerMagnifier::over(view, overlay))
+                return server->showPixels(source, pick);
+        if (ServerMagnifier* server = ServerMagnifier::of(view)) server->hide();
+        return std::nullopt;
+    }
     QPoint warpPointer(QPoint native) override {
         const QRect area = nativeDesktopArea();
         if (!area.isEmpty())

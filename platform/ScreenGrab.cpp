@@ -79,6 +79,11 @@ std::optional<QRect> nativeRect(const QScreen* screen, const QRect& part) {
 
 } // namespace
 
+DirectRoot directRoot() {
+    const RootFormat& root = server();
+    return {root.connection, root.root};
+}
+
 QImage onePixelPerPoint(const QImage& grabbed, QSize points) {
     if (grabbed.size() == points && grabbed.devicePixelRatio() == 1)
         return grabbed.convertToFormat(QImage::Format_RGB32);
@@ -179,31 +184,34 @@ std::optional<QImage> grabScreenPoints(const QRect& rect) {
 
 namespace {
 
+// Off the root window is black, as Qt's grab gives it; only the part on
+// the root is asked for, so a rectangle over its edge is read exactly too.
 std::optional<QImage> readRootNative(const QRect& native, bool& refused) {
     refused = false;
     const RootFormat& root = server();
-    if (!root.connection || native.isEmpty() || native.left() < 0 || native.top() < 0 ||
-        native.right() > 0x7FFF || native.bottom() > 0x7FFF)
-        return std::nullopt;
+    if (!root.connection || native.isEmpty()) return std::nullopt;
+    const QRect onRoot = native.intersected(nativeDesktopArea());
+    QImage image(native.size(), QImage::Format_RGB32);
+    if (onRoot != native) image.fill(Qt::black);
+    if (onRoot.isEmpty()) return image;
     const auto cookie =
         xcb_get_image(root.connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root.root,
-                      std::int16_t(native.x()), std::int16_t(native.y()),
-                      std::uint16_t(native.width()), std::uint16_t(native.height()), ~0u);
+                      std::int16_t(onRoot.x()), std::int16_t(onRoot.y()),
+                      std::uint16_t(onRoot.width()), std::uint16_t(onRoot.height()), ~0u);
     xcb_generic_error_t* error = nullptr;
     std::unique_ptr<xcb_get_image_reply_t, XcbReplyFree> reply(
         xcb_get_image_reply(root.connection, cookie, &error));
-    // A rectangle over the root's edge is refused too: not a refused screen.
-    if (error) refused = native.intersected(nativeDesktopArea()) == native;
+    refused = error != nullptr;
     std::free(error);
-    const std::size_t words = std::size_t(native.width()) * std::size_t(native.height());
+    const std::size_t words = std::size_t(onRoot.width()) * std::size_t(onRoot.height());
     if (!reply || reply->depth != 24 ||
         std::size_t(xcb_get_image_data_length(reply.get())) != words * 4)
         return std::nullopt;
     const auto* in = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
-    QImage image(native.size(), QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+    const QPoint at = onRoot.topLeft() - native.topLeft();
+    for (int y = 0; y < onRoot.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(at.y() + y)) + at.x();
+        for (int x = 0; x < onRoot.width(); ++x)
             line[x] = 0xFF000000u | *in++;
     }
     return image;

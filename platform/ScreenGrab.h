@@ -6,6 +6,16 @@
 #include <optional>
 
 class QScreen;
+struct xcb_connection_t;
+
+// The X server's connection and root window where its pixels can be read
+// directly (24-bit true colour in 32-bit little-endian words, the layout of
+// QImage::Format_RGB32); a null connection anywhere else.
+struct DirectRoot {
+    xcb_connection_t* connection = nullptr;
+    unsigned root = 0;
+};
+DirectRoot directRoot();
 
 // The screen's pixels, one per point, black where no screen is. On X11 a
 // part that lies on one screen is read with a single request; anything else

@@ -116,6 +116,9 @@ public:
     }
     void endScreenRead() override { ++screenReadsEnded; }
     std::optional<QImage> grabScreen(const QRect& rect) override;
+    std::optional<QRgb> showEnlarged(QWidget*, QWidget*, const QRect&, QPoint) override {
+        return std::nullopt;
+    }
     // `nativeCursor`, where set, is the pointer among the fake screen's
     // device pixels (unset: the pointer's point, one pixel a point).
     std::optional<QPoint> nativeCursor;

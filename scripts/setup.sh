@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev libdeflate-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev libxcb-render0-dev libxcb-shape0-dev libdeflate-dev
     fonts-liberation2
 )
 tests=

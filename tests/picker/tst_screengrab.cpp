@@ -3,7 +3,10 @@
 // neighbours: any shift, scaling or rounding between the two shows.
 // Run under Xvfb at each scale by screengrab_test.sh.
 
+#include "platform/Controls.h"
+#include "platform/Enlarge.h"
 #include "platform/ScreenGrab.h"
+#include "platform/ServerMagnifier.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -45,6 +48,33 @@ int distinctColours(const QImage& image) {
             seen.insert(image.pixel(x, y));
     return int(seen.size());
 }
+
+// A magnifier as the eyedropper's window has it: the view, and the overlay
+// of the same place drawn over it.
+class Magnifier : public QWidget {
+public:
+    explicit Magnifier(QSize viewSize) {
+        setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        setAutoFillBackground(true);
+        setPalette(QPalette(QColor(0x40, 0x44, 0x4A)));
+        view = new TImage(this);
+        view->setGeometry(QRect(QPoint(6, 17), viewSize));
+        overlay = new TImage(this);
+        overlay->setGeometry(6, 17, 111, 79);
+        overlay->setPicturePath(":/forms/picker/target.png");
+        overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
+        resize(viewSize + QSize(20, 30));
+    }
+    // The window's device pixels as the screen shows them.
+    QImage onScreen() const {
+        const qreal ratio = devicePixelRatioF();
+        const QRect native(toNative(geometry().topLeft()),
+                           QSize(qCeil(width() * ratio), qCeil(height() * ratio)));
+        return grabScreenDevicePixels(native).value_or(QImage());
+    }
+    TImage* view;
+    TImage* overlay;
+};
 
 } // namespace
 
@@ -106,6 +136,95 @@ private slots:
         // A pattern, not one colour, was compared.
         const int area = rect.width() * rect.height();
         if (area >= 64) QVERIFY(distinctColours(qt) > area / 2);
+    }
+
+    // The magnifier the X server draws shows, device pixel for device
+    // pixel, what the program's own enlargement painted by Qt shows, and
+    // reads the same colour, on and over the edge of the screen.
+    void serverMagnifierSameAsQt_data() {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+        const int w = qRound(screen.width() * ratio), h = qRound(screen.height() * ratio);
+        QTest::addColumn<QSize>("viewSize");
+        QTest::addColumn<QPoint>("pick");
+        // The eyedropper's view, whose points do not divide evenly among
+        // the pixels, and one that does.
+        for (const QSize size : {QSize(113, 81), QSize(108, 78)}) {
+            const QByteArray tag =
+                QByteArray::number(size.width()) + "x" + QByteArray::number(size.height()) + ", ";
+            QTest::newRow(tag + "inside") << size << QPoint(500, 300);
+            QTest::newRow(tag + "odd place") << size << QPoint(333, 217);
+            QTest::newRow(tag + "over the top-left corner") << size << QPoint(2, 3);
+            QTest::newRow(tag + "over the bottom-right corner") << size << QPoint(w - 3, h - 1);
+        }
+    }
+
+    void serverMagnifierSameAsQt() {
+        QFETCH(QSize, viewSize);
+        QFETCH(QPoint, pick);
+        if (qgetenv("EXPECT_DIRECT_READ") == "0") QSKIP("the server's pixels are not 32-bit words");
+        QVERIFY(!QPixmap(":/forms/picker/target.png").isNull());
+        Magnifier magnifier(viewSize);
+        // Clear of every source row below, on any screen size and scale.
+        magnifier.move(QGuiApplication::primaryScreen()->geometry().center());
+        magnifier.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&magnifier));
+        const QRect source(pick - QPoint(viewSize.width() / 12, viewSize.height() / 12),
+                           viewSize / 6);
+        const auto pixels = grabScreenDevicePixels(source);
+        QVERIFY(pixels);
+        magnifier.view->setBitmapSize(viewSize.width(), viewSize.height());
+        enlargeInto(magnifier.view->Bitmap(), *pixels);
+        magnifier.view->Repaint();
+        // Until the view is on the screen (a point well inside it).
+        const qreal ratio = magnifier.devicePixelRatioF();
+        QTRY_VERIFY(magnifier.onScreen().pixel(qRound(20 * ratio), qRound(40 * ratio)) !=
+                    magnifier.palette().window().color().rgb());
+        const QImage byQt = magnifier.onScreen();
+        // Where the overlay lies over the view.
+        magnifier.overlay->hide();
+        QTRY_VERIFY(magnifier.onScreen() != byQt);
+        const QImage bare = magnifier.onScreen();
+        magnifier.overlay->show();
+        // Qt's view is spoilt: only the server's drawing can bring it back.
+        magnifier.view->Bitmap().fill(Qt::magenta);
+        magnifier.view->Repaint();
+        QTRY_VERIFY(magnifier.onScreen() != byQt);
+
+        ServerMagnifier* server = ServerMagnifier::over(magnifier.view, magnifier.overlay);
+        QVERIFY2(server, "the X server has no RENDER");
+        const std::optional<QRgb> colour = server->showPixels(source, pick);
+        QVERIFY(colour);
+        QCOMPARE(*colour, pixels->pixel(pick - source.topLeft()));
+        const QImage byServer = magnifier.onScreen();
+        QCOMPARE(byServer.size(), byQt.size());
+        // The overlay's half-transparent edges may differ by one level: the
+        // server rounds the blend exactly where Qt's arithmetic comes close.
+        const auto near = [](QRgb a, QRgb b) {
+            return std::abs(qRed(a) - qRed(b)) <= 1 && std::abs(qGreen(a) - qGreen(b)) <= 1 &&
+                   std::abs(qBlue(a) - qBlue(b)) <= 1;
+        };
+        for (int y = 0; y < byQt.height(); ++y)
+            for (int x = 0; x < byQt.width(); ++x) {
+                const QRgb want = byQt.pixel(x, y), got = byServer.pixel(x, y);
+                const bool overlaid = bare.pixel(x, y) != want;
+                if (got != want && !(overlaid && near(got, want)))
+                    QFAIL(qPrintable(QString("device pixel (%1, %2): the server shows %3, Qt %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(got & 0xFFFFFF, 6, 16, QChar('0'))
+                                         .arg(want & 0xFFFFFF, 6, 16, QChar('0'))));
+            }
+        // Noise was compared.
+        QVERIFY(distinctColours(byQt) > 100);
+        // With the overlay put away (a message stood there), none is drawn.
+        magnifier.overlay->hide();
+        QVERIFY(server->showPixels(source, pick));
+        QCOMPARE(magnifier.onScreen(), bare);
+        magnifier.overlay->show();
+        // Hidden, the server's view leaves Qt's (spoilt) one to be seen.
+        server->hide();
+        QTRY_VERIFY(magnifier.onScreen() != byQt);
     }
 
     void refusedOutsideTheScreen() {
