@@ -6,10 +6,12 @@
 #include "picker/TfrmScreenPicker.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
+#include "platform/Forms.h"
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
 void CreateWindowSet() {
+    const BuildingForms building;
     Application->CreateForm(frmHuevella);
     Application->setShowMainForm(false);
     Application->CreateForm(frmScreenPicker);
@@ -19,10 +21,9 @@ void CreateWindowSet() {
     Application->CreateForm(frmSuggestSchemes);
     TForm::whenPlacementIgnored([] {
         // The palette before the schemes: the schemes are placed from it.
-        for (TForm* companion : {static_cast<TForm*>(frmScreenPicker),
-                                 static_cast<TForm*>(frmSwatchCard),
-                                 static_cast<TForm*>(frmColorPalette),
-                                 static_cast<TForm*>(frmSuggestSchemes)})
+        for (TForm* companion :
+             {static_cast<TForm*>(frmScreenPicker), static_cast<TForm*>(frmSwatchCard),
+              static_cast<TForm*>(frmColorPalette), static_cast<TForm*>(frmSuggestSchemes)})
             if (frmHuevella && companion) frmHuevella->placeCompanion(companion);
     });
 }

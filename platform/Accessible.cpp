@@ -8,16 +8,21 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QRegularExpression>
 #include <QScrollBar>
 
 namespace {
 
 // "imgSwatchCard" → "Swatch card": the job a control's name tells.
+// The kind is cut by hand: a regular expression here would load its
+// library at start-up, where Qt asks after the edits being filled.
 QString jobFromName(const QString& name) {
-    static const QRegularExpression prefix(QStringLiteral("^(CP)?(img|lbl|pnl|pbx|edit)"));
-    QString rest = name;
-    rest.remove(prefix);
+    QStringView rest = name;
+    const QStringView afterCP = rest.startsWith(u"CP") ? rest.mid(2) : rest;
+    for (const char16_t* kind : {u"img", u"lbl", u"pnl", u"pbx", u"edit"})
+        if (afterCP.startsWith(kind)) {
+            rest = afterCP.mid(QStringView(kind).size());
+            break;
+        }
     QString words;
     for (int i = 0; i < rest.size(); ++i) {
         const QChar c = rest[i];

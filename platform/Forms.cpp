@@ -20,14 +20,18 @@
 
 namespace {
 
-QFont fontFor(const ControlDef& def, const QFont& base) {
-    // The framework's bitmap fonts, by the nearest face a Linux desktop has.
+// The framework's bitmap fonts, by the nearest face a Linux desktop has.
+void substituteFonts() {
     static const bool substituted = [] {
         QFont::insertSubstitution("Small Fonts", "Liberation Sans");
         QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
         return true;
     }();
     (void)substituted;
+}
+
+QFont fontFor(const ControlDef& def, const QFont& base) {
+    substituteFonts();
     QFont font = base;
     if (*def.fontName) font.setFamily(QString::fromLatin1(def.fontName));
     if (def.fontPixels > 0) font.setPixelSize(def.fontPixels);
@@ -43,6 +47,17 @@ void place(QWidget* widget, const ControlDef& def) {
 }
 
 } // namespace
+
+BuildingForms::BuildingForms() : desktopFont(QApplication::font()) {
+    substituteFonts();
+    QFont forms = desktopFont;
+    forms.setFamily(QStringLiteral("MS Sans Serif"));
+    QApplication::setFont(forms);
+}
+
+BuildingForms::~BuildingForms() {
+    QApplication::setFont(desktopFont);
+}
 
 namespace {
 // A plain window the window manager leaves alone: a tool window's type

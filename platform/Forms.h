@@ -7,6 +7,7 @@
 #include "platform/Pointer.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +18,22 @@
 #include <string>
 
 // A borderless window built from its form definition.
+// While one lasts, forms are built in the font their controls draw in.
+// Qt's edits lay their text out in the application's font as they are
+// made, before theirs is set: a face loaded for that alone would be
+// start-up time lost. Dialogs, menus and hints made later keep the
+// desktop's font.
+class BuildingForms {
+public:
+    BuildingForms();
+    ~BuildingForms();
+    BuildingForms(const BuildingForms&) = delete;
+    BuildingForms& operator=(const BuildingForms&) = delete;
+
+private:
+    QFont desktopFont;
+};
+
 class TForm : public QWidget {
     Q_OBJECT
 public:

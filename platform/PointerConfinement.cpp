@@ -7,11 +7,39 @@
 #include <QScreen>
 
 #include <cmath>
+#include <type_traits>
 
+#include <dlfcn.h>
 #include <xcb/xcb.h>
 #include <xcb/xinput.h>
 
 namespace {
+
+// XInput's library is wanted only when a drag confines the pointer: it is
+// loaded then, not at every start.
+struct XInput {
+    decltype(&xcb_input_xi_get_client_pointer) getClientPointer = nullptr;
+    decltype(&xcb_input_xi_get_client_pointer_reply) getClientPointerReply = nullptr;
+    decltype(&xcb_input_xi_ungrab_device) ungrabDevice = nullptr;
+};
+
+const XInput* xinput() {
+    static const XInput loaded = [] {
+        XInput x;
+        void* library = dlopen("libxcb-xinput.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return x;
+        const auto find = [library](auto& function, const char* name) {
+            function =
+                reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
+        };
+        find(x.getClientPointer, "xcb_input_xi_get_client_pointer");
+        find(x.getClientPointerReply, "xcb_input_xi_get_client_pointer_reply");
+        find(x.ungrabDevice, "xcb_input_xi_ungrab_device");
+        return x;
+    }();
+    return loaded.getClientPointer && loaded.getClientPointerReply && loaded.ungrabDevice ? &loaded
+                                                                                          : nullptr;
+}
 
 xcb_connection_t* connection() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -69,11 +97,12 @@ bool PointerConfinement::confine(const QRect& area) {
     // The button press that began the drag grabbed the pointer for Qt by
     // XInput 2, and the server refuses a grab of another kind over it: let
     // that one go, the confining grab takes its place.
-    auto* client = xcb_input_xi_get_client_pointer_reply(
-        c, xcb_input_xi_get_client_pointer(c, XCB_NONE), nullptr);
-    if (client) {
-        xcb_input_xi_ungrab_device(c, XCB_CURRENT_TIME, client->deviceid);
-        free(client);
+    if (const XInput* xi = xinput()) {
+        auto* client = xi->getClientPointerReply(c, xi->getClientPointer(c, XCB_NONE), nullptr);
+        if (client) {
+            xi->ungrabDevice(c, XCB_CURRENT_TIME, client->deviceid);
+            free(client);
+        }
     }
     const auto cookie = xcb_grab_pointer(
         c, 1, window,
@@ -98,9 +127,9 @@ bool PointerConfinement::nativeEventFilter(const QByteArray& type, void* message
     const auto* up = reinterpret_cast<const xcb_button_release_event_t*>(event);
     if (up->event != window) return false;
     // The state is before this release: free once no other button is held.
-    const std::uint16_t held = up->state & (XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 |
-                                            XCB_BUTTON_MASK_3 | XCB_BUTTON_MASK_4 |
-                                            XCB_BUTTON_MASK_5);
+    const std::uint16_t held =
+        up->state & (XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 | XCB_BUTTON_MASK_3 | XCB_BUTTON_MASK_4 |
+                     XCB_BUTTON_MASK_5);
     const std::uint16_t thisButton = std::uint16_t(XCB_BUTTON_MASK_1 << (up->detail - 1));
     if ((held & ~thisButton) == 0) {
         FreePointer();

@@ -25,6 +25,8 @@
 #include <QSystemTrayIcon>
 #include <QUrl>
 
+#include <xcb/xcb.h>
+
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -117,6 +119,10 @@ public:
         icon->setIcon(entry.icon());
         icon->setToolTip(entry.toolTip());
         icon->show();
+        // The tray's request goes out now, not when the event loop next
+        // runs: the tray takes the icon in while the other windows are made.
+        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            if (xcb_connection_t* c = x11->connection()) xcb_flush(c);
     }
     void removeTrayEntry(TrayEntry& entry) override { trays.erase(&entry); }
 
