@@ -44,16 +44,17 @@ BENCHMARK(BM_LuminanceStrip);
 
 namespace {
 
-// Every whole (L, S, H), hue fastest, as a user's sweep would give them.
-std::string everyWholeHsl(long& lines) {
+// Every whole (L, S, H), hue fastest, as a user's sweep would give them,
+// each line ended by `end`.
+std::string everyWholeHsl(long& lines, const char* end) {
     std::string input;
     lines = 0;
     char line[32];
     for (int l = 0; l <= 100; ++l)
         for (int s = 0; s <= 100; ++s)
             for (int h = 0; h <= 360; ++h, ++lines)
-                input.append(line,
-                             std::size_t(std::snprintf(line, sizeof line, "%d %d %d\n", l, s, h)));
+                input.append(line, std::size_t(std::snprintf(line, sizeof line, "%d %d %d%s", l, s,
+                                                             h, end)));
     return input;
 }
 
@@ -115,15 +116,22 @@ long throughPipes(const char* command, const std::string& input) {
 
 } // namespace
 
-// hvz hsl over pipes on both sides, all 3,682,561 whole inputs; items per
-// second are conversions per second.
+// hvz hsl over pipes on both sides, all 3,682,561 whole inputs, their
+// lines ended LF (crlf:0) or CRLF (crlf:1, as from a Windows editor);
+// items per second are conversions per second.
 static void BM_HvzHslPipe(benchmark::State& state) {
     long lines = 0;
-    const std::string input = everyWholeHsl(lines);
+    const std::string input = everyWholeHsl(lines, state.range(0) ? "\r\n" : "\n");
     for (auto _ : state)
         if (throughPipes("hsl", input) != lines) state.SkipWithError("hvz failed");
     state.SetItemsProcessed(state.iterations() * lines);
 }
-BENCHMARK(BM_HvzHslPipe)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_HvzHslPipe)
+    ->ArgName("crlf")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
 
 BENCHMARK_MAIN();

@@ -236,10 +236,15 @@ stream_input 100 100 360 >"$work/hsl"
 stream_input 255 255 255 >"$work/rgb"
 for command in hsl rgb; do
     sed 's/$/\r/' "$work/$command" >"$work/$command.cr"
-    "$HVZ" "$command" <"$work/$command.cr" >"$work/general" 2>"$work/general.err"
+    HVZ_GENERAL_READER=1 "$HVZ" "$command" <"$work/$command" >"$work/general" 2>"$work/general.err"
     echo "status $?" >>"$work/general"
     "$HVZ" "$command" <"$work/$command" >"$work/quick" 2>"$work/quick.err"
     echo "status $?" >>"$work/quick"
+    # Lines ended CRLF, as a Windows editor leaves them, read alike.
+    "$HVZ" "$command" <"$work/$command.cr" >"$work/crlf" 2>"$work/crlf.err"
+    echo "status $?" >>"$work/crlf"
+    check "$command: CRLF lines as LF ones" "" "$(cat "$work/crlf" "$work/crlf.err" |
+        cmp - <(cat "$work/quick" "$work/quick.err") 2>&1)"
     cat "$work/$command" | "$HVZ" "$command" >"$work/piped" 2>"$work/piped.err"
     echo "status $?" >>"$work/piped"
     check "$command: results, either way" "" "$(cmp "$work/general" "$work/quick" 2>&1)"

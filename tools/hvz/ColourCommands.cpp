@@ -55,11 +55,22 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// The end of a line, LF or CRLF (as the general reader takes it): its
+// length, or 0 where the line goes on. The block ends with a line end, so
+// a CR is never its last character.
+int lineEnd(const char* p) {
+    if (*p == '\n') return 1;
+    return *p == '\r' && p[1] == '\n' ? 2 : 0;
+}
+
 // Three whole numbers of up to seven digits in their ranges, between
-// blanks, then the line end; p is left after it. Anything else is the
-// general reader's. The block ends with a line end, and neither a blank
-// nor a digit is one: no loop here runs past it.
-bool readWholeLine(const char*& p, const Domain (&domains)[3], int (&values)[3]) {
+// blanks, then the line end; p is left after it and `length` is the line's
+// without its end. Anything else is the general reader's. The block ends
+// with a line end, and neither a blank nor a digit is one: no loop here
+// runs past it.
+bool readWholeLine(const char*& p, const Domain (&domains)[3], int (&values)[3],
+                   std::size_t& length) {
+    const char* const line = p;
     for (int i = 0; i < 3; ++i) {
         while (isBlank(*p))
             ++p;
@@ -67,13 +78,15 @@ bool readWholeLine(const char*& p, const Domain (&domains)[3], int (&values)[3])
         int value = 0;
         while (unsigned(*p - '0') < 10 && p - start < 7)
             value = value * 10 + (*p++ - '0');
-        if (p == start || value > domains[i].high || !(isBlank(*p) || *p == '\n')) return false;
+        if (p == start || value > domains[i].high || !(isBlank(*p) || lineEnd(p))) return false;
         values[i] = value;
     }
     while (isBlank(*p))
         ++p;
-    if (*p != '\n') return false;
-    ++p;
+    const int end = lineEnd(p);
+    if (!end) return false;
+    length = std::size_t(p - line);
+    p += end;
     return true;
 }
 
@@ -87,7 +100,8 @@ ColourCommand::Quick quickLines(std::string_view lines, char* out, std::size_t m
     for (;;) {
         const char* const line = p;
         int v[3];
-        if (p == end || !readWholeLine(p, domains, v) || std::size_t(p - line - 1) > maxLine) {
+        std::size_t length = 0;
+        if (p == end || !readWholeLine(p, domains, v, length) || length > maxLine) {
             p = line;
             break;
         }

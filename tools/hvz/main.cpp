@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -99,10 +100,14 @@ int runStream(const ColourCommand& command) {
     std::string error;
     bool failed = false;
     std::string_view line;
+    // HVZ_GENERAL_READER=1 takes every line the general way, so that the
+    // two can be held against each other.
+    const char* general = std::getenv("HVZ_GENERAL_READER");
+    const bool quick = command.quick && !cssOutput() && !(general && *general == '1');
     for (;;) {
         // Runs of common lines at a time; the first line they leave goes
         // the general way, with its number.
-        if (command.quick && !cssOutput()) {
+        if (quick) {
             const std::string_view lines = reader.wholeLines();
             if (!lines.empty()) {
                 char* out = writer.room(lines.size() * ColourCommand::QuickRoom);
