@@ -19,14 +19,6 @@ struct XcbReplyFree {
     void operator()(void* p) const { std::free(p); }
 };
 
-// What the direct read needs of the X server, looked at once: one root
-// window whose pixels are 24-bit true colour held in 32-bit little-endian
-// words, the layout QImage::Format_RGB32 has. Any other server is left to Qt.
-struct RootFormat {
-    xcb_connection_t* connection = nullptr;
-    xcb_window_t root = 0;
-};
-
 const xcb_visualtype_t* rootVisual(const xcb_screen_t* screen) {
     for (auto depths = xcb_screen_allowed_depths_iterator(screen); depths.rem;
          xcb_depth_next(&depths)) {
@@ -37,7 +29,9 @@ const xcb_visualtype_t* rootVisual(const xcb_screen_t* screen) {
     return nullptr;
 }
 
-RootFormat lookAtServer() {
+// What the direct read needs of the X server, looked at once. Any other
+// server is left to Qt.
+DirectRoot lookAtServer() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c || xcb_connection_has_error(c)) return {};
@@ -57,10 +51,38 @@ RootFormat lookAtServer() {
     return {c, screen->root};
 }
 
-const RootFormat& server() {
-    static const RootFormat format =
-        QGuiApplication::platformName() == QLatin1String("xcb") ? lookAtServer() : RootFormat{};
+const DirectRoot& server() {
+    static const DirectRoot format =
+        QGuiApplication::platformName() == QLatin1String("xcb") ? lookAtServer() : DirectRoot{};
     return format;
+}
+
+// The root's pixels of `rect` (on the root) into `image` at `at`, with one
+// request; false when they do not come as 24-bit words. `refused` tells
+// whether the server answered with an error.
+bool readRootInto(const QRect& rect, QImage& image, QPoint at, bool& refused) {
+    const DirectRoot& root = server();
+    const auto cookie = xcb_get_image(
+        root.connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root.root, std::int16_t(rect.x()),
+        std::int16_t(rect.y()), std::uint16_t(rect.width()), std::uint16_t(rect.height()), ~0u);
+    // An error (a rectangle the server will not give) comes back here, not
+    // among the events.
+    xcb_generic_error_t* error = nullptr;
+    std::unique_ptr<xcb_get_image_reply_t, XcbReplyFree> reply(
+        xcb_get_image_reply(root.connection, cookie, &error));
+    refused = error != nullptr;
+    std::free(error);
+    const std::size_t words = std::size_t(rect.width()) * std::size_t(rect.height());
+    if (!reply || reply->depth != 24 ||
+        std::size_t(xcb_get_image_data_length(reply.get())) != words * 4)
+        return false;
+    const auto* in = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
+    for (int y = 0; y < rect.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(at.y() + y)) + at.x();
+        for (int x = 0; x < rect.width(); ++x)
+            line[x] = 0xFF000000u | *in++;
+    }
+    return true;
 }
 
 // Where Qt's grab would read a part of a screen, in the server's pixels:
@@ -80,8 +102,7 @@ std::optional<QRect> nativeRect(const QScreen* screen, const QRect& part) {
 } // namespace
 
 DirectRoot directRoot() {
-    const RootFormat& root = server();
-    return {root.connection, root.root};
+    return server();
 }
 
 QImage onePixelPerPoint(const QImage& grabbed, QSize points) {
@@ -104,34 +125,17 @@ QImage onePixelPerPoint(const QImage& grabbed, QSize points) {
 }
 
 std::optional<QImage> readScreenDirect(const QScreen* screen, const QRect& part, bool* refused) {
-    const RootFormat& root = server();
+    const DirectRoot& root = server();
     if (!root.connection || !screen || part.isEmpty() || !screen->geometry().contains(part))
         return std::nullopt;
     const std::optional<QRect> native = nativeRect(screen, part);
     if (!native || native->isEmpty() || native->right() > 0x7FFF || native->bottom() > 0x7FFF)
         return std::nullopt;
-    const auto cookie =
-        xcb_get_image(root.connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root.root,
-                      std::int16_t(native->x()), std::int16_t(native->y()),
-                      std::uint16_t(native->width()), std::uint16_t(native->height()), ~0u);
-    // An error (a rectangle the server will not give) comes back here, not
-    // among the events.
-    xcb_generic_error_t* error = nullptr;
-    std::unique_ptr<xcb_get_image_reply_t, XcbReplyFree> reply(
-        xcb_get_image_reply(root.connection, cookie, &error));
-    if (refused) *refused = error != nullptr;
-    std::free(error);
-    const std::size_t words = std::size_t(native->width()) * std::size_t(native->height());
-    if (!reply || reply->depth != 24 ||
-        std::size_t(xcb_get_image_data_length(reply.get())) != words * 4)
-        return std::nullopt;
-    const auto* in = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
     QImage image(native->size(), QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] = 0xFF000000u | *in++;
-    }
+    bool wasRefused = false;
+    const bool read = readRootInto(*native, image, QPoint(), wasRefused);
+    if (refused) *refused = wasRefused;
+    if (!read) return std::nullopt;
     if (native->size() == part.size()) return image;
     image.setDevicePixelRatio(screen->devicePixelRatio());
     return onePixelPerPoint(image, part.size());
@@ -188,39 +192,21 @@ namespace {
 // the root is asked for, so a rectangle over its edge is read exactly too.
 std::optional<QImage> readRootNative(const QRect& native, bool& refused) {
     refused = false;
-    const RootFormat& root = server();
+    const DirectRoot& root = server();
     if (!root.connection || native.isEmpty()) return std::nullopt;
     const QRect onRoot = native.intersected(nativeDesktopArea());
     QImage image(native.size(), QImage::Format_RGB32);
     if (onRoot != native) image.fill(Qt::black);
     if (onRoot.isEmpty()) return image;
-    const auto cookie =
-        xcb_get_image(root.connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root.root,
-                      std::int16_t(onRoot.x()), std::int16_t(onRoot.y()),
-                      std::uint16_t(onRoot.width()), std::uint16_t(onRoot.height()), ~0u);
-    xcb_generic_error_t* error = nullptr;
-    std::unique_ptr<xcb_get_image_reply_t, XcbReplyFree> reply(
-        xcb_get_image_reply(root.connection, cookie, &error));
-    refused = error != nullptr;
-    std::free(error);
-    const std::size_t words = std::size_t(onRoot.width()) * std::size_t(onRoot.height());
-    if (!reply || reply->depth != 24 ||
-        std::size_t(xcb_get_image_data_length(reply.get())) != words * 4)
+    if (!readRootInto(onRoot, image, onRoot.topLeft() - native.topLeft(), refused))
         return std::nullopt;
-    const auto* in = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
-    const QPoint at = onRoot.topLeft() - native.topLeft();
-    for (int y = 0; y < onRoot.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(at.y() + y)) + at.x();
-        for (int x = 0; x < onRoot.width(); ++x)
-            line[x] = 0xFF000000u | *in++;
-    }
     return image;
 }
 
 } // namespace
 
 QRect nativeDesktopArea() {
-    const RootFormat& root = server();
+    const DirectRoot& root = server();
     if (root.connection) {
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(root.connection)).data;
         return QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
@@ -244,7 +230,7 @@ QPoint toNative(QPointF logical) {
 }
 
 std::optional<QPoint> pointerOnRoot() {
-    const RootFormat& root = server();
+    const DirectRoot& root = server();
     if (!root.connection) return std::nullopt;
     std::unique_ptr<xcb_query_pointer_reply_t, XcbReplyFree> reply(xcb_query_pointer_reply(
         root.connection, xcb_query_pointer(root.connection, root.root), nullptr));
@@ -253,7 +239,7 @@ std::optional<QPoint> pointerOnRoot() {
 }
 
 bool warpPointerOnRoot(QPoint native) {
-    const RootFormat& root = server();
+    const DirectRoot& root = server();
     if (!root.connection) return false;
     xcb_warp_pointer(root.connection, XCB_NONE, root.root, 0, 0, 0, 0, std::int16_t(native.x()),
                      std::int16_t(native.y()));
