@@ -246,10 +246,48 @@ QSet<int>& keysDownInEdits() {
     static QSet<int> keys;
     return keys;
 }
+
+// A key pressed in an edit may be released anywhere: on the control the
+// focus went to (a Tab onto the swatch), or nowhere at all when the press
+// hid its window (Escape). Such a key is no longer down in an edit, or it
+// would hold every later mouse entry back for good.
+class KeyReleaseWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyRelease: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            // To a widget: the window's own copy of the event comes first.
+            if (!key->isAutoRepeat() && watched->isWidgetType() && !qobject_cast<TEdit*>(watched))
+                keysDownInEdits().remove(key->key());
+            break;
+        }
+        case QEvent::Hide:
+        case QEvent::WindowDeactivate:
+            // Our own windows only: a tooltip going is no reason.
+            if (watched->isWidgetType() && watched->inherits("TForm")) keysDownInEdits().clear();
+            break;
+        case QEvent::ApplicationDeactivate: keysDownInEdits().clear(); break;
+        default: break;
+        }
+        return false;
+    }
+};
+
+void watchKeyReleases() {
+    static KeyReleaseWatch* watch = nullptr;
+    if (watch || !qApp) return;
+    watch = new KeyReleaseWatch(qApp);
+    qApp->installEventFilter(watch);
+}
 } // namespace
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent), oneLine(new OneLineValidator(this)) {
     setValidator(oneLine);
+    watchKeyReleases();
     // A change made with the mouse (a paste from the menu, a middle click)
     // is an entry like one typed: its handler runs as a key-up would.
     connect(this, &QLineEdit::textEdited, this, [this] {

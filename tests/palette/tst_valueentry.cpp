@@ -209,6 +209,41 @@ private slots:
         QCOMPARE(QString::fromStdString(ColorToCode(p()->pnlSwatch->Color())), code.toUpper());
     }
 
+    // A key pressed in an edit whose release lands elsewhere (the focus moved
+    // to the swatch, or the press hid the window) is let go of: a later
+    // mouse entry is still taken, clamped, in every edit.
+    void keysReleasedElsewhereLetGo_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Tab onto the swatch") << "tab";
+        QTest::newRow("Escape hides the palette") << "escape";
+        QTest::newRow("released on another window") << "window";
+    }
+    void keysReleasedElsewhereLetGo() {
+        QFETCH(QString, how);
+        if (how == "tab") {
+            p()->editBlue->setFocus();
+            QTest::keyPress(p()->editBlue, Qt::Key_Tab);
+            QTest::keyRelease(p()->pnlSwatch, Qt::Key_Tab);
+        } else if (how == "escape") {
+            p()->editHue->setFocus();
+            QTest::keyPress(p()->editHue, Qt::Key_Escape);
+            QVERIFY(!p()->Visible());
+            p()->Show();
+        } else {
+            QTest::keyPress(p()->editLum, Qt::Key_A);
+            QTest::keyRelease(frmHuevella, Qt::Key_A);
+        }
+        QApplication::clipboard()->setText("336699");
+        p()->editHex->selectAll();
+        p()->editHex->paste();
+        QCOMPARE(QString::fromStdString(ColorToCode(p()->pnlSwatch->Color())), QString("336699"));
+        QApplication::clipboard()->setText("632");
+        p()->editRed->selectAll();
+        p()->editRed->paste();
+        QCOMPARE(QString::fromStdString(p()->editRed->Text()), QString("255"));
+        QCOMPARE(QString::fromStdString(p()->hexCode), QString("FF6699"));
+    }
+
     // What is not a code is still refused, the offending character named
     // whole; a code with a character beyond ASCII is never passed over.
     void wrongCodesAreNamed_data() {
