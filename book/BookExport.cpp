@@ -20,12 +20,45 @@ struct Card {
     bool filled[3];
 };
 
+// Text every format can hold: UTF-8 kept, and a byte that is not part of
+// any (a file name or title from a Latin-1 system, "caf\xe9") read as the
+// Latin-1 letter it most likely is.
+std::string asUtf8(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        std::size_t length = c < 0x80                 ? 1
+                             : c >= 0xC2 && c <= 0xDF ? 2
+                             : c >= 0xE0 && c <= 0xEF ? 3
+                             : c >= 0xF0 && c <= 0xF4 ? 4
+                                                      : 0;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
+            // Overlong forms, surrogates and code points past U+10FFFF are
+            // no UTF-8 either.
+            const bool second = k == 1;
+            const unsigned low = second && c == 0xE0 ? 0xA0 : second && c == 0xF0 ? 0x90 : 0x80;
+            const unsigned high = second && c == 0xED ? 0x9F : second && c == 0xF4 ? 0x8F : 0xBF;
+            if (next < low || next > high) length = 0;
+        }
+        if (length == 0) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+            ++i;
+            continue;
+        }
+        out.append(text.substr(i, length));
+        i += length;
+    }
+    return out;
+}
+
 std::vector<Card> cardsOf(const BookContents& book) {
     std::vector<Card> out;
     for (int i = 0; i <= book.lastCard; ++i) {
         const Huevella& h = book.cards[std::size_t(i)];
         out.push_back(
-            {controlsToSpaces(h.getTitle()),
+            {asUtf8(controlsToSpaces(h.getTitle())),
              {h.getColor1(), h.getColor2(), h.getColor3()},
              {!h.getCaption1().empty(), !h.getCaption2().empty(), !h.getCaption3().empty()}});
     }
@@ -53,7 +86,7 @@ void putFloat(std::string& out, float f) {
     putU32(out, bits);
 }
 
-// UTF-8 (valid: the book's titles are) as UTF-16 code units.
+// UTF-8 (valid: cardsOf makes it so) as UTF-16 code units.
 std::vector<unsigned> utf16(std::string_view text) {
     std::vector<unsigned> units;
     for (std::size_t i = 0; i < text.size();) {
@@ -102,7 +135,8 @@ std::string slug(std::string_view title) {
     std::string out;
     for (char ch : title) {
         const auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+        // Letters beyond ASCII are a CSS name's letters too ("--café-1").
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c >= 0x80)
             out += char(c);
         else if (c >= 'A' && c <= 'Z')
             out += char(c - 'A' + 'a');
@@ -135,7 +169,7 @@ std::string jsonString(std::string_view text) {
 } // namespace
 
 std::string toGimpPalette(const BookContents& book, std::string_view name) {
-    std::string out = "GIMP Palette\nName: " + controlsToSpaces(name) + "\nColumns: 3\n#\n";
+    std::string out = "GIMP Palette\nName: " + asUtf8(controlsToSpaces(name)) + "\nColumns: 3\n#\n";
     int number = 0;
     for (const Card& card : cardsOf(book)) {
         // A comment every reader skips, ours reads: where each card starts,
@@ -199,7 +233,7 @@ std::string toCss(const BookContents& book) {
 }
 
 std::string toJson(const BookContents& book, std::string_view name) {
-    std::string out = "{\"name\": " + jsonString(name) + ", \"cards\": [";
+    std::string out = "{\"name\": " + jsonString(asUtf8(name)) + ", \"cards\": [";
     bool first = true;
     for (const Card& card : cardsOf(book)) {
         out += first ? "\n  " : ",\n  ";

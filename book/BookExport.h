@@ -31,6 +31,9 @@ struct PaletteImport {
 // names where they fit. A palette of ours gives back the very book it was
 // made from: its card comments start the cards, empty ones included.
 PaletteImport fromGimpPalette(std::string_view text);
+// What an import left out, said plainly ("40 colours, and a book holds 30:
+// the last 10 are left out"); empty when it left out nothing.
+std::string leftOutMessage(const PaletteImport& palette);
 // The same of a file (up to a megabyte); a file that cannot be read has its
 // reason in `problem`.
 PaletteImport readGimpPaletteFile(const std::string& path);

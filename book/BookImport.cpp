@@ -29,8 +29,6 @@ void TfrmHuevella::mnuImportClick() {
     setPreviousCardEnabled(false);
     setNextCardEnabled(lastCard > 0);
     if (palette.left > 0)
-        Application->MessageBox("\"" + path + "\" holds " + std::to_string(palette.colours) +
-                                    " colours, and a book holds 30: the last " +
-                                    std::to_string(palette.left) + " are left out.",
+        Application->MessageBox("\"" + path + "\" holds " + leftOutMessage(palette) + ".",
                                 "Huevella", MessageButtons::Ok, MessageIcon::Information);
 }

@@ -127,7 +127,14 @@ PaletteImport fromGimpPalette(std::string_view text) {
     int card = -1, slot = 3, lastPlace = 0;
     std::string cardTitle;
     bool leftOut = false; // the card now being read did not fit the book
+    // Once a colour is left out, so is every later one: the book keeps the
+    // palette's beginning, not a colour here and there.
+    bool full = false;
     for (const Entry& e : entries) {
+        if (full) {
+            if (!e.cardStart) ++result.left;
+            continue;
+        }
         if (e.cardStart) {
             leftOut = card == BookState::Capacity - 1;
             if (leftOut) continue;
@@ -140,6 +147,7 @@ PaletteImport fromGimpPalette(std::string_view text) {
         }
         if (leftOut) {
             ++result.left;
+            full = true;
             continue;
         }
         // A run of "Title 1", "Title 2", "Title 3" keeps to one card, its
@@ -148,6 +156,7 @@ PaletteImport fromGimpPalette(std::string_view text) {
         if (!(e.place ? sameCard : slot < 3)) {
             if (card == BookState::Capacity - 1) {
                 ++result.left;
+                full = true;
                 continue;
             }
             ++card;
@@ -175,6 +184,21 @@ PaletteImport fromGimpPalette(std::string_view text) {
     book.lastCard = card;
     result.ok = true;
     return result;
+}
+
+std::string leftOutMessage(const PaletteImport& palette) {
+    if (palette.left <= 0) return {};
+    const std::string last =
+        palette.left == 1 ? "the last colour is left out"
+                          : "the last " + std::to_string(palette.left) + " colours are left out";
+    const int capacity = BookState::Capacity * 3;
+    if (palette.colours > capacity)
+        return std::to_string(palette.colours) + " colours, and a book holds " +
+               std::to_string(capacity) + ": " + last;
+    // Fewer than the book holds, but kept to their cards ("Sky 1", "Sky 2"
+    // on one card) they need more than ten.
+    return std::to_string(palette.colours) + " colours, kept to their cards, need more than " +
+           std::to_string(BookState::Capacity) + " cards: " + last;
 }
 
 PaletteImport readGimpPaletteFile(const std::string& path) {

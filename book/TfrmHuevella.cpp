@@ -103,8 +103,8 @@ void TfrmHuevella::bindEvents() {
     for (auto [caption, panel] :
          {std::pair{lblCaption1, pnlColor1}, std::pair{lblCaption2, pnlColor2},
           std::pair{lblCaption3, pnlColor3}})
-        caption->OnMouseUp = [this, panel](TMouseButton b, TShiftState, int, int) {
-            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color());
+        caption->OnMouseUp = [this, caption, panel](TMouseButton b, TShiftState, int, int) {
+            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color(), caption->Caption());
         };
     lblCardTitle->OnClick = [this] { lblCardTitleClick(); };
     editCardTitle->OnKeyPress = [this](char& key) { editCardTitleKeyPress(key); };

@@ -61,8 +61,8 @@ void TfrmSwatchCard::bindEvents() {
     for (auto [caption, panel] :
          {std::pair{lblCardCaption1, pnlCardColor1}, std::pair{lblCardCaption2, pnlCardColor2},
           std::pair{lblCardCaption3, pnlCardColor3}})
-        caption->OnMouseUp = [this, panel](TMouseButton b, TShiftState, int, int) {
-            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color());
+        caption->OnMouseUp = [this, caption, panel](TMouseButton b, TShiftState, int, int) {
+            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color(), caption->Caption());
         };
     imgCardClearCard->OnClick = [this] { imgCardClearCardClick(); };
     imgAddToBook->OnClick = [this] { imgAddToBookClick(); };

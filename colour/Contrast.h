@@ -12,10 +12,18 @@ double linearChannel(int channel);
 double relativeLuminance(TColor color);
 double contrastRatio(TColor a, TColor b);
 
-// The ratio to two decimals, cut rather than rounded: WCAG's thresholds are
-// not rounded, so 4.499 is shown as 4.49 and fails 4.5, as it does.
-std::string ratioText(double ratio);
+// The ratio in hundredths, cut rather than rounded: the most hundredths it
+// reaches, so that 4.4999 is 449 and fails 4.5, as it does. Exact: where
+// both luminances are fractions (channels 0 to 10 and 255) in whole
+// numbers, elsewhere in extended precision, whose error is far below the
+// distance of any such ratio from a hundredth.
+int contrastHundredths(TColor a, TColor b);
+
+// "4.49"
+std::string ratioText(int hundredths);
 
 // The levels a ratio passes, in this order: "AA" (4.5, normal text), "AAA"
-// (7), "AA-large" (3, large text), "AAA-large" (4.5); "none" if none.
-std::string levelsPassed(double ratio);
+// (7), "AA-large" (3, large text), "AAA-large" (4.5); "none" if none. Every
+// threshold is a whole hundredth, so the cut ratio passes exactly where the
+// ratio does.
+std::string levelsPassed(int hundredths);

@@ -51,13 +51,14 @@ wait_for 5 visible_window "Swatch Card" || fail "taking the colour did not open 
 xdotool mousemove $((bx + 33)) $((by - 103 + 64)) click 1
 sleep 0.3
 [ "$(pixel $((bx + 33)) $((by - 103 + 64)))" = "1E90FF" ] || fail "the slot did not take the colour"
-# The card's code menu, its fourth form: CSS's hsl(), rounded.
+# The card's code menu, its fourth form: CSS's hsl(), with the decimals that
+# give the colour back.
 xdotool mousemove $((bx + 33)) $((by - 103 + 24)) click 3
 sleep 0.5
 xdotool key Down Down Down Down Return
-wait_for 5 clipboard_is "hsl(210 100% 56%)" ||
+wait_for 5 clipboard_is "hsl(209.6 100% 55.9%)" ||
     fail "the card's code menu put '$(xclip -o -selection clipboard)' on the clipboard"
-echo "ok - the card's code menu copied hsl(210 100% 56%)"
+echo "ok - the card's code menu copied hsl(209.6 100% 55.9%)"
 xdotool mousemove $((bx + 168)) $((by - 103 + 8)) click 1
 sleep 0.3
 [ "$(pixel $((bx + 33)) $((by + 84)))" = "1E90FF" ] || fail "the book does not show the added card"

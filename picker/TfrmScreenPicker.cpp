@@ -29,9 +29,8 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
     lblPickerCaption->OnClick = [this] { lblPickerCaptionClick(); };
     lblPickerCaption->OnMouseUp = [this](TMouseButton b, TShiftState, int, int) {
         // A message is no code: it has no menu.
-        if (b == TMouseButton::mbRight && captionIsCode && holdsColour &&
-            !lblPickerCaption->Caption().empty())
-            PopupCodeMenu(this, pnlPickerColor->Color());
+        if (b == TMouseButton::mbRight && captionIsCode && holdsColour)
+            PopupCodeMenu(this, pnlPickerColor->Color(), lblPickerCaption->Caption());
     };
 
     Screen()->setCursor(crEyedropper,

@@ -26,8 +26,8 @@ constexpr double closeName = 5.0;
 
 } // namespace
 
-void PopupCodeMenu(QWidget* owner, TColor color) {
-    if (color == BlankColor || color == clNone) return;
+void PopupCodeMenu(QWidget* owner, TColor color, const std::string& code) {
+    if (code.empty() || color == clNone) return;
     auto* menu = new QMenu(owner);
     menu->setObjectName("codeMenu");
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -49,8 +49,8 @@ void PopupCodeMenu(QWidget* owner, TColor color) {
     menu->addSeparator();
     QAction* contrast =
         menu->addAction(QStringLiteral("Contrast %1 on white, %2 on black")
-                            .arg(toQString(ratioText(contrastRatio(color, clWhite))),
-                                 toQString(ratioText(contrastRatio(color, clBlack)))));
+                            .arg(toQString(ratioText(contrastHundredths(color, clWhite))),
+                                 toQString(ratioText(contrastHundredths(color, clBlack)))));
     contrast->setEnabled(false);
     FreePointer();
     desktop().popupMenu(menu, desktop().cursorPos());

@@ -163,7 +163,7 @@ private slots:
             << "";
         QTest::newRow("thirty-five")
             << many << 10 << "000000"
-            << "holds 35 colours, and a book holds 30: the last 5 are left out";
+            << "holds 35 colours, and a book holds 30: the last 5 colours are left out";
         QTest::newRow("refused") << QByteArray("GIMP Palette\n#\n255 0\n") << -1 << ""
                                  << "cannot be imported: line 3";
     }

@@ -285,8 +285,8 @@ private slots:
         QTest::addColumn<QString>("contrast");
         QTest::newRow("sea green, named")
             << 0x2E8B57
-            << QStringList{"#2E8B57", "rgb(46 139 87)", "rgb(46, 139, 87)", "hsl(146 50% 36%)",
-                           "seagreen"}
+            << QStringList{"#2E8B57", "rgb(46 139 87)", "rgb(46, 139, 87)",
+                           "hsl(146.5 50.3% 36.3%)", "seagreen"}
             << "Contrast 4.24 on white, 4.94 on black";
         QTest::newRow("near a name")
             << 0x3366CC
@@ -297,6 +297,12 @@ private slots:
             << 0x336699
             << QStringList{"#336699", "rgb(51 102 153)", "rgb(51, 102, 153)", "hsl(210 50% 40%)"}
             << "Contrast 5.99 on white, 3.50 on black";
+        // A slot is empty by its code: the blank slot's colour, taken, is a
+        // colour like any other.
+        QTest::newRow("the blank colour taken")
+            << 0x50505F
+            << QStringList{"#50505F", "rgb(80 80 95)", "rgb(80, 80, 95)", "hsl(240 8.6% 34.3%)"}
+            << "Contrast 7.91 on white, 2.65 on black";
         QTest::newRow("empty slot") << -1 << QStringList{} << "";
     }
     void codeMenu() {
@@ -304,8 +310,10 @@ private slots:
         QFETCH(QStringList, copies);
         QFETCH(QString, contrast);
         auto* f = frmHuevella;
-        f->pnlColor1->setColor(
-            rgb < 0 ? BlankColor : RGBColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+        const TColor color =
+            rgb < 0 ? BlankColor : RGBColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        f->pnlColor1->setColor(color);
+        f->lblCaption1->setCaption(rgb < 0 ? "" : ColorToCode(color));
         QTest::mouseClick(f->lblCaption1, Qt::RightButton);
         // The left button's copy is not the right button's.
         QVERIFY(desk().clipboard.isEmpty());

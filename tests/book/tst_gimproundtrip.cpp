@@ -101,6 +101,71 @@ private slots:
         }
     }
 
+    // A palette too big for a book gives its beginning, in order, and
+    // counts the rest: never a later colour in a place an earlier one was
+    // refused. Debian's own palettes, and the case that once did.
+    void importKeepsTheBeginning_data() {
+        QTest::addColumn<QByteArray>("palette");
+        QByteArray reds = "GIMP Palette\n";
+        for (int i = 0; i < 28; ++i)
+            reds += QByteArray::number(i * 9) + " 0 0\n";
+        QTest::newRow("a numbered card refused, then a loose colour")
+            << reds + "0 255 0 Green 1\n0 0 255 Blue\n";
+        const QDir folder("/usr/share/gimp/2.0/palettes");
+        const QStringList files = folder.entryList({"*.gpl"});
+        QVERIFY2(files.size() > 30, "GIMP's palettes (Debian's gimp-data) are missing");
+        for (const QString& name : files) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTest::newRow(qPrintable(name)) << file.readAll();
+        }
+    }
+    void importKeepsTheBeginning() {
+        QFETCH(QByteArray, palette);
+        std::vector<std::string> colours;
+        for (const QByteArray& line : palette.split('\n')) {
+            const QList<QByteArray> words = line.simplified().split(' ');
+            bool r = false, g = false, b = false;
+            if (words.size() < 3) continue;
+            const int red = words[0].toInt(&r), green = words[1].toInt(&g), blue = words[2].toInt(&b);
+            if (r && g && b) colours.push_back(ColorToCode(RGBColor(red, green, blue)));
+        }
+        const PaletteImport read = fromGimpPalette(palette.toStdString());
+        QVERIFY2(read.ok, read.problem.c_str());
+        std::vector<std::string> kept;
+        for (int i = 0; i <= read.contents.lastCard; ++i)
+            for (const std::string& code : {read.contents.cards[std::size_t(i)].getCaption1(),
+                                            read.contents.cards[std::size_t(i)].getCaption2(),
+                                            read.contents.cards[std::size_t(i)].getCaption3()})
+                if (!code.empty()) kept.push_back(code);
+        QCOMPARE(read.colours, int(colours.size()));
+        QCOMPARE(read.left, int(colours.size() - kept.size()));
+        QVERIFY(kept.size() <= colours.size());
+        QVERIFY(std::equal(kept.begin(), kept.end(), colours.begin()));
+        QCOMPARE(leftOutMessage(read).empty(), read.left == 0);
+    }
+
+    void leftOutMessages_data() {
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("forty") << 40 << 10 << "40 colours, and a book holds 30: the last 10 colours are left out";
+        QTest::newRow("thirty-one") << 31 << 1 << "31 colours, and a book holds 30: the last colour is left out";
+        QTest::newRow("grouped") << 29 << 2
+                                 << "29 colours, kept to their cards, need more than 10 cards: "
+                                    "the last 2 colours are left out";
+        QTest::newRow("none") << 30 << 0 << "";
+    }
+    void leftOutMessages() {
+        QFETCH(int, colours);
+        QFETCH(int, left);
+        QFETCH(QString, message);
+        PaletteImport palette;
+        palette.colours = colours;
+        palette.left = left;
+        QCOMPARE(QString::fromStdString(leftOutMessage(palette)), message);
+    }
+
     // Other palettes read as before: no card comments, colours three to a card.
     void foreignPaletteUnchanged() {
         const PaletteImport read =

@@ -76,7 +76,19 @@ document.getElementById("out").textContent = out.join(" ");
 HTML
 got=$(timeout 60 chromium --headless --no-sandbox --disable-gpu --user-data-dir="$work/profile" \
     --dump-dom "file://$work/page.htm" 2>/dev/null | sed -n 's/.*<pre id="out">\(.*\)<\/pre>.*/\1/p')
-check "css in a browser" "--sea-side-1=rgb(255, 0, 0) --sea-side-2=rgb(0, 255, 0) --caf-1=rgb(255, 255, 255) --caf-2=rgb(57, 48, 0) --card-3-1=rgb(128, 128, 128) --card-3-3=rgb(0, 0, 255)" "$got"
+check "css in a browser, names in every script" "--sea-side-1=rgb(255, 0, 0) --sea-side-2=rgb(0, 255, 0) --café-☕-🌊-1=rgb(255, 255, 255) --café-☕-🌊-2=rgb(57, 48, 0) --Σ-Москва-1=rgb(128, 128, 128) --Σ-Москва-3=rgb(0, 0, 255)" "$got"
+
+# A book from a Latin-1 system: its file name and title are not UTF-8, and
+# every export is still what its format requires.
+latin=$(printf 'caf\xe9')
+{ printf '0\r\n'; card 255 255 255 FF0000 FF0000 FF0000 "$(printf 'Cr\xe8me')"; } >"$work/$latin.hvz"
+"$HVZ" export --format json "$work/$latin.hvz" -o "$work/latin.json"
+got=$(python3 -c 'import json,sys; d=json.load(open(sys.argv[1], encoding="utf-8")); print(d["name"], d["cards"][0]["title"])' "$work/latin.json" 2>&1)
+check "json of a Latin-1 name and title" "café Crème" "$got"
+"$HVZ" show --format json "$work/$latin.hvz" >"$work/latin-show.json"
+check "show --format json of a Latin-1 name" 0 "$(python3 -m json.tool "$work/latin-show.json" >/dev/null; echo $?)"
+"$HVZ" export --format gpl "$work/$latin.hvz" -o "$work/latin.gpl"
+check "gpl of a Latin-1 name is UTF-8" "Name: café" "$(iconv -f UTF-8 -t UTF-8 "$work/latin.gpl" 2>&1 | sed -n 2p)"
 
 # Palettes from elsewhere.
 gpl() { printf 'GIMP Palette\r\nName: test\r\n#\r\n'; printf '%s\r\n' "$@"; }
@@ -97,7 +109,7 @@ no colours|GIMP Palette\nName: empty\n|line 2: the palette has no colours
 ROWS
 { printf 'GIMP Palette\n'; for i in $(seq 1 40); do printf '%d 0 0\n' "$i"; done; } >"$work/forty.gpl"
 "$HVZ" import "$work/forty.gpl" -o "$work/forty.hvz" 2>"$work/err"; rc=$?
-check "forty colours" "0 hvz: $work/forty.gpl: 40 colours, and a book holds 30: the last 10 are left out" "$rc $(cat "$work/err")"
+check "forty colours" "0 hvz: $work/forty.gpl: 40 colours, and a book holds 30: the last 10 colours are left out" "$rc $(cat "$work/err")"
 check "forty colours: ten cards" 1 "$("$HVZ" show "$work/forty.hvz" | grep -c ': 10 cards$')"
 "$HVZ" import "$work/forty.gpl" -o "$work/forty.hvz" 2>"$work/err"; rc=$?
 check "no overwrite" "1 hvz: $work/forty.hvz exists; --force replaces it" "$rc $(cat "$work/err")"

@@ -22,6 +22,12 @@ showBook("windows.hvz", "\uFEFF0\r\n16711680\r\n0\r\n0\r\n0000FF\r\n000000\r\n00
 showBook("broken.hvz", "3\n255\nred\n");
 JS
 )
+# The page's contrast of pairs near every threshold, against an exact
+# computation.
+python3 "$(dirname "$0")/../hvz/exact_contrast.py" 7 >"$work/exact"
+books+=$'\n'"document.body.append(el('pre', 'exact', ["
+books+=$(awk '{ printf "%s[\"#%s\", \"#%s\"]", (NR > 1 ? "," : ""), $1, $2 }' "$work/exact")
+books+="].map(([a, b]) => contrast(a, b)).join(' ')));"
 {
     sed '/<\/body>/,$d' "$PAGE"
     printf '<script>\n%s\n</script>\n</body>\n</html>\n' "$books"
@@ -51,6 +57,8 @@ if [ -n "$HVZ" ]; then
     check "the contrast of every pair" grep -q "Contrast 1:2 $bk · 1:3 $bk · 2:3 1.00<" "$work/dom.html"
     check "no contrast for one colour" [ "$(dom 'class="contrast"')" = 2 ]
 fi
+check "the page cuts the exact ratio near every threshold" [ \
+    "$(grep -o '<pre class="exact">[^<]*' "$work/dom.html" | sed 's/.*>//')" = "$(cut -d' ' -f3 "$work/exact" | paste -sd' ')" ]
 check "the broken book is named" grep -q 'Not a book file: card 1 is incomplete' "$work/dom.html"
 
 # A picture of the page, for a person to look at.

@@ -34,9 +34,21 @@ process.stdout.write(out.join("\n") + "\n");
 check "hvz agrees with wcag-contrast on every pair" "" \
     "$(paste -d'|' "$work/pairs" "$work/ours" "$work/theirs" | awk -F'|' '$2 != $3' | head -3)"
 
+# Near every threshold and hundredth, against an exact computation: a ratio
+# a hair below a hundredth is cut below it, and one exactly on it is not.
+python3 "$(dirname "$0")/exact_contrast.py" 2026 >"$work/exact"
+check "pairs near the thresholds were found" 1 "$([ "$(wc -l <"$work/exact")" -gt 1000 ] && echo 1)"
+cut -d' ' -f1,2 "$work/exact" | "$HVZ" contrast >"$work/ours"
+check "hvz cuts the exact ratio near every threshold" "" \
+    "$(paste -d'|' "$work/exact" "$work/ours" | awk -F'|' '{ split($1, w, " "); r = $1;
+        sub(/^[^ ]+ [^ ]+ /, "", r); if (r != $2) print }' | head -3)"
+
 # The gate: exit 0 at or above the ratio, 1 below it, 2 for what is not a
-# code or a ratio.
+# code or a ratio. The ratio is read exactly: 3.09 is below 3.1.
 for row in "767676 FFFFFF 4.5 0" "777777 #fff 4.5 1" "000 fff 21 0" "fff fff 1 0" \
+    "64518E 010004 3.1 1" "64518E 010004 3.09 0" "64518E 010004 3.0900 0" "64518E 010004 3.0901 1" \
+    "898CB8 3E2217 4.5 1" "000 fff 21.000 0" "000 fff 21.001 2" "000 fff 0.99 2" "000 fff 3. 2" \
+    "000 fff .5 2" "000 fff 1e1 2" \
     "zz fff 4.5 2" "000 fff 22 2" "000 fff x 2"; do
     read -r a b minimum status <<<"$row"
     "$HVZ" contrast "$a" "$b" --min "$minimum" >/dev/null 2>&1

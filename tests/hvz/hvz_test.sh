@@ -41,7 +41,7 @@ hex #3399ff|51 153 255
 hex #3366cc --css|rgb(51 102 204)
 hsl --css 50 50 180|#3FBFBF
 rgb 51 102 204 --css|hsl(220 60% 50%)
-rgb 128 128 128 --css|hsl(0 0% 50%)
+rgb 128 128 128 --css|hsl(0 0% 50.2%)
 contrast 767676 #fff|4.54 AA AA-large AAA-large
 hex #39f|51 153 255
 hex 39F|51 153 255
@@ -254,8 +254,13 @@ for command in hsl rgb; do
     check "$command: the input crossed a block" "1" "$(($(stat -c %s "$work/$command") > 1048576))"
     check "$command: messages were made" "880" "$(wc -l <"$work/quick.err")"
 done
-check "rgb --css from a pipe" "hsl(220 60% 50%)|hsl(180 50% 50%)" \
+check "rgb --css from a pipe" "hsl(220 60% 50%)|hsl(180 50.4% 49.8%)" \
     "$(printf '51 102 204\n63 191 191\n' | "$HVZ" rgb --css | paste -sd '|')"
+# Input that cannot be read is a failure, not an empty input.
+for command in hsl rgb hex contrast; do
+    out=$("$HVZ" "$command" <"$work" 2>"$work/err"); rc=$?
+    check "$command < a folder" "hvz: cannot read the input: is a directory (1)" "$(cat "$work/err")$out ($rc)"
+done
 check "the last line" "D8BFA5" "$("$HVZ" hsl <"$work/hsl" 2>/dev/null | tail -n 1)"
 rm -rf "$work"
 

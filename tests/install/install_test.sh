@@ -83,6 +83,26 @@ check "xdg-mime" [ "$(XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work:/usr/share" xdg
 cp "$work/sea.hvz" "$work/SEA.HVZ"
 check "xdg-mime, upper case" [ "$(XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work:/usr/share" xdg-mime query filetype "$work/SEA.HVZ")" = "application/x-huevella-book" ]
 check "hvz completion" bash -c "source '$share/bash-completion/completions/hvz'; COMP_WORDS=(hvz ch); COMP_CWORD=1; _hvz; [ \"\${COMPREPLY[*]}\" = check ]"
+# Every command hvz --help names is completed and in the manual's synopsis,
+# and so are the options of hsl, rgb, hex, contrast and show.
+completions() { # completions WORD...: the candidates for the last word, one a line
+    bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _hvz
+        printf "%s\n" "${COMPREPLY[@]}"' _ "$share/bash-completion/completions/hvz" "$@"
+}
+commands="hsl rgb hex code contrast show check export import"
+for c in $commands; do
+    check "hvz --help has $c" grep -qE "^  $c " <<<"$("$BUILD/bin/hvz" --help)"
+    check "hvz completion has $c" grep -qx "$c" <<<"$(completions hvz '')"
+done
+check "hvz completion: rgb --css" [ "$(completions hvz rgb 1 2 3 --)" = --css ]
+check "hvz completion: contrast --min" [ "$(completions hvz contrast 000 fff '')" = --min ]
+check "hvz completion: show --format" [ "$(completions hvz show a.hvz --format '' | paste -sd' ')" = "css json gpl" ]
+synopsis=$(MANWIDTH=200 man -l "$(dirname "$0")/../../dist/hvz.1" 2>/dev/null | sed -n '/^SYNOPSIS/,/^DESCRIPTION/p')
+for c in $commands; do
+    check "hvz(1)'s synopsis has $c" grep -qE "hvz $c( |$)" <<<"$synopsis"
+done
+check "hvz(1)'s synopsis has --css" grep -q -- "--css" <<<"$synopsis"
+check "hvz(1)'s synopsis has --min" grep -q -- "--min" <<<"$synopsis"
 # A book whose name has a space is completed whole, and one in upper case too.
 mkdir -p "$work/books" && touch "$work/books/two words.hvz" "$work/books/LOUD.HVZ" "$work/books/notes.txt"
 check "hvz completion of spaced and upper-case names" bash -c "cd '$work/books' && shopt -s extglob &&

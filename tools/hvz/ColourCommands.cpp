@@ -208,9 +208,9 @@ bool readCode(std::string_view operand, TColor& color, std::string& error) {
 }
 
 bool contrast(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
-    double ratio;
-    if (!contrastOfCodes(operands[0], operands[1], ratio, error)) return false;
-    out += ratioText(ratio) + ' ' + levelsPassed(ratio) + '\n';
+    int hundredths;
+    if (!contrastOfCodes(operands[0], operands[1], hundredths, error)) return false;
+    out += ratioText(hundredths) + ' ' + levelsPassed(hundredths) + '\n';
     return true;
 }
 
@@ -320,11 +320,36 @@ const ColourCommand* findColourCommand(std::string_view name) {
     return nullptr;
 }
 
-bool contrastOfCodes(std::string_view a, std::string_view b, double& ratio, std::string& error) {
+bool contrastOfCodes(std::string_view a, std::string_view b, int& hundredths, std::string& error) {
     TColor first, second;
     if (!readCode(a, first, error) || !readCode(b, second, error)) return false;
-    ratio = contrastRatio(first, second);
+    hundredths = contrastHundredths(first, second);
     return true;
+}
+
+bool parseMinimumRatio(std::string_view text, int& hundredths) {
+    if (text.starts_with('+')) text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digits = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (whole.empty() || !digits(whole) || !digits(fraction) ||
+        (point != std::string_view::npos && fraction.empty()))
+        return false;
+    int units = 0;
+    for (const char c : whole) {
+        units = units * 10 + (c - '0');
+        if (units > 21) return false;
+    }
+    // Hundredths up: 3.101 needs 3.11.
+    const auto digitAt = [&](std::size_t i) { return i < fraction.size() ? fraction[i] - '0' : 0; };
+    const bool beyond =
+        fraction.size() > 2 && fraction.substr(2).find_first_not_of('0') != std::string_view::npos;
+    hundredths = units * 100 + digitAt(0) * 10 + digitAt(1) + (beyond ? 1 : 0);
+    return units >= 1 && hundredths <= 2100;
 }
 
 void setCssOutput(bool css) {

@@ -36,8 +36,13 @@ const ColourCommand* findColourCommand(std::string_view name);
 void setCssOutput(bool css);
 bool cssOutput();
 
-// WCAG's contrast ratio of two codes as users paste them.
-bool contrastOfCodes(std::string_view a, std::string_view b, double& ratio, std::string& error);
+// WCAG's contrast ratio of two codes as users paste them, in hundredths, cut.
+bool contrastOfCodes(std::string_view a, std::string_view b, int& hundredths, std::string& error);
+
+// A ratio of 1 to 21 written as a decimal ("4.5", "3.1"), as the fewest
+// hundredths that reach it, read exactly: a ratio printed with two decimals
+// passes it exactly when it is at least that many hundredths.
+bool parseMinimumRatio(std::string_view text, int& hundredths);
 
 // Reads a decimal number (sign and fraction allowed, nothing else) as the
 // nearest single-precision value.

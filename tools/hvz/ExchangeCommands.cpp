@@ -149,8 +149,7 @@ int importPalette(int argc, char** argv) {
     }
     if (outputRefused(o, path)) return 1;
     if (palette.left > 0)
-        std::fprintf(stderr, "hvz: %s: %d colours, and a book holds 30: the last %d are left out\n",
-                     path.c_str(), palette.colours, palette.left);
+        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), leftOutMessage(palette).c_str());
     BookState book;
     book.cards = palette.contents.cards;
     book.lastCard = palette.contents.lastCard;

@@ -54,7 +54,10 @@ bool LineReader::fill() {
     do
         got = read(fileno(in), buffer.data() + old, block);
     while (got < 0 && errno == EINTR);
-    if (got < 0) got = 0;
+    if (got < 0) {
+        failure = errno;
+        got = 0;
+    }
     buffer.resize(old + std::size_t(got));
     if (got == 0) eof = true;
     return got != 0;

@@ -24,6 +24,9 @@ public:
     void consume(std::size_t bytes, long lines);
     // The number of the line next() returned last, counting from 1.
     long lineNumber() const { return number; }
+    // Why reading stopped short of the input's end (a folder for input, a
+    // failing disk); 0 when it reached it. A read that fails is not an end.
+    int readError() const { return failure; }
 
 private:
     // The line from start to end, its CR dropped.
@@ -37,6 +40,7 @@ private:
     std::size_t scanned = 0; // up to here there is no line end after start
     bool skipping = false;   // in a line too long, until its end
     bool eof = false;
+    int failure = 0;
     long number = 0;
 };
 

@@ -33,7 +33,11 @@ void usage(std::FILE* out) {
         std::fprintf(out, "  %-4s %-6s %s\n         e.g. %s\n", c.name, c.operands, c.summary,
                      c.example);
     std::fprintf(out, "  hsl, rgb and hex with --css write CSS Color 4 text instead:\n"
-                      "         e.g. hvz rgb 51 102 204 --css -> hsl(220 60%% 50%%)\n");
+                      "         e.g. hvz rgb 51 102 204 --css -> hsl(220 60%% 50%%)\n"
+                      "  With --css, rgb gives CSS's hsl() with the decimals a browser needs to\n"
+                      "  give the colour back, and hsl the code of Huevella's own conversion\n"
+                      "  (hvz hsl 50 50 180 --css -> #3FBFBF, where CSS's hsl(180 50%% 50%%)\n"
+                      "  is #40BFBF).\n");
     std::fprintf(out, "  Mind the orders: hsl takes luminance first and hue last (L S H),\n"
                       "  while rgb prints hue first and luminance last (H S L). Scripts rely\n"
                       "  on both.\n");
@@ -140,6 +144,14 @@ int runStream(const ColourCommand& command) {
         }
         writer.maybeFlush();
     }
+    if (const int error = reader.readError()) {
+        writer.flush();
+        std::fflush(stdout);
+        std::string reason = std::strerror(error);
+        if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+        std::fprintf(stderr, "hvz: cannot read the input: %s\n", reason.c_str());
+        return 1;
+    }
     return failed ? 1 : 0;
 }
 
@@ -202,10 +214,9 @@ int run(int argc, char** argv) {
     if (argc == 2) return runStream(*command);
     // A gate for scripts: hvz contrast A B --min RATIO.
     if (name == "contrast" && argc == 6 && std::string_view(argv[4]) == "--min") {
-        float minimum = 0;
-        double ratio = 0;
+        int minimum = 0, ratio = 0;
         std::string error;
-        if (!parseDecimal(argv[5], minimum) || !(minimum >= 1 && minimum <= 21)) {
+        if (!parseMinimumRatio(argv[5], minimum)) {
             std::fprintf(stderr, "hvz: '%s' is not a contrast ratio from 1 to 21\n", argv[5]);
             return 2;
         }
@@ -217,7 +228,7 @@ int run(int argc, char** argv) {
         std::vector<std::string_view> pair{argv[2], argv[3]};
         command->convert(pair, out, error);
         std::fputs(out.c_str(), stdout);
-        return ratio >= double(minimum) ? 0 : 1;
+        return ratio >= minimum ? 0 : 1;
     }
 
     std::vector<std::string_view> operands(argv + 2, argv + argc);
