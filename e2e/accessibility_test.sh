@@ -49,6 +49,15 @@ for expected in "push button | Color Palette" "text | Hex code" "push button | A
 done
 echo "ok - $(wc -l <"$WORKDIR/walk.txt") objects on the AT-SPI bus, each named, each with a role"
 
+# A reader moving by characters, words and lines through every edit gets
+# every answer, and the program goes on.
+timeout 60 "${ATSPI[@]}" words >"$WORKDIR/words.txt" 2>&1 ||
+    { cat "$WORKDIR/words.txt" >&2; fail "a text query went unanswered"; }
+grep -q "^Hex code | '.*' | .* | last word" "$WORKDIR/words.txt" || { cat "$WORKDIR/words.txt" >&2; fail "the hex edit was not read"; }
+kill -0 "$APP_PID" || fail "the program ended while its texts were read"
+"${ATSPI[@]}" names >/dev/null || fail "the program no longer answers after its texts were read"
+echo "ok - every edit read by characters, words and lines: $(wc -l <"$WORKDIR/words.txt") texts"
+
 # From here the keyboard alone. Escape puts the companions away.
 for window in "Color Palette" "Swatch Card"; do
     xdotool windowactivate --sync "$(visible_window "$window")" key Escape

@@ -2,12 +2,14 @@
 
 #include "colour/CssText.h"
 
+#include "platform/EditAccessible.h"
 #include "platform/Forms.h"
 #include "platform/PaintBox.h"
 #include "platform/ScrollBox.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QScrollBar>
 
 namespace {
@@ -128,6 +130,8 @@ QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
         if (widget && widget->accessibleName().isEmpty() && qobject_cast<TForm*>(widget->window()))
             if (const QString name = nameOfPart(widget); !name.isEmpty())
                 widget->setAccessibleName(name);
+        // Every line edit, a file dialog's too.
+        if (auto* edit = qobject_cast<QLineEdit*>(object)) return makeEditAccessible(edit);
         return nullptr;
     }
     QAccessible::Role role = QAccessible::Graphic;

@@ -7,6 +7,9 @@ atspi.py walk        every object of the program's shown windows, one a line
 atspi.py press NAME  runs the Press action of the shown object so named
 atspi.py focused     the name of the object with the keyboard focus
 atspi.py names       the names of every shown object, one a line
+atspi.py words       every shown text's characters, words, sentences and
+                     lines at, before and after every offset, as a screen
+                     reader moving by them asks; one line a text
 """
 import sys
 
@@ -65,6 +68,26 @@ def main():
                 act.doAction(actions(obj).index("Press"))
                 return
         sys.exit("nothing shown is named %r with a Press action" % sys.argv[2])
+    elif command == "words":
+        asked = 0
+        for _, obj in objects(app):
+            try:
+                text = obj.queryText()
+            except NotImplementedError:
+                continue
+            length = text.characterCount
+            for boundary in (pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_WORD_START,
+                             pyatspi.TEXT_BOUNDARY_WORD_END, pyatspi.TEXT_BOUNDARY_SENTENCE_START,
+                             pyatspi.TEXT_BOUNDARY_LINE_START):
+                for offset in range(length + 1):
+                    for ask in (text.getTextAtOffset, text.getTextBeforeOffset,
+                                text.getTextAfterOffset):
+                        ask(offset, boundary)
+                        asked += 1
+            word = text.getTextAtOffset(max(length - 1, 0), pyatspi.TEXT_BOUNDARY_WORD_START)
+            print("%s | %r | %d queries | last word %r" % (obj.name, text.getText(0, -1), asked, word[0]))
+        if not asked:
+            sys.exit("no text to ask")
     elif command == "focused":
         for _, obj in objects(app):
             if obj.getState().contains(pyatspi.STATE_FOCUSED):
