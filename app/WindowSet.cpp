@@ -7,8 +7,11 @@
 #include "platform/Application.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
+#include "platform/SessionEnd.h"
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
+
+#include <exception>
 
 void CreateWindowSet() {
     const BuildingForms building;
@@ -47,4 +50,21 @@ void DestroyWindowSet() {
 
 void RevealWithoutTray() {
     if (!desktop().systemTrayAvailable() && !frmHuevella->Visible()) frmHuevella->showFromTray();
+}
+
+void WatchBookAtSessionEnd() {
+    watchSessionEnd(
+        {[] { return frmHuevella ? frmHuevella->recoveryTask() : nullptr; },
+         [](bool mayAsk) { return !frmHuevella || frmHuevella->sessionEnding(mayAsk); }});
+}
+
+int RunProgram(TApplication& application, const std::function<void()>& startUp) {
+    try {
+        startUp();
+        application.Run();
+        return 0;
+    } catch (const std::exception& error) {
+        application.ShowException(error);
+        return 1;
+    }
 }

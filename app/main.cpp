@@ -121,27 +121,23 @@ int main(int argc, char** argv) {
         return 1;
     }
     TApplication application;
-    try {
+    status = RunProgram(application, [&] {
         application.Initialize();
         application.setTitle("Huevella");
         CreateWindowSet();
         RevealWithoutTray();
-        watchSessionEnd({[] { frmHuevella->keepUnsavedBook(); },
-                         [](bool mayAsk) { return frmHuevella->sessionEnding(mayAsk); }});
+        WatchBookAtSessionEnd();
         // A book named at start is what the user came for; a kept one waits.
         if (!namedBook()) frmHuevella->offerRecovery();
         if (claim == SingleInstance::Claim::Ours)
             single.listen([](const std::optional<std::string>& book) {
                 if (frmHuevella) safeCall([&] { frmHuevella->openFromLauncher(book); });
             });
-        application.Run();
-    } catch (const std::exception& error) {
-        application.ShowException(error);
-    }
+    });
     watchSessionEnd({});
     DestroyWindowSet();
     // The desktop's services (D-Bus among them) go while Qt still runs:
     // after it, their threads are gone and their clean-up would wait forever.
     installDesktop(nullptr);
-    return 0;
+    return status;
 }

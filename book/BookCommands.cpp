@@ -194,16 +194,32 @@ bool TfrmHuevella::sessionEnding(bool mayAsk) {
     return FormCloseQuery();
 }
 
-void TfrmHuevella::keepUnsavedBook() {
-    if (!modified || closeAnswered) return;
+std::optional<RecoveryCopy> TfrmHuevella::unsavedCopy() const {
+    if (!modified || closeAnswered) return std::nullopt;
     const bool named = (openedFromFile || saveTargetKnown) && !fileName.empty();
     // Named from where this start was made: the next may start elsewhere.
     std::error_code error;
     const std::string name = named ? std::filesystem::absolute(fileName, error).string() : "";
-    const std::string problem = keepRecoveryCopy({formatBook(*this, false), name});
+    return RecoveryCopy{formatBook(*this, false), name};
+}
+
+namespace {
+void keepReporting(const RecoveryCopy& copy) {
+    const std::string problem = keepRecoveryCopy(copy);
     if (!problem.empty())
         std::fprintf(stderr, "huevella: the unsaved book could not be kept in %s: %s\n",
                      recoveryFolder().c_str(), problem.c_str());
+}
+} // namespace
+
+void TfrmHuevella::keepUnsavedBook() {
+    if (const std::optional<RecoveryCopy> copy = unsavedCopy()) keepReporting(*copy);
+}
+
+std::function<void()> TfrmHuevella::recoveryTask() const {
+    std::optional<RecoveryCopy> copy = unsavedCopy();
+    if (!copy) return {};
+    return [copy = std::move(*copy)] { keepReporting(copy); };
 }
 
 void TfrmHuevella::offerRecovery() {

@@ -2,10 +2,12 @@
 
 #include "book/BookFile.h"
 #include "book/BookState.h"
+#include "book/Recovery.h"
 #include "colour/Pallet.h"
 #include "platform/Forms.h"
 #include "platform/TrayEntry.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -149,9 +151,14 @@ public:
     // The program ends without a word (a signal, the display lost): an
     // unsaved book is kept as a recovery copy.
     void keepUnsavedBook();
+    // What keeping it would write now, as a task that needs nothing of the
+    // windows, so that a signal can keep it while the event loop is stuck;
+    // empty when nothing is unsaved.
+    std::function<void()> recoveryTask() const;
     // A book kept so at an earlier end is offered: opened as unsaved, or
     // let go.
     void offerRecovery();
+    std::optional<RecoveryCopy> unsavedCopy() const;
     // Once the close has been answered, nothing is kept behind the user's back.
     bool closeAnswered = false;
 

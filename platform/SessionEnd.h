@@ -4,15 +4,18 @@
 
 // The ends of a session that give no time to ask: SIGTERM, SIGHUP and
 // SIGINT (a logout without a session manager, a shutdown, Ctrl+C) and the
-// loss of the display. Each keeps the unsaved work through `keepUnsaved`
-// before the program ends. With a session manager, the session's end asks
-// `commitData` first: true lets the session end, false asks it to stay;
-// `mayAsk` says whether the manager lets us ask the user.
+// loss of the display. Each keeps the unsaved work before the program ends,
+// even when the event loop no longer runs (a call that never returns): the
+// work is made ready to keep whenever the loop is about to wait, by
+// `prepareKeep`, which returns a task that needs nothing of the windows
+// (empty: nothing to keep); a thread of its own runs it at the signal. With
+// a session manager, the session's end asks `commitData` first: true lets
+// the session end, false asks it to stay; `mayAsk` says whether the manager
+// lets us ask the user.
 struct SessionEndHandlers {
-    std::function<void()> keepUnsaved;
+    std::function<std::function<void()>()> prepareKeep;
     std::function<bool(bool mayAsk)> commitData;
 };
 // Installs the handlers (empty ones: nothing is kept any more, as once the
-// windows are gone). The signals come through a pipe into the event loop,
-// never handled inside the signal handler.
+// windows are gone).
 void watchSessionEnd(SessionEndHandlers handlers);

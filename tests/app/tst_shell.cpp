@@ -7,8 +7,13 @@
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
+#include "platform/SingleInstance.h"
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The program's shell: the tray, the main menu, the window set and the
 // buttons that open and close the companion windows.
@@ -307,6 +312,71 @@ private slots:
         QTest::mouseClick(frmHuevella->imgMenu, Qt::LeftButton);
         QCOMPARE(desk().exceptions.size(), size_t(1));
         QCOMPARE(desk().exceptions[0], QString("'x' is not a valid integer value"));
+    }
+
+    // The single instance's socket lives only in a folder of the user's own
+    // that no one else may enter: another's could block our starts and read
+    // the books handed over.
+    void runtimeFolderIsPrivate_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("problem"); // "" where the folder is used
+        QTest::newRow("private") << "0700"
+                                 << "";
+        QTest::newRow("others may enter") << "0755"
+                                          << "others may enter it";
+        QTest::newRow("the group may enter") << "0710"
+                                             << "others may enter it";
+        QTest::newRow("a file") << "file"
+                                << "it is not a folder";
+        QTest::newRow("a link to a private folder") << "link"
+                                                    << "it is not a folder";
+        QTest::newRow("another user's") << "other"
+                                        << "it belongs to another user";
+    }
+    void runtimeFolderIsPrivate() {
+        QFETCH(QString, kind);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("run");
+        if (kind == "file") {
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (kind == "link") {
+            QVERIFY(QDir().mkdir(dir.filePath("real")));
+            QFile::setPermissions(dir.filePath("real"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QVERIFY(QFile::link(dir.filePath("real"), folder));
+        } else {
+            QVERIFY(QDir().mkdir(folder));
+            const mode_t mode = kind == "other" ? 0700 : mode_t(kind.toInt(nullptr, 8));
+            QCOMPARE(::chmod(folder.toLocal8Bit().constData(), mode), 0);
+            if (kind == "other" && ::chown(folder.toLocal8Bit().constData(), 65534, 65534) != 0)
+                QSKIP("only the superuser can give a folder to another user");
+        }
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", folder.toLocal8Bit());
+        std::string why;
+        const std::string used = SingleInstance::runtimeFolder(&why);
+        qputenv("XDG_RUNTIME_DIR", saved);
+        if (problem.isEmpty()) {
+            QCOMPARE(QString::fromStdString(used), folder);
+        } else {
+            QVERIFY(used.empty());
+            QCOMPARE(QString::fromStdString(why), folder + ": " + problem);
+        }
+    }
+
+    // A start that fails is shown and ends the program with status 1, not
+    // as a success; one that runs ends with 0.
+    void aFailedStartIsAFailure() {
+        QCOMPARE(
+            RunProgram(*Application, [] { throw std::runtime_error("no room for the windows"); }),
+            1);
+        QCOMPARE(desk().exceptions, std::vector<QString>{"no room for the windows"});
+        QCOMPARE(RunProgram(*Application,
+                            [] { QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); }),
+                 0);
+        QCOMPARE(desk().exceptions.size(), size_t(1));
     }
 };
 

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A program whose event loop is really stuck (Qt's own word query of a line
+# edit, which never returns) still keeps the unsaved book at SIGTERM and
+# ends; the next start of the real program offers the book back.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$(realpath "$1")
+STUCK=$(realpath "$2")
+
+start_desktop
+copy="$XDG_STATE_HOME/huevella/recovery.hvz"
+printf '1\r\n255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nOne\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nTwo\r\n' >"$WORKDIR/walk.hvz"
+
+for signal in TERM INT; do
+    # The second card cleared, then the loop stuck.
+    start_app "$STUCK" walk.hvz
+    wait_for 15 grep -q '^stuck' "$WORKDIR/app.log" || fail "the program did not get to its stuck loop"
+    sleep 1
+    grep -q 'returned' "$WORKDIR/app.log" && fail "the loop was not stuck"
+    state=$(awk '{print $3}' "/proc/$APP_PID/stat")
+    [ "$state" = R ] || [ "$state" = S ] || fail "the stuck program is in state $state"
+    kill -$signal "$APP_PID"
+    wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "SIG$signal did not end the stuck program"
+    wait "$APP_PID" 2>/dev/null
+    [ -s "$copy" ] || fail "SIG$signal kept no copy of the unsaved book"
+    [ "$(head -n 1 "$copy" | tr -d '\r')" = 0 ] || fail "SIG$signal kept $(head -c 20 "$copy")"
+    [ "$(cat "$XDG_STATE_HOME/huevella/recovery.name")" = "$WORKDIR/walk.hvz" ] ||
+        fail "the copy does not know its book"
+    echo "ok - SIG$signal ended a stuck loop and kept the unsaved book"
+
+    # The next start offers it: Yes opens it as it was.
+    start_app "$PROGRAM"
+    wait_for 15 visible_window Huevella || fail "no question at the next start"
+    sleep 1
+    xdotool key Return
+    wait_for 5 bash -c "[ ! -e '$copy' ]" || fail "the copy is still there after it was taken"
+    read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+    wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the recovered book is not shown"
+    kill -TERM "$APP_PID"
+    wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "the recovered program did not end"
+    rm -f "$XDG_STATE_HOME"/huevella/recovery.*
+    echo "ok - the next start recovered it"
+done
