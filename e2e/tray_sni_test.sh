@@ -4,7 +4,8 @@
 # a watcher of our own, the program registers its item; activating it as a
 # panel does shows the book, and asking for its context menu pops the menu.
 if [ -z "${HUEVELLA_PRIVATE_BUS:-}" ]; then
-    HUEVELLA_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
+    HUEVELLA_PRIVATE_BUS=1 exec dbus-run-session \
+        --config-file="$(dirname "$0")/../tests/lib/private-bus.conf" -- "$0" "$@"
 fi
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1

@@ -61,7 +61,8 @@ done
 convert -size "$(picture_px "$W")x$(picture_px "$H")" xc:'#404850' "${draw[@]}" \
     -define png:color-type=2 "$WORKDIR/fixture.png" || fail "no fixture picture"
 
-dbus-daemon --session --address="unix:path=$WORKDIR/bus" --nofork --print-pid \
+dbus-daemon --config-file="$(dirname "$0")/../tests/lib/private-bus.conf" \
+    --address="unix:path=$WORKDIR/bus" --nofork --print-pid \
     >"$WORKDIR/bus.pid" 2>"$WORKDIR/bus.log" &
 BUS_PID=$!
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORKDIR/bus"

@@ -2,9 +2,40 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <fstream>
+#include <string>
+#include <vector>
 
+#include <dlfcn.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// What a save asks of the disk, in order, while a test listens: "fsync
+// FILE" and "rename FROM TO". The calls go on to the C library.
+std::vector<std::string>* diskCalls = nullptr;
+
+} // namespace
+
+extern "C" int fsync(int fd) {
+    static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    if (diskCalls) {
+        char target[4096];
+        const ssize_t n =
+            readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, sizeof target);
+        diskCalls->push_back("fsync " + std::string(target, n > 0 ? std::size_t(n) : 0));
+    }
+    return real(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    static const auto real =
+        reinterpret_cast<int (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "rename"));
+    if (diskCalls) diskCalls->push_back(std::string("rename ") + from + " " + to);
+    return real(from, to);
+}
 
 namespace {
 
@@ -197,6 +228,55 @@ private slots:
         const std::string fifo = dir.filePath("pipe.hvz").toStdString();
         QCOMPARE(mkfifo(fifo.c_str(), 0600), 0);
         QCOMPARE(readBookFile(fifo).problem, std::string("it is not a regular file"));
+    }
+
+    // A file of the limit's size is read; one byte more is refused.
+    void sizeLimit_data() {
+        QTest::addColumn<int>("extra");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("a byte under") << -1 << true;
+        QTest::newRow("exactly the limit") << 0 << true;
+        QTest::newRow("a byte over") << 1 << false;
+    }
+    void sizeLimit() {
+        QFETCH(int, extra);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("limit.hvz").toStdString();
+        const std::size_t size = std::size_t(std::ptrdiff_t(MaxBookFileSize) + extra);
+        std::ofstream(path, std::ios::binary) << std::string(size, '\n');
+        std::string text;
+        const std::string problem = readSmallFile(path, MaxBookFileSize, text);
+        QCOMPARE(problem.empty(), read);
+        if (read) QCOMPARE(text.size(), size);
+    }
+
+    // The new text reaches the disk before it takes the book's name: a
+    // crash just after the rename finds the whole new book, not an empty one.
+    void savedTextIsOnTheDiskBeforeTheRename_data() {
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("a new book") << false;
+        QTest::newRow("over a book") << true;
+    }
+    void savedTextIsOnTheDiskBeforeTheRename() {
+        QFETCH(bool, existing);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("book.hvz").toStdString();
+        if (existing) std::ofstream(path, std::ios::binary) << example;
+        std::vector<std::string> calls;
+        diskCalls = &calls;
+        const std::string problem = saveBookFile(path, example);
+        diskCalls = nullptr;
+        QVERIFY2(problem.empty(), problem.c_str());
+        const auto renamed = std::find_if(calls.begin(), calls.end(), [&](const std::string& c) {
+            return c.starts_with("rename ") && c.ends_with(" " + path);
+        });
+        QVERIFY2(renamed != calls.end(), "the save made no rename");
+        const std::string temporary = renamed->substr(7, renamed->size() - 7 - path.size() - 1);
+        QVERIFY(std::find(calls.begin(), renamed, "fsync " + temporary) != renamed);
+        // And the folder, so that the new name itself survives a crash.
+        QVERIFY(std::find(renamed, calls.end(), "fsync " + dir.path().toStdString()) !=
+                calls.end());
     }
 
     // A save replaces the file a link points to, keeps its permissions, and
