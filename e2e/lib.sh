@@ -231,3 +231,19 @@ move_to() {
     [ "$cx $cy" = "$1 $2" ] || fail "the pointer went to $cx,$cy, not $1,$2"
 }
 click_at() { move_to "$1" "$2"; xdotool mousedown 1; sleep 0.05; xdotool mouseup 1; sleep 0.3; }
+
+# recover_walk PROGRAM: the next start offers the kept copy of walk.hvz with
+# its second card cleared; Yes (Return) opens it as it was, unsaved, and the
+# program is ended again with SIGTERM.
+recover_walk() {
+    local copy="$XDG_STATE_HOME/huevella/recovery.hvz" bx by
+    start_app "$1"
+    wait_for 15 visible_window Huevella || fail "no question at the next start"
+    sleep 1
+    xdotool key Return
+    wait_for 5 bash -c "[ ! -e '$copy' ]" || fail "the copy is still there after it was taken"
+    read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+    wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the recovered book is not shown"
+    kill -TERM "$APP_PID"
+    wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "the recovered program did not end"
+}

@@ -28,15 +28,7 @@ for signal in TERM INT; do
     echo "ok - SIG$signal ended a stuck loop and kept the unsaved book"
 
     # The next start offers it: Yes opens it as it was.
-    start_app "$PROGRAM"
-    wait_for 15 visible_window Huevella || fail "no question at the next start"
-    sleep 1
-    xdotool key Return
-    wait_for 5 bash -c "[ ! -e '$copy' ]" || fail "the copy is still there after it was taken"
-    read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
-    wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the recovered book is not shown"
-    kill -TERM "$APP_PID"
-    wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "the recovered program did not end"
+    recover_walk "$PROGRAM"
     rm -f "$XDG_STATE_HOME"/huevella/recovery.*
     echo "ok - the next start recovered it"
 done

@@ -47,7 +47,7 @@ check "hvz cuts the exact ratio near every threshold" "" \
 # code or a ratio. The ratio is read exactly: 3.09 is below 3.1.
 for row in "767676 FFFFFF 4.5 0" "777777 #fff 4.5 1" "000 fff 21 0" "fff fff 1 0" \
     "64518E 010004 3.1 1" "64518E 010004 3.09 0" "64518E 010004 3.0900 0" "64518E 010004 3.0901 1" \
-    "898CB8 3E2217 4.5 1" "000 fff 21.000 0" "000 fff 21.001 2" "000 fff 0.99 2" "000 fff 3. 2" \
+    "898CB8 3E2217 4.5 1" "000 fff 21.000 0" "000 fff 21.001 2" "000 fff 0.99 2" "000 fff 3. 0" "000 fff 3.x 2" "000 fff 3..1 2" \
     "000 fff .5 2" "000 fff 1e1 2" \
     "zz fff 4.5 2" "000 fff 22 2" "000 fff x 2"; do
     read -r a b minimum status <<<"$row"

@@ -336,9 +336,7 @@ bool parseMinimumRatio(std::string_view text, int& hundredths) {
     const auto digits = [](std::string_view part) {
         return part.find_first_not_of("0123456789") == std::string_view::npos;
     };
-    if (whole.empty() || !digits(whole) || !digits(fraction) ||
-        (point != std::string_view::npos && fraction.empty()))
-        return false;
+    if (whole.empty() || !digits(whole) || !digits(fraction)) return false;
     int units = 0;
     for (const char c : whole) {
         units = units * 10 + (c - '0');
