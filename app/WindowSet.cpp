@@ -61,8 +61,7 @@ void WatchBookAtSessionEnd() {
 int RunProgram(TApplication& application, const std::function<void()>& startUp) {
     try {
         startUp();
-        application.Run();
-        return 0;
+        return application.Run();
     } catch (const std::exception& error) {
         application.ShowException(error);
         return 1;

@@ -16,6 +16,7 @@ void RevealWithoutTray();
 // session manager's end asks about it.
 void WatchBookAtSessionEnd();
 // Starts the program with `startUp` (the windows made, the book offered)
-// and runs it to its end: 0, or 1 when starting failed, after the failure
+// and runs it to its end: the loop's status (1 where a signal's end could
+// not keep the unsaved book), or 1 when starting failed, after the failure
 // has been shown.
 int RunProgram(TApplication& application, const std::function<void()>& startUp);

@@ -127,8 +127,8 @@ int main(int argc, char** argv) {
         CreateWindowSet();
         RevealWithoutTray();
         WatchBookAtSessionEnd();
-        // A book named at start is what the user came for; a kept one waits.
-        if (!namedBook()) frmHuevella->offerRecovery();
+        // Every kept copy is offered, whatever book this start opened.
+        frmHuevella->offerRecovery();
         if (claim == SingleInstance::Claim::Ours)
             single.listen([](const std::optional<std::string>& book) {
                 if (frmHuevella) safeCall([&] { frmHuevella->openFromLauncher(book); });

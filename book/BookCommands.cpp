@@ -5,6 +5,7 @@
 #include "book/Recovery.h"
 #include "platform/Application.h"
 #include "platform/Desktop.h"
+#include "platform/SessionEnd.h"
 
 #include <algorithm>
 #include <cctype>
@@ -191,70 +192,106 @@ bool TfrmHuevella::sessionEnding(bool mayAsk) {
         keepUnsavedBook();
         return true;
     }
-    return FormCloseQuery();
+    // The question of a close, but the session may yet go on (another
+    // program cancels the logout): what the answer settled is this book as
+    // it is now, and a later change is kept again.
+    if (!modified) return true;
+    bool saved = false;
+    if (askSaveChanges(true, saved) != SaveAnswer::GoOn) return false;
+    if (saved)
+        modified = false;
+    else
+        answeredText = formatBook(*this, false);
+    return true;
 }
 
 std::optional<RecoveryCopy> TfrmHuevella::unsavedCopy() const {
     if (!modified || closeAnswered) return std::nullopt;
+    std::string text = formatBook(*this, false);
+    if (answeredText && *answeredText == text) return std::nullopt;
     const bool named = (openedFromFile || saveTargetKnown) && !fileName.empty();
     // Named from where this start was made: the next may start elsewhere.
     std::error_code error;
     const std::string name = named ? std::filesystem::absolute(fileName, error).string() : "";
-    return RecoveryCopy{formatBook(*this, false), name};
+    return RecoveryCopy{std::move(text), name, {}};
 }
 
 namespace {
-void keepReporting(const RecoveryCopy& copy) {
+// The copy written, the one this book was recovered from has served.
+bool keepReporting(const RecoveryCopy& copy, const std::string& recoveredFrom) {
     const std::string problem = keepRecoveryCopy(copy);
-    if (!problem.empty())
-        std::fprintf(stderr, "huevella: the unsaved book could not be kept in %s: %s\n",
-                     recoveryFolder().c_str(), problem.c_str());
+    if (problem.empty()) {
+        discardRecoveryCopy(recoveredFrom);
+        return true;
+    }
+    std::fprintf(stderr, "huevella: the unsaved book could not be kept: %s\n", problem.c_str());
+    return false;
 }
 } // namespace
 
 void TfrmHuevella::keepUnsavedBook() {
-    if (const std::optional<RecoveryCopy> copy = unsavedCopy()) keepReporting(*copy);
+    if (const std::optional<RecoveryCopy> copy = unsavedCopy()) keepReporting(*copy, recoveredFrom);
 }
 
-std::function<void()> TfrmHuevella::recoveryTask() const {
+std::function<bool()> TfrmHuevella::recoveryTask() {
     std::optional<RecoveryCopy> copy = unsavedCopy();
-    if (!copy) return {};
-    return [copy = std::move(*copy)] { keepReporting(copy); };
+    if (!copy) {
+        // Nothing unsaved: the recovered book was saved, or the person let
+        // it go when asked. Its copy is no longer anyone's work.
+        discardRecoveryCopy(recoveredFrom);
+        recoveredFrom.clear();
+        return {};
+    }
+    return [copy = std::move(*copy), from = recoveredFrom] { return keepReporting(copy, from); };
 }
 
 void TfrmHuevella::offerRecovery() {
-    const std::optional<RecoveryCopy> copy = findRecoveryCopy();
-    if (!copy) return;
-    const BookReadResult read = parseBook(copy->text);
-    if (!read.ok) {
-        // Not a book any more: left where it is, for the user to look at.
-        Application->MessageBox("An unsaved book was kept at \"" + recoveryBookPath() +
-                                    "\", but it cannot be opened: " + read.problem + ".",
-                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
-        return;
-    }
-    const int cards = read.contents.lastCard + 1;
-    const std::string what = copy->name.empty() ? "an unnamed book" : "\"" + copy->name + "\"";
-    const MessageAnswer answer = Application->MessageBox(
-        "Huevella ended before " + what + " (" + std::to_string(cards) +
-            (cards == 1 ? " card" : " cards") + ") was saved.\n\nRecover the unsaved book?",
-        "Huevella", MessageButtons::YesNo, MessageIcon::Question);
-    if (answer == MessageAnswer::Yes) {
-        if (!readBook(recoveryBookPath())) return;
-        fileName = copy->name;
-        openedFromFile = saveTargetKnown = !copy->name.empty();
+    // Newest first, each copy whatever book this start opened; a copy goes
+    // only once the person has answered for it.
+    for (const RecoveryCopy& copy : findRecoveryCopies()) {
+        const BookReadResult read = copy.text.empty() ? BookReadResult{} : parseBook(copy.text);
+        if (!read.ok) {
+            // Not a book any more: left where it is, for the user to look at.
+            Application->MessageBox("An unsaved book was kept at \"" + copy.path +
+                                        "\", but it cannot be opened" +
+                                        (read.problem.empty() ? "" : ": " + read.problem) + ".",
+                                    "Huevella", MessageButtons::Ok, MessageIcon::Warning);
+            if (sessionIsEnding()) return;
+            continue;
+        }
+        const int count = read.contents.lastCard + 1;
+        const std::string what = copy.name.empty() ? "an unnamed book" : "\"" + copy.name + "\"";
+        const MessageAnswer answer = Application->MessageBox(
+            "Huevella ended before " + what + " (" + std::to_string(count) +
+                (count == 1 ? " card" : " cards") + ") was saved.\n\nRecover the unsaved book?",
+            "Huevella", MessageButtons::YesNo, MessageIcon::Question);
+        // The session ended while the question was open: nobody answered.
+        if (sessionIsEnding()) return;
+        if (answer != MessageAnswer::Yes) {
+            discardRecoveryCopy(copy.path);
+            continue;
+        }
+        cards = read.contents.cards;
+        lastCard = read.contents.lastCard;
+        currentCard = lastCard;
+        showCard();
+        fileName = copy.name;
+        openedFromFile = saveTargetKnown = !copy.name.empty();
         // What the file is now is what a later Save is measured against.
-        stampedPath = copy->name;
-        diskStamp = stampOf(copy->name);
+        stampedPath = copy.name;
+        diskStamp = stampOf(copy.name);
         modified = true;
+        answeredText.reset();
+        recoveredFrom = copy.path;
         mnuSave->setEnabled(true);
         mnuSaveAs->setEnabled(true);
         setClearCardEnabled(true);
         setNextCardEnabled(false);
         setPreviousCardEnabled(lastCard > 0);
         showFromTray();
+        // One book at a time: the others wait for the next start.
+        return;
     }
-    discardRecoveryCopy();
 }
 
 void TfrmHuevella::loadCommandLineBook() {

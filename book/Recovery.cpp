@@ -2,17 +2,20 @@
 
 #include "book/BookFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-std::string nameFile() {
-    return recoveryFolder() + "/recovery.name";
-}
+constexpr std::string_view Magic = "Huevella recovery copy\n";
+constexpr std::string_view Extension = ".recovery";
 
 // Every folder on the way, private to the user where we make it.
 bool makeFolders(const std::string& path) {
@@ -21,6 +24,26 @@ bool makeFolders(const std::string& path) {
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
         if (slash == std::string::npos) return true;
     }
+}
+
+// The places a copy may be kept, in the order they are tried.
+std::vector<std::string> places() {
+    std::vector<std::string> out{recoveryFolder()};
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
+        out.push_back(std::string(runtime) + "/huevella-recovery");
+    return out;
+}
+
+// This program's file name: its start and its process, which no other
+// program shares.
+const std::string& ownName() {
+    static const std::string name = [] {
+        const auto start = std::chrono::system_clock::now().time_since_epoch();
+        return "unsaved-" +
+               std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(start).count()) +
+               "-" + std::to_string(::getpid()) + std::string(Extension);
+    }();
+    return name;
 }
 
 } // namespace
@@ -32,26 +55,73 @@ std::string recoveryFolder() {
     return std::string(home && *home ? home : "/tmp") + "/.local/state/huevella";
 }
 
-std::string recoveryBookPath() {
-    return recoveryFolder() + "/recovery.hvz";
+std::string ownRecoveryPath() {
+    return recoveryFolder() + "/" + ownName();
+}
+
+std::string formatRecoveryCopy(const RecoveryCopy& copy) {
+    return std::string(Magic) + std::to_string(copy.name.size()) + "\n" + copy.name + "\n" +
+           copy.text;
+}
+
+bool parseRecoveryCopy(std::string_view file, RecoveryCopy& copy) {
+    if (!file.starts_with(Magic)) return false;
+    file.remove_prefix(Magic.size());
+    std::size_t length = 0;
+    const auto [end, error] = std::from_chars(file.data(), file.data() + file.size(), length);
+    if (error != std::errc() || end == file.data() || *end != '\n') return false;
+    file.remove_prefix(std::size_t(end - file.data()) + 1);
+    if (file.size() < length + 1 || file[length] != '\n') return false;
+    copy.name = std::string(file.substr(0, length));
+    copy.text = std::string(file.substr(length + 1));
+    return true;
 }
 
 std::string keepRecoveryCopy(const RecoveryCopy& copy) {
-    if (!makeFolders(recoveryFolder())) return errnoReason(errno);
-    // The name first: a book found without its name is offered unnamed.
-    if (std::string problem = saveBookFile(nameFile(), copy.name); !problem.empty())
-        return problem;
-    return saveBookFile(recoveryBookPath(), copy.text);
+    const std::string file = formatRecoveryCopy(copy);
+    std::string problems;
+    for (const std::string& folder : places()) {
+        std::string problem = makeFolders(folder) ? saveBookFile(folder + "/" + ownName(), file)
+                                                  : errnoReason(errno);
+        if (problem.empty()) {
+            // One copy a program: an earlier one elsewhere is now out of date.
+            for (const std::string& other : places())
+                if (other != folder) ::unlink((other + "/" + ownName()).c_str());
+            return {};
+        }
+        problems += (problems.empty() ? "" : "; ") + folder + ": " + problem;
+    }
+    return problems;
 }
 
-std::optional<RecoveryCopy> findRecoveryCopy() {
-    RecoveryCopy copy;
-    if (!readSmallFile(recoveryBookPath(), MaxBookFileSize, copy.text).empty()) return std::nullopt;
-    if (!readSmallFile(nameFile(), 4096, copy.name).empty()) copy.name.clear();
-    return copy;
+std::vector<RecoveryCopy> findRecoveryCopies() {
+    struct Found {
+        RecoveryCopy copy;
+        std::filesystem::file_time_type kept;
+    };
+    std::vector<Found> found;
+    for (const std::string& folder : places()) {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            const std::string name = entry.path().filename().string();
+            if (!name.ends_with(Extension) || name == ownName()) continue;
+            Found f{{}, entry.last_write_time(error)};
+            f.copy.path = entry.path().string();
+            std::string file;
+            if (readSmallFile(f.copy.path, MaxBookFileSize + 8192, file).empty() &&
+                !parseRecoveryCopy(file, f.copy))
+                f.copy.text.clear();
+            found.push_back(std::move(f));
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Found& a, const Found& b) { return a.kept > b.kept; });
+    std::vector<RecoveryCopy> out;
+    for (Found& f : found)
+        out.push_back(std::move(f.copy));
+    return out;
 }
 
-void discardRecoveryCopy() {
-    ::unlink(recoveryBookPath().c_str());
-    ::unlink(nameFile().c_str());
+void discardRecoveryCopy(const std::string& path) {
+    if (!path.empty()) ::unlink(path.c_str());
 }

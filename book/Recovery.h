@@ -1,21 +1,32 @@
 #pragma once
 
-#include <optional>
 #include <string>
+#include <vector>
 
 // A book the program could not ask about before it ended (the session
-// ended, a signal, the display lost) is kept as a recovery copy in
-// $XDG_STATE_HOME/huevella/ (~/.local/state/huevella/), with the name of the
-// file it came from, and offered at the next start.
+// ended, a signal, the display lost) is kept as a recovery copy and offered
+// at the next start. Each program keeps its own copy, one file holding the
+// book and the name of the file it came from, written whole or not at all:
+// two programs ending together never mix their books or write over each
+// other's. Copies live in $XDG_STATE_HOME/huevella/ (~/.local/state/huevella/),
+// or, where that cannot be written, in the runtime folder.
 struct RecoveryCopy {
     std::string text; // the book file's text
     std::string name; // the file it was opened from or saved to; empty: never saved
+    std::string path; // where the copy is kept (of a copy found)
 };
 
 std::string recoveryFolder();
-// Written atomically and flushed to the disk; returns why not, or nothing.
+// This program's copy, where a keep would write it first.
+std::string ownRecoveryPath();
+// Writes this program's copy, replacing its earlier one; returns why no
+// place could hold it, or nothing.
 std::string keepRecoveryCopy(const RecoveryCopy& copy);
-std::optional<RecoveryCopy> findRecoveryCopy();
-// The copy itself, to open as a book.
-std::string recoveryBookPath();
-void discardRecoveryCopy();
+// Every copy kept, by any program but this one, newest first. One that
+// cannot be read as a copy comes with an empty text and its path.
+std::vector<RecoveryCopy> findRecoveryCopies();
+void discardRecoveryCopy(const std::string& path);
+
+// The copy's file: a line naming it, the name's length, the name, the book.
+std::string formatRecoveryCopy(const RecoveryCopy& copy);
+bool parseRecoveryCopy(std::string_view file, RecoveryCopy& copy);

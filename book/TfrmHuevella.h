@@ -154,13 +154,19 @@ public:
     // What keeping it would write now, as a task that needs nothing of the
     // windows, so that a signal can keep it while the event loop is stuck;
     // empty when nothing is unsaved.
-    std::function<void()> recoveryTask() const;
+    std::function<bool()> recoveryTask();
     // A book kept so at an earlier end is offered: opened as unsaved, or
     // let go.
     void offerRecovery();
     std::optional<RecoveryCopy> unsavedCopy() const;
     // Once the close has been answered, nothing is kept behind the user's back.
     bool closeAnswered = false;
+    // The book as it was when the person answered the session's question
+    // with No: that state is not kept behind their back, a later one is.
+    std::optional<std::string> answeredText;
+    // The kept copy this book was recovered from, until its work is kept
+    // anew, saved or let go.
+    std::string recoveredFrom;
 
     void FormCreate() override;
     bool FormCloseQuery() override;

@@ -232,18 +232,29 @@ move_to() {
 }
 click_at() { move_to "$1" "$2"; xdotool mousedown 1; sleep 0.05; xdotool mouseup 1; sleep 0.3; }
 
-# recover_walk PROGRAM: the next start offers the kept copy of walk.hvz with
-# its second card cleared; Yes (Return) opens it as it was, unsaved, and the
-# program is ended again with SIGTERM.
+# The recovery copies kept, one path a line; a copy's name and book.
+kept_copies() { ls "$XDG_STATE_HOME"/huevella/*.recovery 2>/dev/null; }
+copy_name() { sed -n 3p "$1"; }
+copy_book() { tail -n +4 "$1"; }
+
+# recover_walk PROGRAM: the next start offers the one kept copy of walk.hvz
+# with its second card cleared; Yes (Return) opens it as it was, unsaved; a
+# SIGTERM then keeps it anew, in place of the copy it came from, which
+# stays until then.
 recover_walk() {
-    local copy="$XDG_STATE_HOME/huevella/recovery.hvz" bx by
+    local old new bx by
+    old=$(kept_copies)
+    [ "$(grep -c . <<<"$old")" = 1 ] || fail "not one copy kept: $old"
     start_app "$1"
     wait_for 15 visible_window Huevella || fail "no question at the next start"
     sleep 1
     xdotool key Return
-    wait_for 5 bash -c "[ ! -e '$copy' ]" || fail "the copy is still there after it was taken"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the recovered book is not shown"
+    [ -e "$old" ] || fail "the copy went before its book was kept anew"
     kill -TERM "$APP_PID"
     wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "the recovered program did not end"
+    new=$(kept_copies)
+    [ "$(grep -c . <<<"$new")" = 1 ] && [ "$new" != "$old" ] ||
+        fail "the recovered book was not kept anew in place of its copy: $new"
 }

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # The end of a session that gives no time to ask: SIGTERM, SIGHUP, SIGINT
 # and the display going away keep an unsaved book as a recovery copy, and
-# the next start offers it back; a book without changes leaves nothing.
+# the next start offers it back, whatever book it opens; a book without
+# changes leaves nothing; a question open when the signal comes decides
+# nothing; where the copy cannot be written, the exit status says so.
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$(realpath "$1")
 
 start_desktop
 export XDG_STATE_HOME="$WORKDIR/state"
-copy="$XDG_STATE_HOME/huevella/recovery.hvz"
-printf '1\r\n255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nOne\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nTwo\r\n' >"$WORKDIR/walk.hvz"
+walk=$'1\r\n255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nOne\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nTwo\r\n'
+printf '%s' "$walk" >"$WORKDIR/walk.hvz"
 
 # changed_book: the program with walk.hvz, its second card cleared.
 changed_book() {
@@ -19,32 +21,64 @@ changed_book() {
     xdotool mousemove $((bx + 15)) $((by + 28)) click 1
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the card was not cleared"
 }
+# ended_by SIGNAL: the program ends at the signal; its exit status is left
+# in $status.
+ended_by() {
+    kill -"$1" "$APP_PID"
+    wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "SIG$1 did not end the program"
+    wait "$APP_PID" 2>/dev/null
+    status=$?
+}
 
 for signal in TERM HUP INT; do
     changed_book
-    kill -$signal "$APP_PID"
-    wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "SIG$signal did not end the program"
-    [ -s "$copy" ] || fail "SIG$signal kept no copy of the unsaved book"
-    [ "$(head -n 1 "$copy" | tr -d '\r')" = 0 ] || fail "SIG$signal kept $(head -c 20 "$copy")"
-    [ "$(cat "$XDG_STATE_HOME/huevella/recovery.name")" = "$WORKDIR/walk.hvz" ] ||
-        fail "the copy does not know its book: $(cat "$XDG_STATE_HOME/huevella/recovery.name")"
-    cmp -s "$WORKDIR/walk.hvz" <(printf '1\r\n255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nOne\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nTwo\r\n') ||
-        fail "the book itself was written"
+    ended_by $signal
+    [ "$status" = 0 ] || fail "SIG$signal ended the program with status $status"
+    copy=$(kept_copies)
+    [ "$(grep -c . <<<"$copy")" = 1 ] || fail "SIG$signal kept not one copy: $copy"
+    [ "$(copy_book "$copy" | head -n 1 | tr -d '\r')" = 0 ] || fail "SIG$signal kept $(head -c 40 "$copy")"
+    [ "$(copy_name "$copy")" = "$WORKDIR/walk.hvz" ] || fail "the copy does not know its book: $(copy_name "$copy")"
+    cmp -s "$WORKDIR/walk.hvz" <(printf '%s' "$walk") || fail "the book itself was written"
     echo "ok - SIG$signal kept the unsaved book"
     # The next start offers it: Yes opens it as it was, unsaved.
     recover_walk "$PROGRAM"
-    [ -s "$copy" ] || fail "the recovered book, still unsaved, was not kept again"
-    rm -f "$XDG_STATE_HOME"/huevella/recovery.*
+    rm -f "$XDG_STATE_HOME"/huevella/*.recovery
     echo "ok - the next start recovered it"
 done
+
+# A signal while the question is open answers nothing: the program ends
+# and the copy stays.
+changed_book
+ended_by TERM
+copy=$(kept_copies)
+start_app "$PROGRAM"
+wait_for 15 visible_window Huevella || fail "no question at the next start"
+sleep 1
+ended_by TERM
+[ "$(kept_copies)" = "$copy" ] || fail "a signal during the question took the copy: $(kept_copies)"
+echo "ok - a signal during the question ended the program and kept the copy"
+# A start that names a book offers it too: Yes puts the kept book in the
+# place of the one named.
+printf '0\r\n16711680\r\n16711680\r\n16711680\r\n0000FF\r\n0000FF\r\n0000FF\r\nOther\r\n' >"$WORKDIR/other.hvz"
+start_app "$PROGRAM" other.hvz
+wait_for 15 visible_window Huevella || fail "no window at a named start"
+sleep 1.5
+xdotool key Return
+sleep 0.5
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 ||
+    fail "a start naming a book did not offer the kept one (the slot shows $(pixel $((bx + 33)) $((by + 84))))"
+ended_by TERM
+rm -f "$XDG_STATE_HOME"/huevella/*.recovery
+echo "ok - a start naming a book offered the kept one"
 
 # The display goes away.
 changed_book
 kill "$XVFB_PID"
 wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "the program outlived its display"
-[ -s "$copy" ] || fail "losing the display kept no copy: $(cat "$WORKDIR/app.log")"
+[ -n "$(kept_copies)" ] || fail "losing the display kept no copy: $(cat "$WORKDIR/app.log")"
 echo "ok - losing the display kept the unsaved book"
-rm -f "$XDG_STATE_HOME"/huevella/recovery.*
+rm -f "$XDG_STATE_HOME"/huevella/*.recovery
 wait_for 5 bash -c "[ ! -e /tmp/.X11-unix/X${DISPLAY#:} ]"
 # A display again, whichever number is free now.
 start_x_server
@@ -52,7 +86,25 @@ start_x_server
 # Nothing changed: nothing kept.
 start_app "$PROGRAM" walk.hvz
 wait_for 15 visible_window Huevella || fail "the book window did not come out"
-kill -TERM "$APP_PID"
-wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "SIGTERM did not end the program"
-[ ! -e "$copy" ] || fail "a book without changes was kept"
+ended_by TERM
+[ -z "$(kept_copies)" ] || fail "a book without changes was kept"
 echo "ok - a book without changes leaves no copy"
+
+# The state folder cannot be written (it is a file): the copy goes to the
+# runtime folder, and is offered from there; where neither can be written,
+# the exit status says the book was lost.
+rm -rf "$XDG_STATE_HOME/huevella"
+mkdir -p "$XDG_STATE_HOME" && : >"$XDG_STATE_HOME/huevella"
+changed_book
+ended_by TERM
+[ "$status" = 0 ] || fail "a copy kept in the runtime folder ended with status $status"
+ls "$XDG_RUNTIME_DIR"/huevella-recovery/*.recovery >/dev/null 2>&1 ||
+    fail "no copy in the runtime folder: $(cat "$WORKDIR/app.log")"
+echo "ok - an unwritable state folder: the copy went to the runtime folder"
+rm -rf "$XDG_RUNTIME_DIR/huevella-recovery"
+: >"$XDG_RUNTIME_DIR/huevella-recovery"
+changed_book
+ended_by TERM
+[ "$status" = 1 ] || fail "a book that could not be kept anywhere ended with status $status"
+grep -q "could not be kept" "$WORKDIR/app.log" || fail "nothing said of the lost book"
+echo "ok - nowhere to keep the book: said, and exit status 1"

@@ -7,7 +7,6 @@ PROGRAM=$(realpath "$1")
 STUCK=$(realpath "$2")
 
 start_desktop
-copy="$XDG_STATE_HOME/huevella/recovery.hvz"
 printf '1\r\n255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nOne\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nTwo\r\n' >"$WORKDIR/walk.hvz"
 
 for signal in TERM INT; do
@@ -21,14 +20,14 @@ for signal in TERM INT; do
     kill -$signal "$APP_PID"
     wait_for 10 bash -c "! kill -0 $APP_PID 2>/dev/null" || fail "SIG$signal did not end the stuck program"
     wait "$APP_PID" 2>/dev/null
-    [ -s "$copy" ] || fail "SIG$signal kept no copy of the unsaved book"
-    [ "$(head -n 1 "$copy" | tr -d '\r')" = 0 ] || fail "SIG$signal kept $(head -c 20 "$copy")"
-    [ "$(cat "$XDG_STATE_HOME/huevella/recovery.name")" = "$WORKDIR/walk.hvz" ] ||
-        fail "the copy does not know its book"
+    copy=$(kept_copies)
+    [ "$(grep -c . <<<"$copy")" = 1 ] || fail "SIG$signal kept not one copy: $copy"
+    [ "$(copy_book "$copy" | head -n 1 | tr -d '\r')" = 0 ] || fail "SIG$signal kept $(head -c 40 "$copy")"
+    [ "$(copy_name "$copy")" = "$WORKDIR/walk.hvz" ] || fail "the copy does not know its book"
     echo "ok - SIG$signal ended a stuck loop and kept the unsaved book"
 
     # The next start offers it: Yes opens it as it was.
     recover_walk "$PROGRAM"
-    rm -f "$XDG_STATE_HOME"/huevella/recovery.*
+    rm -f "$XDG_STATE_HOME"/huevella/*.recovery
     echo "ok - the next start recovered it"
 done

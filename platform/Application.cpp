@@ -64,8 +64,8 @@ void TApplication::ShowException(const std::exception& error) {
     focus->setFocus(Qt::OtherFocusReason);
 }
 
-void TApplication::Run() {
-    QApplication::exec();
+int TApplication::Run() {
+    return QApplication::exec();
 }
 
 // exit() rather than quit(): quit() first closes every window again, and the

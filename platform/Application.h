@@ -47,7 +47,8 @@ public:
     MessageAnswer MessageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons, MessageIcon icon = MessageIcon::None);
     void ShowException(const std::exception& error);
-    void Run();
+    // The loop's exit status.
+    int Run();
     void Terminate();
 
     // Fired when the user switches to another program.

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
+#include <atomic>
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -26,28 +28,34 @@ SessionEndHandlers& handlers() {
 // while the program ends.
 struct Ready {
     std::mutex lock;
-    std::function<void()> keep;
+    std::function<bool()> keep;
     bool ended = false; // kept once: nothing is written again
 };
+
+std::atomic<bool> ending{false};
 Ready& ready() {
     static Ready* shared = new Ready;
     return *shared;
 }
 
-// On whichever thread the end comes.
-void keepOnce() {
-    std::function<void()> keep;
+// On whichever thread the end comes; false when the work could not be kept.
+bool keepOnce() {
+    std::function<bool()> keep;
     {
         const std::lock_guard hold(ready().lock);
         keep = std::move(ready().keep);
         ready().keep = {};
         ready().ended = true;
     }
-    if (keep) keep();
+    return !keep || keep();
+}
+
+void keepAtExit() {
+    keepOnce();
 }
 
 void prepare() {
-    std::function<void()> keep = handlers().prepareKeep ? handlers().prepareKeep() : nullptr;
+    std::function<bool()> keep = handlers().prepareKeep ? handlers().prepareKeep() : nullptr;
     const std::lock_guard hold(ready().lock);
     if (!ready().ended) ready().keep = std::move(keep);
 }
@@ -72,9 +80,11 @@ void watchSignals() {
         if (got < 0 && errno == EINTR) continue;
         return;
     }
-    keepOnce();
+    ending = true;
+    const int status = keepOnce() ? 0 : 1;
     if (auto* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
     std::this_thread::sleep_for(std::chrono::seconds(5));
     std::signal(number, SIG_DFL);
     ::kill(::getpid(), number);
@@ -99,7 +109,7 @@ void setUp() {
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, qApp, prepare);
     // Qt ends the program with exit() when its display goes away: what is
     // unsaved is kept on the way out.
-    std::atexit(keepOnce);
+    std::atexit(keepAtExit);
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
                      [](QSessionManager& manager) {
                          if (!handlers().commitData) return;
@@ -109,6 +119,10 @@ void setUp() {
 }
 
 } // namespace
+
+bool sessionIsEnding() {
+    return ending;
+}
 
 void watchSessionEnd(SessionEndHandlers next) {
     static const bool isSetUp = (setUp(), true);

@@ -20,7 +20,28 @@ class TestRecovery : public QObject, WindowSetFixture {
         frmHuevella->saveTargetKnown = true;
         frmHuevella->modified = true;
     }
-    static bool kept() { return QFile::exists(QString::fromStdString(recoveryBookPath())); }
+    static bool kept() { return !findRecoveryCopies().empty() || QFile::exists(ownCopy()); }
+    static QString ownCopy() { return QString::fromStdString(ownRecoveryPath()); }
+    static void discardAll() {
+        for (const RecoveryCopy& copy : findRecoveryCopies())
+            discardRecoveryCopy(copy.path);
+        QFile::remove(ownCopy());
+    }
+    // As another program would have kept it.
+    static QString keptElsewhere(const std::string& name, const std::string& text, int age) {
+        QDir().mkpath(QString::fromStdString(recoveryFolder()));
+        static int n = 0;
+        const QString path =
+            QString::fromStdString(recoveryFolder()) + QString("/unsaved-%1-1.recovery").arg(++n);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray::fromStdString(formatRecoveryCopy({text, name, {}})));
+        file.close();
+        const QDateTime when = QDateTime::currentDateTime().addSecs(-age);
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(when, QFileDevice::FileModificationTime);
+        return path;
+    }
 
 private slots:
     void initTestCase() { qputenv("XDG_STATE_HOME", state.path().toLocal8Bit()); }
@@ -28,7 +49,7 @@ private slots:
         createWindows();
         book = dir.filePath("walk.hvz");
         QFile::remove(book);
-        discardRecoveryCopy();
+        discardAll();
     }
     void cleanup() {
         QCOMPARE(desk().unexpectedMessageBoxes, 0);
@@ -40,8 +61,11 @@ private slots:
         modifiedNamedBook();
         QVERIFY(frmHuevella->sessionEnding(false));
         QVERIFY(desk().messageBoxes.empty());
-        const auto copy = findRecoveryCopy();
-        QVERIFY(copy);
+        QFile own(ownCopy());
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        RecoveryCopy copy_;
+        QVERIFY(parseRecoveryCopy(own.readAll().toStdString(), copy_));
+        const RecoveryCopy* copy = &copy_;
         QCOMPARE(QString::fromStdString(copy->name), book);
         QVERIFY(QString::fromStdString(copy->text).contains("Noon"));
         QCOMPARE(QFileInfo(state.path() + "/huevella").permissions() & QFileDevice::ReadOther,
@@ -93,6 +117,9 @@ private slots:
         modifiedNamedBook();
         if (name.isEmpty()) frmHuevella->saveTargetKnown = false;
         frmHuevella->keepUnsavedBook();
+        // As the next start finds it: another program's copy.
+        QVERIFY(QFile::rename(ownCopy(),
+                              QString::fromStdString(recoveryFolder()) + "/unsaved-1-1.recovery"));
         destroyWindows();
         createWindows();
         desk().messageBoxAnswers.push_back(answer);
@@ -100,7 +127,9 @@ private slots:
         QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
         QVERIFY(desk().messageBoxes[0].text.contains("Recover the unsaved book?"));
         QVERIFY(desk().messageBoxes[0].text.contains("(2 cards)"));
-        QVERIFY(!kept());
+        // Let go at No; taken at Yes, the copy stays until the book is kept
+        // anew or saved.
+        QCOMPARE(findRecoveryCopies().size(), std::size_t(answer == MessageAnswer::Yes ? 1 : 0));
         if (answer == MessageAnswer::No) {
             QCOMPARE(frmHuevella->lastCard, -1);
             return;
@@ -114,19 +143,77 @@ private slots:
         frmHuevella->mnuSaveClick();
         QCOMPARE(desk().fileDialogs.size(), std::size_t(name.isEmpty() ? 1 : 0));
         QVERIFY(QFile::exists(name.isEmpty() ? dir.filePath("other.hvz") : book));
+        // Saved, its copy has served.
+        QVERIFY(!frmHuevella->recoveryTask());
+        QVERIFY(findRecoveryCopies().empty());
         desk().fileDialogAnswers.clear();
         QFile::remove(dir.filePath("other.hvz"));
     }
 
     // A copy that is no longer a book is said so and left for the user.
     void brokenCopyIsLeft() {
-        QDir().mkpath(QString::fromStdString(recoveryFolder()));
-        writeFile(QString::fromStdString(recoveryBookPath()), "not a book");
+        const QString broken = keptElsewhere("", "not a book", 0);
         desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
         frmHuevella->offerRecovery();
         QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
         QVERIFY(desk().messageBoxes[0].text.contains("cannot be opened"));
-        QVERIFY(kept());
+        QVERIFY(desk().messageBoxes[0].text.contains(broken));
+        QVERIFY(QFile::exists(broken));
+    }
+
+    // Two programs keep two copies, each whole; the next start offers both,
+    // newest first.
+    void everyCopyIsOfferedNewestFirst() {
+        keptElsewhere(dir.filePath("a.hvz").toStdString(),
+                      "0\r\n255\r\n255\r\n255\r\nFF0000\r\nFF0000\r\nFF0000\r\nA\r\n", 60);
+        keptElsewhere(dir.filePath("b.hvz").toStdString(),
+                      "0\r\n255\r\n255\r\n255\r\nFF0000\r\nFF0000\r\nFF0000\r\nB\r\n", 5);
+        desk().messageBoxAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+        frmHuevella->offerRecovery();
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(2));
+        QVERIFY(desk().messageBoxes[0].text.contains(dir.filePath("b.hvz")));
+        QVERIFY(desk().messageBoxes[1].text.contains(dir.filePath("a.hvz")));
+        QCOMPARE(frmHuevella->cards[0].getTitle(), std::string("A"));
+        QCOMPARE(QString::fromStdString(frmHuevella->fileName), dir.filePath("a.hvz"));
+        // b let go; a kept until its book is kept anew, which replaces it.
+        QCOMPARE(findRecoveryCopies().size(), std::size_t(1));
+        QVERIFY(frmHuevella->recoveryTask()());
+        QVERIFY(findRecoveryCopies().empty());
+        QVERIFY(QFile::exists(ownCopy()));
+    }
+
+    // A session manager's question answered No settles the book as it is
+    // then; when the session goes on, a later change is kept again.
+    void anAnsweredSessionKeepsLaterChanges() {
+        modifiedNamedBook();
+        desk().messageBoxAnswers.push_back(MessageAnswer::No);
+        QVERIFY(frmHuevella->sessionEnding(true));
+        QVERIFY(!frmHuevella->recoveryTask());
+        frmHuevella->imgBookClearCardClick();
+        QVERIFY(frmHuevella->recoveryTask());
+    }
+
+    // The state folder cannot be written: the runtime folder holds the copy.
+    void keptInTheRuntimeFolderWhenTheStateFolderFails() {
+        QTemporaryDir runtime;
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        QDir(QString::fromStdString(recoveryFolder())).removeRecursively();
+        writeFile(QString::fromStdString(recoveryFolder()), "a file where the folder goes");
+        const std::string problem = keepRecoveryCopy({"0\r\n", "", {}});
+        const std::size_t found = findRecoveryCopies().size();
+        QFile::remove(QString::fromStdString(recoveryFolder()));
+        // Nowhere at all: said.
+        writeFile(QString::fromStdString(recoveryFolder()), "a file");
+        QDir(runtime.path() + "/huevella-recovery").removeRecursively();
+        writeFile(runtime.path() + "/huevella-recovery", "a file");
+        const std::string nowhere = keepRecoveryCopy({"0\r\n", "", {}});
+        QFile::remove(QString::fromStdString(recoveryFolder()));
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        QVERIFY2(problem.empty(), problem.c_str());
+        QVERIFY(QFile::exists(runtime.path() + "/huevella-recovery"));
+        QCOMPARE(found, std::size_t(0)); // its own copy is not offered to itself
+        QVERIFY(!nowhere.empty());
     }
 };
 
