@@ -53,12 +53,24 @@ std::string asUtf8(std::string_view text) {
     return out;
 }
 
+// C0, DEL and C1 controls as spaces: a name or title in any format, shown
+// on a terminal, drives nothing.
+std::string plainText(std::string_view text) {
+    std::string out = controlsToSpaces(text);
+    for (std::size_t i = 0; i + 1 < out.size(); ++i)
+        if (static_cast<unsigned char>(out[i]) == 0xC2 &&
+            static_cast<unsigned char>(out[i + 1]) >= 0x80 &&
+            static_cast<unsigned char>(out[i + 1]) <= 0x9F)
+            out.replace(i, 2, " ");
+    return out;
+}
+
 std::vector<Card> cardsOf(const BookContents& book) {
     std::vector<Card> out;
     for (int i = 0; i <= book.lastCard; ++i) {
         const Huevella& h = book.cards[std::size_t(i)];
         out.push_back(
-            {asUtf8(controlsToSpaces(h.getTitle())),
+            {plainText(asUtf8(h.getTitle())),
              {h.getColor1(), h.getColor2(), h.getColor3()},
              {!h.getCaption1().empty(), !h.getCaption2().empty(), !h.getCaption3().empty()}});
     }
@@ -150,9 +162,17 @@ std::string slug(std::string_view title) {
 
 std::string jsonString(std::string_view text) {
     std::string out = "\"";
-    for (char ch : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
         const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            // C1 controls escaped as C0 ones are: nothing raw for a terminal.
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", next);
+            out += escape;
+            ++i;
+        } else if (c == '"' || c == '\\') {
             out += '\\';
             out += ch;
         } else if (c < 0x20 || c == 0x7F) {
@@ -169,7 +189,7 @@ std::string jsonString(std::string_view text) {
 } // namespace
 
 std::string toGimpPalette(const BookContents& book, std::string_view name) {
-    std::string out = "GIMP Palette\nName: " + asUtf8(controlsToSpaces(name)) + "\nColumns: 3\n#\n";
+    std::string out = "GIMP Palette\nName: " + plainText(asUtf8(name)) + "\nColumns: 3\n#\n";
     int number = 0;
     for (const Card& card : cardsOf(book)) {
         // A comment every reader skips, ours reads: where each card starts,

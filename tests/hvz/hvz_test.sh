@@ -262,6 +262,23 @@ for command in hsl rgb hex contrast; do
     check "$command < a folder" "hvz: cannot read the input: is a directory (1)" "$(cat "$work/err")$out ($rc)"
 done
 check "the last line" "D8BFA5" "$("$HVZ" hsl <"$work/hsl" 2>/dev/null | tail -n 1)"
+# What hvz echoes back (an operand, a line read, a title) drives no
+# terminal: C0 and C1 controls come out escaped.
+esc=$'\e]0;owned\a' csi=$'\xc2\x9b31m'
+"$HVZ" hex "$esc" 2>"$work/err"
+check "an operand echoed escaped" "hvz: '\\x1B]0;owned\\x07' is not a colour code: it needs six hexadecimal digits, or three" "$(cat "$work/err")"
+printf '1 2 x%s\n' "$csi" | "$HVZ" rgb 2>"$work/err"
+check "a line read echoed escaped" "0" "$(LC_ALL=C grep -c $'\e\|\xc2\x9b' "$work/err")"
+check "a line read echoed, its C1 named" "1" "$(grep -c 'u009B' "$work/err")"
+printf '0\r\n255\r\n255\r\n255\r\nFF0000\r\nFF0000\r\nFF0000\r\nA%sB\r\n' "$csi" >"$work/c1.hvz"
+for format in json gpl css; do
+    check "show --format $format writes no control" "0" \
+        "$("$HVZ" show "$work/c1.hvz" --format "$format" | LC_ALL=C grep -c $'\e\|\xc2\x9b')"
+done
+# A reader that goes away: status 1 and the reason, not SIGPIPE's 141.
+yes '50 50 180' | head -n 400000 >"$work/many"
+"$HVZ" hsl <"$work/many" 2>"$work/err" | head -c 1 >/dev/null
+check "a closed pipe" "1 hvz: cannot write the output: broken pipe" "${PIPESTATUS[0]} $(cat "$work/err")"
 rm -rf "$work"
 
 echo "hvz: $passes passed, $failures failed"

@@ -2,37 +2,14 @@
 
 #include "book/BookFile.h"
 
+#include <cstdarg>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
 const char* cardsWord(int count) {
     return count == 1 ? "card" : "cards";
-}
-
-// Text from a file or a file name as the terminal may safely show it: a
-// control character (C0, DEL, or C1 in UTF-8) is written as an escape, so
-// that nothing in a book can retitle, clear or drive the terminal.
-std::string shown(std::string_view text) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if (c < 0x20 || c == 0x7F) {
-            out += "\\x";
-            out += digits[c >> 4];
-            out += digits[c & 15];
-        } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
-            out += "\\u00";
-            out += digits[next >> 4];
-            out += digits[next & 15];
-            ++i;
-        } else {
-            out += char(c);
-        }
-    }
-    return out;
 }
 
 // The book read, or false with its problem told.
@@ -73,4 +50,46 @@ int checkBook(const std::string& path, std::FILE* out, std::FILE* err) {
     const int count = read.contents.lastCard + 1;
     std::fprintf(out, "%s: a book of %d %s\n", shown(path).c_str(), count, cardsWord(count));
     return 0;
+}
+
+std::string shown(std::string_view text) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += digits[c >> 4];
+            out += digits[c & 15];
+        } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            out += "\\u00";
+            out += digits[next >> 4];
+            out += digits[next & 15];
+            ++i;
+        } else {
+            out += char(c);
+        }
+    }
+    return out;
+}
+
+void tell(const char* format, ...) {
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, arguments);
+    va_end(arguments);
+    std::vector<char> text(std::size_t(length > 0 ? length : 0) + 1);
+    std::vsnprintf(text.data(), text.size(), format, again);
+    va_end(again);
+    std::string out;
+    std::string_view rest(text.data(), text.size() - 1);
+    for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos;) {
+        out += shown(rest.substr(0, end)) + '\n';
+        rest.remove_prefix(end + 1);
+    }
+    out += shown(rest);
+    std::fputs(out.c_str(), stderr);
 }

@@ -1,5 +1,7 @@
 #include "ExchangeCommands.h"
 
+#include "BookCommands.h"
+
 #include "book/BookExport.h"
 #include "book/BookFile.h"
 
@@ -56,7 +58,7 @@ int written(const std::optional<std::string>& output, const std::string& bytes) 
     if (output) {
         const std::string problem = saveBookFile(*output, bytes);
         if (problem.empty()) return 0;
-        std::fprintf(stderr, "hvz: %s: %s\n", output->c_str(), problem.c_str());
+        tell("hvz: %s: %s\n", output->c_str(), problem.c_str());
         return 1;
     }
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
@@ -72,12 +74,11 @@ bool outputRefused(const Options& o, const std::string& input) {
     }, in{};
     if (::stat(o.output->c_str(), &out) != 0) return false;
     if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino) {
-        std::fprintf(stderr, "hvz: %s is the file being read; it is not written over\n",
-                     o.output->c_str());
+        tell("hvz: %s is the file being read; it is not written over\n", o.output->c_str());
         return true;
     }
     if (o.force) return false;
-    std::fprintf(stderr, "hvz: %s exists; --force replaces it\n", o.output->c_str());
+    tell("hvz: %s exists; --force replaces it\n", o.output->c_str());
     return true;
 }
 
@@ -86,25 +87,25 @@ bool outputRefused(const Options& o, const std::string& input) {
 int exportBook(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, true, o) || !o.format) {
-        std::fprintf(stderr, "hvz: 'export' takes --format gpl|ase|css|json, a BOOK and "
-                             "optionally -o FILE (and --force to replace a file)\n");
+        tell("hvz: 'export' takes --format gpl|ase|css|json, a BOOK and "
+             "optionally -o FILE (and --force to replace a file)\n");
         return 2;
     }
     const std::string& format = *o.format;
     if (format != "gpl" && format != "ase" && format != "css" && format != "json") {
-        std::fprintf(stderr, "hvz: unknown format '%s': gpl, ase, css or json\n", format.c_str());
+        tell("hvz: unknown format '%s': gpl, ase, css or json\n", format.c_str());
         return 2;
     }
     if (format == "ase" && !o.output && isatty(STDOUT_FILENO)) {
-        std::fprintf(stderr, "hvz: the ase format is binary: name a file with -o, or redirect "
-                             "the output\n");
+        tell("hvz: the ase format is binary: name a file with -o, or redirect "
+             "the output\n");
         return 1;
     }
     const std::string& path = o.operands[0];
     if (outputRefused(o, path)) return 1;
     const BookReadResult read = readBookFile(path);
     if (!read.ok) {
-        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), read.problem.c_str());
+        tell("hvz: %s: %s\n", path.c_str(), read.problem.c_str());
         return 1;
     }
     const std::string name = bookName(path);
@@ -119,13 +120,13 @@ int showBookAs(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, false, o) || !o.format || o.output ||
         (*o.format != "gpl" && *o.format != "css" && *o.format != "json")) {
-        std::fprintf(stderr, "hvz: 'show' takes a BOOK and optionally --format css|json|gpl\n");
+        tell("hvz: 'show' takes a BOOK and optionally --format css|json|gpl\n");
         return 2;
     }
     const std::string& path = o.operands[0];
     const BookReadResult read = readBookFile(path);
     if (!read.ok) {
-        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), read.problem.c_str());
+        tell("hvz: %s: %s\n", path.c_str(), read.problem.c_str());
         return 1;
     }
     const std::string& format = *o.format;
@@ -137,19 +138,18 @@ int showBookAs(int argc, char** argv) {
 int importPalette(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, true, o) || !o.output) {
-        std::fprintf(stderr, "hvz: 'import' takes a PALETTE.gpl and -o BOOK.hvz (and --force to "
-                             "replace a book)\n");
+        tell("hvz: 'import' takes a PALETTE.gpl and -o BOOK.hvz (and --force to "
+             "replace a book)\n");
         return 2;
     }
     const std::string& path = o.operands[0];
     const PaletteImport palette = readGimpPaletteFile(path);
     if (!palette.ok) {
-        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), palette.problem.c_str());
+        tell("hvz: %s: %s\n", path.c_str(), palette.problem.c_str());
         return 1;
     }
     if (outputRefused(o, path)) return 1;
-    if (palette.left > 0)
-        std::fprintf(stderr, "hvz: %s: %s\n", path.c_str(), leftOutMessage(palette).c_str());
+    if (palette.left > 0) tell("hvz: %s: %s\n", path.c_str(), leftOutMessage(palette).c_str());
     BookState book;
     book.cards = palette.contents.cards;
     book.lastCard = palette.contents.lastCard;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -139,17 +140,19 @@ int runStream(const ColourCommand& command) {
         if (!ok) {
             writer.flush();
             std::fflush(stdout);
-            std::fprintf(stderr, "hvz: line %ld: %s\n", reader.lineNumber(), error.c_str());
+            tell("hvz: line %ld: %s\n", reader.lineNumber(), error.c_str());
             failed = true;
         }
         writer.maybeFlush();
+        // Nobody reads any more: the rest would be converted for nothing.
+        if (std::ferror(stdout)) break;
     }
     if (const int error = reader.readError()) {
         writer.flush();
         std::fflush(stdout);
         std::string reason = std::strerror(error);
         if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
-        std::fprintf(stderr, "hvz: cannot read the input: %s\n", reason.c_str());
+        tell("hvz: cannot read the input: %s\n", reason.c_str());
         return 1;
     }
     return failed ? 1 : 0;
@@ -163,7 +166,7 @@ int finish(int status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::string reason = std::strerror(errno);
         if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
-        std::fprintf(stderr, "hvz: cannot write the output: %s\n", reason.c_str());
+        tell("hvz: cannot write the output: %s\n", reason.c_str());
         return 1;
     }
     return status;
@@ -189,7 +192,7 @@ int run(int argc, char** argv) {
         return showBookAs(argc, argv);
     if (name == "show" || name == "check") {
         if (argc != 3) {
-            std::fprintf(stderr, "hvz: '%s' takes one operand (FILE)\n", argv[1]);
+            tell("hvz: '%s' takes one operand (FILE)\n", argv[1]);
             return 2;
         }
         return name == "show" ? showBook(argv[2], stdout, stderr)
@@ -208,7 +211,7 @@ int run(int argc, char** argv) {
     }
     const ColourCommand* command = findColourCommand(name);
     if (!command) {
-        std::fprintf(stderr, "hvz: unknown command '%s'; see hvz --help\n", argv[1]);
+        tell("hvz: unknown command '%s'; see hvz --help\n", argv[1]);
         return 2;
     }
     if (argc == 2) return runStream(*command);
@@ -217,11 +220,11 @@ int run(int argc, char** argv) {
         int minimum = 0, ratio = 0;
         std::string error;
         if (!parseMinimumRatio(argv[5], minimum)) {
-            std::fprintf(stderr, "hvz: '%s' is not a contrast ratio from 1 to 21\n", argv[5]);
+            tell("hvz: '%s' is not a contrast ratio from 1 to 21\n", argv[5]);
             return 2;
         }
         if (!contrastOfCodes(argv[2], argv[3], ratio, error)) {
-            std::fprintf(stderr, "hvz: %s\n", error.c_str());
+            tell("hvz: %s\n", error.c_str());
             return 2;
         }
         std::string out;
@@ -234,11 +237,11 @@ int run(int argc, char** argv) {
     std::vector<std::string_view> operands(argv + 2, argv + argc);
     std::string out, error;
     if (operands.size() != std::size_t(command->operandCount)) {
-        std::fprintf(stderr, "hvz: %s\n", operandCountMessage(*command, operands.size()).c_str());
+        tell("hvz: %s\n", operandCountMessage(*command, operands.size()).c_str());
         return 2;
     }
     if (!command->convert(operands, out, error)) {
-        std::fprintf(stderr, "hvz: %s\n", error.c_str());
+        tell("hvz: %s\n", error.c_str());
         return 1;
     }
     std::fputs(out.c_str(), stdout);
@@ -246,5 +249,8 @@ int run(int argc, char** argv) {
 }
 
 int main(int argc, char** argv) {
+    // A reader that goes away (hvz ... | head) is a failed write, status 1
+    // with its reason, not a death by SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     return finish(run(argc, argv));
 }
