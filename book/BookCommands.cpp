@@ -324,6 +324,18 @@ void TfrmHuevella::mnuExportClick() {
         ext = formats[std::clamp(dlgExport->FilterIndex, 1, 4) - 1];
         path += "." + ext;
     }
+    // By whatever name (a link, another path to it), the open book is not
+    // an export's to replace.
+    struct stat target, book;
+    if (!fileName.empty() && ::stat(path.c_str(), &target) == 0 &&
+        ::stat(fileName.c_str(), &book) == 0 && target.st_dev == book.st_dev &&
+        target.st_ino == book.st_ino) {
+        Application->MessageBox("\"" + path +
+                                    "\" is the book that is open: the colours are not "
+                                    "exported over it.\n\nChoose another name.",
+                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
     struct stat existing;
     if (lstat(path.c_str(), &existing) == 0 &&
         Application->MessageBox("\"" + path + "\" already exists.\n\nDo you want to replace it?",

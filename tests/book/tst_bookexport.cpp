@@ -135,6 +135,33 @@ private slots:
         QFile::remove(target);
     }
 
+    // The open book is never replaced by an export, by whatever name: a
+    // link to it, its own name with the extension typed.
+    void theOpenBookIsNotExportedOver_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a link to the book") << "link.gpl";
+        QTest::newRow("the book itself, as json") << "walk.json";
+    }
+    void theOpenBookIsNotExportedOver() {
+        QFETCH(QString, typed);
+        makeBook({"One"});
+        const QString book = dir.filePath(typed == "link.gpl" ? "walk.hvz" : "walk.json");
+        QFile file(book);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the book");
+        file.close();
+        if (typed == "link.gpl") QVERIFY(QFile::link(book, dir.filePath("link.gpl")));
+        frmHuevella->fileName = book.toStdString();
+        desk().fileDialogAnswers.push_back(dir.filePath(typed));
+        desk().messageBoxAnswers.push_back(MessageAnswer::Yes);
+        frmHuevella->mnuExportClick();
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
+        QVERIFY(desk().messageBoxes[0].text.contains("is the book that is open"));
+        QCOMPARE(contents(book), QByteArray("the book"));
+        QFile::remove(dir.filePath("link.gpl"));
+        QFile::remove(book);
+    }
+
     // A name that is free is written without a question.
     void freeNameIsNotAskedAbout() {
         makeBook({"One"});
