@@ -134,15 +134,18 @@ DISPLAY=$first_display
 echo "ok - another desktop of the same user got a program of its own"
 
 # Without XDG_RUNTIME_DIR, a folder another user made in its place is not
-# used: the start says so and runs alone.
+# used: the start says so and keeps its socket in the user's own cache.
 if [ "$(id -u)" = 0 ]; then
     mkdir -p "$WORKDIR/tmp/huevella-0"
     chown nobody "$WORKDIR/tmp/huevella-0"
     chmod 0777 "$WORKDIR/tmp/huevella-0"
-    (cd "$WORKDIR" && env -u XDG_RUNTIME_DIR TMPDIR="$WORKDIR/tmp" timeout 3 "$PROGRAM" \
-        >"$WORKDIR/fallback.log" 2>&1)
-    grep -q "no private runtime folder ($WORKDIR/tmp/huevella-0: it belongs to another user)" \
+    mkdir -p "$WORKDIR/home"
+    (cd "$WORKDIR" && env -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME HOME="$WORKDIR/home" \
+        TMPDIR="$WORKDIR/tmp" timeout 3 "$PROGRAM" >"$WORKDIR/fallback.log" 2>&1)
+    grep -q "$WORKDIR/tmp/huevella-0 is refused (it belongs to another user); using $WORKDIR/home/.cache/huevella-runtime" \
         "$WORKDIR/fallback.log" || fail "a foreign runtime folder was not refused: $(cat "$WORKDIR/fallback.log")"
+    [ "$(stat -c %a "$WORKDIR/home/.cache/huevella-runtime")" = 700 ] ||
+        fail "the folder in the cache is not private"
     [ -z "$(ls -A "$WORKDIR/tmp/huevella-0")" ] || fail "the foreign folder was used"
-    echo "ok - a runtime folder of another user was refused"
+    echo "ok - a runtime folder of another user was refused, the cache served"
 fi

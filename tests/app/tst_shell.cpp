@@ -378,6 +378,62 @@ private slots:
                  0);
         QCOMPARE(desk().exceptions.size(), size_t(1));
     }
+
+    // One display, one program: the names X gives one server share a
+    // socket, another server's do not.
+    void oneSocketADisplay_data() {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("same"); // as ":5"
+        QTest::newRow("unix:5") << "unix:5" << true;
+        QTest::newRow("a screen of it") << ":5.1" << true;
+        QTest::newRow("by loopback") << "localhost:5.0" << true;
+        QTest::newRow("with a protocol") << "unix/:5" << true;
+        QTest::newRow("another server") << ":6" << false;
+        QTest::newRow("another host") << "elsewhere:5" << false;
+    }
+    void oneSocketADisplay() {
+        QFETCH(QString, display);
+        QFETCH(bool, same);
+        QTemporaryDir runtime;
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR"),
+                         savedDisplay = qgetenv("DISPLAY");
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("DISPLAY", ":5");
+        const std::string plain = SingleInstance::socketPath();
+        qputenv("DISPLAY", display.toLocal8Bit());
+        const std::string other = SingleInstance::socketPath();
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("DISPLAY", savedDisplay);
+        QVERIFY(!plain.empty());
+        QCOMPARE(plain == other, same);
+    }
+
+    // Without a runtime folder, the shared temporary folder's name taken
+    // first by another user is refused, and the user's cache serves.
+    void aTakenTemporaryFolderFallsBackToTheCache() {
+        QTemporaryDir tmp, home;
+        const QString taken = tmp.filePath(QString("huevella-%1").arg(::geteuid()));
+        QVERIFY(QDir().mkdir(taken));
+        if (::chown(taken.toLocal8Bit().constData(), 65534, 65534) != 0)
+            QSKIP("only the superuser can give a folder to another user");
+        const QByteArray saved[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("TMPDIR"), qgetenv("HOME"),
+                                    qgetenv("XDG_CACHE_HOME")};
+        qunsetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_CACHE_HOME");
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        qputenv("HOME", home.path().toLocal8Bit());
+        const std::string used = SingleInstance::runtimeFolder();
+        qputenv("XDG_RUNTIME_DIR", saved[0]);
+        qputenv("TMPDIR", saved[1]);
+        qputenv("HOME", saved[2]);
+        if (!saved[3].isEmpty()) qputenv("XDG_CACHE_HOME", saved[3]);
+        QCOMPARE(QString::fromStdString(used), home.filePath(".cache/huevella-runtime"));
+        QCOMPARE(QFileInfo(home.filePath(".cache/huevella-runtime")).permissions() &
+                     (QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup),
+                 QFileDevice::Permissions());
+    }
 };
 
 HUEVELLA_TEST_MAIN(TestShell)
