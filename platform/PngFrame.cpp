@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstdint>
+#include <new>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -56,7 +58,7 @@ bool unfilter(unsigned char type, unsigned char* row, const unsigned char* previ
 
 } // namespace
 
-QImage decodePlainPng(const QByteArray& file) {
+QImage decodePlainPng(const QByteArray& file, QSize largest) {
     const auto* data = reinterpret_cast<const unsigned char*>(file.constData());
     const std::size_t size = std::size_t(file.size());
     static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -64,7 +66,8 @@ QImage decodePlainPng(const QByteArray& file) {
     if (bigEndian(data + 8) != 13 || std::memcmp(data + 12, "IHDR", 4) != 0) return {};
     const std::uint32_t width = bigEndian(data + 16), height = bigEndian(data + 20);
     const int depth = data[24], colourType = data[25], interlace = data[28];
-    if (width == 0 || height == 0 || width > 32768 || height > 32768 || depth != 8 ||
+    if (width == 0 || height == 0 || width > std::uint32_t(largest.width()) ||
+        height > std::uint32_t(largest.height()) || depth != 8 ||
         (colourType != 2 && colourType != 6) || data[26] != 0 || data[27] != 0 || interlace != 0)
         return {};
     const int bpp = colourType == 2 ? 3 : 4;
@@ -111,21 +114,48 @@ QImage decodePlainPng(const QByteArray& file) {
     return image;
 }
 
-QImage readScreenshotFile(const QString& path, QString* error) {
+namespace {
+// The size a PNG's header declares, whatever follows it.
+QSize declaredPngSize(const QByteArray& file) {
+    const auto* data = reinterpret_cast<const unsigned char*>(file.constData());
+    if (file.size() < 24 || std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) != 0 ||
+        std::memcmp(data + 12, "IHDR", 4) != 0)
+        return {};
+    const std::uint32_t width = bigEndian(data + 16), height = bigEndian(data + 20);
+    return QSize(int(std::min<std::uint32_t>(width, 1u << 30)),
+                 int(std::min<std::uint32_t>(height, 1u << 30)));
+}
+} // namespace
+
+QImage readScreenshotFile(const QString& path, QString* error, QSize largest) {
+    const auto fail = [error](const QString& why) {
+        if (error) *error = why;
+        return QImage();
+    };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
+    // Compressed, it is never larger than its pixels.
+    const qint64 most = qint64(largest.width()) * largest.height() * 4 + (1 << 20);
+    if (file.size() > most) return fail(QStringLiteral("the file is too large for a screenshot"));
+    try {
+        const QByteArray bytes = file.readAll();
+        QSize size = declaredPngSize(bytes);
+        if (!size.isValid()) size = QImageReader(path).size();
+        if (size.isValid() && (size.width() > largest.width() || size.height() > largest.height()))
+            return fail(QStringLiteral("the picture is %1×%2, larger than the screens can show")
+                            .arg(size.width())
+                            .arg(size.height()));
+        QImage image = decodePlainPng(bytes, largest);
+        if (!image.isNull()) return image;
+        QImageReader reader(path);
+        reader.setAllocationLimit(int(most >> 20) + 1);
+        image = reader.read();
+        if (image.isNull()) return fail(reader.errorString());
+        if (image.width() > largest.width() || image.height() > largest.height())
+            return fail(QStringLiteral("the picture is larger than the screens can show"));
+        return image.format() == QImage::Format_RGB32 ? image
+                                                      : image.convertToFormat(QImage::Format_RGB32);
+    } catch (const std::bad_alloc&) {
+        return fail(QStringLiteral("there is not enough memory to read it"));
     }
-    const QByteArray bytes = file.readAll();
-    QImage image = decodePlainPng(bytes);
-    if (!image.isNull()) return image;
-    QImageReader reader(path);
-    image = reader.read();
-    if (image.isNull()) {
-        if (error) *error = reader.errorString();
-        return {};
-    }
-    return image.format() == QImage::Format_RGB32 ? image
-                                                  : image.convertToFormat(QImage::Format_RGB32);
 }

@@ -2,6 +2,9 @@
 
 #include "platform/PngFrame.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -158,6 +161,22 @@ void ScreenshotPortal::response(uint code, const QVariantMap& results) {
     finish(kind == Kind::Screenshot ? pictureFrom(results, askedAt) : colourFrom(results));
 }
 
+namespace {
+// What a picture of the whole desktop can measure: every screen at its
+// device pixels, with room for a desktop that scales its picture its own way.
+QSize screensInDevicePixels() {
+    QRect all;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        all |= QRect(QPoint(qRound(g.x() * ratio), qRound(g.y() * ratio)),
+                     QSize(qRound(g.width() * ratio), qRound(g.height() * ratio)));
+    }
+    if (all.isEmpty()) all = QRect(0, 0, 3840, 2160);
+    return QSize(all.right() + 1, all.bottom() + 1) * 2;
+}
+} // namespace
+
 ScreenshotPortal::Answer ScreenshotPortal::pictureFrom(const QVariantMap& results,
                                                       const QDateTime& askedAt) {
     const QVariant uri = results.value(QStringLiteral("uri"));
@@ -170,7 +189,7 @@ ScreenshotPortal::Answer ScreenshotPortal::pictureFrom(const QVariantMap& result
     const QFileInfo file(path);
     if (!file.exists()) return {Outcome::BadAnswer, {}, {}, QStringLiteral("no file at ") + path};
     QString error;
-    QImage picture = readScreenshotFile(path, &error);
+    QImage picture = readScreenshotFile(path, &error, screensInDevicePixels());
     if (writtenSince(file, askedAt)) QFile::remove(path);
     if (picture.isNull()) return {Outcome::BadAnswer, {}, {}, path + QStringLiteral(": ") + error};
     return {Outcome::Picture, std::move(picture), {}, path};

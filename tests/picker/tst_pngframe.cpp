@@ -3,6 +3,8 @@
 
 #include "platform/PngFrame.h"
 
+#include "DeclaredPng.h"
+
 #include <QBuffer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -173,6 +175,33 @@ private slots:
         QCOMPARE(!read.isNull(), readable);
         if (readable) QCOMPARE(read, withQt(file));
         else QVERIFY(!error.isEmpty());
+    }
+
+    // A few bytes may declare gigabytes: a picture larger than the screens
+    // is refused from its header, whatever its checksum, and nothing the
+    // size it declares is made.
+    void declaredGiantsAreRefused_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("largest");
+        QTest::newRow("32768 square, 45 bytes") << declaredPng(32768, 32768) << QSize(1920, 1080);
+        QTest::newRow("its checksum broken") << declaredPng(32768, 32768, false) << QSize(1920, 1080);
+        QTest::newRow("wider than the screens") << declaredPng(4000, 10) << QSize(3840, 2160);
+        QTest::newRow("beyond any screen") << declaredPng(20000, 20000) << QSize(16384, 16384);
+    }
+    void declaredGiantsAreRefused() {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, largest);
+        QCOMPARE(file.size(), 45);
+        QVERIFY(decodePlainPng(file, largest).isNull());
+        QTemporaryDir dir;
+        const QString path = dir.filePath("shot.png");
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file);
+        out.close();
+        QString error;
+        QVERIFY(readScreenshotFile(path, &error, largest).isNull());
+        QVERIFY2(error.contains("larger than the screens"), qPrintable(error));
     }
 };
 

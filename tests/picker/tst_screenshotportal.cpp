@@ -5,6 +5,8 @@
 #include "platform/ScreenReading.h"
 #include "platform/ScreenshotPortal.h"
 
+#include "DeclaredPng.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QFileInfo>
@@ -128,6 +130,27 @@ private slots:
         // Whatever the answer, what the service wrote for us is gone.
         QTRY_COMPARE(filesLeft(), QStringList());
         QCOMPARE(spy.size(), 0);
+    }
+
+    // The service's picture is as large as the screens at most: one that
+    // declares more is a bad answer, said, and the program goes on.
+    void giantPictureIsABadAnswer() {
+        const QString giant = dir.filePath("giant.png");
+        QFile out(giant);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(declaredPng(32768, 32768));
+        out.close();
+        const QString kept = fixture;
+        fixture = giant;
+        startStandIn({"--screenshot", "ok"});
+        fixture = kept;
+        ScreenshotPortal portal(QDBusConnection::sessionBus());
+        QSignalSpy spy(&portal, &ScreenshotPortal::answered);
+        portal.requestScreenshot();
+        const ScreenshotPortal::Answer answer = wait(spy);
+        QCOMPARE(answer.outcome, Outcome::BadAnswer);
+        QVERIFY2(answer.detail.contains("larger than the screens"), qPrintable(answer.detail));
+        QTRY_COMPARE(filesLeft(), QStringList());
     }
 
     // The request is made as the service expects it: a token of ours, the
