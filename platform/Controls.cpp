@@ -248,8 +248,8 @@ QSet<int>& keysDownInEdits() {
 }
 
 // A key pressed in an edit may be released anywhere: on the control the
-// focus went to (a Tab onto the swatch), or nowhere at all when the press
-// hid its window (Escape). Such a key is no longer down in an edit, or it
+// focus went to (a Tab onto the swatch), in another window, or nowhere at
+// all when the press hid its window (Escape). Such a key is no longer down in an edit, or it
 // would hold every later mouse entry back for good.
 class KeyReleaseWatch : public QObject {
 public:
@@ -266,11 +266,10 @@ protected:
             break;
         }
         case QEvent::Hide:
-        case QEvent::WindowDeactivate:
-            // Our own windows only: a tooltip going is no reason.
+            // Our own windows only: a tooltip going is no reason. A window
+            // that hid while a key was down (Escape) gets no release.
             if (watched->isWidgetType() && watched->inherits("TForm")) keysDownInEdits().clear();
             break;
-        case QEvent::ApplicationDeactivate: keysDownInEdits().clear(); break;
         default: break;
         }
         return false;
