@@ -22,6 +22,14 @@ quint32 crc32(const QByteArray& bytes) {
     return ~crc;
 }
 
+// The file as a screenshot the desktop left in the folder.
+QString written(const QTemporaryDir& dir, const QByteArray& file) {
+    const QString path = dir.filePath("shot.png");
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly)) out.write(file);
+    return path;
+}
+
 QByteArray bigEndian(quint32 v) {
     const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
     return QByteArray(bytes, 4);
@@ -165,11 +173,7 @@ private slots:
         QFETCH(bool, readable);
         QVERIFY(decodePlainPng(file).isNull());
         QTemporaryDir dir;
-        const QString path = dir.filePath("shot.png");
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
-        out.close();
+        const QString path = written(dir, file);
         QString error;
         const QImage read = readScreenshotFile(path, &error);
         QCOMPARE(!read.isNull(), readable);
@@ -194,11 +198,7 @@ private slots:
         QCOMPARE(file.size(), 45);
         QVERIFY(decodePlainPng(file, largest).isNull());
         QTemporaryDir dir;
-        const QString path = dir.filePath("shot.png");
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
-        out.close();
+        const QString path = written(dir, file);
         QString error;
         QVERIFY(readScreenshotFile(path, &error, largest).isNull());
         QVERIFY2(error.contains("larger than the screens"), qPrintable(error));
