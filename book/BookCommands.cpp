@@ -37,11 +37,15 @@ bool TfrmHuevella::readBook(const std::string& source) {
     }
     stampedPath = source;
     diskStamp = stampOf(source);
-    cards = read.contents.cards;
-    lastCard = read.contents.lastCard;
+    showContents(read.contents);
+    return true;
+}
+
+void TfrmHuevella::showContents(const BookContents& contents) {
+    cards = contents.cards;
+    lastCard = contents.lastCard;
     currentCard = lastCard;
     showCard();
-    return true;
 }
 
 TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuses, bool& saved,
@@ -271,10 +275,7 @@ void TfrmHuevella::offerRecovery() {
             discardRecoveryCopy(copy.path);
             continue;
         }
-        cards = read.contents.cards;
-        lastCard = read.contents.lastCard;
-        currentCard = lastCard;
-        showCard();
+        showContents(read.contents);
         fileName = copy.name;
         openedFromFile = saveTargetKnown = !copy.name.empty();
         // What the file is now is what a later Save is measured against.

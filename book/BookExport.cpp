@@ -20,37 +20,11 @@ struct Card {
     bool filled[3];
 };
 
-// Text every format can hold: UTF-8 kept, and a byte that is not part of
-// any (a file name or title from a Latin-1 system, "caf\xe9") read as the
-// Latin-1 letter it most likely is.
+// Text every format can hold: UTF-8 kept, other text (a file name or title
+// from an older Windows or Latin-1 system, "caf\xe9") read as the book
+// reader reads such titles.
 std::string asUtf8(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = c < 0x80                 ? 1
-                             : c >= 0xC2 && c <= 0xDF ? 2
-                             : c >= 0xE0 && c <= 0xEF ? 3
-                             : c >= 0xF0 && c <= 0xF4 ? 4
-                                                      : 0;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
-            // Overlong forms, surrogates and code points past U+10FFFF are
-            // no UTF-8 either.
-            const bool second = k == 1;
-            const unsigned low = second && c == 0xE0 ? 0xA0 : second && c == 0xF0 ? 0x90 : 0x80;
-            const unsigned high = second && c == 0xED ? 0x9F : second && c == 0xF4 ? 0x8F : 0xBF;
-            if (next < low || next > high) length = 0;
-        }
-        if (length == 0) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-            ++i;
-            continue;
-        }
-        out.append(text.substr(i, length));
-        i += length;
-    }
-    return out;
+    return isValidUtf8(text) ? std::string(text) : windows1252ToUtf8(text);
 }
 
 // C0, DEL and C1 controls as spaces: a name or title in any format, shown
@@ -58,10 +32,7 @@ std::string asUtf8(std::string_view text) {
 std::string plainText(std::string_view text) {
     std::string out = controlsToSpaces(text);
     for (std::size_t i = 0; i + 1 < out.size(); ++i)
-        if (static_cast<unsigned char>(out[i]) == 0xC2 &&
-            static_cast<unsigned char>(out[i + 1]) >= 0x80 &&
-            static_cast<unsigned char>(out[i + 1]) <= 0x9F)
-            out.replace(i, 2, " ");
+        if (isC1ControlAt(out, i)) out.replace(i, 2, " ");
     return out;
 }
 
@@ -165,11 +136,11 @@ std::string jsonString(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
         const auto c = static_cast<unsigned char>(ch);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+        if (isC1ControlAt(text, i)) {
             // C1 controls escaped as C0 ones are: nothing raw for a terminal.
             char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", next);
+            std::snprintf(escape, sizeof escape, "\\u%04x",
+                          static_cast<unsigned char>(text[i + 1]));
             out += escape;
             ++i;
         } else if (c == '"' || c == '\\') {

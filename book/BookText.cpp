@@ -84,6 +84,12 @@ std::string controlsToSpaces(std::string_view text) {
     return out;
 }
 
+bool isC1ControlAt(std::string_view text, std::size_t at) {
+    return at + 1 < text.size() && static_cast<unsigned char>(text[at]) == 0xC2 &&
+           static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
+           static_cast<unsigned char>(text[at + 1]) <= 0x9F;
+}
+
 bool hasControlCharacter(std::string_view text) {
     for (char c : text)
         if (isControl(static_cast<unsigned char>(c))) return true;

@@ -117,6 +117,8 @@ public:
     // Reads a book into the window; false (and the user told why) when the
     // file cannot be read or is not a book, in which case nothing changed.
     bool readBook(const std::string& source);
+    // The cards shown, the last one current.
+    void showContents(const BookContents& contents);
     // The file as we last read or wrote it.
     std::string stampedPath;
     FileStamp diskStamp;

@@ -1,6 +1,7 @@
 #include "BookCommands.h"
 
 #include "book/BookFile.h"
+#include "book/BookText.h"
 
 #include <cstdarg>
 #include <cstdint>
@@ -57,12 +58,12 @@ std::string shown(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
         if (c < 0x20 || c == 0x7F) {
             out += "\\x";
             out += digits[c >> 4];
             out += digits[c & 15];
-        } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+        } else if (isC1ControlAt(text, i)) {
+            const auto next = static_cast<unsigned char>(text[i + 1]);
             out += "\\u00";
             out += digits[next >> 4];
             out += digits[next & 15];
