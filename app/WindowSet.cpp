@@ -1,5 +1,6 @@
 #include "app/WindowSet.h"
 
+#include "book/Recovery.h"
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
 #include "palette/TfrmColorPalette.h"
@@ -61,7 +62,9 @@ void WatchBookAtSessionEnd() {
 int RunProgram(TApplication& application, const std::function<void()>& startUp) {
     try {
         startUp();
-        return application.Run();
+        const int status = application.Run();
+        // A book that could be kept nowhere is lost: the end says so.
+        return status == 0 && recoveryCopyLost() ? 1 : status;
     } catch (const std::exception& error) {
         application.ShowException(error);
         return 1;

@@ -252,7 +252,8 @@ std::function<bool()> TfrmHuevella::recoveryTask() {
 void TfrmHuevella::offerRecovery() {
     // Newest first, each copy whatever book this start opened; a copy goes
     // only once the person has answered for it.
-    for (const RecoveryCopy& copy : findRecoveryCopies()) {
+    const std::string opened = openedFromFile ? fileName : std::string();
+    for (const RecoveryCopy& copy : findRecoveryCopies(opened)) {
         const BookReadResult read = copy.text.empty() ? BookReadResult{} : parseBook(copy.text);
         if (!read.ok) {
             // Not a book any more: left where it is, for the user to look at.

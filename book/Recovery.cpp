@@ -8,6 +8,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <atomic>
+#include <cstdio>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +35,24 @@ std::vector<std::string> places() {
         out.push_back(std::string(runtime) + "/huevella-recovery");
     return out;
 }
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseName(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A copy that could only be kept beside its book: hidden, named after it.
+std::string besideBook(const std::string& book, const std::string& name) {
+    return folderOf(book) + "/." + baseName(book) + "." + name;
+}
+
+std::atomic<bool> lost{false};
 
 // This program's file name: its start and its process, which no other
 // program shares.
@@ -91,20 +111,53 @@ std::string keepRecoveryCopy(const RecoveryCopy& copy) {
         }
         problems += (problems.empty() ? "" : "; ") + folder + ": " + problem;
     }
+    // Last, beside the book itself: the folder the person chose to write in.
+    if (!copy.name.empty()) {
+        const std::string beside = besideBook(copy.name, ownName());
+        const std::string problem = saveBookFile(beside, file);
+        if (problem.empty()) {
+            for (const std::string& other : places())
+                ::unlink((other + "/" + ownName()).c_str());
+            std::fprintf(stderr, "huevella: the unsaved book was kept at \"%s\"\n",
+                         beside.c_str());
+            return {};
+        }
+        problems += "; " + folderOf(copy.name) + ": " + problem;
+    }
+    lost = true;
     return problems;
 }
 
-std::vector<RecoveryCopy> findRecoveryCopies() {
+bool recoveryCopyLost() {
+    return lost;
+}
+
+std::vector<RecoveryCopy> findRecoveryCopies(const std::string& book) {
     struct Found {
         RecoveryCopy copy;
         std::filesystem::file_time_type kept;
     };
     std::vector<Found> found;
-    for (const std::string& folder : places()) {
+    std::vector<std::string> folders = places();
+    const std::size_t ownPlaces = folders.size();
+    if (!book.empty()) folders.push_back(folderOf(book));
+    const std::string hidden = "." + baseName(book) + ".";
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const std::string& folder = folders[i];
+        const bool beside = i >= ownPlaces;
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-            const std::string name = entry.path().filename().string();
-            if (!name.ends_with(Extension) || name == ownName()) continue;
+            std::string name = entry.path().filename().string();
+            if (beside) {
+                // Beside a book in a shared folder, only our own copies.
+                struct stat status {};
+                if (!name.starts_with(hidden) || ::lstat(entry.path().c_str(), &status) != 0 ||
+                    status.st_uid != ::geteuid())
+                    continue;
+                name.erase(0, hidden.size());
+            }
+            if (!name.starts_with("unsaved-") || !name.ends_with(Extension) || name == ownName())
+                continue;
             Found f{{}, entry.last_write_time(error)};
             f.copy.path = entry.path().string();
             std::string file;

@@ -9,7 +9,9 @@
 // book and the name of the file it came from, written whole or not at all:
 // two programs ending together never mix their books or write over each
 // other's. Copies live in $XDG_STATE_HOME/huevella/ (~/.local/state/huevella/),
-// or, where that cannot be written, in the runtime folder.
+// or, where that cannot be written, in the runtime folder, or at last beside
+// the book itself, hidden (".a.hvz.unsaved-….recovery"), found again when
+// that book is opened at a start.
 struct RecoveryCopy {
     std::string text; // the book file's text
     std::string name; // the file it was opened from or saved to; empty: never saved
@@ -22,9 +24,12 @@ std::string ownRecoveryPath();
 // Writes this program's copy, replacing its earlier one; returns why no
 // place could hold it, or nothing.
 std::string keepRecoveryCopy(const RecoveryCopy& copy);
-// Every copy kept, by any program but this one, newest first. One that
-// cannot be read as a copy comes with an empty text and its path.
-std::vector<RecoveryCopy> findRecoveryCopies();
+// Every copy kept, by any program but this one, newest first, with those
+// kept beside `book` where one is named. One that cannot be read as a copy
+// comes with an empty text and its path.
+std::vector<RecoveryCopy> findRecoveryCopies(const std::string& book = {});
+// Whether a keep found no place at all: the program's end says so.
+bool recoveryCopyLost();
 void discardRecoveryCopy(const std::string& path);
 
 // The copy's file: a line naming it, the name's length, the name, the book.

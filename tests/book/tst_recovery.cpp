@@ -193,27 +193,47 @@ private slots:
         QVERIFY(frmHuevella->recoveryTask());
     }
 
-    // The state folder cannot be written: the runtime folder holds the copy.
-    void keptInTheRuntimeFolderWhenTheStateFolderFails() {
+    // The state folder cannot be written: the runtime folder holds the copy;
+    // neither can be: a named book's copy goes beside it, hidden, and is
+    // found when that book is opened; an unnamed one is lost, and said.
+    void keptInTheNextPlaceWhenOneFails() {
         QTemporaryDir runtime;
         const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QDir(QString::fromStdString(recoveryFolder())).removeRecursively();
-        writeFile(QString::fromStdString(recoveryFolder()), "a file where the folder goes");
+        const QString stateFolder = QString::fromStdString(recoveryFolder());
+        const QString runtimeFolder = runtime.path() + "/huevella-recovery";
+        QDir(stateFolder).removeRecursively();
+        writeFile(stateFolder, "a file where the folder goes");
         const std::string problem = keepRecoveryCopy({"0\r\n", "", {}});
         const std::size_t found = findRecoveryCopies().size();
-        QFile::remove(QString::fromStdString(recoveryFolder()));
-        // Nowhere at all: said.
-        writeFile(QString::fromStdString(recoveryFolder()), "a file");
-        QDir(runtime.path() + "/huevella-recovery").removeRecursively();
-        writeFile(runtime.path() + "/huevella-recovery", "a file");
+        const bool inRuntime = QFile::exists(runtimeFolder);
+        QDir(runtimeFolder).removeRecursively();
+        writeFile(runtimeFolder, "a file");
+        const std::string named = keepRecoveryCopy({"0\r\n", book.toStdString(), {}});
+        const QStringList beside = QDir(dir.path()).entryList({".walk.hvz.unsaved-*"},
+                                                               QDir::Hidden | QDir::Files);
+        const bool lostBefore = recoveryCopyLost();
         const std::string nowhere = keepRecoveryCopy({"0\r\n", "", {}});
-        QFile::remove(QString::fromStdString(recoveryFolder()));
+        QFile::remove(stateFolder);
+        QFile::remove(runtimeFolder);
         qputenv("XDG_RUNTIME_DIR", savedRuntime);
         QVERIFY2(problem.empty(), problem.c_str());
-        QVERIFY(QFile::exists(runtime.path() + "/huevella-recovery"));
+        QVERIFY(inRuntime);
         QCOMPARE(found, std::size_t(0)); // its own copy is not offered to itself
+        QVERIFY2(named.empty(), named.c_str());
+        QCOMPARE(beside.size(), 1);
+        QVERIFY(!lostBefore);
         QVERIFY(!nowhere.empty());
+        QVERIFY(recoveryCopyLost());
+        // Another program's copy beside the book: offered with that book.
+        const QString other = dir.filePath(".walk.hvz.unsaved-5-5.recovery");
+        QVERIFY(QFile::copy(dir.filePath(beside[0]), other));
+        QCOMPARE(findRecoveryCopies().size(), std::size_t(0));
+        const std::vector<RecoveryCopy> withBook = findRecoveryCopies(book.toStdString());
+        QFile::remove(dir.filePath(beside[0]));
+        QFile::remove(other);
+        QCOMPARE(withBook.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(withBook[0].name), book);
     }
 };
 
