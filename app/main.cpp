@@ -130,9 +130,12 @@ int main(int argc, char** argv) {
         // Every kept copy is offered, whatever book this start opened.
         frmHuevella->offerRecovery();
         if (claim == SingleInstance::Claim::Ours)
-            single.listen([](const std::optional<std::string>& book) {
-                if (frmHuevella) safeCall([&] { frmHuevella->openFromLauncher(book); });
-            });
+            single.listen(
+                [](const std::optional<std::string>& book, int dropped) {
+                    if (frmHuevella)
+                        safeCall([&] { frmHuevella->openFromLauncher(book, dropped); });
+                },
+                questionIsOpen);
     });
     watchSessionEnd({});
     DestroyWindowSet();

@@ -116,13 +116,19 @@ void TfrmHuevella::openBook(const std::string& path) {
     setPreviousCardEnabled(lastCard > 0);
 }
 
-void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book) {
+void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book, int dropped) {
     showFromTray();
     raise();
     desktop().setForegroundWindow(this);
     if (!book) return;
     // As Open does: the changes of the book on show are asked about first.
     if (mayReplaceBook()) openBook(*book);
+    if (dropped > 0)
+        Application->MessageBox(
+            std::to_string(dropped) + (dropped == 1 ? " other book was" : " other books were") +
+                " asked for while Huevella was waiting for an answer; only the last one, \"" +
+                *book + "\", was taken.",
+            "Huevella", MessageButtons::Ok, MessageIcon::Information);
 }
 
 void TfrmHuevella::mnuNewClick() {

@@ -3,13 +3,13 @@
 #include "book/BookFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <atomic>
-#include <cstdio>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -101,8 +101,8 @@ std::string keepRecoveryCopy(const RecoveryCopy& copy) {
     const std::string file = formatRecoveryCopy(copy);
     std::string problems;
     for (const std::string& folder : places()) {
-        std::string problem = makeFolders(folder) ? saveBookFile(folder + "/" + ownName(), file)
-                                                  : errnoReason(errno);
+        std::string problem =
+            makeFolders(folder) ? saveBookFile(folder + "/" + ownName(), file) : errnoReason(errno);
         if (problem.empty()) {
             // One copy a program: an earlier one elsewhere is now out of date.
             for (const std::string& other : places())
@@ -118,8 +118,7 @@ std::string keepRecoveryCopy(const RecoveryCopy& copy) {
         if (problem.empty()) {
             for (const std::string& other : places())
                 ::unlink((other + "/" + ownName()).c_str());
-            std::fprintf(stderr, "huevella: the unsaved book was kept at \"%s\"\n",
-                         beside.c_str());
+            std::fprintf(stderr, "huevella: the unsaved book was kept at \"%s\"\n", beside.c_str());
             return {};
         }
         problems += "; " + folderOf(copy.name) + ": " + problem;

@@ -134,7 +134,7 @@ public:
     void openBook(const std::string& path);
     // A later start of the program asked for the book window, and perhaps
     // for a book to be opened.
-    void openFromLauncher(const std::optional<std::string>& book);
+    void openFromLauncher(const std::optional<std::string>& book, int dropped = 0);
     void mnuNewClick();
     void mnuSaveClick();
     void mnuSaveAsClick();

@@ -71,6 +71,44 @@ sleep 1
 [ "$(alive "$APP_PID")" = 1 ] || fail "the program died of stacked requests"
 echo "ok - 200 requests of one broken book: one message, the program alive"
 
+# Books asked for while the person's own question is open (New on a
+# changed book) wait for its answer, folded into one: the last one asked
+# for, and a word on how many were let go.
+printf '1\r\n255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nOne\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nTwo\r\n' >"$WORKDIR/two.hvz"
+(cd "$WORKDIR" && timeout 10 "$PROGRAM" two.hvz) || fail "two.hvz was not handed over"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+wait_for 5 pixel_is $((bx + 33)) $((by + 84)) 00FF00 || fail "two.hvz was not opened"
+xdotool mousemove $((bx + 15)) $((by + 28)) click 1
+wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the card was not cleared"
+xdotool windowfocus --sync "$(visible_window Huevella)" key ctrl+n
+wait_for 5 some_box || fail "New on a changed book asked nothing"
+printf '0\r\n16711680\r\n16711680\r\n16711680\r\n0000FF\r\n0000FF\r\n0000FF\r\nLast\r\n' >"$WORKDIR/last.hvz"
+/usr/bin/python3 - "$socket" "$WORKDIR" <<'PY' || fail "could not send the requests"
+import socket, sys
+for i in range(2000):
+    book = "%s/%s.hvz" % (sys.argv[2], "last" if i == 1999 else "many-%d" % i)
+    s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    s.connect(sys.argv[1])
+    s.sendall(b"O" + book.encode())
+    s.shutdown(socket.SHUT_WR)
+    s.recv(1)
+    s.close()
+PY
+sleep 1
+[ "$(message_boxes)" = 1 ] || fail "$(message_boxes) boxes after 2,000 requests inside a question"
+xdotool key Escape
+sleep 0.5
+wait_for 5 some_box || fail "the waiting request was not taken after the question"
+xdotool key alt+n
+sleep 0.5
+[ "$(message_boxes)" = 1 ] || fail "no word on the requests let go ($(message_boxes) boxes)"
+xdotool key Return
+sleep 0.5
+[ "$(message_boxes)" = 0 ] || fail "more questions came: $(message_boxes)"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+wait_for 5 pixel_is $((bx + 33)) $((by + 84)) 0000FF || fail "the last book asked for was not opened"
+echo "ok - 2,000 books asked for inside a question: one question at a time, the last one opened"
+
 # A thousand idle connections: held at a few, no spinning, and afterwards
 # starts go on.
 cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }

@@ -44,8 +44,25 @@ void TApplication::created(TForm* form) {
     safeCall([form] { form->FormCreate(); });
 }
 
+namespace {
+int questionsOpen = 0;
+} // namespace
+
+QuestionOpen::QuestionOpen() {
+    ++questionsOpen;
+}
+
+QuestionOpen::~QuestionOpen() {
+    --questionsOpen;
+}
+
+bool questionIsOpen() {
+    return questionsOpen > 0;
+}
+
 MessageAnswer TApplication::MessageBox(const std::string& text, const std::string& caption,
                                        MessageButtons buttons, MessageIcon icon) {
+    const QuestionOpen open;
     QWidget* owner = mainForm && mainForm->isVisible() ? mainForm : nullptr;
     // A box may open where a confined pointer could never reach it.
     FreePointer();
@@ -53,6 +70,7 @@ MessageAnswer TApplication::MessageBox(const std::string& text, const std::strin
 }
 
 void TApplication::ShowException(const std::exception& error) {
+    const QuestionOpen open;
     FreePointer();
     // Over the window where the error arose, and the keys go back to where
     // they were typed when the box is closed: the next key is not lost.

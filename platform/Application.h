@@ -66,6 +66,18 @@ private:
 
 extern TApplication* Application;
 
+// While a question of ours (a message box, a file dialog) waits for the
+// person, requests from outside wait too: the loop that runs under it must
+// not open another question inside it.
+class QuestionOpen {
+public:
+    QuestionOpen();
+    ~QuestionOpen();
+    QuestionOpen(const QuestionOpen&) = delete;
+    QuestionOpen& operator=(const QuestionOpen&) = delete;
+};
+bool questionIsOpen();
+
 // The program's id on the desktop: its desktop entry, icon and metainfo.
 inline constexpr const char* AppId = "org.huevella.huevella";
 // The program's icon as drawn into the program itself, every size up to

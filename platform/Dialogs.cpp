@@ -37,6 +37,7 @@ bool TFileDialog::Execute() {
                          ? Application->MainForm()
                          : nullptr;
     FreePointer();
+    const QuestionOpen open;
     const auto chosen = desktop().fileDialog(owner, request);
     if (!chosen || chosen->isEmpty()) return false;
     FileName = WithDefaultExt(fromQString(*chosen), DefaultExt);

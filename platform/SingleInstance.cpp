@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -236,8 +237,12 @@ bool SingleInstance::handOver(const std::optional<std::string>& book, std::strin
     return false;
 }
 
-void SingleInstance::listen(Request onRequest) {
+void SingleInstance::listen(Request onRequest, std::function<bool()> isBusy) {
     request = std::move(onRequest);
+    busy = std::move(isBusy);
+    retry.setSingleShot(true);
+    retry.setInterval(100);
+    connect(&retry, &QTimer::timeout, this, [this] { handleNext(); });
     sockaddr_un address;
     if (lock < 0 || !addressOf(path, address)) return;
     server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -306,20 +311,29 @@ void SingleInstance::read(int fd) {
         enqueue(std::nullopt);
 }
 
-// Requests wait their turn: one handled at a time, never from inside the
-// question another one asks, and one asked again meanwhile is not asked twice.
+// Requests wait their turn: one handled at a time, never from inside a
+// question, and folded while they wait: a book asked for takes the place of
+// one asked for before it (and brings the window out, as coming out would).
 void SingleInstance::enqueue(const std::optional<std::string>& book) {
     if (handling && *handling == book) return;
-    if (std::find(pending.begin(), pending.end(), book) != pending.end()) return;
-    pending.push_back(book);
+    if (!pending || (book && *pending != book)) {
+        if (pending && *pending) ++dropped;
+        pending = book;
+    }
     QTimer::singleShot(0, this, [this] { handleNext(); });
 }
 
 void SingleInstance::handleNext() {
-    if (handling || pending.empty()) return;
-    handling = pending.front();
-    pending.pop_front();
-    if (request) request(*handling);
+    if (handling || !pending) return;
+    if (busy && busy()) {
+        // Asked again when the question may have closed.
+        retry.start();
+        return;
+    }
+    handling = std::move(pending);
+    pending.reset();
+    const int before = std::exchange(dropped, 0);
+    if (request) request(*handling, before);
     handling.reset();
-    if (!pending.empty()) QTimer::singleShot(0, this, [this] { handleNext(); });
+    if (pending) QTimer::singleShot(0, this, [this] { handleNext(); });
 }

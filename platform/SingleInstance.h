@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QTimer>
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -22,7 +21,9 @@ class QSocketNotifier;
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    using Request = std::function<void(const std::optional<std::string>& book)>;
+    // A request: come out, or open `book`; `dropped` books asked for
+    // before it, while it waited, were let go in its favour.
+    using Request = std::function<void(const std::optional<std::string>& book, int dropped)>;
 
     SingleInstance();
     ~SingleInstance() override;
@@ -37,8 +38,10 @@ public:
     // not answer in time; `why` says so for the user.
     bool handOver(const std::optional<std::string>& book, std::string& why);
     // Listens for later starts; their requests go to `onRequest` one at a
-    // time, never from inside the handling of another.
-    void listen(Request onRequest);
+    // time, never from inside the handling of another, nor while `busy`
+    // says the program is waiting for the person (they wait until it is
+    // not). Requests that wait are folded: the last book asked for wins.
+    void listen(Request onRequest, std::function<bool()> busy = {});
 
     // The folder and the socket this desktop's program uses; empty when
     // there is no private folder (the reason in `problem`).
@@ -63,11 +66,14 @@ private:
     void handleNext();
 
     Request request;
+    std::function<bool()> busy;
+    QTimer retry;
     int server = -1;
     int lock = -1;
     std::string path;
     std::unique_ptr<QSocketNotifier> listening;
     std::map<int, Client> clients;
-    std::deque<std::optional<std::string>> pending;
+    std::optional<std::optional<std::string>> pending;  // the one waiting, if any
+    int dropped = 0;                                    // books let go in favour of the one waiting
     std::optional<std::optional<std::string>> handling; // the request being handled
 };

@@ -12,7 +12,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 // The program's shell: the tray, the main menu, the window set and the
@@ -408,6 +410,59 @@ private slots:
         qputenv("DISPLAY", savedDisplay);
         QVERIFY(!plain.empty());
         QCOMPARE(plain == other, same);
+    }
+
+    // Requests that come while a question waits for the person wait too,
+    // folded into one: the last book asked for, and how many went before it.
+    void requestsWaitForAQuestionAndFold() {
+        QTemporaryDir runtime;
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR"),
+                         savedDisplay = qgetenv("DISPLAY");
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("DISPLAY", ":97");
+        std::vector<std::pair<QString, int>> handled;
+        bool busy = true;
+        {
+            SingleInstance single;
+            QCOMPARE(single.claim(), SingleInstance::Claim::Ours);
+            single.listen(
+                [&](const std::optional<std::string>& book, int dropped) {
+                    handled.emplace_back(book ? QString::fromStdString(*book) : "come out",
+                                         dropped);
+                },
+                [&] { return busy; });
+            const auto send = [&](const QByteArray& request) {
+                const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                sockaddr_un address{};
+                address.sun_family = AF_UNIX;
+                const std::string path = SingleInstance::socketPath();
+                std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+                QCOMPARE(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+                QCOMPARE(::write(fd, request.data(), size_t(request.size())),
+                         ssize_t(request.size()));
+                ::shutdown(fd, SHUT_WR);
+                char end;
+                // Its end closed: the request was taken.
+                QTRY_COMPARE(::recv(fd, &end, 1, MSG_DONTWAIT), ssize_t(0));
+                ::close(fd);
+            };
+            for (const QByteArray& request : {"Oa.hvz", "R", "Ob.hvz", "Oc.hvz", "R", "Oc.hvz"})
+                send(request);
+            QTest::qWait(300);
+            const std::size_t whileBusy = handled.size();
+            busy = false;
+            QTRY_COMPARE(handled.size(), std::size_t(1));
+            QTest::qWait(200);
+            send("R");
+            QTRY_COMPARE(handled.size(), std::size_t(2));
+            QCOMPARE(whileBusy, std::size_t(0));
+        }
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("DISPLAY", savedDisplay);
+        QCOMPARE(handled[0], std::make_pair(QString("c.hvz"), 2));
+        QCOMPARE(handled[1], std::make_pair(QString("come out"), 0));
     }
 
     // Without a runtime folder, the shared temporary folder's name taken
