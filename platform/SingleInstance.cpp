@@ -200,41 +200,75 @@ SingleInstance::Claim SingleInstance::claim() {
     return Claim::Ours;
 }
 
+namespace {
+
+// Whether the process is stopped (a debugger, Ctrl+Z, SIGSTOP), as the
+// kernel says; a hung one is not, and is told apart by this.
+bool processStopped(const std::string& pid) {
+    std::string stat;
+    char text[512];
+    const int fd = ::open(("/proc/" + pid + "/stat").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const ssize_t n = ::read(fd, text, sizeof text - 1);
+    ::close(fd);
+    if (n <= 0) return false;
+    stat.assign(text, std::size_t(n));
+    const std::size_t close = stat.rfind(')');
+    return close != std::string::npos && close + 2 < stat.size() &&
+           (stat[close + 2] == 'T' || stat[close + 2] == 't');
+}
+
+} // namespace
+
 bool SingleInstance::handOver(const std::optional<std::string>& book, std::string& why) {
-    why = "Huevella is running (process " + holderOf(lock) + ") but does not answer";
+    const std::string holder = holderOf(lock);
+    why = "Huevella is running (process " + holder + ") but does not answer";
     sockaddr_un address;
     if (!addressOf(path, address)) return false;
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(AnswerWait);
-    while (Clock::now() < deadline) {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const auto left = [&] {
+        return int(std::max<long long>(
+            0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                   .count()));
+    };
+    const auto giveUp = [&](const char* reason) {
+        why += processStopped(holder) ? " (it is stopped)" : reason;
+        return false;
+    };
+    // Never blocking: a program that takes nothing leaves its queue full,
+    // and a blocking connect would wait for it for ever.
+    int fd = -1;
+    while (fd < 0) {
+        if (left() == 0) return giveUp(" (its queue of requests stayed full)");
+        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
         if (fd < 0) return false;
         if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-            // The program holding the claim has not begun to listen yet.
+            // Full, or the program holding the claim has not begun to
+            // listen yet.
             ::close(fd);
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            continue;
+            fd = -1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(50, left())));
         }
-        bool answered = false;
-        if (writeAll(fd, message(book)) && ::shutdown(fd, SHUT_WR) == 0) {
-            // It closes its end once it has the whole request: a stopped or
-            // hung program never does.
-            for (;;) {
-                const auto left =
-                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-                pollfd wait = {fd, POLLIN, 0};
-                if (left.count() <= 0 || ::poll(&wait, 1, int(left.count())) <= 0) break;
-                char rest[64];
-                const ssize_t n = ::read(fd, rest, sizeof rest);
-                if (n < 0 && errno == EINTR) continue;
-                answered = n == 0;
-                if (n <= 0) break;
-            }
-        }
-        ::close(fd);
-        return answered;
     }
-    return false;
+    // A request is far smaller than a fresh socket's buffer: written at once.
+    ::fcntl(fd, F_SETFL, 0);
+    bool answered = false;
+    if (writeAll(fd, message(book)) && ::shutdown(fd, SHUT_WR) == 0) {
+        // It closes its end once it has the whole request: a stopped or
+        // hung program never does.
+        for (;;) {
+            pollfd wait = {fd, POLLIN, 0};
+            if (left() == 0 || ::poll(&wait, 1, left()) <= 0) break;
+            char rest[64];
+            const ssize_t n = ::read(fd, rest, sizeof rest);
+            if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+            answered = n == 0;
+            if (n <= 0) break;
+        }
+    }
+    ::close(fd);
+    return answered || giveUp("");
 }
 
 void SingleInstance::listen(Request onRequest, std::function<bool()> isBusy) {
@@ -272,10 +306,25 @@ void SingleInstance::accept() {
         connect(client.notifier.get(), &QSocketNotifier::activated, this, [this, fd] { read(fd); });
         client.timeout = std::make_unique<QTimer>();
         client.timeout->setSingleShot(true);
-        connect(client.timeout.get(), &QTimer::timeout, this, [this, fd] { drop(fd); });
-        client.timeout->start(PeerTimeout);
+        connect(client.timeout.get(), &QTimer::timeout, this, [this, fd] { expire(fd); });
+        // A start writes its request as soon as it is connected: a peer
+        // that has said nothing soon is idle, and makes room for the next.
+        client.timeout->start(IdleTimeout);
     }
     listening->setEnabled(clients.size() < std::size_t(MaxPeers));
+}
+
+void SingleInstance::expire(int fd) {
+    const auto found = clients.find(fd);
+    if (found == clients.end()) return;
+    char first;
+    // Its request has begun: it gets the time a request may take.
+    if (!found->second.started && ::recv(fd, &first, 1, MSG_PEEK | MSG_DONTWAIT) == 1) {
+        found->second.started = true;
+        found->second.timeout->start(PeerTimeout - IdleTimeout);
+        return;
+    }
+    drop(fd);
 }
 
 void SingleInstance::drop(int fd) {
@@ -300,7 +349,13 @@ void SingleInstance::read(int fd) {
     ssize_t n;
     while ((n = ::read(fd, block, sizeof block)) > 0 && client.received.size() < MaxRequest)
         client.received.append(block, std::size_t(n));
-    if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+        if (!client.received.empty() && !client.started) {
+            client.started = true;
+            client.timeout->start(PeerTimeout);
+        }
+        return;
+    }
     // The other end has finished (or sent more than a request): take it.
     const std::string text = std::move(client.received);
     drop(fd);

@@ -49,8 +49,10 @@ public:
     static std::string socketPath(std::string* problem = nullptr);
 
     // At most this many later starts are heard at once; a peer that sends
-    // nothing for PeerTimeout ms is dropped.
-    static constexpr int MaxPeers = 4;
+    // nothing within IdleTimeout ms, or has not sent all within PeerTimeout
+    // ms, is dropped, so that idle connections never keep a start waiting.
+    static constexpr int MaxPeers = 16;
+    static constexpr int IdleTimeout = 250;
     static constexpr int PeerTimeout = 3000;
 
 private:
@@ -58,9 +60,11 @@ private:
         std::unique_ptr<QSocketNotifier> notifier;
         std::unique_ptr<QTimer> timeout;
         std::string received;
+        bool started = false; // its request has begun to come
     };
     void accept();
     void read(int fd);
+    void expire(int fd);
     void drop(int fd);
     void enqueue(const std::optional<std::string>& book);
     void handleNext();
