@@ -14,8 +14,12 @@
 
 #include <sys/stat.h>
 
-bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd) {
-    const std::string problem = saveBookFile(target, formatBook(*this, finalLineEnd));
+bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd,
+                             const FileStamp* unchangedSince, bool* changed) {
+    const std::string problem =
+        saveBookFile(target, formatBook(*this, finalLineEnd), unchangedSince);
+    if (changed) *changed = problem == ChangedMeanwhile;
+    if (changed && *changed) return false;
     if (problem.empty()) {
         stampedPath = target;
         diskStamp = stampOf(target);
@@ -57,23 +61,39 @@ TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuse
     if (answer == MessageAnswer::No) return SaveAnswer::GoOn;
     if (answer != MessageAnswer::Yes) return SaveAnswer::Abandon;
     std::string target = fileName;
+    bool written = false;
     if (!openedFromFile && !saveTargetKnown) {
         if (!dlgSaveAs->Execute())
             return cancelledDialogRefuses ? SaveAnswer::Refuse : SaveAnswer::GoOn;
-        target = dlgSaveAs->FileName;
-    } else if (!mayWriteOver(target)) {
-        return SaveAnswer::Abandon;
+        written = writeBook(dlgSaveAs->FileName, finalLineEnd);
+    } else {
+        written = saveToOwnFile(target, finalLineEnd);
     }
     // A save that failed must not let the changes be thrown away.
-    if (!writeBook(target, finalLineEnd)) return SaveAnswer::Abandon;
+    if (!written) return SaveAnswer::Abandon;
     saved = true;
     return SaveAnswer::GoOn;
 }
 
-bool TfrmHuevella::mayWriteOver(std::string& target) {
+bool TfrmHuevella::saveToOwnFile(std::string& target, bool finalLineEnd) {
+    for (;;) {
+        bool checked = false;
+        if (!mayWriteOver(target, checked)) return false;
+        bool changed = false;
+        if (writeBook(target, finalLineEnd, checked ? &diskStamp : nullptr, &changed)) return true;
+        // Another program saved it between the question and the write: asked
+        // again, now that its change can be seen.
+        if (!changed) return false;
+    }
+}
+
+bool TfrmHuevella::mayWriteOver(std::string& target, bool& checkUnchanged) {
+    checkUnchanged = false;
     if (target != stampedPath) return true;
     const FileStamp now = stampOf(target);
-    // Gone, or as we left it: nothing of another program's is lost.
+    // Gone, or as we left it: nothing of another program's is lost, as long
+    // as it is still so when it is written.
+    checkUnchanged = now.exists && now == diskStamp;
     if (!now.exists || now == diskStamp) return true;
     const MessageAnswer answer = Application->MessageBox(
         "\"" + target +
@@ -172,8 +192,7 @@ void TfrmHuevella::mnuSaveClick() {
         return;
     }
     std::string target = fileName;
-    if (!mayWriteOver(target)) return;
-    if (!writeBook(target, false)) return;
+    if (!saveToOwnFile(target, false)) return;
     fileName = target;
     saveTargetKnown = true;
     modified = false;

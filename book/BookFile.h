@@ -44,12 +44,6 @@ BookReadResult readBookFile(const std::string& path);
 // could not, or nothing. Never blocks on a pipe.
 std::string readSmallFile(const std::string& path, std::size_t limit, std::string& text);
 
-// Writes a book's text to a file so that a failure of any kind leaves the
-// file that was there as it was. Returns why it failed, or nothing.
-// The new file is written beside the old and renamed over it; where the
-// folder allows no new file, the old one is rewritten in place.
-std::string saveBookFile(const std::string& path, std::string_view text);
-
 // What a file on disk is now, to tell whether another program changed it
 // since we read or wrote it.
 struct FileStamp {
@@ -59,6 +53,20 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 FileStamp stampOf(const std::string& path);
+
+// What saveBookFile returns when the file is no longer as `unchangedSince`
+// says: another program changed it, and nothing was written.
+inline constexpr std::string_view ChangedMeanwhile = "another program changed it meanwhile";
+
+// Writes a book's text to a file so that a failure of any kind leaves the
+// file that was there as it was. Returns why it failed, or nothing.
+// The new file is written beside the old and renamed over it, with the old
+// one's group and permissions; where that cannot be (a folder that allows
+// no new file, a sticky folder, another user's book) the old one is
+// rewritten in place, and stays its owner's. Programs saving one file take
+// turns; with `unchangedSince`, a file changed since is not written.
+std::string saveBookFile(const std::string& path, std::string_view text,
+                         const FileStamp* unchangedSince = nullptr);
 
 // Reasons as the messages give them: "no such file or directory".
 std::string errnoReason(int error);

@@ -3,12 +3,13 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <string_view>
-#include <ctime>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,8 +46,11 @@ void syncFolder(const std::string& folder) {
     ::close(fd);
 }
 
-// The file's new contents written in full, flushed to the disk, or the old
-// contents put back.
+// The file's new contents written in place, for a file that cannot be
+// replaced by a new one. Whatever moment a crash comes, the file is the old
+// book, the new one, or one that is refused when read (its first byte is a
+// NUL until the rest is on the disk) — never a book that was not written.
+// A failure puts the old contents back.
 std::string rewriteInPlace(const std::string& path, std::string_view text) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) return errnoReason(errno);
@@ -63,9 +67,22 @@ std::string rewriteInPlace(const std::string& path, std::string_view text) {
         if (n == 0) break;
         old.append(buffer, std::size_t(n));
     }
-    int error = writeAll(fd, text, 0);
+    // Longer than the old text: a crash before the truncation leaves blank
+    // lines, which end a book, not the old text's tail, which may read on.
+    std::string padded(text);
+    if (padded.size() < old.size()) {
+        padded += "\r\n";
+        padded.append(old.size() > padded.size() ? old.size() - padded.size() : 0, ' ');
+    }
+    const auto synced = [fd](int error) { return error || ::fsync(fd) == 0 ? error : errno; };
+    int error = 0;
+    if (!padded.empty()) {
+        error = synced(writeAll(fd, std::string_view("\0", 1), 0));
+        if (!error) error = synced(writeAll(fd, std::string_view(padded).substr(1), 1));
+        if (!error) error = synced(writeAll(fd, std::string_view(padded).substr(0, 1), 0));
+    }
     if (!error && ::ftruncate(fd, off_t(text.size())) != 0) error = errno;
-    if (!error && ::fsync(fd) != 0) error = errno;
+    if (!error) error = synced(0);
     if (error) {
         // Over blocks the file already had, the old text fits again.
         if (writeAll(fd, old, 0) == 0 && ::ftruncate(fd, off_t(old.size())) == 0) ::fsync(fd);
@@ -98,6 +115,43 @@ bool plantedLink(const std::string& link, const struct stat& linkStatus) {
     const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
     return shared && linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folder.st_uid;
 }
+
+// Whether the folder lets us put a new file in the place of this one. In a
+// sticky folder only the file's owner, the folder's owner or the superuser
+// may; others who may write the file rewrite it where it is.
+bool mayReplace(const std::string& folder, const struct stat& file) {
+    struct stat status {};
+    if (::stat(folder.c_str(), &status) != 0) return true; // the rename will say
+    const uid_t uid = ::geteuid();
+    return !(status.st_mode & S_ISVTX) || uid == 0 || file.st_uid == uid || status.st_uid == uid;
+}
+
+// Held while a book is written, so that two programs saving one book take
+// turns, and the second sees what the first wrote. Advisory: it orders our
+// own programs; the check under it still sees any other writer's change.
+class BookLock {
+public:
+    explicit BookLock(const std::string& path)
+        : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    ~BookLock() {
+        if (fd >= 0) ::close(fd);
+    }
+    BookLock(const BookLock&) = delete;
+    BookLock& operator=(const BookLock&) = delete;
+    // False when another program holds it past the wait.
+    bool take() {
+        if (fd < 0) return true; // no file yet: nothing to keep
+        for (int tries = 0; tries < 100; ++tries) {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+            if (errno != EWOULDBLOCK && errno != EINTR) return true; // locks not kept here
+            ::usleep(20000);
+        }
+        return false;
+    }
+
+private:
+    int fd;
+};
 
 // Temporaries carry the program's mark, so that one left by a save that
 // was killed can be known for ours and cleared later.
@@ -137,7 +191,8 @@ FileStamp stampOf(const std::string& path) {
             static_cast<long long>(status.st_mtim.tv_nsec)};
 }
 
-std::string saveBookFile(const std::string& target, std::string_view text) {
+std::string saveBookFile(const std::string& target, std::string_view text,
+                         const FileStamp* unchangedSince) {
     // A link stays a link: the file it points to is the one replaced.
     std::string path = target;
     struct stat status {};
@@ -147,13 +202,24 @@ std::string saveBookFile(const std::string& target, std::string_view text) {
         char resolved[PATH_MAX];
         if (::realpath(target.c_str(), resolved)) path = resolved;
     }
+    BookLock lock(path);
+    if (!lock.take()) return "another program is saving it; try again in a moment";
     const bool exists = ::stat(path.c_str(), &status) == 0;
     if (!exists && errno != ENOENT) return errnoReason(errno);
+    // Checked under the lock: no save of another program can come between.
+    if (unchangedSince && exists && stampOf(path) != *unchangedSince)
+        return std::string(ChangedMeanwhile);
     if (exists) {
         const std::string refused = notARegularFile(status);
         if (!refused.empty()) return refused;
         // Renaming over it would replace what a write may not change.
         if (!mayWrite(status)) return errnoReason(EACCES);
+        // A new file would be ours, in our group: another's book, or one
+        // in a folder whose rules let us write it but not replace it, is
+        // written where it is and stays theirs.
+        if ((status.st_uid != ::geteuid() && ::geteuid() != 0) ||
+            !mayReplace(folderOf(path), status))
+            return rewriteInPlace(path, text);
     }
     removeStaleTemporaries(folderOf(path));
 
@@ -172,6 +238,13 @@ std::string saveBookFile(const std::string& target, std::string_view text) {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         mode = 0666 & ~mask;
+    }
+    // The old one's group (and, for the superuser, owner) too, so that the
+    // others sharing the book keep their access.
+    if (exists && ::fchown(fd, ::geteuid() == 0 ? status.st_uid : uid_t(-1), status.st_gid) != 0) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return rewriteInPlace(path, text);
     }
     // Some filesystems keep no permissions; the save need not fail for that.
     (void)::fchmod(fd, mode);

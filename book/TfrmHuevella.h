@@ -113,7 +113,10 @@ public:
     void startEmptyBook();
     // Writes the book; false (and the user told why) when it could not be
     // saved, in which case any earlier file is left as it was.
-    bool writeBook(const std::string& target, bool finalLineEnd);
+    // With `unchangedSince`, a file another program changed since is not
+    // written: false, with `changed` set and nothing said.
+    bool writeBook(const std::string& target, bool finalLineEnd,
+                   const FileStamp* unchangedSince = nullptr, bool* changed = nullptr);
     // Reads a book into the window; false (and the user told why) when the
     // file cannot be read or is not a book, in which case nothing changed.
     bool readBook(const std::string& source);
@@ -125,7 +128,11 @@ public:
     // Before the book is written over its own file: when another program
     // has changed that file since, the user chooses. Yes keeps `target`,
     // No puts a name chosen in Save As there, Cancel (false) writes nothing.
-    bool mayWriteOver(std::string& target);
+    // `checkUnchanged`: the file is to be as we left it when it is written.
+    bool mayWriteOver(std::string& target, bool& checkUnchanged);
+    // Saves the book to its own file, asking as mayWriteOver does, again if
+    // another program saves it meanwhile; false when nothing was saved.
+    bool saveToOwnFile(std::string& target, bool finalLineEnd);
     void mnuOpenClick();
     // Before another book takes this one's place: the question about its
     // changes; false when the user keeps it.

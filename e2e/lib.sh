@@ -47,7 +47,10 @@ start_x_server() {
         export DISPLAY=:$n
         ${X_SERVER:-start_xvfb}
         XVFB_PID=$!
-        if wait_for 10 xdpyinfo && sleep 0.2 && kill -0 "$XVFB_PID" 2>/dev/null; then
+        # The lock names the server that holds the number: ours, or one that
+        # another test started on it at the same moment.
+        if wait_for 10 xdpyinfo && sleep 0.2 && kill -0 "$XVFB_PID" 2>/dev/null &&
+            [ "$(tr -dc 0-9 <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ]; then
             break
         fi
         kill "$XVFB_PID" 2>/dev/null

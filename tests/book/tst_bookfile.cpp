@@ -8,7 +8,11 @@
 #include <vector>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -17,10 +21,42 @@ namespace {
 // FILE" and "rename FROM TO". The calls go on to the C library.
 std::vector<std::string>* diskCalls = nullptr;
 
+// A crash at the n-th write, truncation or flush, counted from 1: the
+// process ends there, as a kill would end it.
+int crashAt = 0;
+void maybeCrash() {
+    if (crashAt > 0 && --crashAt == 0) _exit(0);
+}
+// A folder that allows no new file, whoever we are.
+bool noNewFiles = false;
+
 } // namespace
+
+extern "C" int mkstemp(char* pattern) {
+    static const auto real = reinterpret_cast<int (*)(char*)>(dlsym(RTLD_NEXT, "mkstemp"));
+    if (noNewFiles) {
+        errno = EACCES;
+        return -1;
+    }
+    return real(pattern);
+}
+
+extern "C" ssize_t pwrite(int fd, const void* data, size_t size, off_t offset) {
+    static const auto real =
+        reinterpret_cast<ssize_t (*)(int, const void*, size_t, off_t)>(dlsym(RTLD_NEXT, "pwrite"));
+    maybeCrash();
+    return real(fd, data, size, offset);
+}
+
+extern "C" int ftruncate(int fd, off_t size) noexcept {
+    static const auto real = reinterpret_cast<int (*)(int, off_t)>(dlsym(RTLD_NEXT, "ftruncate"));
+    maybeCrash();
+    return real(fd, size);
+}
 
 extern "C" int fsync(int fd) {
     static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    maybeCrash();
     if (diskCalls) {
         char target[4096];
         const ssize_t n =
@@ -297,6 +333,119 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QCOMPARE(saveBookFile(dir.filePath("no/such/folder.hvz").toStdString(), example),
                  std::string("no such file or directory"));
+    }
+
+    // A book that can only be rewritten where it is, the writer killed at
+    // any moment: the file is then the old book, the new one, or refused —
+    // never a third book made of the two (a shorter title run on into the
+    // old one's tail: "Short" over "Evening10" read as "Shortng10").
+    void inPlaceRewriteIsWholeOrRefused_data() {
+        QTest::addColumn<int>("crash");
+        for (int at = 1; at <= 9; ++at)
+            QTest::addRow("killed at disk call %d", at) << at;
+    }
+    void inPlaceRewriteIsWholeOrRefused() {
+        QFETCH(int, crash);
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("book.hvz").toStdString();
+        const std::string card = "0\r\n255\r\n255\r\n255\r\nFF0000\r\nFF0000\r\nFF0000\r\n";
+        const std::string oldText = card + "Evening10", newText = card + "Short";
+        std::ofstream(path, std::ios::binary) << oldText;
+        const pid_t child = fork();
+        if (child == 0) {
+            noNewFiles = true;
+            crashAt = crash;
+            _exit(saveBookFile(path, newText).empty() ? 3 : 4);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        std::ifstream in(path, std::ios::binary);
+        const std::string left((std::istreambuf_iterator<char>(in)), {});
+        const BookReadResult read = parseBook(left);
+        if (!read.ok) return; // refused when opened, with its reason
+        const std::string title = read.contents.cards[0].getTitle();
+        QVERIFY2(title == "Evening10" || title == "Short", title.c_str());
+        QCOMPARE(left.starts_with(oldText) ? "Evening10" : "Short", title);
+        // Ended of itself: the whole new book, exactly.
+        if (WEXITSTATUS(status) == 3) QCOMPARE(left, newText);
+    }
+
+    // Two programs saving one book: the second waits for the first and,
+    // finding the book changed since it read it, writes nothing.
+    void aSaveWaitsForAnotherAndSeesItsChange() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("book.hvz").toStdString();
+        std::ofstream(path, std::ios::binary) << example;
+        const FileStamp read = stampOf(path);
+        int ready[2];
+        QCOMPARE(pipe(ready), 0);
+        const pid_t other = fork();
+        if (other == 0) {
+            // As another program's save: the lock held while it writes a
+            // new file and renames it over the book.
+            const int fd = open(path.c_str(), O_RDONLY);
+            flock(fd, LOCK_EX);
+            (void)!write(ready[1], "x", 1);
+            usleep(300000);
+            std::ofstream(path + ".new", std::ios::binary) << "theirs";
+            ::rename((path + ".new").c_str(), path.c_str());
+            _exit(0);
+        }
+        char byte;
+        QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
+        const std::string problem = saveBookFile(path, example, &read);
+        waitpid(other, nullptr, 0);
+        std::ifstream in(path, std::ios::binary);
+        QCOMPARE(std::string((std::istreambuf_iterator<char>(in)), {}), std::string("theirs"));
+        QCOMPARE(problem, std::string(ChangedMeanwhile));
+        // As it was read, it is written.
+        const FileStamp now = stampOf(path);
+        QCOMPARE(saveBookFile(path, example, &now), std::string());
+    }
+
+    // A book shared in a group's folder stays the group's: its group and
+    // mode are kept, another member's book stays its owner's, and in a
+    // sticky folder a member who may write it writes it where it is.
+    void sharedBooksStayShared_data() {
+        QTest::addColumn<uid_t>("owner");
+        QTest::addColumn<bool>("sticky");
+        QTest::newRow("our own book, the group's") << uid_t(0) << false;
+        QTest::newRow("another member's book") << uid_t(65534) << false;
+        QTest::newRow("another member's book, sticky folder") << uid_t(65534) << true;
+    }
+    void sharedBooksStayShared() {
+        QFETCH(uid_t, owner);
+        QFETCH(bool, sticky);
+        if (geteuid() != 0) QSKIP("only the superuser can give files to other users and groups");
+        const gid_t group = 100; // users
+        QTemporaryDir dir;
+        const std::string folder = dir.filePath("shared").toStdString();
+        const std::string path = folder + "/book.hvz";
+        QCOMPARE(chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
+        QCOMPARE(mkdir(folder.c_str(), 0), 0);
+        QCOMPARE(chown(folder.c_str(), 65534, group), 0);
+        QCOMPARE(chmod(folder.c_str(), (sticky ? S_ISVTX : 0) | 0775), 0);
+        std::ofstream(path, std::ios::binary) << "old";
+        QCOMPARE(chown(path.c_str(), owner, group), 0);
+        QCOMPARE(chmod(path.c_str(), 0664), 0);
+        // Saved as a member of the group who is not the superuser.
+        const uid_t saver = owner == 0 ? 0 : 65533;
+        const gid_t groups[] = {group};
+        QCOMPARE(setgroups(1, groups), 0);
+        QCOMPARE(setegid(65533), 0);
+        if (saver) QCOMPARE(seteuid(saver), 0);
+        const std::string problem = saveBookFile(path, example);
+        if (saver) QCOMPARE(seteuid(0), 0);
+        QCOMPARE(setegid(0), 0);
+        QCOMPARE(setgroups(0, nullptr), 0);
+        QVERIFY2(problem.empty(), problem.c_str());
+        struct stat status {};
+        QCOMPARE(stat(path.c_str(), &status), 0);
+        QCOMPARE(status.st_uid, owner);
+        QCOMPARE(status.st_gid, group);
+        QCOMPARE(status.st_mode & 07777, mode_t(0664));
+        std::ifstream in(path, std::ios::binary);
+        QCOMPARE(std::string((std::istreambuf_iterator<char>(in)), {}), std::string(example));
     }
 };
 
