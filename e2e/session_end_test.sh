@@ -103,8 +103,39 @@ ls "$XDG_RUNTIME_DIR"/huevella-recovery/*.recovery >/dev/null 2>&1 ||
 echo "ok - an unwritable state folder: the copy went to the runtime folder"
 rm -rf "$XDG_RUNTIME_DIR/huevella-recovery"
 : >"$XDG_RUNTIME_DIR/huevella-recovery"
+# Neither: beside the book, hidden, and offered when that book is opened.
 changed_book
 ended_by TERM
-[ "$status" = 1 ] || fail "a book that could not be kept anywhere ended with status $status"
-grep -q "could not be kept" "$WORKDIR/app.log" || fail "nothing said of the lost book"
-echo "ok - nowhere to keep the book: said, and exit status 1"
+[ "$status" = 0 ] || fail "a copy kept beside the book ended with status $status"
+beside=$(ls "$WORKDIR"/.walk.hvz.unsaved-*.recovery 2>/dev/null)
+[ "$(grep -c . <<<"$beside")" = 1 ] || fail "no copy beside the book: $(cat "$WORKDIR/app.log")"
+grep -q "kept at \"$beside\"" "$WORKDIR/app.log" || fail "where the copy went was not said"
+start_app "$PROGRAM" walk.hvz
+wait_for 15 visible_window Huevella || fail "no window at the next start"
+sleep 1.5
+xdotool key Return
+sleep 0.5
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the copy beside the book was not offered"
+kill -9 "$APP_PID"
+wait "$APP_PID" 2>/dev/null
+rm -f "$WORKDIR"/.walk.hvz.unsaved-*.recovery
+echo "ok - neither folder: the copy went beside the book and was offered with it"
+
+# Nowhere at all (the book on a read-only filesystem): said, and status 1.
+if [ "$(id -u)" = 0 ] && mkdir "$WORKDIR/ro" && mount -t tmpfs -o size=64k tmpfs "$WORKDIR/ro" 2>/dev/null; then
+    trap 'umount "$WORKDIR/ro" 2>/dev/null; stop_desktop' EXIT
+    printf '%s' "$walk" >"$WORKDIR/ro/walk.hvz"
+    mount -o remount,ro "$WORKDIR/ro"
+    start_app "$PROGRAM" ro/walk.hvz
+    wait_for 15 visible_window Huevella || fail "the book window did not come out"
+    read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+    wait_for 5 pixel_is $((bx + 33)) $((by + 84)) 00FF00 || fail "the book does not show its last card"
+    xdotool mousemove $((bx + 15)) $((by + 28)) click 1
+    wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the card was not cleared"
+    ended_by TERM
+    umount "$WORKDIR/ro"
+    [ "$status" = 1 ] || fail "a book that could not be kept anywhere ended with status $status"
+    grep -q "could not be kept" "$WORKDIR/app.log" || fail "nothing said of the lost book"
+    echo "ok - nowhere to keep the book: said, and exit status 1"
+fi
