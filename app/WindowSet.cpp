@@ -1,14 +1,14 @@
 #include "app/WindowSet.h"
 
+#include "app/SessionEnd.h"
 #include "book/Recovery.h"
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
-#include "platform/Application.h"
-#include "platform/Desktop.h"
-#include "platform/Forms.h"
-#include "platform/SessionEnd.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Forms.h"
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
@@ -17,12 +17,13 @@
 void CreateWindowSet() {
     const BuildingForms building;
     Application->CreateForm(frmHuevella);
-    Application->setShowMainForm(false);
     Application->CreateForm(frmScreenPicker);
     Application->CreateForm(frmSwatchCard);
     Application->CreateForm(frmMivoSlider);
     Application->CreateForm(frmColorPalette);
     Application->CreateForm(frmSuggestSchemes);
+    // Every window a loaded book touches exists now.
+    safeCall([] { frmHuevella->loadCommandLineBook(); });
     TForm::whenPlacementIgnored([] {
         // The palette before the schemes: the schemes are placed from it.
         for (TForm* companion :

@@ -1,10 +1,10 @@
+#include "app/SessionEnd.h"
+#include "app/SingleInstance.h"
 #include "app/WindowSet.h"
 #include "book/BookFile.h"
 #include "book/TfrmHuevella.h"
-#include "platform/Application.h"
-#include "platform/Desktop.h"
-#include "platform/SessionEnd.h"
-#include "platform/SingleInstance.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/forms/Application.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 
 #include "app/WindowSet.h"
 #include "book/TfrmHuevella.h"
-#include "platform/Application.h"
+#include "platform/forms/Application.h"
 
 #include <benchmark/benchmark.h>
 

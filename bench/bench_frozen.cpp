@@ -8,8 +8,8 @@
 
 #include "WindowBench.h"
 #include "picker/TfrmScreenPicker.h"
-#include "platform/ScreenshotPortal.h"
-#include "platform/TestDesktop.h"
+#include "platform/screen/portal/ScreenshotPortal.h"
+#include "tests/support/TestDesktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +39,9 @@ QImage desktopPicture() {
         p.setPen(Qt::black);
         for (int line = 0; line < 24; ++line)
             p.drawText(window.x() + 12, window.y() + 50 + line * 17,
-                       QStringLiteral("Line %1 of a document in window %2, with some words").arg(line).arg(i));
+                       QStringLiteral("Line %1 of a document in window %2, with some words")
+                           .arg(line)
+                           .arg(i));
     }
     return image;
 }

@@ -7,8 +7,8 @@
 #include "WindowBench.h"
 #include "book/TfrmHuevella.h"
 #include "picker/TfrmScreenPicker.h"
-#include "platform/ServerMagnifier.h"
-#include "platform/TestDesktop.h"
+#include "platform/screen/x11/ServerMagnifier.h"
+#include "tests/support/TestDesktop.h"
 
 #include <QCursor>
 #include <QElapsedTimer>

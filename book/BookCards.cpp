@@ -1,6 +1,6 @@
 #include "book/TfrmHuevella.h"
 
-#include "platform/ImageButton.h"
+#include "platform/forms/ImageButton.h"
 
 void TfrmHuevella::setClearCardEnabled(bool enabled) {
     EnableImageButton(imgBookClearCard, imgBookClearCardDisabled, enabled);
@@ -72,4 +72,16 @@ void TfrmHuevella::imgBookClearCardClick() {
     if (currentCard == lastCard) setNextCardEnabled(false);
     if (currentCard <= 0) setPreviousCardEnabled(false);
     if (currentCard < 0) setClearCardEnabled(false);
+}
+
+TfrmHuevella::AddResult TfrmHuevella::takeCard(const Huevella& card) {
+    const AddResult result = addCard(card);
+    mnuSave->setEnabled(saveTargetKnown);
+    if (result == AddResult::Full) return result;
+    showCard();
+    mnuSaveAs->setEnabled(true);
+    setClearCardEnabled(true);
+    setNextCardEnabled(false);
+    if (lastCard >= 1) setPreviousCardEnabled(true);
+    return result;
 }

@@ -1,11 +1,11 @@
 #include "book/TfrmHuevella.h"
 
+#include "app/SessionEnd.h"
 #include "book/BookExport.h"
 #include "book/BookFile.h"
 #include "book/Recovery.h"
-#include "platform/Application.h"
-#include "platform/Desktop.h"
-#include "platform/SessionEnd.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/forms/Application.h"
 
 #include <algorithm>
 #include <cctype>

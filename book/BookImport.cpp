@@ -4,7 +4,7 @@
 #include "book/BookExport.h"
 #include "book/BookFile.h"
 #include "book/TfrmHuevella.h"
-#include "platform/Application.h"
+#include "platform/forms/Application.h"
 
 void TfrmHuevella::mnuImportClick() {
     if (!mayReplaceBook()) return;

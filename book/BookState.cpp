@@ -13,6 +13,15 @@ std::string BookState::fitTitle(const std::string& title) {
     return cutUtf8(std::string_view(oneLine).substr(start), MaxTitleLength);
 }
 
+BookState::AddResult BookState::addCard(const Huevella& card) {
+    modified = true;
+    if (lastCard >= Capacity - 1) return AddResult::Full;
+    currentCard = ++lastCard;
+    cards[lastCard] = card;
+    cards[lastCard].setTitle(defaultTitle(lastCard));
+    return AddResult::Added;
+}
+
 BookState::ClearResult BookState::clearCurrentCard() {
     if (lastCard > 0) {
         --lastCard;

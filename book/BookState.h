@@ -30,6 +30,12 @@ struct BookState {
     // MaxTitleLength bytes without splitting a UTF-8 character.
     static std::string fitTitle(const std::string& title);
 
+    enum class AddResult { Added, Full };
+    // Puts the card after the last, titled for its place, and shows it. A
+    // full book takes nothing, but counts as changed all the same (as it
+    // always has: the book asks to be saved after a refused add).
+    AddResult addCard(const Huevella& card);
+
     enum class ClearResult { CardRemoved, BookEmptied, NothingToClear };
 
     // Removes the current card from the book, moving the later cards down one

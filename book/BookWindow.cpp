@@ -1,5 +1,6 @@
 #include "book/TfrmHuevella.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/desktop/Pointer.h"
 
 #include "card/TfrmSwatchCard.h"
 #include "palette/TfrmColorPalette.h"

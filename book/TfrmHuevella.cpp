@@ -1,12 +1,12 @@
 #include "book/TfrmHuevella.h"
 
 #include "card/TfrmSwatchCard.h"
+#include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
-#include "platform/Application.h"
-#include "platform/CodeMenu.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/forms/Application.h"
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
@@ -141,7 +141,8 @@ void TfrmHuevella::putTrayIconUp() {
     // us, where it has one, takes over then. Ours installed is the same
     // picture as the built-in one.
     trayIcon->setIcon(loaded ? *loaded : BuiltInIcon(TrayIconLargest));
-    connect(&trayEntry, &TrayEntry::activated, this, &TfrmHuevella::trayIconMessage);
+    connect(&trayEntry, &TrayEntry::activated, this,
+            [this](TrayEntry::Action action) { safeCall([&] { trayIconMessage(action); }); });
     addTrayIcon();
     if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
         app && !loaded)

@@ -4,8 +4,8 @@
 #include "book/BookState.h"
 #include "book/Recovery.h"
 #include "colour/Pallet.h"
-#include "platform/Forms.h"
-#include "platform/TrayEntry.h"
+#include "platform/desktop/TrayEntry.h"
+#include "platform/forms/Forms.h"
 
 #include <functional>
 #include <optional>
@@ -65,6 +65,8 @@ public:
     std::string ColorToCode(TColor color) const { return ::ColorToCode(color); }
 
     void showCard();
+    // A card from the card window: added to the book, and the book shows it.
+    AddResult takeCard(const Huevella& card);
     void showEmptyBook();
     void setClearCardEnabled(bool enabled);
     void setPreviousCardEnabled(bool enabled);

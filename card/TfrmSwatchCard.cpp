@@ -1,11 +1,11 @@
 #include "card/TfrmSwatchCard.h"
-#include "platform/CodeMenu.h"
+#include "forms/CodeMenu.h"
 
 #include "book/TfrmHuevella.h"
 #include "forms/FormDefs.h"
-#include "platform/Application.h"
-#include "platform/Desktop.h"
-#include "platform/ImageButton.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/ImageButton.h"
 #include "slider/TfrmMivoSlider.h"
 
 #include <QCursor>
@@ -97,6 +97,7 @@ void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* capt
     const QPoint card = desktop().windowPlace(this).value_or(pos());
     frmMivoSlider->placeAt(card + QPoint(panel->Left() + 30, -25));
     frmMivoSlider->targetPanel = panel;
+    frmMivoSlider->targetCaption = caption;
 }
 
 void TfrmSwatchCard::lblCardCaption1Click() {
@@ -120,16 +121,7 @@ void TfrmSwatchCard::imgCardClearCardClick() {
 }
 
 void TfrmSwatchCard::imgAddToBookClick() {
-    auto* book = frmHuevella;
-    book->modified = true;
-    book->mnuSave->setEnabled(book->saveTargetKnown);
-    if (++book->lastCard > 9) {
-        book->lastCard = 9;
-        offerNewBook();
-        return;
-    }
-    book->currentCard = book->lastCard;
-    Huevella& card = book->cards[book->currentCard];
+    Huevella card;
     card.setColor1(pnlCardColor1->Color());
     card.setColor2(pnlCardColor2->Color());
     card.setColor3(pnlCardColor3->Color());
@@ -139,12 +131,7 @@ void TfrmSwatchCard::imgAddToBookClick() {
     card.setCaptionColor1(lblCardCaption1->Color());
     card.setCaptionColor2(lblCardCaption2->Color());
     card.setCaptionColor3(lblCardCaption3->Color());
-    card.setTitle(BookState::defaultTitle(book->currentCard));
-    book->showCard();
-    book->mnuSaveAs->setEnabled(true);
-    book->setClearCardEnabled(true);
-    book->setNextCardEnabled(false);
-    if (book->lastCard >= 1) book->setPreviousCardEnabled(true);
+    if (frmHuevella->takeCard(card) == BookState::AddResult::Full) offerNewBook();
 }
 
 void TfrmSwatchCard::offerNewBook() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 // The working card: three slots filled from the Pallet and added to the book.
 class TfrmSwatchCard : public TForm {

@@ -64,7 +64,7 @@ int contrastHundredths(TColor a, TColor b) {
 }
 
 std::string ratioText(int hundredths) {
-    char text[16];
+    char text[32]; // room for any int, so nothing is ever cut
     std::snprintf(text, sizeof text, "%d.%02d", hundredths / 100, hundredths % 100);
     return text;
 }

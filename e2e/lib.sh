@@ -36,13 +36,21 @@ start_desktop() {
     start_tray
 }
 
+# The X display numbers the tests may take: E2E_DISPLAYS="FIRST-LAST"
+# (90-140 unless set), so that a shared machine's own displays are never
+# touched.
+display_numbers() {
+    local range=${E2E_DISPLAYS:-90-140}
+    seq "${range%-*}" "${range#*-}"
+}
+
 # A display of our own: a server that is still going away can leave a
 # number looking free, and a test beside this one may take a number just
 # freed, so the server started must be the one answering.
 start_x_server() {
     local n
     XVFB_PID=
-    for n in $(seq 90 140); do
+    for n in $(display_numbers); do
         [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
         export DISPLAY=:$n
         ${X_SERVER:-start_xvfb}

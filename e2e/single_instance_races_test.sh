@@ -163,7 +163,7 @@ echo "ok - 25 starts beside a stopped program each said so and exited 1 in time"
 first_display=$DISPLAY
 # Whatever else runs, the second server and its program go with the test.
 trap 'kill ${SECOND_PID:-} ${XVFB2_PID:-} 2>/dev/null; stop_desktop' EXIT
-for n in $(seq 141 190); do
+for n in $(display_numbers | tac); do
     [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORKDIR/xvfb2.log" 2>&1 &
     XVFB2_PID=$!

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FormDef.h"
+#include "platform/forms/FormDef.h"
 
 // The six windows' form definitions.
 const FormDef& bookFormDef();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FormDef.h"
+#include "platform/forms/FormDef.h"
 
 // Building blocks the form definitions share.
 namespace formparts {

@@ -1,5 +1,6 @@
 #include "palette/TfrmColorPalette.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/desktop/Pointer.h"
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
@@ -208,7 +209,7 @@ void TfrmColorPalette::CPimgPaletteClick() {
     PaintLumPalette();
 }
 
-void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int x, int y) {
+void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int /*x*/, int /*y*/) {
     if (!(shift & ssLeft)) return;
     const QPoint p = cursorIn(CPimgPalette);
     hueMarkerX = within(p.x(), 0, 160);
@@ -222,7 +223,7 @@ void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int x, int y) {
     DrawHueSatMarkers();
 }
 
-void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int x, int y) {
+void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int /*x*/, int /*y*/) {
     if (!(shift & ssLeft)) return;
     hueMarkerX = within(cursorIn(CPpbxHueSlider).x(), 0, 160);
     hue = scaled(hueMarkerX, 2.25f);
@@ -234,7 +235,7 @@ void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int x, int y) 
     PaintLumPalette();
 }
 
-void TfrmColorPalette::CPpbxSatSliderMouseMove(TShiftState shift, int x, int y) {
+void TfrmColorPalette::CPpbxSatSliderMouseMove(TShiftState shift, int /*x*/, int /*y*/) {
     if (!(shift & ssLeft)) return;
     satMarkerY = within(cursorIn(CPpbxSatSlider).y(), 0, 40);
     sat = scaled(satMarkerY, 2.5f);
@@ -254,7 +255,7 @@ void TfrmColorPalette::CPpbxLumPaletteClick() {
     DrawLumMarker();
 }
 
-void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int x, int y) {
+void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int /*x*/, int /*y*/) {
     if (!(shift & ssLeft)) return;
     lumMarkerY = within(cursorIn(CPpbxLumPalette).y(), 0, 40);
     lum = scaled(lumMarkerY, 2.5f);
@@ -264,7 +265,7 @@ void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int x, int y)
     DrawLumMarker();
 }
 
-void TfrmColorPalette::CPpbxLumSliderMouseMove(TShiftState shift, int x, int y) {
+void TfrmColorPalette::CPpbxLumSliderMouseMove(TShiftState shift, int /*x*/, int /*y*/) {
     if (!(shift & ssLeft)) return;
     lumMarkerY = within(cursorIn(CPpbxLumSlider).y(), 0, 40);
     lum = scaled(lumMarkerY, 2.5f);

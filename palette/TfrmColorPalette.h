@@ -1,8 +1,8 @@
 #pragma once
 
 #include "colour/Conversions.h"
-#include "platform/Forms.h"
-#include "platform/PaintBox.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/PaintBox.h"
 
 #include <string>
 

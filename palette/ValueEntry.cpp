@@ -13,9 +13,6 @@
 
 namespace {
 
-// The edit's number, its text replaced by the nearest limit when it lies
-// outside 0 to `limit` (a negative entry is raised to 0). Raises the
-// conversion error for a text that is not a number, before anything changed.
 // Its text as the program last showed it: nothing was entered (a Tab
 // released here, an arrow key), so nothing is recomputed from the rounded
 // values the edits show.
@@ -29,9 +26,12 @@ std::vector<std::string> characters(const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 1;
         const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead >= 0xF0) length = 4;
-        else if (lead >= 0xE0) length = 3;
-        else if (lead >= 0xC0) length = 2;
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
         out.push_back(text.substr(i, length));
         i += length;
     }
@@ -56,6 +56,9 @@ std::optional<std::string> typedCode(std::string text) {
     return text;
 }
 
+// The edit's number, its text replaced by the nearest limit when it lies
+// outside 0 to `limit` (a negative entry is raised to 0). Raises the
+// conversion error for a text that is not a number, before anything changed.
 int limitedValue(TEdit* edit, int limit) {
     const int value = StrToInt(edit->Text());
     if (value > limit) edit->setTextValue(std::to_string(limit));

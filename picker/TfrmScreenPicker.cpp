@@ -2,10 +2,10 @@
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
+#include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
-#include "platform/CodeMenu.h"
-#include "platform/Desktop.h"
-#include "platform/Enlarge.h"
+#include "picker/Enlarge.h"
+#include "platform/desktop/Desktop.h"
 
 #include <QCursor>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Forms.h"
-#include "platform/ScreenReading.h"
+#include "platform/forms/Forms.h"
+#include "platform/screen/ScreenRead.h"
 
 // The magnifier shown while the eyedropper is dragged: the pixels around
 // the pointer enlarged, the colour under it and its code.

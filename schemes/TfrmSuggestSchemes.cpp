@@ -88,8 +88,6 @@ TfrmSuggestSchemes::TfrmSuggestSchemes() : TForm(suggestSchemesFormDef()) {
 
 void TfrmSuggestSchemes::FormCreate() {
     frmHuevella->placeCompanion(this);
-    // The last window to be made: every window a loaded book touches exists.
-    frmHuevella->loadCommandLineBook();
 }
 
 std::array<TPanel*, 12> TfrmSuggestSchemes::colours() const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Forms.h"
-#include "platform/ScrollBox.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/ScrollBox.h"
 
 #include <array>
 

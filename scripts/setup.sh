@@ -24,7 +24,7 @@ if [ "${1:-}" = "--tests" ]; then
         weston xwayland qt6-wayland sway grim gimp-data
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi xdg-desktop-portal libsm-dev libice-dev
-        lintian devscripts
+        lintian devscripts clang-format
     )
 fi
 
@@ -57,6 +57,10 @@ fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if [ $# -gt 0 ]; then
     cmake --build build --target "$@"
-else
+elif [ -n "$tests" ]; then
     cmake --build build
+else
+    # The programs and what is installed with them; the tests, benchmarks
+    # and their helpers only with --tests.
+    cmake --build build --target huevella hvz compressed_docs
 fi

@@ -1,11 +1,12 @@
 #include "slider/TfrmMivoSlider.h"
+#include "platform/desktop/Pointer.h"
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
 #include "colour/Conversions.h"
 #include "forms/FormDefs.h"
 #include "palette/TfrmColorPalette.h"
-#include "platform/Desktop.h"
+#include "platform/desktop/Desktop.h"
 #include "slider/SlideBackground.h"
 
 #include <algorithm>
@@ -135,12 +136,7 @@ bool TfrmMivoSlider::dragTo(TPaintBox* strip, int& value, TShiftState shift, int
 void TfrmMivoSlider::showNewColour() {
     targetPanel->setColor(
         frmColorPalette->HslToColor(float(sliderLum), float(sliderSat), float(sliderHue)));
-    const QString slot = targetPanel->objectName();
-    TLabel* caption = slot == "pnlCardColor1"   ? frmSwatchCard->lblCardCaption1
-                      : slot == "pnlCardColor2" ? frmSwatchCard->lblCardCaption2
-                      : slot == "pnlCardColor3" ? frmSwatchCard->lblCardCaption3
-                                                : nullptr;
-    if (caption) caption->setCaption(frmHuevella->ColorToCode(targetPanel->Color()));
+    if (targetCaption) targetCaption->setCaption(frmHuevella->ColorToCode(targetPanel->Color()));
 }
 
 void TfrmMivoSlider::pbxSatSlideMouseMove(TShiftState shift, int x, int y) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Forms.h"
-#include "platform/PaintBox.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/PaintBox.h"
 
 // The pop-up slider: one colour of the working card made more or less
 // saturated, lighter or darker, its hue kept.
@@ -20,6 +20,8 @@ public:
 
     // The slot of the working card the slider adjusts.
     TPanel* targetPanel = nullptr;
+    // The slot's code, given with its panel: it follows the colour.
+    TLabel* targetCaption = nullptr;
     int sliderHue = 0;
     int sliderSat = 0;
     int sliderLum = 0;

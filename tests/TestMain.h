@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/WindowSet.h"
-#include "platform/Application.h"
-#include "platform/TestDesktop.h"
+#include "platform/forms/Application.h"
+#include "tests/support/TestDesktop.h"
 
 #include <QtTest>
 

@@ -5,7 +5,7 @@
 // still keep the unsaved book.
 #include "app/WindowSet.h"
 #include "book/TfrmHuevella.h"
-#include "platform/Application.h"
+#include "platform/forms/Application.h"
 
 #include <QAccessible>
 #include <QLineEdit>

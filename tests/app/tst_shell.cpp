@@ -7,7 +7,7 @@
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
-#include "platform/SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -253,14 +253,25 @@ private slots:
         QVERIFY(!frmHuevella->Visible());
     }
 
+    // Exit asks the window to close; a closed main form ends the loop. With
+    // unsaved changes answered Cancel, the program and its changes stay.
+    void exitEndsTheProgram_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("nothing unsaved") << false;
+        QTest::newRow("unsaved, Cancel") << true;
+    }
     void exitEndsTheProgram() {
-        QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
+        QFETCH(bool, changed);
         tray(TrayEntry::Action::Open);
-        // Exit asks the window to close; a closed main form ends the loop.
+        frmHuevella->modified = changed;
+        if (changed) desk().messageBoxAnswers.push_back(MessageAnswer::Cancel);
         QTimer::singleShot(0, [] { frmHuevella->mnuExit->Click(); });
-        QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!frmHuevella->Visible());
+        // Still running a moment later: the loop is ended here instead.
+        QTimer::singleShot(changed ? 300 : 10000, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), changed ? 7 : 0);
+        QCOMPARE(frmHuevella->Visible(), changed);
+        QCOMPARE(frmHuevella->modified, changed);
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(changed ? 1 : 0));
     }
 
     void withoutTrayTheBookComesOut() {
@@ -448,7 +459,7 @@ private slots:
                 QTRY_COMPARE(::recv(fd, &end, 1, MSG_DONTWAIT), ssize_t(0));
                 ::close(fd);
             };
-            for (const QByteArray& request : {"Oa.hvz", "R", "Ob.hvz", "Oc.hvz", "R", "Oc.hvz"})
+            for (const char* request : {"Oa.hvz", "R", "Ob.hvz", "Oc.hvz", "R", "Oc.hvz"})
                 send(request);
             QTest::qWait(300);
             const std::size_t whileBusy = handled.size();

@@ -1,3 +1,4 @@
+#include "book/BookExport.h"
 #include "book/BookFile.h"
 
 #include <QtTest>
@@ -333,6 +334,21 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QCOMPARE(saveBookFile(dir.filePath("no/such/folder.hvz").toStdString(), example),
                  std::string("no such file or directory"));
+    }
+
+    // Cards that share a title keep their colours apart in CSS: every
+    // property a name of its own.
+    void cssOfCardsWithOneTitle() {
+        const std::string card =
+            "255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nSea\r\n";
+        const BookReadResult read = parseBook("1\r\n" + card + card);
+        QVERIFY2(read.ok, read.problem.c_str());
+        const QString css = QString::fromStdString(toCss(read.contents));
+        QStringList names;
+        for (const QString& line : css.split('\n'))
+            if (line.trimmed().startsWith("--")) names << line.trimmed().section(':', 0, 0);
+        QCOMPARE(names.size(), 6);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 6);
     }
 
     // A book that can only be rewritten where it is, the writer killed at

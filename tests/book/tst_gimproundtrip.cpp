@@ -34,17 +34,19 @@ class TestGimpRoundTrip : public QObject {
             return QString("%1 cards came back as %2").arg(a.lastCard + 1).arg(b.lastCard + 1);
         for (int i = 0; i <= a.lastCard; ++i) {
             const Huevella &x = a.cards[std::size_t(i)], &y = b.cards[std::size_t(i)];
-            const bool same =
-                x.getTitle() == y.getTitle() && x.getColor1() == y.getColor1() &&
-                x.getColor2() == y.getColor2() && x.getColor3() == y.getColor3() &&
-                x.getCaption1() == y.getCaption1() && x.getCaption2() == y.getCaption2() &&
-                x.getCaption3() == y.getCaption3() && x.getCaptionColor1() == y.getCaptionColor1() &&
-                x.getCaptionColor2() == y.getCaptionColor2() &&
-                x.getCaptionColor3() == y.getCaptionColor3();
+            const bool same = x.getTitle() == y.getTitle() && x.getColor1() == y.getColor1() &&
+                              x.getColor2() == y.getColor2() && x.getColor3() == y.getColor3() &&
+                              x.getCaption1() == y.getCaption1() &&
+                              x.getCaption2() == y.getCaption2() &&
+                              x.getCaption3() == y.getCaption3() &&
+                              x.getCaptionColor1() == y.getCaptionColor1() &&
+                              x.getCaptionColor2() == y.getCaptionColor2() &&
+                              x.getCaptionColor3() == y.getCaptionColor3();
             if (!same)
                 return QString("card %1 ('%2') came back as '%3'")
                     .arg(i + 1)
-                    .arg(QString::fromStdString(x.getTitle()), QString::fromStdString(y.getTitle()));
+                    .arg(QString::fromStdString(x.getTitle()),
+                         QString::fromStdString(y.getTitle()));
         }
         return {};
     }
@@ -60,12 +62,10 @@ private slots:
         const int r = 0xFF, g = 0xFF00, b = 0xFF0000;
         QTest::newRow("two cards of one title")
             << std::vector<Huevella>{card("Sea", {r, g, b}), card("Sea", {b, g, r})};
-        QTest::newRow("an empty card between")
-            << std::vector<Huevella>{card("A", {r, -1, -1}), card("B", {-1, -1, -1}),
-                                     card("C", {-1, -1, g})};
-        QTest::newRow("only empty cards")
-            << std::vector<Huevella>{card("Untitled-1", {-1, -1, -1}),
-                                     card("Untitled-2", {-1, -1, -1})};
+        QTest::newRow("an empty card between") << std::vector<Huevella>{
+            card("A", {r, -1, -1}), card("B", {-1, -1, -1}), card("C", {-1, -1, g})};
+        QTest::newRow("only empty cards") << std::vector<Huevella>{
+            card("Untitled-1", {-1, -1, -1}), card("Untitled-2", {-1, -1, -1})};
         QTest::newRow("titles a colour name could hide")
             << std::vector<Huevella>{card("x 1", {r, g, -1}), card("x", {-1, b, r}),
                                      card("Sea side ", {g, g, g}), card("", {r, r, r})};
@@ -127,7 +127,8 @@ private slots:
             const QList<QByteArray> words = line.simplified().split(' ');
             bool r = false, g = false, b = false;
             if (words.size() < 3) continue;
-            const int red = words[0].toInt(&r), green = words[1].toInt(&g), blue = words[2].toInt(&b);
+            const int red = words[0].toInt(&r), green = words[1].toInt(&g),
+                      blue = words[2].toInt(&b);
             if (r && g && b) colours.push_back(ColorToCode(RGBColor(red, green, blue)));
         }
         const PaletteImport read = fromGimpPalette(palette.toStdString());
@@ -149,8 +150,10 @@ private slots:
         QTest::addColumn<int>("colours");
         QTest::addColumn<int>("left");
         QTest::addColumn<QString>("message");
-        QTest::newRow("forty") << 40 << 10 << "40 colours, and a book holds 30: the last 10 colours are left out";
-        QTest::newRow("thirty-one") << 31 << 1 << "31 colours, and a book holds 30: the last colour is left out";
+        QTest::newRow("forty")
+            << 40 << 10 << "40 colours, and a book holds 30: the last 10 colours are left out";
+        QTest::newRow("thirty-one")
+            << 31 << 1 << "31 colours, and a book holds 30: the last colour is left out";
         QTest::newRow("grouped") << 29 << 2
                                  << "29 colours, kept to their cards, need more than 10 cards: "
                                     "the last 2 colours are left out";

@@ -210,8 +210,8 @@ private slots:
         QDir(runtimeFolder).removeRecursively();
         writeFile(runtimeFolder, "a file");
         const std::string named = keepRecoveryCopy({"0\r\n", book.toStdString(), {}});
-        const QStringList beside = QDir(dir.path()).entryList({".walk.hvz.unsaved-*"},
-                                                               QDir::Hidden | QDir::Files);
+        const QStringList beside =
+            QDir(dir.path()).entryList({".walk.hvz.unsaved-*"}, QDir::Hidden | QDir::Files);
         const bool lostBefore = recoveryCopyLost();
         const std::string nowhere = keepRecoveryCopy({"0\r\n", "", {}});
         QFile::remove(stateFolder);

@@ -128,6 +128,7 @@ private slots:
         QVERIFY(frmMivoSlider->Visible());
         QCOMPARE(frmMivoSlider->pos(), frmSwatchCard->pos() + QPoint(offset, -25));
         QCOMPARE(frmMivoSlider->targetPanel, panel(slot));
+        QCOMPARE(frmMivoSlider->targetCaption, caption(slot));
     }
 
     void captionsToClipboard() {

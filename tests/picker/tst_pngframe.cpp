@@ -1,7 +1,7 @@
 // The quick reader of the desktop's screenshots, held against Qt's own PNG
 // reader (libpng) on files made here with every row filter.
 
-#include "platform/PngFrame.h"
+#include "platform/screen/portal/PngFrame.h"
 
 #include "DeclaredPng.h"
 
@@ -68,7 +68,7 @@ QByteArray encode(const QImage& image, bool alpha, const QList<int>& filters, in
             const int cur = quint8(row[i]), up = quint8(previous[i]);
             const int left = i >= bpp ? quint8(row[i - bpp]) : 0;
             const int upLeft = i >= bpp ? quint8(previous[i - bpp]) : 0;
-            const int predicted = filter == 1 ? left
+            const int predicted = filter == 1   ? left
                                   : filter == 2 ? up
                                   : filter == 3 ? (left + up) / 2
                                   : filter == 4 ? paeth(left, up, upLeft)
@@ -95,8 +95,9 @@ QImage noise(QSize size, bool varyAlpha) {
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
             const quint32 v = random.generate();
-            image.setPixel(x, y, qRgba(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF,
-                                       varyAlpha ? v >> 24 : 0xFF));
+            image.setPixel(
+                x, y,
+                qRgba(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF, varyAlpha ? v >> 24 : 0xFF));
         }
     return image;
 }
@@ -177,8 +178,10 @@ private slots:
         QString error;
         const QImage read = readScreenshotFile(path, &error);
         QCOMPARE(!read.isNull(), readable);
-        if (readable) QCOMPARE(read, withQt(file));
-        else QVERIFY(!error.isEmpty());
+        if (readable)
+            QCOMPARE(read, withQt(file));
+        else
+            QVERIFY(!error.isEmpty());
     }
 
     // A few bytes may declare gigabytes: a picture larger than the screens
@@ -188,7 +191,8 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QSize>("largest");
         QTest::newRow("32768 square, 45 bytes") << declaredPng(32768, 32768) << QSize(1920, 1080);
-        QTest::newRow("its checksum broken") << declaredPng(32768, 32768, false) << QSize(1920, 1080);
+        QTest::newRow("its checksum broken")
+            << declaredPng(32768, 32768, false) << QSize(1920, 1080);
         QTest::newRow("wider than the screens") << declaredPng(4000, 10) << QSize(3840, 2160);
         QTest::newRow("beyond any screen") << declaredPng(20000, 20000) << QSize(16384, 16384);
     }

@@ -3,10 +3,10 @@
 // neighbours: any shift, scaling or rounding between the two shows.
 // Run under Xvfb at each scale by screengrab_test.sh.
 
-#include "platform/Controls.h"
-#include "platform/Enlarge.h"
-#include "platform/ScreenGrab.h"
-#include "platform/ServerMagnifier.h"
+#include "picker/Enlarge.h"
+#include "platform/forms/Controls.h"
+#include "platform/screen/x11/ScreenGrab.h"
+#include "platform/screen/x11/ServerMagnifier.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // own on the private session bus the test runs in, and the reading of one
 // eyedropper gesture built on it.
 
-#include "platform/ScreenReading.h"
-#include "platform/ScreenshotPortal.h"
+#include "platform/screen/ScreenReading.h"
+#include "platform/screen/portal/ScreenshotPortal.h"
 
 #include "DeclaredPng.h"
 
@@ -313,26 +313,27 @@ private slots:
                                    << QList<State>{State::Waiting, State::Cancelled};
         QTest::newRow("silent") << QStringList{"--screenshot", "silent"}
                                 << QList<State>{State::Waiting, State::NoAnswer};
-        QTest::newRow("no service") << QStringList{}
-                                    << QList<State>{State::Waiting, State::Unreadable};
+        QTest::newRow("no service")
+            << QStringList{} << QList<State>{State::Waiting, State::Unreadable};
     }
     void refusedScreenAsksTheDesktop() {
         QFETCH(QStringList, standIn);
         QFETCH(QList<State>, states);
         if (!standIn.isEmpty()) startStandIn(standIn);
-        ScreenReading reading([](const QRect&) { return std::optional<QImage>(); },
-                              [] {
-                                  return std::make_unique<ScreenshotPortal>(
-                                      QDBusConnection::sessionBus());
-                              },
-                              [] { return QRect(0, 0, 160, 100); });
+        ScreenReading reading(
+            [](const QRect&) { return std::optional<QImage>(); },
+            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
+            [] { return QRect(0, 0, 160, 100); });
         reading.screenshotTimeout = 300;
         QList<State> seen;
         QColor picked;
-        seen << reading.begin(QPoint(10, 10), [&](const ScreenRead& read) {
-                           seen << read.state;
-                           picked = read.colour;
-                       }).state;
+        seen << reading
+                    .begin(QPoint(10, 10),
+                           [&](const ScreenRead& read) {
+                               seen << read.state;
+                               picked = read.colour;
+                           })
+                    .state;
         QTRY_COMPARE(seen, states);
         if (states.last() == State::Picked) QCOMPARE(picked, QColor(51, 102, 204));
         const auto read = reading.read(QRect(100, 50, 2, 2));

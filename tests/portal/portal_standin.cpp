@@ -44,22 +44,32 @@ public slots:
         log("Screenshot", handle, options);
         const QString mode = screenshotMode;
         if (mode == "refuse-call") {
-            sendErrorReply("org.freedesktop.portal.Error.NotAllowed", "screenshots are not allowed");
+            sendErrorReply("org.freedesktop.portal.Error.NotAllowed",
+                           "screenshots are not allowed");
             return {};
         }
         if (mode == "silent") return QDBusObjectPath(handle);
         QVariantMap results;
         uint code = 0;
-        if (mode == "cancel") code = 1;
-        else if (mode == "fail") code = 2;
-        else if (mode == "no-uri") results["other"] = QString("x");
-        else if (mode == "uri-not-string") results["uri"] = 7;
-        else if (mode == "no-file") results["uri"] = QUrl::fromLocalFile(dir + "/missing.png").toString();
-        else if (mode == "not-a-picture") results["uri"] = writeFile("garbage", "not a picture");
-        else if (mode == "old-file") results["uri"] = QUrl::fromLocalFile(dir + "/old.png").toString();
-        else results["uri"] = writeFile("picture", {});
+        if (mode == "cancel")
+            code = 1;
+        else if (mode == "fail")
+            code = 2;
+        else if (mode == "no-uri")
+            results["other"] = QString("x");
+        else if (mode == "uri-not-string")
+            results["uri"] = 7;
+        else if (mode == "no-file")
+            results["uri"] = QUrl::fromLocalFile(dir + "/missing.png").toString();
+        else if (mode == "not-a-picture")
+            results["uri"] = writeFile("garbage", "not a picture");
+        else if (mode == "old-file")
+            results["uri"] = QUrl::fromLocalFile(dir + "/old.png").toString();
+        else
+            results["uri"] = writeFile("picture", {});
         if (mode == "other-handle") {
-            const QString own = "/org/freedesktop/portal/desktop/request/standin/" + QString::number(++serial);
+            const QString own =
+                "/org/freedesktop/portal/desktop/request/standin/" + QString::number(++serial);
             answer(own, code, results, 50);
             return QDBusObjectPath(own);
         }
@@ -110,7 +120,8 @@ private:
 
     QString writeFile(const char* kind, const QByteArray& content) {
         const QString path = dir + QString("/Screenshot-%1.png").arg(++serial);
-        if (content.isEmpty()) QFile::copy(picture, path);
+        if (content.isEmpty())
+            QFile::copy(picture, path);
         else {
             QFile file(path);
             if (file.open(QIODevice::WriteOnly)) file.write(content);
@@ -121,7 +132,7 @@ private:
     }
 
     void answer(const QString& handle, uint code, const QVariantMap& results, int after) {
-        QTimer::singleShot(after, this, [=] { respond(handle, code, results); });
+        QTimer::singleShot(after, this, [=, this] { respond(handle, code, results); });
     }
 
     void respond(const QString& handle, uint code, const QVariantMap& results) {
@@ -141,11 +152,16 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < args.size(); i += 2) {
         const QString& name = args[i];
         const QString& value = args[i + 1];
-        if (name == "--picture") portal.picture = value;
-        else if (name == "--dir") portal.dir = value;
-        else if (name == "--screenshot") portal.screenshotMode = value;
-        else if (name == "--pick") portal.pickMode = value;
-        else if (name == "--delay") portal.delay = value.toInt();
+        if (name == "--picture")
+            portal.picture = value;
+        else if (name == "--dir")
+            portal.dir = value;
+        else if (name == "--screenshot")
+            portal.screenshotMode = value;
+        else if (name == "--pick")
+            portal.pickMode = value;
+        else if (name == "--delay")
+            portal.delay = value.toInt();
         else if (name == "--colour") {
             const QStringList parts = value.split(',');
             for (int c = 0; c < 3 && c < parts.size(); ++c)

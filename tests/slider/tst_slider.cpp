@@ -22,6 +22,7 @@ class TestSlider : public QObject, WindowSetFixture {
         captions[n - 1]->setCaption(ColorToCode(color));
         captions[n - 1]->setColor(FilledCaptionColor);
         s()->targetPanel = panels[n - 1];
+        s()->targetCaption = captions[n - 1];
         s()->pbxSatPalettePaint();
         s()->pbxLumPalettePaint();
         return panels[n - 1];

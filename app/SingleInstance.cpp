@@ -1,0 +1,394 @@
+#include "app/SingleInstance.h"
+
+#include "platform/forms/Application.h"
+
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <utility>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// A request is small; anything larger is not one of ours.
+constexpr std::size_t MaxRequest = 1 << 16;
+// How long a later start waits for the running program to take its request.
+constexpr int AnswerWait = 3000;
+
+bool addressOf(const std::string& path, sockaddr_un& address) {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+// "R" to come out, or "O" and the book's path as bytes.
+std::string message(const std::optional<std::string>& book) {
+    return book ? "O" + *book : "R";
+}
+
+bool writeAll(int fd, const std::string& text) {
+    for (std::size_t sent = 0; sent < text.size();) {
+        const ssize_t n = ::send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        sent += std::size_t(n);
+    }
+    return true;
+}
+
+// Each desktop has its program: the display, screen number left out
+// (":1.0" is ":1"), as a file name.
+// One display, one key, named as X names it: "[protocol/][host]:N[.screen]".
+// The screen is part of the same server, and the local names of a server
+// (no host, "unix", this machine by loopback) reach the same one.
+std::string displayKey() {
+    std::string display;
+    if (const char* x = std::getenv("DISPLAY"); x && *x)
+        display = x;
+    else if (const char* w = std::getenv("WAYLAND_DISPLAY"); w && *w)
+        display = w;
+    else
+        display = "none";
+    const std::size_t colon = display.rfind(':');
+    if (colon != std::string::npos) {
+        if (const std::size_t dot = display.find('.', colon); dot != std::string::npos)
+            display.resize(dot);
+        std::string host = display.substr(0, colon);
+        if (const std::size_t slash = host.find('/'); slash != std::string::npos)
+            host.erase(0, slash + 1);
+        char self[256] = {};
+        ::gethostname(self, sizeof self - 1);
+        if (host == "unix" || host == "localhost" || host == "127.0.0.1" || host == "::1" ||
+            host == "[::1]" || host == self)
+            host.clear();
+        display = host + display.substr(colon);
+    }
+    for (char& c : display)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') c = '_';
+    return display;
+}
+
+std::string lockPathOf(const std::string& socket) {
+    return socket.substr(0, socket.size() - 7) + ".lock"; // ".socket"
+}
+
+// The process that holds the claim, as its lock file says.
+std::string holderOf(int lockFd) {
+    char text[32] = {};
+    const ssize_t n = ::pread(lockFd, text, sizeof text - 1, 0);
+    if (n <= 0) return "?";
+    std::string pid(text, std::size_t(n));
+    pid.erase(std::remove_if(pid.begin(), pid.end(), [](char c) { return c < '0' || c > '9'; }),
+              pid.end());
+    return pid.empty() ? "?" : pid;
+}
+
+} // namespace
+
+namespace {
+
+// Only a folder of our own that no one else may enter: another user's could
+// block our starts and read the books we hand over. Why not, or nothing.
+std::string whyNotPrivate(const std::string& folder) {
+    struct stat status {};
+    if (::lstat(folder.c_str(), &status) != 0) return std::strerror(errno);
+    if (!S_ISDIR(status.st_mode)) return "it is not a folder";
+    if (status.st_uid != ::geteuid()) return "it belongs to another user";
+    if (status.st_mode & 077) return "others may enter it";
+    return {};
+}
+
+// A folder under the user's own cache, which no one else can make first.
+std::string cacheFallback() {
+    std::string cache;
+    if (const char* c = std::getenv("XDG_CACHE_HOME"); c && *c == '/')
+        cache = c;
+    else if (const char* home = std::getenv("HOME"); home && *home == '/')
+        cache = std::string(home) + "/.cache";
+    else
+        return {};
+    ::mkdir(cache.c_str(), 0700);
+    const std::string folder = cache + "/huevella-runtime";
+    ::mkdir(folder.c_str(), 0700);
+    return whyNotPrivate(folder).empty() ? folder : std::string();
+}
+
+} // namespace
+
+std::string SingleInstance::runtimeFolder(std::string* problem) {
+    std::string folder;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime) {
+        folder = runtime;
+    } else {
+        const char* tmp = std::getenv("TMPDIR");
+        folder =
+            std::string(tmp && *tmp ? tmp : "/tmp") + "/huevella-" + std::to_string(::geteuid());
+        ::mkdir(folder.c_str(), 0700);
+    }
+    const std::string why = whyNotPrivate(folder);
+    if (why.empty()) return folder;
+    // A shared temporary folder's name can be taken by anyone first: that
+    // one is refused, and the user's own cache serves instead.
+    if (!(runtime && *runtime))
+        if (const std::string fallback = cacheFallback(); !fallback.empty()) {
+            static bool told = false;
+            if (!told)
+                std::fprintf(stderr, "huevella: %s is refused (%s); using %s\n", folder.c_str(),
+                             why.c_str(), fallback.c_str());
+            told = true;
+            return fallback;
+        }
+    if (problem) *problem = folder + ": " + why;
+    return {};
+}
+
+std::string SingleInstance::socketPath(std::string* problem) {
+    const std::string folder = runtimeFolder(problem);
+    if (folder.empty()) return {};
+    return folder + "/" + AppId + "." + displayKey() + ".socket";
+}
+
+SingleInstance::SingleInstance() = default;
+
+SingleInstance::~SingleInstance() {
+    for (auto& [fd, client] : clients)
+        ::close(fd);
+    // Only the program holding the claim owns the socket.
+    if (server >= 0) {
+        ::close(server);
+        ::unlink(path.c_str());
+    }
+    if (lock >= 0) ::close(lock);
+}
+
+SingleInstance::Claim SingleInstance::claim() {
+    std::string problem;
+    path = socketPath(&problem);
+    sockaddr_un address;
+    if (path.empty() || !addressOf(path, address)) {
+        std::fprintf(stderr,
+                     "huevella: no private runtime folder (%s): this start cannot tell whether "
+                     "Huevella is already running\n",
+                     problem.empty() ? "the path is too long" : problem.c_str());
+        return Claim::Unavailable;
+    }
+    lock = ::open(lockPathOf(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lock < 0) return Claim::Unavailable;
+    // Taken at once by one start only, however many come together; the
+    // kernel lets it go when this program ends, however it ends.
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? Claim::Elsewhere : Claim::Unavailable;
+    const std::string pid = std::to_string(::getpid()) + "\n";
+    if (::ftruncate(lock, 0) == 0) (void)!::pwrite(lock, pid.data(), pid.size(), 0);
+    return Claim::Ours;
+}
+
+namespace {
+
+// Whether the process is stopped (a debugger, Ctrl+Z, SIGSTOP), as the
+// kernel says; a hung one is not, and is told apart by this.
+bool processStopped(const std::string& pid) {
+    std::string stat;
+    char text[512];
+    const int fd = ::open(("/proc/" + pid + "/stat").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const ssize_t n = ::read(fd, text, sizeof text - 1);
+    ::close(fd);
+    if (n <= 0) return false;
+    stat.assign(text, std::size_t(n));
+    const std::size_t close = stat.rfind(')');
+    return close != std::string::npos && close + 2 < stat.size() &&
+           (stat[close + 2] == 'T' || stat[close + 2] == 't');
+}
+
+} // namespace
+
+bool SingleInstance::handOver(const std::optional<std::string>& book, std::string& why) {
+    const std::string holder = holderOf(lock);
+    why = "Huevella is running (process " + holder + ") but does not answer";
+    sockaddr_un address;
+    if (!addressOf(path, address)) return false;
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(AnswerWait);
+    const auto left = [&] {
+        return int(std::max<long long>(
+            0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                   .count()));
+    };
+    const auto giveUp = [&](const char* reason) {
+        why += processStopped(holder) ? " (it is stopped)" : reason;
+        return false;
+    };
+    // Never blocking: a program that takes nothing leaves its queue full,
+    // and a blocking connect would wait for it for ever.
+    int fd = -1;
+    while (fd < 0) {
+        if (left() == 0) return giveUp(" (its queue of requests stayed full)");
+        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (fd < 0) return false;
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            // Full, or the program holding the claim has not begun to
+            // listen yet.
+            ::close(fd);
+            fd = -1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(50, left())));
+        }
+    }
+    // A request is far smaller than a fresh socket's buffer: written at once.
+    ::fcntl(fd, F_SETFL, 0);
+    bool answered = false;
+    if (writeAll(fd, message(book)) && ::shutdown(fd, SHUT_WR) == 0) {
+        // It closes its end once it has the whole request: a stopped or
+        // hung program never does.
+        for (;;) {
+            pollfd wait = {fd, POLLIN, 0};
+            if (left() == 0 || ::poll(&wait, 1, left()) <= 0) break;
+            char rest[64];
+            const ssize_t n = ::read(fd, rest, sizeof rest);
+            if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+            answered = n == 0;
+            if (n <= 0) break;
+        }
+    }
+    ::close(fd);
+    return answered || giveUp("");
+}
+
+void SingleInstance::listen(Request onRequest, std::function<bool()> isBusy) {
+    request = std::move(onRequest);
+    busy = std::move(isBusy);
+    retry.setSingleShot(true);
+    retry.setInterval(100);
+    connect(&retry, &QTimer::timeout, this, [this] { handleNext(); });
+    sockaddr_un address;
+    if (lock < 0 || !addressOf(path, address)) return;
+    server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (server < 0) return;
+    // We hold the claim: whatever socket is there was left behind.
+    ::unlink(path.c_str());
+    // Only this user may hand requests over.
+    const mode_t mask = ::umask(0077);
+    const bool bound = ::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(server, 16) != 0) {
+        ::close(server);
+        server = -1;
+        return;
+    }
+    listening = std::make_unique<QSocketNotifier>(server, QSocketNotifier::Read);
+    connect(listening.get(), &QSocketNotifier::activated, this, [this] { accept(); });
+}
+
+void SingleInstance::accept() {
+    // A few at a time: the rest wait in the queue, and nothing spins.
+    while (clients.size() < std::size_t(MaxPeers)) {
+        const int fd = ::accept4(server, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) break;
+        Client& client = clients[fd];
+        client.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        connect(client.notifier.get(), &QSocketNotifier::activated, this, [this, fd] { read(fd); });
+        client.timeout = std::make_unique<QTimer>();
+        client.timeout->setSingleShot(true);
+        connect(client.timeout.get(), &QTimer::timeout, this, [this, fd] { expire(fd); });
+        // A start writes its request as soon as it is connected: a peer
+        // that has said nothing soon is idle, and makes room for the next.
+        client.timeout->start(IdleTimeout);
+    }
+    listening->setEnabled(clients.size() < std::size_t(MaxPeers));
+}
+
+void SingleInstance::expire(int fd) {
+    const auto found = clients.find(fd);
+    if (found == clients.end()) return;
+    char first;
+    // Its request has begun: it gets the time a request may take.
+    if (!found->second.started && ::recv(fd, &first, 1, MSG_PEEK | MSG_DONTWAIT) == 1) {
+        found->second.started = true;
+        found->second.timeout->start(PeerTimeout - IdleTimeout);
+        return;
+    }
+    drop(fd);
+}
+
+void SingleInstance::drop(int fd) {
+    const auto found = clients.find(fd);
+    if (found == clients.end()) return;
+    // Their own signals may be running: they go once those have returned.
+    found->second.notifier->setEnabled(false);
+    found->second.notifier.release()->deleteLater();
+    found->second.timeout->stop();
+    found->second.timeout.release()->deleteLater();
+    clients.erase(found);
+    ::close(fd);
+    if (listening && !listening->isEnabled()) {
+        listening->setEnabled(true);
+        accept();
+    }
+}
+
+void SingleInstance::read(int fd) {
+    Client& client = clients[fd];
+    char block[4096];
+    ssize_t n;
+    while ((n = ::read(fd, block, sizeof block)) > 0 && client.received.size() < MaxRequest)
+        client.received.append(block, std::size_t(n));
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+        if (!client.received.empty() && !client.started) {
+            client.started = true;
+            client.timeout->start(PeerTimeout);
+        }
+        return;
+    }
+    // The other end has finished (or sent more than a request): take it.
+    const std::string text = std::move(client.received);
+    drop(fd);
+    if (text.size() >= MaxRequest) return;
+    if (text.starts_with('O'))
+        enqueue(text.substr(1));
+    else if (text.starts_with('R'))
+        enqueue(std::nullopt);
+}
+
+// Requests wait their turn: one handled at a time, never from inside a
+// question, and folded while they wait: a book asked for takes the place of
+// one asked for before it (and brings the window out, as coming out would).
+void SingleInstance::enqueue(const std::optional<std::string>& book) {
+    if (handling && *handling == book) return;
+    if (!pending || (book && *pending != book)) {
+        if (pending && *pending) ++dropped;
+        pending = book;
+    }
+    QTimer::singleShot(0, this, [this] { handleNext(); });
+}
+
+void SingleInstance::handleNext() {
+    if (handling || !pending) return;
+    if (busy && busy()) {
+        // Asked again when the question may have closed.
+        retry.start();
+        return;
+    }
+    handling = std::move(pending);
+    pending.reset();
+    const int before = std::exchange(dropped, 0);
+    if (request) request(*handling, before);
+    handling.reset();
+    if (pending) QTimer::singleShot(0, this, [this] { handleNext(); });
+}

@@ -1,0 +1,57 @@
+#include "forms/CodeMenu.h"
+
+#include "colour/Contrast.h"
+#include "colour/CssNames.h"
+#include "colour/CssText.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/desktop/Pointer.h"
+#include "platform/forms/Controls.h"
+
+#include <QMenu>
+
+namespace {
+
+// The skins' warm dark with the eyedropper's amber for the chosen item.
+constexpr const char* menuLook = R"(
+QMenu { background: #2E2A27; color: #E8E0D6; border: 1px solid #5A4E44; padding: 3px 0; }
+QMenu::item { padding: 3px 14px 3px 12px; }
+QMenu::item:selected { background: #F2A33A; color: #201810; }
+QMenu::item:disabled { color: #A8998A; }
+QMenu::separator { height: 1px; background: #5A4E44; margin: 3px 6px; }
+)";
+
+// The nearest name is offered only where it is close enough to stand for
+// the colour.
+constexpr double closeName = 5.0;
+
+} // namespace
+
+void PopupCodeMenu(QWidget* owner, TColor color, const std::string& code) {
+    if (code.empty() || color == clNone) return;
+    auto* menu = new QMenu(owner);
+    menu->setObjectName("codeMenu");
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setStyleSheet(QString::fromLatin1(menuLook));
+    const auto copy = [menu](const QString& label, const std::string& text) {
+        QAction* action = menu->addAction(label);
+        QObject::connect(action, &QAction::triggered, menu,
+                         [text] { desktop().setClipboardText(toQString(text)); });
+    };
+    for (const std::string& text :
+         {cssHex(color), cssRgb(color), cssRgb(color, true), cssHsl(color)})
+        copy(QStringLiteral("Copy ") + toQString(text), text);
+    const NamedColour near = nearestCssName(color);
+    if (near.distance <= closeName)
+        copy(QStringLiteral("Copy %1 (\u0394E %2)")
+                 .arg(toQString(near.name))
+                 .arg(near.distance, 0, 'f', 1),
+             near.name);
+    menu->addSeparator();
+    QAction* contrast =
+        menu->addAction(QStringLiteral("Contrast %1 on white, %2 on black")
+                            .arg(toQString(ratioText(contrastHundredths(color, clWhite))),
+                                 toQString(ratioText(contrastHundredths(color, clBlack)))));
+    contrast->setEnabled(false);
+    FreePointer();
+    desktop().popupMenu(menu, desktop().cursorPos());
+}

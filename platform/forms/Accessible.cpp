@@ -1,0 +1,160 @@
+#include "platform/forms/Accessible.h"
+
+#include "colour/CssText.h"
+
+#include "platform/forms/EditAccessible.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/PaintBox.h"
+#include "platform/forms/ScrollBox.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+// "imgSwatchCard" → "Swatch card": the job a control's name tells.
+// The kind is cut by hand: a regular expression here would load its
+// library at start-up, where Qt asks after the edits being filled.
+QString jobFromName(const QString& name) {
+    QStringView rest = name;
+    const QStringView afterCP = rest.startsWith(u"CP") ? rest.mid(2) : rest;
+    for (const char16_t* kind : {u"img", u"lbl", u"pnl", u"pbx", u"edit"})
+        if (afterCP.startsWith(kind)) {
+            rest = afterCP.mid(QStringView(kind).size());
+            break;
+        }
+    QString words;
+    for (int i = 0; i < rest.size(); ++i) {
+        const QChar c = rest[i];
+        if (i > 0 && c.isUpper() && !rest[i - 1].isUpper()) words += ' ';
+        if (i > 0 && c.isDigit() && !rest[i - 1].isDigit()) words += ' ';
+        words += i == 0 ? c.toUpper() : c.toLower();
+    }
+    if (words.isEmpty()) return name;
+    // The short words of the names, said in full.
+    static const std::pair<const char*, const char*> full[] = {{"Sat", "Saturation"},
+                                                               {"Lum", "Luminance"},
+                                                               {"Hex", "Hex code"},
+                                                               {"color", "colour"},
+                                                               {"Color", "Colour"}};
+    QStringList said = words.split(' ');
+    for (QString& word : said)
+        for (const auto& [brief, whole] : full)
+            if (word == QLatin1String(brief)) word = QLatin1String(whole);
+    return said.join(' ');
+}
+
+QString jobOf(const QWidget* control) {
+    if (auto* form = qobject_cast<const TForm*>(control->window())) {
+        const QString job = form->ControlJob(control);
+        if (!job.isEmpty()) return job;
+    }
+    return jobFromName(control->objectName());
+}
+
+QString codeOf(TColor color) {
+    if (color == BlankColor || color == clNone) return QStringLiteral("empty");
+    return toQString(cssHex(color).substr(1));
+}
+
+class ControlAccessible : public QAccessibleWidget {
+public:
+    ControlAccessible(TControl* control, QAccessible::Role role)
+        : QAccessibleWidget(control, role), control(control) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return name();
+        if (t == QAccessible::Description) return control->toolTip();
+        if (t == QAccessible::Value) {
+            if (auto* label = qobject_cast<TLabel*>(control)) return toQString(label->Caption());
+            if (auto* panel = qobject_cast<TPanel*>(control)) return codeOf(panel->Color());
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (control->WorksByClickOrKey()) names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !control->WorksByClickOrKey()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        // As Space on the focused control.
+        control->setFocus(Qt::OtherFocusReason);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(control, &press);
+    }
+
+private:
+    QString name() const {
+        if (!control->accessibleName().isEmpty()) return control->accessibleName();
+        // A caption is read as its text (a code, a title); an empty one by
+        // what it is for, its hint ("Click to Copy") being what it does.
+        if (auto* label = qobject_cast<TLabel*>(control)) {
+            const QString caption = toQString(label->Caption());
+            return caption.isEmpty() ? jobOf(control) : caption;
+        }
+        if (auto* panel = qobject_cast<TPanel*>(control))
+            return jobOf(control) + QStringLiteral(", ") + codeOf(panel->Color());
+        if (!control->toolTip().isEmpty()) return control->toolTip();
+        return jobOf(control);
+    }
+
+    TControl* control;
+};
+
+// The parts Qt builds for us (an edit, a scroll box's view and bars) keep
+// Qt's own roles; they are given names.
+QString nameOfPart(const QWidget* widget) {
+    if (auto* edit = qobject_cast<const TEdit*>(widget))
+        return edit->toolTip().isEmpty() ? jobOf(edit) : edit->toolTip();
+    if (auto* bar = qobject_cast<const QScrollBar*>(widget))
+        return bar->orientation() == Qt::Vertical ? QStringLiteral("Vertical scroll bar")
+                                                  : QStringLiteral("Horizontal scroll bar");
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (auto* box = qobject_cast<const TScrollBox*>(w))
+            return w == widget ? jobOf(box) : jobOf(box) + QStringLiteral(" view");
+    return {};
+}
+
+QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
+    auto* control = qobject_cast<TControl*>(object);
+    if (!control) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (widget && widget->accessibleName().isEmpty() && qobject_cast<TForm*>(widget->window()))
+            if (const QString name = nameOfPart(widget); !name.isEmpty())
+                widget->setAccessibleName(name);
+        // Every line edit, a file dialog's too.
+        if (auto* edit = qobject_cast<QLineEdit*>(object)) return makeEditAccessible(edit);
+        return nullptr;
+    }
+    QAccessible::Role role = QAccessible::Graphic;
+    if (control->WorksByClickOrKey())
+        role = QAccessible::Button;
+    else if (qobject_cast<TLabel*>(control))
+        role = QAccessible::StaticText;
+    else if (qobject_cast<TPaintBox*>(control))
+        role = QAccessible::Slider;
+    return new ControlAccessible(control, role);
+}
+
+} // namespace
+
+void installAccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(makeAccessible);
+}
+
+void announceNameChange(QWidget* control) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}

@@ -1,0 +1,384 @@
+#include "platform/forms/Forms.h"
+#include "platform/desktop/Pointer.h"
+
+#include "platform/desktop/Desktop.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Keyboard.h"
+#include "platform/forms/PaintBox.h"
+#include "platform/forms/ScrollBox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The framework's bitmap fonts, by the nearest face a Linux desktop has.
+void substituteFonts() {
+    static const bool substituted = [] {
+        QFont::insertSubstitution("Small Fonts", "Liberation Sans");
+        QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+        return true;
+    }();
+    (void)substituted;
+}
+
+QFont fontFor(const ControlDef& def, const QFont& base) {
+    substituteFonts();
+    QFont font = base;
+    if (*def.fontName) font.setFamily(QString::fromLatin1(def.fontName));
+    if (def.fontPixels > 0) font.setPixelSize(def.fontPixels);
+    return font;
+}
+
+void place(QWidget* widget, const ControlDef& def) {
+    widget->setObjectName(QString::fromLatin1(def.name));
+    widget->setGeometry(def.left, def.top, def.width, def.height);
+    widget->setToolTip(QString::fromUtf8(def.hint));
+    widget->setVisible(def.visible);
+    if (!def.tabStop) widget->setProperty("tabStop", false);
+}
+
+} // namespace
+
+BuildingForms::BuildingForms() : desktopFont(QApplication::font()) {
+    substituteFonts();
+    QFont forms = desktopFont;
+    forms.setFamily(QStringLiteral("MS Sans Serif"));
+    QApplication::setFont(forms);
+}
+
+BuildingForms::~BuildingForms() {
+    QApplication::setFont(desktopFont);
+}
+
+namespace {
+// A plain window the window manager leaves alone: a tool window's type
+// would also keep the keyboard from it on wlroots compositors.
+Qt::WindowFlags unmanaged(Qt::WindowFlags flags) {
+    return (flags & ~Qt::WindowType_Mask) | Qt::Window | Qt::X11BypassWindowManagerHint;
+}
+} // namespace
+
+TForm::TForm(const FormDef& def) : TForm(def, Contents::Later) {
+    CreateContents(def);
+}
+
+TForm::TForm(const FormDef& def, Contents) {
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
+    if (def.toolWindow) flags |= Qt::Tool;
+    if (def.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+    setObjectName(QString::fromLatin1(def.name));
+    setWindowTitle(QString::fromUtf8(def.caption));
+    setFixedSize(def.clientWidth, def.clientHeight);
+    if (def.toolWindow) setAttribute(Qt::WA_ShowWithoutActivating);
+    docked = def.toolWindow;
+    if (docked && placingOurselves()) setWindowFlags(unmanaged(flags));
+    // Qt shows hints only for the active window, and the companions are
+    // never activated: their hints must show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+}
+
+void TForm::CreateContents(const FormDef& def) {
+    for (const ControlDef& control : def.controls)
+        createControl(control);
+    setTabOrder(def);
+    // Panels and edits are windows of their own and lie above the painted
+    // controls, whatever their place in the definition.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<TPanel*>(child) || qobject_cast<TEdit*>(child) ||
+            qobject_cast<TScrollBox*>(child))
+            child->raise();
+
+    for (const MenuDef& menuDef : def.menus) {
+        auto menu = std::make_unique<TPopupMenu>(this);
+        for (const MenuItemDef& item : menuDef.items)
+            menu->Add(item.name, item.caption, item.enabled, item.shortcut);
+        menus[menuDef.name] = std::move(menu);
+    }
+    for (const DialogDef& dialogDef : def.dialogs) {
+        std::unique_ptr<TFileDialog> dialog;
+        if (dialogDef.save) {
+            auto saveDialog = std::make_unique<TSaveDialog>();
+            saveDialog->setOverwritePrompt(dialogDef.overwritePrompt);
+            dialog = std::move(saveDialog);
+        } else {
+            dialog = std::make_unique<TOpenDialog>();
+        }
+        dialog->Filter = dialogDef.filter;
+        dialog->DefaultExt = dialogDef.defaultExt;
+        dialog->Title = dialogDef.title;
+        dialogs[dialogDef.name] = std::move(dialog);
+    }
+}
+
+TForm::~TForm() {
+    if (Application) Application->FormDestroyed(this);
+    // The window's own part is gone by now: the focus leaving a control as
+    // the controls are destroyed must not call into it.
+    for (TControl* control : findChildren<TControl*>())
+        control->OnExit = nullptr;
+}
+
+void TForm::createControl(const ControlDef& def) {
+    QWidget* parent = this;
+    if (*def.parent) {
+        auto* box = findChild<TScrollBox*>(QString::fromLatin1(def.parent));
+        Q_ASSERT_X(box, "TForm::createControl", def.parent);
+        parent = box->Content();
+    }
+    switch (def.kind) {
+    case ControlKind::Image: {
+        auto* image = new TImage(parent);
+        if (*def.picture) image->setPicturePath(def.picture);
+        place(image, def);
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new TLabel(parent);
+        label->setColor(def.color);
+        label->setAlignment(def.alignment);
+        label->setLayout(def.layout);
+        label->setWordWrap(def.wordWrap);
+        if (def.fontColor != clNone) {
+            QPalette colours = label->palette();
+            colours.setColor(QPalette::WindowText, toQColor(def.fontColor));
+            label->setPalette(colours);
+        }
+        label->setFont(fontFor(def, label->font()));
+        place(label, def);
+        break;
+    }
+    case ControlKind::Panel: {
+        auto* panel = new TPanel(parent);
+        panel->setColor(def.color);
+        place(panel, def);
+        break;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new TEdit(parent);
+        edit->setFrame(false);
+        // A borderless edit of the framework keeps about a pixel either side, where
+        // Qt keeps two: the narrow value fields need the room.
+        edit->setTextMargins(-1, 0, -1, 0);
+        if (def.color != clNone) edit->setColor(def.color);
+        edit->setFont(fontFor(def, edit->font()));
+        edit->setHideSelection(def.hideSelection);
+        if (def.maxLength > 0) edit->setMaxBytes(def.maxLength);
+        edit->setAutoSelect(def.autoSelect);
+        place(edit, def);
+        break;
+    }
+    case ControlKind::PaintBox: place(new TPaintBox(parent), def); break;
+    case ControlKind::ScrollBox: {
+        auto* box = new TScrollBox(parent);
+        place(box, def);
+        box->setRange(def.rangeWidth, def.rangeHeight);
+        if (def.color != clNone) box->setColor(def.color);
+        break;
+    }
+    }
+}
+
+void TForm::setTabOrder(const FormDef& def) {
+    std::vector<const ControlDef*> chain;
+    for (const ControlDef& control : def.controls)
+        if (control.tabOrder >= 0) chain.push_back(&control);
+    std::sort(chain.begin(), chain.end(),
+              [](auto* a, auto* b) { return a->tabOrder < b->tabOrder; });
+    QWidget* previous = nullptr;
+    for (const ControlDef* control : chain) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(control->name));
+        if (!widget) continue;
+        if (widget->focusPolicy() == Qt::NoFocus) widget->setFocusPolicy(Qt::TabFocus);
+        if (previous) QWidget::setTabOrder(previous, widget);
+        if (!previous) tabChainStart = widget;
+        previous = widget;
+    }
+    tabChainEnd = previous;
+}
+
+TPopupMenu* TForm::popupMenu(const char* name) const {
+    const auto found = menus.find(name);
+    return found == menus.end() ? nullptr : found->second.get();
+}
+
+TFileDialog* TForm::fileDialog(const char* name) const {
+    const auto found = dialogs.find(name);
+    return found == dialogs.end() ? nullptr : found->second.get();
+}
+
+void TForm::Show() {
+    show();
+}
+
+bool TForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) safeCall([this] { FormDeactivate(); });
+    return QWidget::event(event);
+}
+
+namespace {
+
+bool& ourPlacement() {
+    static bool ours = false;
+    return ours;
+}
+
+std::function<void()>& replaceCompanions() {
+    static std::function<void()> replace;
+    return replace;
+}
+
+// A window the window manager does not manage gets the keyboard only when
+// it asks for it: a click on something that takes the keyboard asks. Other
+// clicks leave the activation where it is, as on a managed companion.
+class ActivateOnPress : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && object->isWidgetType() &&
+            static_cast<QWidget*>(object)->focusPolicy() & Qt::ClickFocus) {
+            QWidget* window = static_cast<QWidget*>(object)->window();
+            if (window->windowFlags() & Qt::X11BypassWindowManagerHint && !window->isActiveWindow())
+                window->activateWindow();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void TForm::placeAt(QPoint place) {
+    // Where the rules would leave part of the window off its screen (a book
+    // near an edge, a large scale), it is moved in just enough.
+    QScreen* screen = QGuiApplication::screenAt(place + QPoint(width() / 2, height() / 2));
+    if (!screen) screen = QGuiApplication::screenAt(place);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        place.setX(
+            std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - width())));
+        place.setY(
+            std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+    }
+    wanted = place;
+    // The window itself, whatever frame the window system may have given it.
+    setGeometry(QRect(place, size()));
+}
+
+void TForm::whenPlacementIgnored(std::function<void()> replace) {
+    replaceCompanions() = std::move(replace);
+}
+
+bool TForm::placingOurselves() {
+    return ourPlacement();
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    safeCall([&] { FormKeyDown(key, shiftOfKeys(event->modifiers())); });
+    if (key == 0) return;
+    QWidget::keyPressEvent(event);
+}
+
+void TForm::FormKeyDown(int& key, TShiftState shift) {
+    if (key == Qt::Key_Escape && this != (Application ? Application->MainForm() : nullptr)) {
+        Hide();
+        key = 0;
+    } else if (key == Qt::Key_F6) {
+        // The program's windows on the screen, in the order they were made.
+        std::vector<TForm*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<TForm*>(w); form && form->isVisible())
+                shown.push_back(form);
+        const auto here = std::find(shown.begin(), shown.end(), this);
+        if (shown.size() < 2 || here == shown.end()) return;
+        const std::ptrdiff_t step = (shift & ssShift) ? -1 : 1;
+        const std::ptrdiff_t at = ((here - shown.begin()) + step + std::ptrdiff_t(shown.size())) %
+                                  std::ptrdiff_t(shown.size());
+        TForm* next = shown[std::size_t(at)];
+        next->activateWindow();
+        next->raise();
+        focusFirstControl(next);
+        key = 0;
+    }
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Opened from the keyboard, a companion takes the focus: the keys go on
+    // there. Opened by the mouse, the focus stays where it was.
+    if (docked && RunningFromKeyboard()) {
+        activateWindow();
+        focusFirstControl(this);
+    }
+    // A companion moved in from the screen's edge may lie over the main
+    // window: the main window stays above it, its controls within reach
+    // (a window manager would keep it so; a bare X server does not).
+    QWidget* main = Application ? Application->MainForm() : nullptr;
+    if (docked && main && main != this && main->isVisible()) {
+        const QRect overlap = geometry().intersected(main->geometry());
+        if (overlap.width() > 1 && overlap.height() > 1) main->raise();
+    }
+    // The window system answers a new window's place soon after it is
+    // mapped; a compositor that ignores it has put it elsewhere by then.
+    if (docked && wanted && !placingOurselves())
+        QTimer::singleShot(400, this, [this] { checkPlacement(); });
+}
+
+void TForm::checkPlacement() {
+    if (!isVisible() || !wanted || placingOurselves()) return;
+    const std::optional<QPoint> real = desktop().windowPlace(this);
+    // A pixel or two is rounding at fractional scales.
+    if (real && (*real - *wanted).manhattanLength() > 2) placeAllOurselves();
+}
+
+// The companions become windows of our own placing: placed exactly, docked
+// to the book wherever the compositor put it, above other windows as
+// menus are. Their keyboard comes with a click.
+void TForm::placeAllOurselves() {
+    ourPlacement() = true;
+    qApp->installEventFilter(new ActivateOnPress(qApp));
+    std::vector<TForm*> shown;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<TForm*>(widget);
+        if (!form || !form->docked) continue;
+        if (form->isVisible()) shown.push_back(form);
+        form->setWindowFlags(unmanaged(form->windowFlags()));
+        // Made anew: a window manager may hold the old one in a frame of its own.
+        if (form->windowHandle()) form->windowHandle()->destroy();
+    }
+    if (replaceCompanions()) replaceCompanions()();
+    for (TForm* form : shown)
+        form->show();
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+    // A window that goes away takes no pointer confinement with it.
+    FreePointer();
+    QWidget::hideEvent(event);
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    // A query that fails keeps the window open: nothing unsaved is lost.
+    bool canClose = false;
+    safeCall([&] { canClose = FormCloseQuery(); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the main form ends the program, as the framework does.
+    if (Application && Application->MainForm() == this) Application->Terminate();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/screen/ScreenRead.h"
+#include "platform/screen/portal/ScreenshotPortal.h"
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The points of `rect` (in the desktop's coordinates) read from a picture of
+// the whole desktop `area`, whatever the picture's scale: each point takes
+// the picture pixel at its top-left corner, black off the picture.
+QImage pointsOfPicture(const QImage& picture, const QRect& area, const QRect& rect);
+
+// One gesture's screen reading: straight from the screen where it can be
+// read, else from one picture the desktop's screenshot service gives at the
+// press, else the desktop's own colour picker.
+class ScreenReading : public QObject {
+public:
+    using DirectRead = std::function<std::optional<QImage>(const QRect&)>;
+    using MakePortal = std::function<std::unique_ptr<ScreenshotPortal>()>;
+    using Area = std::function<QRect()>;
+
+    // Reads and areas in the screen's device pixels.
+    ScreenReading(DirectRead direct, MakePortal makePortal, Area desktopArea);
+    ~ScreenReading() override;
+
+    ScreenRead begin(QPoint pointer, ScreenReadChanged changed);
+    // The picture is no longer needed.
+    void end();
+    // Live or frozen pixels; nothing in any other state.
+    std::optional<QImage> read(const QRect& rect);
+    ScreenRead::State state() const { return current.state; }
+    // Waits allowed for each answer, in milliseconds.
+    int screenshotTimeout = 10'000;
+    int pickTimeout = 120'000; // a person is choosing
+
+private:
+    void answered(const ScreenshotPortal::Answer& answer);
+    void change(ScreenRead next);
+
+    DirectRead direct;
+    MakePortal makePortal;
+    Area desktopArea;
+    std::unique_ptr<ScreenshotPortal> portal;
+    ScreenReadChanged changed;
+    ScreenRead current;
+    QImage frame;
+    QRect frameArea;
+};

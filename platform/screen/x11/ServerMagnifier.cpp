@@ -1,0 +1,353 @@
+#include "platform/screen/x11/ServerMagnifier.h"
+
+#include "platform/screen/x11/ScreenGrab.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QPainter>
+#include <QWindow>
+
+#include <xcb/render.h>
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <utility>
+
+namespace {
+
+struct Free {
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T> using Reply = std::unique_ptr<T, Free>;
+
+// RENDER's formats this needs, looked up once: plain 24-bit colour and
+// colour with alpha, both in the root's channel layout.
+struct Formats {
+    bool usable = false;
+    xcb_render_pictformat_t rgb = 0;
+    xcb_render_pictformat_t argb = 0;
+    Reply<xcb_render_query_pict_formats_reply_t> all;
+};
+
+bool isChannels(const xcb_render_directformat_t& d, bool alpha) {
+    return d.red_shift == 16 && d.red_mask == 0xFF && d.green_shift == 8 && d.green_mask == 0xFF &&
+           d.blue_shift == 0 && d.blue_mask == 0xFF &&
+           (alpha ? d.alpha_shift == 24 && d.alpha_mask == 0xFF : d.alpha_mask == 0);
+}
+
+const Formats& formats(xcb_connection_t* c) {
+    static const Formats found = [c] {
+        Formats f;
+        const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_render_id);
+        if (!ext || !ext->present) return f;
+        f.all.reset(
+            xcb_render_query_pict_formats_reply(c, xcb_render_query_pict_formats(c), nullptr));
+        if (!f.all) return f;
+        for (auto it = xcb_render_query_pict_formats_formats_iterator(f.all.get()); it.rem;
+             xcb_render_pictforminfo_next(&it)) {
+            const xcb_render_pictforminfo_t& info = *it.data;
+            if (info.type != XCB_RENDER_PICT_TYPE_DIRECT) continue;
+            if (info.depth == 24 && isChannels(info.direct, false)) f.rgb = info.id;
+            if (info.depth == 32 && isChannels(info.direct, true)) f.argb = info.id;
+        }
+        f.usable = f.rgb && f.argb;
+        return f;
+    }();
+    return found;
+}
+
+xcb_render_pictformat_t formatOfVisual(const Formats& f, xcb_visualid_t visual) {
+    for (auto screens = xcb_render_query_pict_formats_screens_iterator(f.all.get()); screens.rem;
+         xcb_render_pictscreen_next(&screens))
+        for (auto depths = xcb_render_pictscreen_depths_iterator(screens.data); depths.rem;
+             xcb_render_pictdepth_next(&depths))
+            for (auto visuals = xcb_render_pictdepth_visuals_iterator(depths.data); visuals.rem;
+                 xcb_render_pictvisual_next(&visuals))
+                if (visuals.data->visual == visual) return visuals.data->format;
+    return 0;
+}
+
+// A nearest-neighbour transform taking a destination pixel's centre to
+// `scale` source pixels per pixel (16.16 fixed point) and `shift` more.
+// The server takes the pixel below the point it reaches less one unit
+// (1/65536), so that unit is added back.
+xcb_render_transform_t nearest(std::int32_t scaleX, std::int32_t shiftX, std::int32_t scaleY,
+                               std::int32_t shiftY) {
+    return {scaleX, 0, shiftX + 1, 0, scaleY, shiftY + 1, 0, 0, 1 << 16};
+}
+
+} // namespace
+
+struct ServerMagnifierParts {
+    xcb_connection_t* c = nullptr;
+    xcb_window_t root = 0;
+    xcb_gcontext_t gc = 0;
+    // What the pictures below were made for.
+    QSize sourceSize, viewSize;
+    qreal ratio = 0;
+    QPoint place;
+    bool overlayShown = false;
+    // The source pixels, the view at one pixel a point, the view as the
+    // screen shows it with the overlay over it, and the overlay.
+    xcb_pixmap_t source = 0, points = 0, frame = 0, overlay = 0;
+    xcb_render_picture_t sourcePic = 0, pointsPic = 0, framePic = 0, overlayPic = 0, windowPic = 0;
+    QSize frameSize;
+    bool scaled = false;
+    bool watching = false;
+};
+
+ServerMagnifier* ServerMagnifier::of(QWidget* view) {
+    return view->findChild<ServerMagnifier*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+ServerMagnifier* ServerMagnifier::over(QWidget* view, QWidget* overlay) {
+    if (ServerMagnifier* made = of(view)) return made;
+    const DirectRoot root = directRoot();
+    if (!root.connection || !formats(root.connection).usable) return nullptr;
+    auto* made = new ServerMagnifier(view, overlay);
+    made->parts->c = root.connection;
+    made->parts->root = root.root;
+    return made;
+}
+
+ServerMagnifier::ServerMagnifier(QWidget* view, QWidget* overlay)
+    : QWidget(view), overlay(overlay), parts(new ServerMagnifierParts) {
+    // A window of its own, which Qt's painting of the form leaves alone,
+    // inside the form's window (not making the form's controls native).
+    setAttribute(Qt::WA_DontCreateNativeAncestors);
+    setAttribute(Qt::WA_NativeWindow);
+    // Qt neither paints nor clears it: the server's drawing is all it shows.
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(view->rect());
+    hide();
+}
+
+ServerMagnifier::~ServerMagnifier() {
+    release();
+    delete parts;
+}
+
+void ServerMagnifier::release() {
+    ServerMagnifierParts& p = *parts;
+    if (!p.c) return;
+    for (xcb_render_picture_t* pic :
+         {&p.sourcePic, &p.pointsPic, &p.framePic, &p.overlayPic, &p.windowPic})
+        if (*pic) xcb_render_free_picture(p.c, std::exchange(*pic, 0));
+    for (xcb_pixmap_t* pixmap : {&p.source, &p.points, &p.frame, &p.overlay})
+        if (*pixmap) xcb_free_pixmap(p.c, std::exchange(*pixmap, 0));
+    if (p.gc) xcb_free_gc(p.c, std::exchange(p.gc, 0));
+    p.viewSize = {};
+}
+
+// Made again whenever the view, its scale or its place changes; the
+// window's own size and place are asked of the server then, since its
+// device pixels are what the pictures must match.
+bool ServerMagnifier::ready(QSize sourceSize) {
+    ServerMagnifierParts& p = *parts;
+    QWidget* view = parentWidget();
+    if (geometry() != view->rect()) setGeometry(view->rect());
+    const QPoint place = view->mapTo(window(), QPoint());
+    const qreal ratio = devicePixelRatioF();
+    if (p.viewSize == view->size() && p.sourceSize == sourceSize && p.ratio == ratio &&
+        p.place == place && p.windowPic) {
+        // A message shown in its place hides the overlay for a while.
+        if (overlayShown() != p.overlayShown) drawOverlay();
+        return true;
+    }
+    release();
+    xcb_connection_t* c = p.c;
+    const auto window = xcb_window_t(winId());
+    // Exposed again (uncovered, shown anew), the last view is put back.
+    if (QWindow* handle = windowHandle(); handle && !p.watching) {
+        handle->installEventFilter(this);
+        p.watching = true;
+    }
+    Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+    Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
+    if (!geometry || !attributes) return false;
+    const Formats& f = formats(c);
+    const xcb_render_pictformat_t windowFormat = formatOfVisual(f, attributes->visual);
+    if (!windowFormat || sourceSize.isEmpty() || view->size().isEmpty()) return false;
+
+    p.gc = xcb_generate_id(c);
+    // The root's children are what the screen shows; no exposure events
+    // come back for copies of hidden parts.
+    const std::uint32_t gcValues[] = {XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS, 0};
+    xcb_create_gc(c, p.gc, p.root, XCB_GC_SUBWINDOW_MODE | XCB_GC_GRAPHICS_EXPOSURES, gcValues);
+    const auto pixmapPicture = [&](xcb_pixmap_t& pixmap, xcb_render_picture_t& pic, QSize size,
+                                   std::uint8_t depth, xcb_render_pictformat_t format) {
+        pixmap = xcb_generate_id(c);
+        xcb_create_pixmap(c, depth, pixmap, p.root, std::uint16_t(size.width()),
+                          std::uint16_t(size.height()));
+        pic = xcb_generate_id(c);
+        xcb_render_create_picture(c, pic, pixmap, format, 0, nullptr);
+    };
+    const QSize frameSize(geometry->width, geometry->height);
+    const QSize points = view->size();
+    pixmapPicture(p.source, p.sourcePic, sourceSize, 24, f.rgb);
+    pixmapPicture(p.frame, p.framePic, frameSize, 24, f.rgb);
+    pixmapPicture(p.overlay, p.overlayPic, frameSize, 32, f.argb);
+    p.windowPic = xcb_generate_id(c);
+    xcb_render_create_picture(c, p.windowPic, window, windowFormat, 0, nullptr);
+
+    // The source pixels spread over the view's points as the program's
+    // own enlargement does, point x showing pixel x * source / points: the
+    // centre of x, x + 1/2, is moved back by half a source step less a
+    // margin smaller than the gap between any two of those fractions.
+    const auto toPoints = [](int from, int to) {
+        const double step = double(from) / to;
+        return std::pair{std::int32_t(std::lround(step * 65536)),
+                         std::int32_t(std::lround((0.5 / to - step / 2) * 65536))};
+    };
+    const auto [sx, shiftX] = toPoints(sourceSize.width(), points.width());
+    const auto [sy, shiftY] = toPoints(sourceSize.height(), points.height());
+    const xcb_render_transform_t enlarge = nearest(sx, shiftX, sy, shiftY);
+    static const char filter[] = "nearest";
+    xcb_render_set_picture_transform(c, p.sourcePic, enlarge);
+    xcb_render_set_picture_filter(c, p.sourcePic, sizeof filter - 1, filter, 0, nullptr);
+
+    // On a scaled screen Qt's painter spreads the points over the device
+    // pixels from where the control really begins (a fraction of a pixel
+    // at 1.5), in steps of 65536 / ratio cut to a whole number, and paints
+    // the pixels from where that beginning rounds to.
+    const QPointF begins = QPointF(place) * ratio;
+    const QRect painted(QPoint(qRound(begins.x()), qRound(begins.y())),
+                        QPoint(qRound((place.x() + points.width()) * ratio) - 1,
+                               qRound((place.y() + points.height()) * ratio) - 1));
+    const QPoint origin(geometry->x, geometry->y);
+    p.scaled = ratio != 1;
+    if (p.scaled) {
+        pixmapPicture(p.points, p.pointsPic, points, 24, f.rgb);
+        const auto step = std::int32_t(65536 / ratio);
+        const QPointF off = QPointF(origin) - begins;
+        xcb_render_set_picture_transform(c, p.pointsPic,
+                                         nearest(step, std::int32_t(std::lround(step * off.x())),
+                                                 step, std::int32_t(std::lround(step * off.y()))));
+        xcb_render_set_picture_filter(c, p.pointsPic, sizeof filter - 1, filter, 0, nullptr);
+    }
+    // Device pixels of the window Qt would not have painted (a rounding
+    // at a fractional scale) are cut away: the form's own show through.
+    const QRect inWindow = painted.translated(-origin).intersected(QRect(QPoint(), frameSize));
+    const xcb_rectangle_t shape{std::int16_t(inWindow.x()), std::int16_t(inWindow.y()),
+                                std::uint16_t(inWindow.width()), std::uint16_t(inWindow.height())};
+    if (inWindow.size() != frameSize)
+        xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
+                             window, 0, 0, 1, &shape);
+    p.frameSize = frameSize;
+    p.viewSize = points;
+    p.sourceSize = sourceSize;
+    p.ratio = ratio;
+    p.place = place;
+    drawOverlay();
+    return true;
+}
+
+// The overlay as Qt paints it over the view, at the window's device pixels,
+// kept on the server to be laid over every move's pixels.
+void ServerMagnifier::drawOverlay() {
+    ServerMagnifierParts& p = *parts;
+    QImage image(p.frameSize, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(p.ratio);
+    image.fill(Qt::transparent);
+    p.overlayShown = overlayShown();
+    if (p.overlayShown) {
+        QPainter painter(&image);
+        // The window's first device pixel in the form's points.
+        const QPoint window = mapTo(this->window(), QPoint());
+        painter.translate(-QPointF(qRound(window.x() * p.ratio), qRound(window.y() * p.ratio)) /
+                          p.ratio);
+        overlay->render(&painter, overlay->mapTo(this->window(), QPoint()), QRegion(),
+                        QWidget::DrawChildren);
+    }
+    xcb_gcontext_t gc = xcb_generate_id(p.c);
+    xcb_create_gc(p.c, gc, p.overlay, 0, nullptr);
+    // In bands well under the smallest request the server must take.
+    const int rowsPerBand = std::max(1, 60'000 / int(image.bytesPerLine()));
+    for (int y = 0; y < image.height(); y += rowsPerBand) {
+        const int rows = std::min(rowsPerBand, image.height() - y);
+        xcb_put_image(p.c, XCB_IMAGE_FORMAT_Z_PIXMAP, p.overlay, gc, std::uint16_t(image.width()),
+                      std::uint16_t(rows), 0, std::int16_t(y), 0, 32,
+                      std::uint32_t(image.bytesPerLine() * rows), image.constScanLine(y));
+    }
+    xcb_free_gc(p.c, gc);
+}
+
+std::optional<QRgb> ServerMagnifier::showPixels(const QRect& source, QPoint pick) {
+    ServerMagnifierParts& p = *parts;
+    // Shown first: the window's place among the device pixels is the
+    // server's to say once Qt has put it there.
+    if (isHidden()) show();
+    if (!ready(source.size())) {
+        hide();
+        return std::nullopt;
+    }
+    xcb_connection_t* c = p.c;
+    // The one reply: sent first, so the server answers it before it draws.
+    const auto colour = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, p.root, std::int16_t(pick.x()),
+                                      std::int16_t(pick.y()), 1, 1, ~0u);
+    // Off the root is black, as a read of it gives.
+    const QRect onRoot = source.intersected(nativeDesktopArea());
+    if (onRoot != source) {
+        const xcb_rectangle_t all{0, 0, std::uint16_t(source.width()),
+                                  std::uint16_t(source.height())};
+        xcb_render_fill_rectangles(c, XCB_RENDER_PICT_OP_SRC, p.sourcePic, {0, 0, 0, 0xFFFF}, 1,
+                                   &all);
+    }
+    if (!onRoot.isEmpty())
+        xcb_copy_area(c, p.root, p.source, p.gc, std::int16_t(onRoot.x()), std::int16_t(onRoot.y()),
+                      std::int16_t(onRoot.x() - source.x()), std::int16_t(onRoot.y() - source.y()),
+                      std::uint16_t(onRoot.width()), std::uint16_t(onRoot.height()));
+    const auto fw = std::uint16_t(p.frameSize.width());
+    const auto fh = std::uint16_t(p.frameSize.height());
+    if (p.scaled) {
+        xcb_render_composite(c, XCB_RENDER_PICT_OP_SRC, p.sourcePic, 0, p.pointsPic, 0, 0, 0, 0, 0,
+                             0, std::uint16_t(p.viewSize.width()),
+                             std::uint16_t(p.viewSize.height()));
+        xcb_render_composite(c, XCB_RENDER_PICT_OP_SRC, p.pointsPic, 0, p.framePic, 0, 0, 0, 0, 0,
+                             0, fw, fh);
+    } else {
+        xcb_render_composite(c, XCB_RENDER_PICT_OP_SRC, p.sourcePic, 0, p.framePic, 0, 0, 0, 0, 0,
+                             0, fw, fh);
+    }
+    xcb_render_composite(c, XCB_RENDER_PICT_OP_OVER, p.overlayPic, 0, p.framePic, 0, 0, 0, 0, 0, 0,
+                         fw, fh);
+    draw();
+    xcb_flush(c);
+    xcb_generic_error_t* error = nullptr;
+    Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(c, colour, &error));
+    std::free(error);
+    if (!reply || xcb_get_image_data_length(reply.get()) != 4) {
+        hide();
+        return std::nullopt;
+    }
+    std::uint32_t word;
+    std::memcpy(&word, xcb_get_image_data(reply.get()), sizeof word);
+    return 0xFF000000u | word;
+}
+
+void ServerMagnifier::draw() {
+    const ServerMagnifierParts& p = *parts;
+    if (!p.windowPic) return;
+    xcb_render_composite(p.c, XCB_RENDER_PICT_OP_SRC, p.framePic, 0, p.windowPic, 0, 0, 0, 0, 0, 0,
+                         std::uint16_t(p.frameSize.width()), std::uint16_t(p.frameSize.height()));
+    ++drawn;
+}
+
+bool ServerMagnifier::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        draw();
+        xcb_flush(parts->c);
+    }
+    return QWidget::eventFilter(watched, event);
+}
