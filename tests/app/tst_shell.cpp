@@ -17,6 +17,29 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+namespace {
+// A private runtime folder and a display of the test's own, given back as
+// they were at the end, however the test ends.
+class PrivateRuntime {
+public:
+    explicit PrivateRuntime(const char* display)
+        : savedRuntime(qgetenv("XDG_RUNTIME_DIR")), savedDisplay(qgetenv("DISPLAY")) {
+        qputenv("XDG_RUNTIME_DIR", folder.path().toLocal8Bit());
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("DISPLAY", display);
+    }
+    ~PrivateRuntime() {
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("DISPLAY", savedDisplay);
+    }
+
+private:
+    QTemporaryDir folder;
+    QByteArray savedRuntime, savedDisplay;
+};
+} // namespace
+
 // The program's shell: the tray, the main menu, the window set and the
 // buttons that open and close the companion windows.
 class TestShell : public QObject, WindowSetFixture {
@@ -407,18 +430,10 @@ private slots:
     void oneSocketADisplay() {
         QFETCH(QString, display);
         QFETCH(bool, same);
-        QTemporaryDir runtime;
-        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR"),
-                         savedDisplay = qgetenv("DISPLAY");
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QFile::setPermissions(runtime.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("DISPLAY", ":5");
+        const PrivateRuntime runtime(":5");
         const std::string plain = SingleInstance::socketPath();
         qputenv("DISPLAY", display.toLocal8Bit());
         const std::string other = SingleInstance::socketPath();
-        qputenv("XDG_RUNTIME_DIR", savedRuntime);
-        qputenv("DISPLAY", savedDisplay);
         QVERIFY(!plain.empty());
         QCOMPARE(plain == other, same);
     }
@@ -426,13 +441,7 @@ private slots:
     // Requests that come while a question waits for the person wait too,
     // folded into one: the last book asked for, and how many went before it.
     void requestsWaitForAQuestionAndFold() {
-        QTemporaryDir runtime;
-        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR"),
-                         savedDisplay = qgetenv("DISPLAY");
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QFile::setPermissions(runtime.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("DISPLAY", ":97");
+        const PrivateRuntime runtime(":97");
         std::vector<std::pair<QString, int>> handled;
         bool busy = true;
         {
@@ -470,8 +479,6 @@ private slots:
             QTRY_COMPARE(handled.size(), std::size_t(2));
             QCOMPARE(whileBusy, std::size_t(0));
         }
-        qputenv("XDG_RUNTIME_DIR", savedRuntime);
-        qputenv("DISPLAY", savedDisplay);
         QCOMPARE(handled[0], std::make_pair(QString("c.hvz"), 2));
         QCOMPARE(handled[1], std::make_pair(QString("come out"), 0));
     }
