@@ -153,6 +153,15 @@ last_dot=$(awk '{print $4}' <<<"${points[-1]}")
 read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
 click_at $((px + 153)) $((py + 64))
 wait_for 5 visible_window "Swatch Card" || fail "taking the colour did not open the card"
+# Where the compositor ignored the place asked for, the program takes the
+# window over and docks it soon after it shows (0.4 s): it is read once
+# settled.
+docked_card() {
+    local x y
+    read -r x y _ _ < <(geometry "$(visible_window "Swatch Card")")
+    [ "$x $y" = "$bx $((by - 103))" ]
+}
+wait_for 3 docked_card
 read -r cx cy _ _ < <(geometry "$(visible_window "Swatch Card")")
 # The card may come out over the picker here: what shows the colour now.
 sleep 0.5
