@@ -53,6 +53,8 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 FileStamp stampOf(const std::string& path);
+// The folder a path names a file in: "." for a bare name.
+std::string folderOf(const std::string& path);
 
 // What saveBookFile returns when the file is no longer as `unchangedSince`
 // says: another program changed it, and nothing was written.

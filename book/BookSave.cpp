@@ -33,12 +33,6 @@ int closeChecked(int fd) {
     return ::close(fd) == 0 ? 0 : errno;
 }
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 void syncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
@@ -179,6 +173,12 @@ void removeStaleTemporaries(const std::string& folder) {
 }
 
 } // namespace
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 FileStamp stampOf(const std::string& path) {
     struct stat status {};

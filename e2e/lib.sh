@@ -163,6 +163,15 @@ pixel() { # pixel X Y: the screen's colour there as RRGGBB
         convert "$WORKDIR/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6
 }
 
+# How many message boxes and questions the program shows on $DISPLAY.
+message_boxes() {
+    local w n=0
+    for w in $(xdotool search --onlyvisible --class huevella 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && n=$((n + 1))
+    done
+    echo "$n"
+}
+
 # Conditions for wait_for, read afresh on every try.
 geometry_is() { [ "$(geometry "$1")" = "$2" ]; }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }

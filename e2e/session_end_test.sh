@@ -21,6 +21,18 @@ changed_book() {
     xdotool mousemove $((bx + 15)) $((by + 28)) click 1
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the card was not cleared"
 }
+# recovered_with BOOK WHY: a start naming BOOK offers the kept copy of
+# walk.hvz; Yes (Return) shows it, its second card cleared.
+recovered_with() {
+    start_app "$PROGRAM" "$1"
+    wait_for 15 visible_window Huevella || fail "no window at a start with $1"
+    sleep 1.5
+    xdotool key Return
+    sleep 0.5
+    read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+    wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 ||
+        fail "$2 (the slot shows $(pixel $((bx + 33)) $((by + 84))))"
+}
 # ended_by SIGNAL: the program ends at the signal; its exit status is left
 # in $status.
 ended_by() {
@@ -60,14 +72,7 @@ echo "ok - a signal during the question ended the program and kept the copy"
 # A start that names a book offers it too: Yes puts the kept book in the
 # place of the one named.
 printf '0\r\n16711680\r\n16711680\r\n16711680\r\n0000FF\r\n0000FF\r\n0000FF\r\nOther\r\n' >"$WORKDIR/other.hvz"
-start_app "$PROGRAM" other.hvz
-wait_for 15 visible_window Huevella || fail "no window at a named start"
-sleep 1.5
-xdotool key Return
-sleep 0.5
-read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
-wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 ||
-    fail "a start naming a book did not offer the kept one (the slot shows $(pixel $((bx + 33)) $((by + 84))))"
+recovered_with other.hvz "a start naming a book did not offer the kept one"
 ended_by TERM
 rm -f "$XDG_STATE_HOME"/huevella/*.recovery
 echo "ok - a start naming a book offered the kept one"
@@ -110,13 +115,7 @@ ended_by TERM
 beside=$(ls "$WORKDIR"/.walk.hvz.unsaved-*.recovery 2>/dev/null)
 [ "$(grep -c . <<<"$beside")" = 1 ] || fail "no copy beside the book: $(cat "$WORKDIR/app.log")"
 grep -q "kept at \"$beside\"" "$WORKDIR/app.log" || fail "where the copy went was not said"
-start_app "$PROGRAM" walk.hvz
-wait_for 15 visible_window Huevella || fail "no window at the next start"
-sleep 1.5
-xdotool key Return
-sleep 0.5
-read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
-wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the copy beside the book was not offered"
+recovered_with walk.hvz "the copy beside the book was not offered"
 kill -9 "$APP_PID"
 wait "$APP_PID" 2>/dev/null
 rm -f "$WORKDIR"/.walk.hvz.unsaved-*.recovery

@@ -18,14 +18,7 @@ hear() {
     done
     fail "the session manager never heard '$1'"
 }
-dialogs() {
-    local w n=0
-    for w in $(xdotool search --onlyvisible --class huevella 2>/dev/null); do
-        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && n=$((n + 1))
-    done
-    echo "$n"
-}
-asked() { [ "$(dialogs)" -ge 1 ]; }
+asked() { [ "$(message_boxes)" -ge 1 ]; }
 clear_card() { # the shown card cleared; the next shows
     xdotool mousemove $((bx + 15)) $((by + 28)) click 1
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) "$1" || fail "the card was not cleared"

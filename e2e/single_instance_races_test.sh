@@ -40,13 +40,6 @@ for pid in "${books[@]}"; do wait "$pid" || fail "a start with a book exited wit
 echo "ok - three books opened together went to the one program"
 
 socket=$(ls "$XDG_RUNTIME_DIR"/*.socket)
-message_boxes() { # how many question or message boxes the program shows
-    local w n=0
-    for w in $(xdotool search --onlyvisible --class huevella 2>/dev/null); do
-        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && n=$((n + 1))
-    done
-    echo "$n"
-}
 # Two hundred requests for a book that cannot be read: one question at a
 # time, not one inside another, and the same request not asked twice.
 printf 'not a book' >"$WORKDIR/broken.hvz"

@@ -67,13 +67,7 @@ echo "ok - two programs ended together kept two whole copies, each its own book,
 
 # Two programs saving one book at the same moment: one saves, the other
 # finds the book changed and asks; never a save silently replaced.
-dialogs() { # dialogs DISPLAY: how many question boxes the program shows there
-    local w n=0
-    for w in $(DISPLAY=$1 xdotool search --onlyvisible --class huevella 2>/dev/null); do
-        DISPLAY=$1 xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && n=$((n + 1))
-    done
-    echo "$n"
-}
+dialogs() { DISPLAY=$1 message_boxes; } # dialogs DISPLAY
 save_now() { # save_now DISPLAY: Ctrl+S to the book window there
     DISPLAY=$1 xdotool windowfocus --sync "$(DISPLAY=$1 visible_window Huevella)" key ctrl+s
 }
