@@ -371,6 +371,9 @@ void SingleInstance::read(int fd) {
 // one asked for before it (and brings the window out, as coming out would).
 void SingleInstance::enqueue(const std::optional<std::string>& book) {
     if (handling && *handling == book) return;
+    // Folding is for requests that wait on the person: two books that merely
+    // came together are both opened, the earlier first.
+    if (pending && *pending != book && book && !handling && !(busy && busy())) handleNext();
     if (!pending || (book && *pending != book)) {
         if (pending && *pending) ++dropped;
         pending = book;
