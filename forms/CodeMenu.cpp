@@ -38,7 +38,7 @@ void PopupCodeMenu(QWidget* owner, TColor color, const std::string& code) {
                          [text] { desktop().setClipboardText(toQString(text)); });
     };
     for (const std::string& text :
-         {cssHex(color), cssRgb(color), cssRgb(color, true), cssHsl(color)})
+         {cssHex(color), cssRgb(color), cssRgb(color, true), cssHsl(color), cssOklch(color)})
         copy(QStringLiteral("Copy ") + toQString(text), text);
     const NamedColour near = nearestCssName(color);
     if (near.distance <= closeName)

@@ -286,22 +286,24 @@ private slots:
         QTest::newRow("sea green, named")
             << 0x2E8B57
             << QStringList{"#2E8B57", "rgb(46 139 87)", "rgb(46, 139, 87)",
-                           "hsl(146.5 50.3% 36.3%)", "seagreen"}
+                           "hsl(146.5 50.3% 36.3%)", "oklch(56.85% 0.1187 154.95)", "seagreen"}
             << "Contrast 4.24 on white, 4.94 on black";
         QTest::newRow("near a name")
             << 0x3366CC
             << QStringList{"#3366CC", "rgb(51 102 204)", "rgb(51, 102, 204)", "hsl(220 60% 50%)",
-                           "royalblue"}
+                           "oklch(53.25% 0.1679 262.29)", "royalblue"}
             << "Contrast 5.36 on white, 3.91 on black";
         QTest::newRow("no name close")
             << 0x336699
-            << QStringList{"#336699", "rgb(51 102 153)", "rgb(51, 102, 153)", "hsl(210 50% 40%)"}
+            << QStringList{"#336699", "rgb(51 102 153)", "rgb(51, 102, 153)", "hsl(210 50% 40%)",
+                           "oklch(49.93% 0.0987 250.43)"}
             << "Contrast 5.99 on white, 3.50 on black";
         // A slot is empty by its code: the blank slot's colour, taken, is a
         // colour like any other.
         QTest::newRow("the blank colour taken")
             << 0x50505F
-            << QStringList{"#50505F", "rgb(80 80 95)", "rgb(80, 80, 95)", "hsl(240 8.6% 34.3%)"}
+            << QStringList{"#50505F", "rgb(80 80 95)", "rgb(80, 80, 95)", "hsl(240 8.6% 34.3%)",
+                           "oklch(43.69% 0.0245 285.34)"}
             << "Contrast 7.91 on white, 2.65 on black";
         QTest::newRow("empty slot") << -1 << QStringList{} << "";
     }

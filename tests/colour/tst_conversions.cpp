@@ -381,6 +381,64 @@ private slots:
         QCOMPARE(QString::fromStdString(cssHsl(color)), hsl);
     }
 
+    // Oklch of the primaries as CSS Color 4's own sample code gives them
+    // (oklch.com's figures), and greys with no hue: each text reads back
+    // as its colour under the inverse.
+    void oklch_data() {
+        QTest::addColumn<int>("rgb");
+        QTest::addColumn<double>("l");
+        QTest::addColumn<double>("c");
+        QTest::addColumn<double>("h");
+        QTest::newRow("red") << 0xFF0000 << 62.796 << 0.25768 << 29.234;
+        QTest::newRow("lime") << 0x00FF00 << 86.644 << 0.29483 << 142.495;
+        QTest::newRow("blue") << 0x0000FF << 45.201 << 0.31321 << 264.052;
+        QTest::newRow("white") << 0xFFFFFF << 100.0 << 0.0 << 0.0;
+        QTest::newRow("black") << 0x000000 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("grey") << 0x808080 << 59.987 << 0.0 << 0.0;
+    }
+    void oklch() {
+        QFETCH(int, rgb);
+        QFETCH(double, l);
+        QFETCH(double, c);
+        QFETCH(double, h);
+        const TColor color = RGBColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        const QString text = QString::fromStdString(cssOklch(color));
+        const QRegularExpressionMatch m =
+            QRegularExpression(R"(^oklch\(([0-9.]+)% ([0-9.]+) ([0-9.]+)\)$)").match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        QVERIFY2(std::fabs(m.captured(1).toDouble() - l) < 0.06, qPrintable(text));
+        QVERIFY2(std::fabs(m.captured(2).toDouble() - c) < 0.0006, qPrintable(text));
+        if (c > 0) QVERIFY2(std::fabs(m.captured(3).toDouble() - h) < 0.06, qPrintable(text));
+        double back[3];
+        oklchToSrgb(m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                    back);
+        QCOMPARE(int(std::lround(back[0])), (rgb >> 16) & 0xFF);
+        QCOMPARE(int(std::lround(back[1])), (rgb >> 8) & 0xFF);
+        QCOMPARE(int(std::lround(back[2])), rgb & 0xFF);
+        QCOMPARE(QString::fromStdString(codeInForm(color, CodeForm::Oklch)), text);
+    }
+
+    void codeForms_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("hex") << "hex" << "1E90FF";
+        QTest::newRow("#hex") << "#hex" << "#1E90FF";
+        QTest::newRow("rgb") << "rgb" << "rgb(30 144 255)";
+        QTest::newRow("hsl") << "hsl" << "hsl(209.6 100% 55.9%)";
+        QTest::newRow("oklch") << "oklch" << "oklch(65.201% 0.19012 253.205)";
+        QTest::newRow("unknown") << "HEX" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+    void codeForms() {
+        QFETCH(QString, word);
+        QFETCH(QString, text);
+        const auto form = codeFormNamed(word.toStdString());
+        QCOMPARE(form.has_value(), !text.isEmpty());
+        if (!form) return;
+        QCOMPARE(QString::fromStdString(std::string(codeFormWord(*form))), word);
+        QCOMPARE(QString::fromStdString(codeInForm(RGBColor(0x1E, 0x90, 0xFF), *form)), text);
+    }
+
     // Sharma, Wu and Dalal's published test pairs for CIEDE2000.
     void deltaE2000_data() {
         QTest::addColumn<double>("l1");

@@ -16,6 +16,11 @@ bool& cssWanted() {
     return css;
 }
 
+bool& oklchWanted() {
+    static bool oklch = false;
+    return oklch;
+}
+
 constexpr char hexDigits[] = "0123456789ABCDEF";
 
 void appendInt(std::string& out, int value) {
@@ -218,6 +223,10 @@ bool hex(const std::vector<std::string_view>& operands, std::string& out, std::s
     try {
         TColor color;
         if (!readCode(operands[0], color, error)) return false;
+        if (oklchWanted()) {
+            out += cssOklch(color) + '\n';
+            return true;
+        }
         if (cssWanted()) {
             out += cssRgb(color) + '\n';
             return true;
@@ -355,5 +364,9 @@ void setCssOutput(bool css) {
 }
 
 bool cssOutput() {
-    return cssWanted();
+    return cssWanted() || oklchWanted();
+}
+
+void setOklchOutput(bool oklch) {
+    oklchWanted() = oklch;
 }

@@ -34,6 +34,9 @@ const ColourCommand* findColourCommand(std::string_view name);
 // hsl, rgb and hex write CSS Color 4 text instead: "#3FBFBF",
 // "hsl(180 50% 50%)", "rgb(51 153 255)".
 void setCssOutput(bool css);
+// hex writes CSS's oklch() instead: "oklch(62.8% 0.2577 29.23)".
+void setOklchOutput(bool oklch);
+// Either of them: not the quick path's plain numbers.
 bool cssOutput();
 
 // WCAG's contrast ratio of two codes as users paste them, in hundredths, cut.

@@ -35,6 +35,8 @@ void usage(std::FILE* out) {
                      c.example);
     std::fprintf(out, "  hsl, rgb and hex with --css write CSS Color 4 text instead:\n"
                       "         e.g. hvz rgb 51 102 204 --css -> hsl(220 60%% 50%%)\n"
+                      "  With --oklch, hex writes CSS's oklch() of the code:\n"
+                      "         e.g. hvz hex ff0000 --oklch   -> oklch(62.8%% 0.2577 29.23)\n"
                       "  With --css, rgb gives CSS's hsl() with the decimals a browser needs to\n"
                       "  give the colour back, and hsl the code of Huevella's own conversion\n"
                       "  (hvz hsl 50 50 180 --css -> #3FBFBF, where CSS's hsl(180 50%% 50%%)\n"
@@ -206,6 +208,15 @@ int run(int argc, char** argv) {
             argv + 2, argv + argc, [](const char* a) { return std::string_view(a) == "--css"; });
         if (end != argv + argc) {
             setCssOutput(true);
+            argc = int(end - argv);
+        }
+    }
+    // --oklch after hex: CSS's oklch().
+    if (name == "hex") {
+        const auto end = std::remove_if(
+            argv + 2, argv + argc, [](const char* a) { return std::string_view(a) == "--oklch"; });
+        if (end != argv + argc) {
+            setOklchOutput(true);
             argc = int(end - argv);
         }
     }
