@@ -29,6 +29,16 @@ constexpr std::size_t MaxRequest = 1 << 16;
 // How long a later start waits for the running program to take its request.
 constexpr int AnswerWait = 3000;
 
+using Clock = std::chrono::steady_clock;
+Clock::time_point deadlineIn(int ms) {
+    return Clock::now() + std::chrono::milliseconds(ms);
+}
+// Milliseconds left until the deadline, 0 once it has passed.
+int leftUntil(Clock::time_point deadline) {
+    return int(std::max<long long>(
+        0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count()));
+}
+
 bool addressOf(const std::string& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
@@ -195,9 +205,19 @@ SingleInstance::Claim SingleInstance::claim() {
     // kernel lets it go when this program ends, however it ends.
     if (::flock(lock, LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK ? Claim::Elsewhere : Claim::Unavailable;
+    markHolder();
+    return Claim::Ours;
+}
+
+void SingleInstance::markHolder() {
+    if (lock < 0) return;
     const std::string pid = std::to_string(::getpid()) + "\n";
     if (::ftruncate(lock, 0) == 0) (void)!::pwrite(lock, pid.data(), pid.size(), 0);
-    return Claim::Ours;
+}
+
+void SingleInstance::letGo() {
+    if (lock >= 0) ::close(lock);
+    lock = -1;
 }
 
 namespace {
@@ -220,46 +240,48 @@ bool processStopped(const std::string& pid) {
 
 } // namespace
 
-bool SingleInstance::handOver(const std::optional<std::string>& book, std::string& why) {
+int SingleInstance::connectToHolder(std::chrono::steady_clock::time_point deadline,
+                                    std::string& why) {
     const std::string holder = holderOf(lock);
     why = "Huevella is running (process " + holder + ") but does not answer";
     sockaddr_un address;
-    if (!addressOf(path, address)) return false;
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(AnswerWait);
-    const auto left = [&] {
-        return int(std::max<long long>(
-            0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
-                   .count()));
-    };
-    const auto giveUp = [&](const char* reason) {
-        why += processStopped(holder) ? " (it is stopped)" : reason;
-        return false;
-    };
+    if (!addressOf(path, address)) return -1;
     // Never blocking: a program that takes nothing leaves its queue full,
     // and a blocking connect would wait for it for ever.
     int fd = -1;
     while (fd < 0) {
-        if (left() == 0) return giveUp(" (its queue of requests stayed full)");
+        if (leftUntil(deadline) == 0) {
+            why += processStopped(holder) ? " (it is stopped)"
+                                          : " (its queue of requests stayed full)";
+            return -1;
+        }
         fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-        if (fd < 0) return false;
+        if (fd < 0) return -1;
         if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
             // Full, or the program holding the claim has not begun to
             // listen yet.
             ::close(fd);
             fd = -1;
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(50, left())));
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(std::min(50, leftUntil(deadline))));
         }
     }
     // A request is far smaller than a fresh socket's buffer: written at once.
     ::fcntl(fd, F_SETFL, 0);
+    return fd;
+}
+
+bool SingleInstance::handOver(const std::optional<std::string>& book, std::string& why) {
+    const auto deadline = deadlineIn(AnswerWait);
+    const int fd = connectToHolder(deadline, why);
+    if (fd < 0) return false;
     bool answered = false;
     if (writeAll(fd, message(book)) && ::shutdown(fd, SHUT_WR) == 0) {
         // It closes its end once it has the whole request: a stopped or
         // hung program never does.
         for (;;) {
             pollfd wait = {fd, POLLIN, 0};
-            if (left() == 0 || ::poll(&wait, 1, left()) <= 0) break;
+            if (leftUntil(deadline) == 0 || ::poll(&wait, 1, leftUntil(deadline)) <= 0) break;
             char rest[64];
             const ssize_t n = ::read(fd, rest, sizeof rest);
             if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
@@ -268,7 +290,20 @@ bool SingleInstance::handOver(const std::optional<std::string>& book, std::strin
         }
     }
     ::close(fd);
-    return answered || giveUp("");
+    if (!answered && processStopped(holderOf(lock))) why += " (it is stopped)";
+    return answered;
+}
+
+int SingleInstance::handOverPick(std::string_view form, std::string& why) {
+    const auto deadline = deadlineIn(AnswerWait);
+    const int fd = connectToHolder(deadline, why);
+    if (fd < 0) return -1;
+    // Our end stays open: the program ends the pick when it closes.
+    if (!writeAll(fd, "P" + std::string(form) + "\n")) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 void SingleInstance::listen(Request onRequest, std::function<bool()> isBusy) {
@@ -328,19 +363,23 @@ void SingleInstance::expire(int fd) {
 }
 
 void SingleInstance::drop(int fd) {
+    if (release(fd)) ::close(fd);
+}
+
+bool SingleInstance::release(int fd) {
     const auto found = clients.find(fd);
-    if (found == clients.end()) return;
+    if (found == clients.end()) return false;
     // Their own signals may be running: they go once those have returned.
     found->second.notifier->setEnabled(false);
     found->second.notifier.release()->deleteLater();
     found->second.timeout->stop();
     found->second.timeout.release()->deleteLater();
     clients.erase(found);
-    ::close(fd);
     if (listening && !listening->isEnabled()) {
         listening->setEnabled(true);
         accept();
     }
+    return true;
 }
 
 void SingleInstance::read(int fd) {
@@ -350,6 +389,16 @@ void SingleInstance::read(int fd) {
     while ((n = ::read(fd, block, sizeof block)) > 0 && client.received.size() < MaxRequest)
         client.received.append(block, std::size_t(n));
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+        // A pick is one line, and its caller stays connected for the answer.
+        if (client.received.starts_with('P') && client.received.find('\n') != std::string::npos) {
+            const std::string form = client.received.substr(1, client.received.find('\n') - 1);
+            release(fd);
+            if (pick)
+                pick(fd, form);
+            else
+                ::close(fd);
+            return;
+        }
         if (!client.received.empty() && !client.started) {
             client.started = true;
             client.timeout->start(PeerTimeout);

@@ -3,11 +3,13 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QSocketNotifier;
 
@@ -34,14 +36,28 @@ public:
         Unavailable, // no private folder to keep it in: run, but alone
     };
     Claim claim();
+    // This process gives up its share of the claim (a process forked off
+    // keeps it).
+    void letGo();
+    // Names this process as the claim's holder (a process forked off to
+    // be the program).
+    void markHolder();
     // Hands the request to the program holding the claim. False when it does
     // not answer in time; `why` says so for the user.
     bool handOver(const std::optional<std::string>& book, std::string& why);
+    // Asks the program holding the claim to pick a colour from the screen
+    // in `form`: the connection on which its answer will come (see
+    // PickAnswer), or -1 with `why`. Closing it ends the pick.
+    int handOverPick(std::string_view form, std::string& why);
     // Listens for later starts; their requests go to `onRequest` one at a
     // time, never from inside the handling of another, nor while `busy`
     // says the program is waiting for the person (they wait until it is
     // not). Requests that wait are folded: the last book asked for wins.
     void listen(Request onRequest, std::function<bool()> busy = {});
+    // Picks asked for by later starts: the connection to answer on, which
+    // the callee then owns, and the form asked for.
+    using Pick = std::function<void(int fd, const std::string& form)>;
+    void listenForPicks(Pick onPick) { pick = std::move(onPick); }
 
     // The folder and the socket this desktop's program uses; empty when
     // there is no private folder (the reason in `problem`).
@@ -66,10 +82,14 @@ private:
     void read(int fd);
     void expire(int fd);
     void drop(int fd);
+    // Forgets the peer without closing it.
+    bool release(int fd);
+    int connectToHolder(std::chrono::steady_clock::time_point deadline, std::string& why);
     void enqueue(const std::optional<std::string>& book);
     void handleNext();
 
     Request request;
+    Pick pick;
     std::function<bool()> busy;
     QTimer retry;
     int server = -1;

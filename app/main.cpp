@@ -1,8 +1,10 @@
+#include "app/PickRequest.h"
 #include "app/SessionEnd.h"
 #include "app/SingleInstance.h"
 #include "app/WindowSet.h"
 #include "book/BookFile.h"
 #include "book/TfrmHuevella.h"
+#include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Application.h"
 
@@ -14,6 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #ifndef HUEVELLA_VERSION
@@ -23,13 +28,90 @@
 namespace {
 
 void usage() {
-    std::printf("Usage: huevella [BOOK.hvz]\n\n"
+    std::printf("Usage: huevella [BOOK.hvz]\n"
+                "       huevella --pick [--format hex|#hex|rgb|hsl|oklch]\n\n"
                 "Huevella collects, adjusts and stores colours with their codes. It starts\n"
                 "into the system tray: double-click its icon (a single click on most panels)\n"
                 "for the book window, right-click it for the main menu. A book file named\n"
                 "here is opened at start.\n\n"
+                "  huevella --pick      pick a colour from anywhere on the screen: the\n"
+                "                       pointer becomes the eyedropper; click, Enter or\n"
+                "                       Space takes the colour under it (the arrow keys move\n"
+                "                       a pixel, ten with Shift), Escape or a right click\n"
+                "                       cancels. The code goes to the clipboard and to\n"
+                "                       standard output; the exit status is 0 when a colour\n"
+                "                       was taken, 1 when not, 2 for a wrong command line.\n"
+                "                       The running Huevella picks; with none running, one\n"
+                "                       starts and stays in the tray. Bind it to a key.\n"
+                "  --format FORM        the code's form: hex (the default, 1E90FF), #hex,\n"
+                "                       rgb, hsl (CSS Color 4) or oklch\n"
                 "  huevella --help      this text\n"
                 "  huevella --version   the version\n");
+}
+
+// --pick and its --format, read before anything else.
+struct PickOptions {
+    bool wanted = false;
+    std::string form = "hex";
+};
+
+// Reads --pick and --format FORM (or --format=FORM) out of the arguments,
+// leaving the rest for the toolkit. False on a usage mistake, said.
+bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
+    bool formatGiven = false;
+    for (std::size_t i = 1; i < arguments.size();) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--pick") {
+            pick.wanted = true;
+        } else if (argument == "--format" || argument.starts_with("--format=")) {
+            if (argument == "--format") {
+                if (i + 1 >= arguments.size()) {
+                    std::fprintf(stderr, "huevella: --format needs a form: hex, #hex, rgb, hsl "
+                                         "or oklch\n");
+                    return false;
+                }
+                pick.form = arguments[i + 1];
+                arguments.erase(arguments.begin() + std::ptrdiff_t(i));
+            } else {
+                pick.form = std::string(argument.substr(9));
+            }
+            formatGiven = true;
+        } else {
+            ++i;
+            continue;
+        }
+        arguments.erase(arguments.begin() + std::ptrdiff_t(i));
+    }
+    if (formatGiven && !codeFormNamed(pick.form)) {
+        std::fprintf(stderr, "huevella: '%s' is not a format: hex, #hex, rgb, hsl or oklch\n",
+                     pick.form.c_str());
+        return false;
+    }
+    if (formatGiven && !pick.wanted) {
+        std::fprintf(stderr, "huevella: --format goes with --pick\n");
+        return false;
+    }
+    if (pick.wanted && arguments.size() > 1) {
+        std::fprintf(stderr, "huevella: --pick takes no book or other argument ('%s')\n",
+                     arguments[1]);
+        return false;
+    }
+    return true;
+}
+
+// The program a --pick starts lives on in the tray after the command has
+// ended: it keeps nothing of the caller's that the caller's own readers
+// wait on (a pipe left open would keep `$(huevella --pick)` waiting for
+// ever), nor the caller's terminal.
+void detachFromCaller() {
+    ::setsid();
+    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (null < 0) return;
+    ::dup2(null, STDIN_FILENO);
+    ::dup2(null, STDOUT_FILENO);
+    struct stat error {};
+    if (::fstat(STDERR_FILENO, &error) == 0 && S_ISFIFO(error.st_mode)) ::dup2(null, STDERR_FILENO);
+    ::close(null);
 }
 
 // Answers --help and --version before anything needs a display.
@@ -102,6 +184,46 @@ int main(int argc, char** argv) {
     int status = 0;
     if (answered(argc, argv, status)) return status;
     std::vector<char*> arguments(argv, argv + argc);
+    PickOptions pick;
+    if (!readPickOptions(arguments, pick)) return 2;
+    SingleInstance single;
+    std::optional<SingleInstance::Claim> claim;
+    // The pick's own connection, in the program this start becomes.
+    int pickPeer = -1;
+    if (pick.wanted) {
+        // Decided before any thread is made: this start may fork.
+        claim = single.claim();
+        if (*claim == SingleInstance::Claim::Elsewhere) {
+            std::string why;
+            const int fd = single.handOverPick(pick.form, why);
+            if (fd < 0) {
+                std::fprintf(stderr, "huevella: %s\n", why.c_str());
+                return 1;
+            }
+            return awaitPickAnswer(fd, 3000, why);
+        }
+        // None runs: the program starts in a process of its own, which
+        // stays, and this one waits for its answer.
+        int pair[2];
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
+            std::perror("huevella: socketpair");
+            return 1;
+        }
+        const pid_t child = ::fork();
+        if (child < 0) {
+            std::perror("huevella: fork");
+            return 1;
+        }
+        if (child > 0) {
+            ::close(pair[1]);
+            single.letGo();
+            return awaitPickAnswer(pair[0], -1, {});
+        }
+        ::close(pair[0]);
+        single.markHolder();
+        detachFromCaller();
+        pickPeer = pair[1];
+    }
     if (stayOnX11(argc, argv)) {
         static char platform[] = "-platform", xcb[] = "xcb";
         arguments.insert(arguments.begin() + 1, {platform, xcb});
@@ -110,8 +232,7 @@ int main(int argc, char** argv) {
     int count = int(arguments.size()) - 1;
     HuevellaQtApplication qtApp(count, arguments.data());
     reportIgnored();
-    SingleInstance single;
-    const SingleInstance::Claim claim = single.claim();
+    if (!claim) claim = single.claim();
     if (claim == SingleInstance::Claim::Elsewhere) {
         // Another Huevella has this desktop: it comes out, or opens the
         // book, instead.
@@ -121,6 +242,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     TApplication application;
+    std::unique_ptr<PickRequests> picks;
     status = RunProgram(application, [&] {
         application.Initialize();
         application.setTitle("Huevella");
@@ -129,6 +251,16 @@ int main(int argc, char** argv) {
         WatchBookAtSessionEnd();
         // Every kept copy is offered, whatever book this start opened.
         frmHuevella->offerRecovery();
+        picks = std::make_unique<PickRequests>(
+            [](CodeForm form, std::function<void(const PickOutcome&)> done) {
+                frmScreenPicker->pickFromScreen(form, std::move(done));
+            },
+            [] {
+                if (frmScreenPicker) frmScreenPicker->cancelScreenPick();
+            },
+            questionIsOpen);
+        if (pickPeer >= 0) picks->add(pickPeer, pick.form);
+        single.listenForPicks([&picks](int fd, const std::string& form) { picks->add(fd, form); });
         if (claim == SingleInstance::Claim::Ours)
             single.listen(
                 [](const std::optional<std::string>& book, int dropped) {
@@ -138,6 +270,8 @@ int main(int argc, char** argv) {
                 questionIsOpen);
     });
     watchSessionEnd({});
+    // Callers still waiting hear that no colour was taken.
+    picks.reset();
     DestroyWindowSet();
     // The desktop's services (D-Bus among them) go while Qt still runs:
     // after it, their threads are gone and their clean-up would wait forever.

@@ -5,6 +5,7 @@
 #include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
 #include "picker/Enlarge.h"
+#include "picker/FrozenScreen.h"
 #include "platform/desktop/Desktop.h"
 
 #include <QCursor>
@@ -170,12 +171,14 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
                                  "of the screen");
         break;
     }
+    if (screenPick) screenPickRead(read.state);
 }
 
 // A failure shows no colour: the panel goes blank and nothing can be taken
 // from it until the screen is read again. The caption's word fits its 54
 // pixels; the message says the rest.
 void TfrmScreenPicker::showMessage(const char* caption, const char* message) {
+    lastMessage = caption ? std::string(caption) + ": " + message : std::string();
     imgMagnifier->Hide();
     imgTarget->Hide();
     lblPickerMessage->setCaption(message);

@@ -1,7 +1,22 @@
 #pragma once
 
+#include "colour/CssText.h"
 #include "platform/forms/Forms.h"
 #include "platform/screen/ScreenRead.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class FrozenScreen;
+
+// How a pick from the screen ended: the colour taken, or none and why
+// (empty when the person cancelled it).
+struct PickOutcome {
+    std::optional<TColor> colour;
+    std::string why;
+};
 
 // The magnifier shown while the eyedropper is dragged: the pixels around
 // the pointer enlarged, the colour under it and its code.
@@ -11,6 +26,7 @@ public:
     static constexpr int crEyedropper = 6;
 
     TfrmScreenPicker();
+    ~TfrmScreenPicker() override;
 
     TImage* imgPickerBackground;
     TLabel* lblPickerCaption;
@@ -42,13 +58,42 @@ public:
     void takeKeyColour();
     void cancelKeyPicking();
     bool KeyPicking() const { return keyPicking; }
+    // Picking from anywhere, without the book window: the picker follows
+    // beside the pointer, which shows the eyedropper over the whole screen
+    // (taken for the pick); a click, Enter or Space takes the colour under
+    // it (to the pallet and, in `form`, to the clipboard), Escape or a
+    // right click cancels, the arrows move a device pixel (ten with Shift).
+    // `done` hears how it ended, once.
+    void pickFromScreen(CodeForm form, std::function<void(const PickOutcome&)> done);
+    void cancelScreenPick(const std::string& why = {});
+    bool ScreenPicking() const { return bool(screenPick); }
+    // Where the picker goes beside the pointer (both in the desktop's
+    // coordinates): below and right of it, flipped to the other side at
+    // the monitor's edges, never over the pixel being read.
+    static QPoint besidePointer(QPoint pointer, QSize picker, QRect monitor);
+    static constexpr int PointerGap = 20;
+
     QString ControlJob(const QWidget* control) const override {
         if (control == pnlPickerColor) return QStringLiteral("Picked colour");
         if (control == lblPickerCaption) return QStringLiteral("Picked colour code");
         return {};
     }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct ScreenPick {
+        CodeForm form;
+        std::function<void(const PickOutcome&)> done;
+        bool grabbed = false;
+    };
+    void screenPickRead(ScreenRead::State state);
+    bool grabForPick();
+    void followPointer();
+    void pickKey(int key, bool shift);
+    void takeScreenPick();
+    void endScreenPick(const PickOutcome& outcome);
     void sampleAt(QPoint pointer, bool showCode);
     void screenReadChanged(const ScreenRead& read);
     void showMessage(const char* caption, const char* message);
@@ -64,6 +109,10 @@ private:
     bool holdsColour = true;
     bool captionIsCode = true;
     QPoint lastPointer;
+    std::optional<ScreenPick> screenPick;
+    std::string lastMessage; // the last failure shown, caption and message
+    std::unique_ptr<FrozenScreen> frozen;
+    int pickCount = 0; // picks begun: a late hide is for its own pick only
 };
 
 extern TfrmScreenPicker* frmScreenPicker;

@@ -8,11 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QCursor;
 class QEvent;
 class QMenu;
 class TrayEntry;
@@ -87,6 +89,16 @@ public:
     // it is now (the place asked, kept on the screen, where the pointer
     // cannot be moved).
     virtual QPoint warpPointer(QPoint native) = 0;
+
+    // Takes the pointer and the keyboard for `window` wherever the pointer
+    // goes, showing `cursor`, as a pick over the whole screen needs; false
+    // where another program holds them still after a short wait. `lost` is
+    // called when the desktop ends the grab itself (a message box of ours
+    // needs the pointer): it is never left behind a question.
+    virtual bool grabInput(QWidget* window, const QCursor& cursor, std::function<void()> lost) = 0;
+    virtual void releaseInput() = 0;
+    // The whole desktop, every screen, in device pixels.
+    virtual QRect screenArea() = 0;
 
     // Confines the pointer to the rectangle (screen coordinates, every pixel
     // of it reachable), or frees it; false where it cannot be confined.

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/CaptionDrag.h"
 #include "platform/desktop/TrayEntry.h"
+#include "platform/desktop/x11/InputGrab.h"
 #include "platform/desktop/x11/PointerConfinement.h"
 #include "platform/desktop/x11/WindowPlace.h"
 #include "platform/screen/ScreenReading.h"
@@ -19,10 +20,13 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QThread>
 #include <QUrl>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -67,6 +71,7 @@ class QtDesktop final : public Desktop {
 public:
     MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& caption,
                              MessageButtons buttons, MessageIcon icon) override {
+        endGrabForQuestion();
         QMessageBox box(iconFor(icon), caption, text, QMessageBox::NoButton, owner);
         box.setTextFormat(Qt::PlainText);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -94,6 +99,7 @@ public:
     }
 
     void showException(QWidget* owner, const QString& caption, const QString& message) override {
+        endGrabForQuestion();
         QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok, owner);
         box.setTextFormat(Qt::PlainText);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -150,6 +156,7 @@ public:
     void captionDrag(QWidget* window) override { runCaptionDrag(window); }
 
     std::optional<QString> fileDialog(QWidget* owner, const FileDialogRequest& request) override {
+        endGrabForQuestion();
         QFileDialog dialog(owner);
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
         dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -207,7 +214,46 @@ public:
         return toNative(QCursor::pos());
     }
 
+    bool grabInput(QWidget* window, const QCursor& cursor, std::function<void()> lost) override {
+        releaseInput();
+        // The window's cursor is the one shown wherever the pointer goes.
+        window->setCursor(cursor);
+        // A desktop's shortcut keys hold the keyboard until the key that
+        // started us is up, and a window manager maps a window in its own
+        // time: try for a moment before giving up.
+        bool taken = false;
+        for (int attempt = 0; attempt < 50 && !taken; ++attempt) {
+            if (attempt) QThread::msleep(10);
+            taken = grabInputOnX(window);
+        }
+        if (!taken) {
+            window->unsetCursor();
+            return false;
+        }
+        grabbed = window;
+        grabLost = std::move(lost);
+        return true;
+    }
+    void releaseInput() override {
+        if (!grabbed) return;
+        releaseInputOnX();
+        grabbed->unsetCursor();
+        grabbed = nullptr;
+        grabLost = {};
+    }
+    QRect screenArea() override { return nativeDesktopArea(); }
+
 private:
+    void endGrabForQuestion() {
+        if (!grabbed) return;
+        auto lost = std::move(grabLost);
+        releaseInput();
+        if (lost) lost();
+    }
+
+    QPointer<QWidget> grabbed;
+    std::function<void()> grabLost;
+
     // Qt knows the place of an icon embedded in a tray window only.
     static bool singleActivationTray(const QSystemTrayIcon& icon) {
         return icon.geometry().isEmpty();

@@ -277,6 +277,11 @@ void TForm::placeAt(QPoint place) {
     setGeometry(QRect(place, size()));
 }
 
+void TForm::followTo(QPoint place) {
+    wanted = place;
+    setGeometry(QRect(place, size()));
+}
+
 void TForm::whenPlacementIgnored(std::function<void()> replace) {
     replaceCompanions() = std::move(replace);
 }

@@ -56,6 +56,9 @@ public:
     // weston), every one of them leaves its management and is placed by us;
     // `replace` is then asked to place them all anew.
     void placeAt(QPoint place);
+    // Puts the window exactly there (it follows something, as the pointer):
+    // the place it is meant to have, not one the window system chose.
+    void followTo(QPoint place);
     static void whenPlacementIgnored(std::function<void()> replace);
     static bool placingOurselves();
     // The last control of the Tab chain the form definition gives; nullptr

@@ -283,16 +283,22 @@ private slots:
         QTest::addColumn<int>("rgb");
         QTest::addColumn<QStringList>("copies");
         QTest::addColumn<QString>("contrast");
-        QTest::newRow("sea green, named")
-            << 0x2E8B57
-            << QStringList{"#2E8B57", "rgb(46 139 87)", "rgb(46, 139, 87)",
-                           "hsl(146.5 50.3% 36.3%)", "oklch(56.85% 0.1187 154.95)", "seagreen"}
-            << "Contrast 4.24 on white, 4.94 on black";
-        QTest::newRow("near a name")
-            << 0x3366CC
-            << QStringList{"#3366CC", "rgb(51 102 204)", "rgb(51, 102, 204)", "hsl(220 60% 50%)",
-                           "oklch(53.25% 0.1679 262.29)", "royalblue"}
-            << "Contrast 5.36 on white, 3.91 on black";
+        QTest::newRow("sea green, named") << 0x2E8B57
+                                          << QStringList{"#2E8B57",
+                                                         "rgb(46 139 87)",
+                                                         "rgb(46, 139, 87)",
+                                                         "hsl(146.5 50.3% 36.3%)",
+                                                         "oklch(56.85% 0.1187 154.95)",
+                                                         "seagreen"}
+                                          << "Contrast 4.24 on white, 4.94 on black";
+        QTest::newRow("near a name") << 0x3366CC
+                                     << QStringList{"#3366CC",
+                                                    "rgb(51 102 204)",
+                                                    "rgb(51, 102, 204)",
+                                                    "hsl(220 60% 50%)",
+                                                    "oklch(53.25% 0.1679 262.29)",
+                                                    "royalblue"}
+                                     << "Contrast 5.36 on white, 3.91 on black";
         QTest::newRow("no name close")
             << 0x336699
             << QStringList{"#336699", "rgb(51 102 153)", "rgb(51, 102, 153)", "hsl(210 50% 40%)",

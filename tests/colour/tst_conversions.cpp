@@ -421,13 +421,20 @@ private slots:
     void codeForms_data() {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("text");
-        QTest::newRow("hex") << "hex" << "1E90FF";
-        QTest::newRow("#hex") << "#hex" << "#1E90FF";
-        QTest::newRow("rgb") << "rgb" << "rgb(30 144 255)";
-        QTest::newRow("hsl") << "hsl" << "hsl(209.6 100% 55.9%)";
-        QTest::newRow("oklch") << "oklch" << "oklch(65.201% 0.19012 253.205)";
-        QTest::newRow("unknown") << "HEX" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("hex") << "hex"
+                             << "1E90FF";
+        QTest::newRow("#hex") << "#hex"
+                              << "#1E90FF";
+        QTest::newRow("rgb") << "rgb"
+                             << "rgb(30 144 255)";
+        QTest::newRow("hsl") << "hsl"
+                             << "hsl(209.6 100% 55.9%)";
+        QTest::newRow("oklch") << "oklch"
+                               << "oklch(65.201% 0.19012 253.205)";
+        QTest::newRow("unknown") << "HEX"
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void codeForms() {
         QFETCH(QString, word);

@@ -9,6 +9,12 @@
 
 MessageAnswer TestDesktop::messageBox(QWidget*, const QString& text, const QString& caption,
                                       MessageButtons buttons, MessageIcon icon) {
+    // As the real desktop does: no grab outlives a question.
+    if (grabbedBy) {
+        auto lost = std::move(grabLost);
+        releaseInput();
+        if (lost) lost();
+    }
     confinedWhenShown.push_back(clip.has_value());
     messageBoxes.push_back({text, caption, buttons, icon});
     if (messageBoxAnswers.empty()) {

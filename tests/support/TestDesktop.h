@@ -127,6 +127,23 @@ public:
         nativeCursor = native;
         return native;
     }
+    // The window holding the pointer and keyboard, if any; `grabRefused`
+    // makes the next grab fail, as when another program holds them.
+    QWidget* grabbedBy = nullptr;
+    bool grabRefused = false;
+    std::function<void()> grabLost;
+    bool grabInput(QWidget* window, const QCursor&, std::function<void()> lost) override {
+        if (grabRefused) return false;
+        grabbedBy = window;
+        grabLost = std::move(lost);
+        return true;
+    }
+    void releaseInput() override {
+        grabbedBy = nullptr;
+        grabLost = {};
+    }
+    QRect area = QRect(0, 0, 1280, 800);
+    QRect screenArea() override { return area; }
     bool clipCursor(const std::optional<QRect>& area) override {
         clip = area;
         clipCalls.push_back(area);

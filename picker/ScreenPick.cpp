@@ -1,0 +1,206 @@
+// Picking from anywhere: the screen picker beside the pointer, the pointer
+// and keyboard ours until a colour is taken or the pick is cancelled.
+
+#include "book/TfrmHuevella.h"
+#include "picker/FrozenScreen.h"
+#include "picker/TfrmScreenPicker.h"
+#include "platform/desktop/Desktop.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+TfrmScreenPicker::~TfrmScreenPicker() {
+    // The pointer and keyboard are never left taken by a window that is gone.
+    if (screenPick && screenPick->grabbed) desktop().releaseInput();
+}
+
+QPoint TfrmScreenPicker::besidePointer(QPoint pointer, QSize picker, QRect monitor) {
+    int x = pointer.x() + PointerGap;
+    if (x + picker.width() > monitor.right() + 1) x = pointer.x() - PointerGap - picker.width();
+    int y = pointer.y() + PointerGap;
+    if (y + picker.height() > monitor.bottom() + 1) y = pointer.y() - PointerGap - picker.height();
+    // Only a monitor too small for the picker on either side pushes it back.
+    x = std::clamp(x, monitor.left(),
+                   std::max(monitor.left(), monitor.right() + 1 - picker.width()));
+    y = std::clamp(y, monitor.top(),
+                   std::max(monitor.top(), monitor.bottom() + 1 - picker.height()));
+    return {x, y};
+}
+
+void TfrmScreenPicker::pickFromScreen(CodeForm form, std::function<void(const PickOutcome&)> done) {
+    if (screenPick) cancelScreenPick();
+    // A key pick from the book's eyedropper gives way.
+    cancelKeyPicking();
+    ++pickCount;
+    screenPick = ScreenPick{form, std::move(done)};
+    lastPointer = desktop().nativeCursorPos();
+    dragging = false;
+    codeWanted = true;
+    Show();
+    raise();
+    followPointer();
+    const ScreenRead read = desktop().beginScreenRead(
+        lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
+    screenReadChanged(read);
+}
+
+// Each state of the screen's reading, for the pick: the pointer is taken
+// once there are pixels to read; the desktop's own picker needs it itself.
+void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
+    using State = ScreenRead::State;
+    switch (state) {
+    case State::Live:
+        if (grabForPick()) sampleAt(lastPointer, true);
+        break;
+    case State::Frozen:
+        if (!frozen) {
+            const QRect area = desktop().screenArea();
+            if (const auto picture = desktop().grabScreen(area))
+                frozen = std::make_unique<FrozenScreen>(*picture, area);
+        }
+        if (frozen) {
+            frozen->show();
+            raise();
+        }
+        grabForPick();
+        break;
+    case State::Waiting:
+    case State::Picking: break;
+    case State::Picked:
+        // The desktop's picker took it: there is nothing more to choose.
+        QTimer::singleShot(0, this, [this] { takeScreenPick(); });
+        break;
+    case State::Unreadable:
+    case State::Cancelled:
+    case State::NoAnswer: {
+        const std::string why = lastMessage;
+        QTimer::singleShot(0, this, [this, why] { cancelScreenPick(why); });
+        break;
+    }
+    }
+}
+
+bool TfrmScreenPicker::grabForPick() {
+    if (!screenPick || screenPick->grabbed) return screenPick.has_value();
+    const int count = pickCount;
+    if (!desktop().grabInput(this, Screen()->Cursor(crEyedropper), [this, count] {
+            if (screenPick && count == pickCount) {
+                screenPick->grabbed = false;
+                cancelScreenPick();
+            }
+        })) {
+        QTimer::singleShot(0, this, [this] {
+            cancelScreenPick("Can't pick: another program holds the pointer or the keyboard");
+        });
+        return false;
+    }
+    screenPick->grabbed = true;
+    qApp->installEventFilter(this);
+    return true;
+}
+
+void TfrmScreenPicker::followPointer() {
+    const QPoint pointer = eventPointer().value_or(QCursor::pos());
+    const QScreen* screen = QGuiApplication::screenAt(pointer);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    followTo(besidePointer(pointer, size(), screen->geometry()));
+}
+
+bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
+    if (!screenPick || !screenPick->grabbed || !watched->isWidgetType())
+        return TForm::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        lastPointer = desktop().nativeCursorPos();
+        followPointer();
+        sampleAt(lastPointer, true);
+        return true;
+    case QEvent::MouseButtonPress: {
+        const auto button = static_cast<QMouseEvent*>(event)->button();
+        lastPointer = desktop().nativeCursorPos();
+        if (button == Qt::LeftButton) {
+            sampleAt(lastPointer, true);
+            takeScreenPick();
+        } else if (button == Qt::RightButton) {
+            cancelScreenPick();
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyRelease: return true;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        pickKey(key->key(), key->modifiers() & Qt::ShiftModifier);
+        return true;
+    }
+    default: return TForm::eventFilter(watched, event);
+    }
+}
+
+void TfrmScreenPicker::pickKey(int key, bool shift) {
+    const int step = shift ? 10 : 1;
+    QPoint by;
+    switch (key) {
+    case Qt::Key_Left: by = {-step, 0}; break;
+    case Qt::Key_Right: by = {step, 0}; break;
+    case Qt::Key_Up: by = {0, -step}; break;
+    case Qt::Key_Down: by = {0, step}; break;
+    case Qt::Key_Escape: cancelScreenPick(); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: takeScreenPick(); return;
+    default: return;
+    }
+    lastPointer = desktop().warpPointer(lastPointer + by);
+    followPointer();
+    sampleAt(lastPointer, true);
+}
+
+void TfrmScreenPicker::takeScreenPick() {
+    if (!screenPick) return;
+    // Only a colour read from the screen is taken; a message is none.
+    if (!holdsColour || !captionIsCode) return;
+    const TColor color = pnlPickerColor->Color();
+    frmHuevella->pallet.SetColor(color);
+    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+    Clipboard().setAsText(codeInForm(color, screenPick->form));
+    endScreenPick({color, {}});
+}
+
+void TfrmScreenPicker::cancelScreenPick(const std::string& why) {
+    if (!screenPick) return;
+    endScreenPick({std::nullopt, why});
+}
+
+void TfrmScreenPicker::endScreenPick(const PickOutcome& outcome) {
+    auto pick = std::move(*screenPick);
+    screenPick.reset();
+    qApp->removeEventFilter(this);
+    if (pick.grabbed) desktop().releaseInput();
+    desktop().endScreenRead();
+    frozen.reset();
+    if (outcome.why.empty()) {
+        Hide();
+        frmHuevella->placeCompanion(this);
+    } else {
+        // The message stays a moment beside the pointer, then goes.
+        const int count = pickCount;
+        QTimer::singleShot(4000, this, [this, count] {
+            if (count == pickCount && !screenPick) {
+                Hide();
+                frmHuevella->placeCompanion(this);
+            }
+        });
+    }
+    if (pick.done) pick.done(outcome);
+}
