@@ -1,4 +1,5 @@
 #include "book/TfrmHuevella.h"
+#include "picker/TfrmScreenPicker.h"
 
 #include "app/SessionEnd.h"
 #include "book/BookExport.h"
@@ -115,6 +116,12 @@ bool TfrmHuevella::mayReplaceBook() {
         mnuSave->setEnabled(false);
     }
     return true;
+}
+
+// A colour from anywhere, as `huevella --pick` gives it: its code to the
+// clipboard, the colour to the pallet.
+void TfrmHuevella::mnuPickFromScreenClick() {
+    frmScreenPicker->pickFromScreen(CodeForm::Hex, {});
 }
 
 void TfrmHuevella::mnuOpenClick() {

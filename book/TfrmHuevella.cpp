@@ -69,6 +69,7 @@ void TfrmHuevella::bindControls() {
     mnuNew = mnuMainMenu->Item("mnuNew");
     mnuSave = mnuMainMenu->Item("mnuSave");
     mnuSaveAs = mnuMainMenu->Item("mnuSaveAs");
+    mnuPickFromScreen = mnuMainMenu->Item("mnuPickFromScreen");
     mnuExport = mnuMainMenu->Item("mnuExport");
     mnuImport = mnuMainMenu->Item("mnuImport");
     mnuPreview = mnuMainMenu->Item("mnuPreview");
@@ -119,6 +120,7 @@ void TfrmHuevella::bindEvents() {
     mnuNew->OnClick = [this] { mnuNewClick(); };
     mnuSave->OnClick = [this] { mnuSaveClick(); };
     mnuSaveAs->OnClick = [this] { mnuSaveAsClick(); };
+    mnuPickFromScreen->OnClick = [this] { mnuPickFromScreenClick(); };
     mnuExport->OnClick = [this] { mnuExportClick(); };
     mnuImport->OnClick = [this] { mnuImportClick(); };
     mnuPreview->OnClick = [this] { mnuPreviewClick(); };

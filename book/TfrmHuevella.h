@@ -45,6 +45,7 @@ public:
     TMenuItem* mnuNew;
     TMenuItem* mnuSave;
     TMenuItem* mnuSaveAs;
+    TMenuItem* mnuPickFromScreen;
     TMenuItem* mnuExport;
     TMenuItem* mnuImport;
     TMenuItem* mnuPreview;
@@ -152,6 +153,7 @@ public:
     // A GIMP palette into a new unnamed book, after the question about
     // unsaved changes.
     void mnuImportClick();
+    void mnuPickFromScreenClick();
     // Opens a book named on the command line; run once at start-up.
     void loadCommandLineBook();
 

@@ -30,7 +30,7 @@ echo "ok - a caption click copied 00FF00"
 HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
 xdotool mousemove $((bx + 145)) $((by + 10)) click 1
 sleep 0.5
-xdotool key Down Down Down Down Return
+xdotool key Down Down Down Down Down Return
 wait_for 10 visible_window "Export" || fail "Export... did not open its dialog"
 sleep 0.5
 xdotool type --delay 20 "$WORKDIR/exported"

@@ -226,12 +226,12 @@ drag_on_palette_image() {
     xdotool mouseup 1
 }
 
-# save_as_from_menu NAME: Save As from the book's menu button (Open and New
+# save_as_from_menu NAME: Save As from the book's menu button (Pick from Screen, Open and New
 # usable, Save not), through the real dialog; waits for NAME.hvz.
 save_as_from_menu() {
     xdotool mousemove $((bx + 145)) $((by + 10)) click 1
     sleep 0.5
-    xdotool key Down Down Down Return
+    xdotool key Down Down Down Down Return
     wait_for 10 visible_window "Save As" || fail "Save As did not open its dialog"
     sleep 0.5
     xdotool type --delay 20 "$1"

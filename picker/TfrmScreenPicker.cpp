@@ -144,7 +144,8 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         // The picture answers for the whole gesture: the pointer now while
         // the button is held, else where it came up or the keys left it.
         sampleAt(dragging ? desktop().nativeCursorPos() : lastPointer, codeWanted || keyPicking);
-        if (!dragging && !keyPicking && reading == State::Frozen) desktop().endScreenRead();
+        if (!dragging && !keyPicking && !screenPick && reading == State::Frozen)
+            desktop().endScreenRead();
         break;
     }
     case State::Picking:

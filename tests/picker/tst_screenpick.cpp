@@ -1,0 +1,210 @@
+#include "TestMain.h"
+
+#include "book/TfrmHuevella.h"
+#include "picker/TfrmScreenPicker.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+// Picking from anywhere over a fake screen whose every pixel tells where it
+// is: how a pick ends, what it leaves behind, and where the picker goes.
+class TestScreenPick : public QObject, WindowSetFixture {
+    Q_OBJECT
+
+    static QRgb pixelAt(int x, int y) { return qRgb(x & 0xFF, y & 0xFF, (x >> 8) | (y >> 8) << 4); }
+    static TColor colorAt(int x, int y) {
+        const QRgb p = pixelAt(x, y);
+        return RGBColor(qRed(p), qGreen(p), qBlue(p));
+    }
+
+    std::optional<PickOutcome> outcome;
+    int outcomes = 0;
+
+    void startPick(CodeForm form, QPoint pointer) {
+        desk().cursor = pointer;
+        frmScreenPicker->pickFromScreen(form, [this](const PickOutcome& o) {
+            outcome = o;
+            ++outcomes;
+        });
+    }
+    void send(QEvent* event) { QApplication::sendEvent(frmScreenPicker, event); }
+    void mouse(QEvent::Type type, Qt::MouseButton button, QPoint pointer) {
+        desk().cursor = pointer;
+        QMouseEvent event(type, QPointF(-50, -50), QPointF(pointer), button,
+                          type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+        send(&event);
+    }
+    void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, code, modifiers);
+        send(&event);
+    }
+
+private slots:
+    void init() {
+        createWindows();
+        QImage screen(1280, 800, QImage::Format_RGB32);
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                screen.setPixel(x, y, pixelAt(x, y));
+        desk().screen = screen;
+        outcome.reset();
+        outcomes = 0;
+    }
+    void cleanup() { destroyWindows(); }
+
+    void besidePointer_data() {
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QRect>("monitor");
+        QTest::addColumn<QPoint>("place");
+        const QRect one(0, 0, 1280, 800);
+        QTest::newRow("below right") << QPoint(500, 300) << one << QPoint(520, 320);
+        QTest::newRow("right edge: left of it") << QPoint(1200, 300) << one << QPoint(994, 320);
+        QTest::newRow("bottom edge: above it") << QPoint(500, 790) << one << QPoint(520, 666);
+        QTest::newRow("corner: above left") << QPoint(1279, 799) << one << QPoint(1073, 675);
+        QTest::newRow("top left corner") << QPoint(0, 0) << one << QPoint(20, 20);
+        // The second of two monitors: its own edges, not the first one's.
+        QTest::newRow("second monitor's right edge")
+            << QPoint(2500, 100) << QRect(1280, 0, 1280, 1024) << QPoint(2294, 120);
+        QTest::newRow("first monitor's right edge, left of the second")
+            << QPoint(1270, 100) << one << QPoint(1064, 120);
+    }
+    void besidePointer() {
+        QFETCH(QPoint, pointer);
+        QFETCH(QRect, monitor);
+        QFETCH(QPoint, place);
+        const QSize size = frmScreenPicker->size();
+        const QPoint got = TfrmScreenPicker::besidePointer(pointer, size, monitor);
+        QCOMPARE(got, place);
+        const QRect picker(got, size);
+        QVERIFY(monitor.contains(picker));
+        // Never over the pixel read, nor the pixels the magnifier shows.
+        QVERIFY(!picker.intersects(QRect(pointer - QPoint(10, 7), QSize(21, 15))));
+    }
+
+    void howAPickEnds_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QPoint>("taken"); // (-1, -1): nothing taken
+        QTest::addColumn<QString>("why");
+        const int hex = int(CodeForm::Hex), oklch = int(CodeForm::Oklch);
+        const QPoint none(-1, -1);
+        QTest::newRow("click") << hex << "click" << QPoint(210, 300) << "";
+        QTest::newRow("Return, oklch") << oklch << "Return" << QPoint(210, 300) << "";
+        QTest::newRow("Space") << hex << "Space" << QPoint(210, 300) << "";
+        QTest::newRow("arrows then Enter")
+            << int(CodeForm::Rgb) << "Right Right Down Enter" << QPoint(212, 301) << "";
+        QTest::newRow("Shift+arrow") << hex << "Shift+Left Enter" << QPoint(200, 300) << "";
+        QTest::newRow("Escape") << hex << "Escape" << none << "";
+        QTest::newRow("right click") << hex << "right click" << none << "";
+        QTest::newRow("a question of ours") << hex << "message box" << none << "";
+        QTest::newRow("pointer held elsewhere")
+            << hex << "grab refused" << none
+            << "Can't pick: another program holds the pointer or the keyboard";
+        QTest::newRow("nothing can read the screen")
+            << hex << "unreadable" << none
+            << "Can't read: This desktop does not let programs read the screen";
+    }
+    void howAPickEnds() {
+        QFETCH(int, form);
+        QFETCH(QString, ending);
+        QFETCH(QPoint, taken);
+        QFETCH(QString, why);
+        const QString copied =
+            taken.x() < 0
+                ? QString()
+                : QString::fromStdString(codeInForm(colorAt(taken.x(), taken.y()), CodeForm(form)));
+        desk().clipboard = "before";
+        const TColor pallet = frmHuevella->pallet.GetColor();
+        desk().grabRefused = ending == "grab refused";
+        if (ending == "unreadable") desk().pressFinds = ScreenRead::State::Unreadable;
+        startPick(CodeForm(form), QPoint(100, 100));
+        QVERIFY(frmScreenPicker->Visible());
+        if (ending != "grab refused" && ending != "unreadable") {
+            QCOMPARE(desk().grabbedBy, frmScreenPicker);
+            mouse(QEvent::MouseMove, Qt::NoButton, QPoint(210, 300));
+            QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(210, 300));
+            QCOMPARE(frmScreenPicker->pos(), QPoint(230, 320));
+        }
+        if (ending == "click") mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(210, 300));
+        if (ending == "right click")
+            mouse(QEvent::MouseButtonPress, Qt::RightButton, QPoint(210, 300));
+        if (ending == "message box") {
+            desk().messageBoxAnswers.push_back(MessageAnswer::Ok);
+            Application->MessageBox("A question", "Huevella", MessageButtons::Ok);
+        }
+        for (const QString& k : ending.split(' ')) {
+            if (k == "Return") key(Qt::Key_Return);
+            if (k == "Enter") key(Qt::Key_Enter);
+            if (k == "Space") key(Qt::Key_Space);
+            if (k == "Escape") key(Qt::Key_Escape);
+            if (k == "Right") key(Qt::Key_Right);
+            if (k == "Down") key(Qt::Key_Down);
+            if (k == "Shift+Left") key(Qt::Key_Left, Qt::ShiftModifier);
+        }
+        QTRY_COMPARE(outcomes, 1);
+        QVERIFY(!frmScreenPicker->ScreenPicking());
+        QCOMPARE(desk().grabbedBy, nullptr);
+        QCOMPARE(QString::fromStdString(outcome->why), why);
+        QCOMPARE(outcome->colour.has_value(), !copied.isEmpty());
+        QCOMPARE(desk().clipboard, copied.isEmpty() ? QString("before") : copied);
+        if (copied.isEmpty()) {
+            // Nothing taken changes nothing.
+            QCOMPARE(frmHuevella->pallet.GetColor(), pallet);
+        } else {
+            // The pallet holds it, as a colour taken from the picker does.
+            QCOMPARE(frmHuevella->pallet.GetColor(), *outcome->colour);
+            QCOMPARE(frmHuevella->pallet.GetCode(), ColorToCode(*outcome->colour));
+        }
+        // A message stays a moment; a plain end puts the picker away.
+        QCOMPARE(frmScreenPicker->Visible(), !why.isEmpty());
+    }
+
+    // Where the screen cannot be read, the desktop's picture is shown over
+    // every screen and read; the pick ends with it gone.
+    void frozenPictureIsShownAndRead() {
+        desk().area = QGuiApplication::primaryScreen()->virtualGeometry();
+        desk().pressFinds = ScreenRead::State::Waiting;
+        startPick(CodeForm::HashHex, QPoint(100, 100));
+        QCOMPARE(desk().grabbedBy, nullptr);
+        desk().answerScreenRead({ScreenRead::State::Frozen, {}});
+        QCOMPARE(desk().grabbedBy, frmScreenPicker);
+        QWidget* cover = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "frozenScreen" && w->isVisible()) cover = w;
+        QVERIFY(cover);
+        QCOMPARE(cover->grab().toImage().pixel(300, 200), pixelAt(300, 200));
+        mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(300, 200));
+        QCOMPARE(outcomes, 1);
+        QCOMPARE(desk().clipboard, QString::fromStdString("#" + ColorToCode(colorAt(300, 200))));
+        QCOMPARE(desk().screenReadsEnded, 1);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(w->objectName() != "frozenScreen");
+    }
+
+    // No picture: the desktop's own picker takes it, and that is the pick.
+    void desktopPickerTakes() {
+        desk().pressFinds = ScreenRead::State::Waiting;
+        startPick(CodeForm::Rgb, QPoint(100, 100));
+        desk().answerScreenRead({ScreenRead::State::Picking, {}});
+        QCOMPARE(desk().grabbedBy, nullptr);
+        desk().answerScreenRead({ScreenRead::State::Picked, QColor(0x33, 0x66, 0xCC)});
+        QTRY_COMPARE(outcomes, 1);
+        QCOMPARE(desk().clipboard, QString("rgb(51 102 204)"));
+    }
+
+    // The main menu's first item picks as --pick does.
+    void mainMenuPicks() {
+        QCOMPARE(frmHuevella->mnuMainMenu->Items().front(), frmHuevella->mnuPickFromScreen);
+        QCOMPARE(QString::fromStdString(frmHuevella->mnuPickFromScreen->Caption()),
+                 QString("Pick from Screen"));
+        frmHuevella->mnuPickFromScreen->Click();
+        QVERIFY(frmScreenPicker->ScreenPicking());
+        QCOMPARE(desk().grabbedBy, frmScreenPicker);
+        key(Qt::Key_Escape);
+        QVERIFY(!frmScreenPicker->ScreenPicking());
+    }
+};
+
+HUEVELLA_TEST_MAIN(TestScreenPick)
+#include "tst_screenpick.moc"
