@@ -237,3 +237,37 @@ kill -0 "$OTHER_PID" 2>/dev/null || fail "asked for Wayland, it did not run: $(c
 [ "$(xdotool search --name '^Huevella$' | wc -l)" = "$before" ] ||
     fail "asked for Wayland, it still made an X window"
 echo "ok - QT_QPA_PLATFORM=wayland is honoured"
+
+# Last: a taken colour goes to the clipboard, which weston 10's headless
+# backend (no seat) does not survive.
+# huevella --pick here: the desktop's picture over every output in a window
+# of ours, the picker following over it, the colour under the pointer taken.
+start_standin --screenshot ok
+move_to 500 400
+(cd "$WORKDIR" && exec "$PROGRAM" --pick --format '#hex' >"$WORKDIR/pick.out" 2>"$WORKDIR/pick.err") &
+PICK_PID=$!
+wait_for 10 visible_window "Huevella: pick a colour" || fail "--pick showed no picture over the screen"
+# The picture, not the desktop, is what is seen: the fixture's squares.
+wait_for 5 seen_is 330 100 404850 || fail "the cover does not show the desktop's picture"
+seen_is 150 80 1E90FF || fail "the cover shows $(seen 150 80) where the picture has 1E90FF"
+read -r px py pw ph < <(geometry "$(visible_window "Screen Picker")")
+[ $((px)) -gt 500 ] || [ $((px + pw)) -le 500 ] || [ $((py)) -gt 400 ] || [ $((py + ph)) -le 400 ] ||
+    fail "the picker covers the pointer: $px $py"
+seen_is $((px + 153)) $((py + 64)) 404850 ||
+    fail "the picker over the frozen picture shows $(seen $((px + 153)) $((py + 64))), not 404850"
+# Its caller gone, the pick ends and the picture goes.
+kill "$PICK_PID"
+wait "$PICK_PID" 2>/dev/null
+wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Huevella: pick a colour\$'" ||
+    fail "the picture stayed over the screen"
+echo "ok - --pick: the desktop's picture over the screen, the picker beside the pointer reading it"
+
+# No picture: the desktop's own picker, its colour printed.
+start_standin --screenshot fail --pick ok --colour 0.2,0.4,0.8
+(cd "$WORKDIR" && exec "$PROGRAM" --pick --format rgb >"$WORKDIR/pick.out" 2>"$WORKDIR/pick.err") &
+PICK_PID=$!
+wait_for 10 bash -c "! kill -0 $PICK_PID 2>/dev/null" || fail "the pick with the desktop's picker did not end"
+wait "$PICK_PID"
+[ $? = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "rgb(51 102 204)" ] ||
+    fail "--pick with the desktop's picker printed '$(cat "$WORKDIR/pick.out")': $(cat "$WORKDIR/pick.err")"
+echo "ok - --pick without a picture: the desktop's picker's colour printed"

@@ -67,7 +67,11 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
         }
         if (frozen) {
             frozen->show();
-            raise();
+            // Mapped again after the picture, so that it shows above it on
+            // compositors that stack windows by when they were mapped.
+            hide();
+            show();
+            followPointer();
         }
         grabForPick();
         break;
