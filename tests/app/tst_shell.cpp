@@ -69,11 +69,12 @@ private slots:
         for (TForm* form : companions())
             QVERIFY(!form->Visible());
         QVERIFY(!frmMivoSlider->Visible());
-        QCOMPARE(enabledItems(), (QStringList{"Preview Files", "To System Tray", "Exit"}));
+        QCOMPARE(enabledItems(),
+                 (QStringList{"Pick from Screen", "Preview Files", "To System Tray", "Exit"}));
         QStringList captions;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
             captions << QString::fromStdString(item->Caption());
-        QCOMPARE(captions, (QStringList{"Open", "New", "Save", "Save As",
+        QCOMPARE(captions, (QStringList{"Pick from Screen", "Open", "New", "Save", "Save As",
                                         QString::fromUtf8("Export…"), QString::fromUtf8("Import…"),
                                         "Preview Files", "", "To System Tray", "Exit"}));
         QVERIFY(frmHuevella->mnuBreak->Action()->isSeparator());
