@@ -13,6 +13,8 @@ FrozenScreen::FrozenScreen(const QImage& picture, const QRect&)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    // Its moves are the pick's, with no button held.
+    setMouseTracking(true);
     // Every screen at once: the picture is of all of them.
     const QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(screen ? screen->virtualGeometry() : QRect(0, 0, 640, 480));

@@ -65,15 +65,21 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
             if (const auto picture = desktop().grabScreen(area))
                 frozen = std::make_unique<FrozenScreen>(*picture, area);
         }
-        if (frozen) {
-            frozen->show();
-            // Mapped again after the picture, so that it shows above it on
-            // compositors that stack windows by when they were mapped.
-            hide();
-            show();
-            followPointer();
+        if (!frozen) {
+            cancelLater("Can't read: This desktop does not let programs read the screen");
+            break;
         }
-        grabForPick();
+        // The picture covers every screen: the pointer is over a window of
+        // ours wherever it goes, and its events come to us without a grab
+        // (Xwayland gives an X grab no input from the desktop's pointer).
+        frozen->setCursor(Screen()->Cursor(crEyedropper));
+        frozen->show();
+        // Mapped again after the picture, so that it shows above it on
+        // compositors that stack windows by when they were mapped.
+        hide();
+        show();
+        followPointer();
+        listenForPick();
         break;
     case State::Waiting:
     case State::Picking: break;
@@ -83,12 +89,22 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
         break;
     case State::Unreadable:
     case State::Cancelled:
-    case State::NoAnswer: {
-        const std::string why = lastMessage;
-        QTimer::singleShot(0, this, [this, why] { cancelScreenPick(why); });
-        break;
+    case State::NoAnswer: cancelLater(lastMessage); break;
     }
-    }
+}
+
+// Ended once the reading that said so has returned.
+void TfrmScreenPicker::cancelLater(const std::string& why) {
+    const int count = pickCount;
+    QTimer::singleShot(0, this, [this, count, why] {
+        if (count == pickCount) cancelScreenPick(why);
+    });
+}
+
+void TfrmScreenPicker::listenForPick() {
+    if (!screenPick || screenPick->listening) return;
+    screenPick->listening = true;
+    qApp->installEventFilter(this);
 }
 
 bool TfrmScreenPicker::grabForPick() {
@@ -100,13 +116,11 @@ bool TfrmScreenPicker::grabForPick() {
                 cancelScreenPick();
             }
         })) {
-        QTimer::singleShot(0, this, [this] {
-            cancelScreenPick("Can't pick: another program holds the pointer or the keyboard");
-        });
+        cancelLater("Can't pick: another program holds the pointer or the keyboard");
         return false;
     }
     screenPick->grabbed = true;
-    qApp->installEventFilter(this);
+    listenForPick();
     return true;
 }
 
@@ -119,7 +133,20 @@ void TfrmScreenPicker::followPointer() {
 }
 
 bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
-    if (!screenPick || !screenPick->grabbed || !watched->isWidgetType())
+    // A window system that ignores our places has the picker's window made
+    // anew, and an X grab goes with the window it was made for: taken again
+    // for the new one.
+    if (watched == this && event->type() == QEvent::WinIdChange && screenPick &&
+        screenPick->grabbed) {
+        const int count = pickCount;
+        QTimer::singleShot(0, this, [this, count] {
+            if (count != pickCount || !screenPick) return;
+            desktop().releaseInput();
+            screenPick->grabbed = false;
+            grabForPick();
+        });
+    }
+    if (!screenPick || !screenPick->listening || !watched->isWidgetType())
         return TForm::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove:
@@ -189,7 +216,7 @@ void TfrmScreenPicker::cancelScreenPick(const std::string& why) {
 void TfrmScreenPicker::endScreenPick(const PickOutcome& outcome) {
     auto pick = std::move(*screenPick);
     screenPick.reset();
-    qApp->removeEventFilter(this);
+    if (pick.listening) qApp->removeEventFilter(this);
     if (pick.grabbed) desktop().releaseInput();
     desktop().endScreenRead();
     frozen.reset();

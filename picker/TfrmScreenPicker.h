@@ -86,10 +86,13 @@ private:
     struct ScreenPick {
         CodeForm form;
         std::function<void(const PickOutcome&)> done;
-        bool grabbed = false;
+        bool grabbed = false;   // the pointer and keyboard held for it
+        bool listening = false; // its events are the pick's (held, or over the picture)
     };
     void screenPickRead(ScreenRead::State state);
     bool grabForPick();
+    void listenForPick();
+    void cancelLater(const std::string& why);
     void followPointer();
     void pickKey(int key, bool shift);
     void takeScreenPick();
