@@ -4,7 +4,7 @@
 # pointer, and the magnifier shows device pixels one for one on both sides of
 # the boundary, never one monitor's pixels at the other's scale.
 source "$(dirname "$0")/lib.sh"
-PROGRAM=$1
+PROGRAM=$(realpath "$1")
 
 command -v Xorg >/dev/null && [ -e /usr/lib/xorg/modules/drivers/dummy_drv.so ] ||
     { echo "skip - Xorg's dummy driver is not installed"; exit 77; }
@@ -75,3 +75,26 @@ for target in 1278 1279 1280 1281 1282 1333 1191; do
 done
 xdotool mouseup 1
 echo "ok - on monitors at scales 1 and 2 every device pixel is picked and magnified one for one"
+
+# huevella --pick on both monitors: the picker beside the pointer on the
+# pointer's own monitor, at its scale, and each device pixel taken.
+for target in 1279 1280 1281; do
+    (cd "$WORKDIR" && exec "$PROGRAM" --pick >"$WORKDIR/pick.out" 2>"$WORKDIR/pick.err") &
+    pick=$!
+    sleep 0.6
+    xdotool mousemove "$target" "$ty"
+    sleep 0.4
+    read -r px py pw ph < <(geometry "$(visible_window "Screen Picker")")
+    [ "$px" -ge 1280 ] && ps=2 || ps=1
+    if [ "$target" -lt 1280 ]; then on=$((px + pw <= 1280)); else on=$((px >= 1280 && ps == 2)); fi
+    [ "$on" = 1 ] || fail "--pick over column $target: the picker is at $px,$py ($pw wide), off the pointer's monitor"
+    [ "$target" -lt "$px" ] || [ "$target" -ge $((px + pw)) ] || [ "$ty" -lt "$py" ] ||
+        [ "$ty" -ge $((py + ph)) ] || fail "--pick over column $target: the picker covers the pointer"
+    got=$(pixel "$(at "$px" 153 $ps)" "$(at "$py" 64 $ps)")
+    [ "$got" = "$(colour_at "$target")" ] || fail "--pick over column $target: the picker shows $got"
+    xdotool click 1
+    wait "$pick" || fail "--pick over column $target ended $?: $(cat "$WORKDIR/pick.err")"
+    [ "$(cat "$WORKDIR/pick.out")" = "$(colour_at "$target")" ] ||
+        fail "--pick over column $target printed $(cat "$WORKDIR/pick.out")"
+done
+echo "ok - --pick on monitors at scales 1 and 2: the picker on the pointer's monitor, each device pixel taken"

@@ -3,7 +3,7 @@
 # the colour is the screen's own under the pointer, the magnifier fills its
 # whole view, and the code reaches the clipboard.
 source "$(dirname "$0")/lib.sh"
-PROGRAM=$1
+PROGRAM=$(realpath "$1")
 SCALE=$2
 # A place in the program's own units, on the screen: X = left + units * scale.
 at() { awk -v base="$1" -v units="$2" -v s="$SCALE" 'BEGIN { printf "%d", base + units * s }'; }
@@ -75,8 +75,26 @@ for target in 101 100 133 60 104 102; do
     [ "$got" = "$want" ] || fail "at scale $SCALE over device pixel $target the magnifier's centre is $got"
 done
 xdotool mouseup 1
-kill $LINES_PID 2>/dev/null
 echo "ok - at scale $SCALE every device pixel is picked, each line of one pixel"
+
+# huevella --pick: the picker beside the pointer, a line taken by a click,
+# its neighbour by the arrow key, one device pixel over.
+for way in click key; do
+    (cd "$WORKDIR" && exec "$PROGRAM" --pick >"$WORKDIR/pick.out" 2>"$WORKDIR/pick.err") &
+    pick=$!
+    sleep 0.6
+    xdotool mousemove $((lx + 101)) $((ly + 20))
+    sleep 0.4
+    read -r px py pw ph < <(geometry "$(visible_window "Screen Picker")")
+    [ $((lx + 101)) -lt "$px" ] || [ $((lx + 101)) -ge $((px + pw)) ] || [ $((ly + 20)) -lt "$py" ] ||
+        [ $((ly + 20)) -ge $((py + ph)) ] || fail "--pick at scale $SCALE: the picker covers the pointer"
+    if [ $way = click ]; then xdotool click 1; want=000000; else xdotool key Right Return; want=FFFFFF; fi
+    wait "$pick" || fail "--pick by $way at scale $SCALE ended $?: $(cat "$WORKDIR/pick.err")"
+    [ "$(cat "$WORKDIR/pick.out")" = $want ] ||
+        fail "--pick by $way at scale $SCALE printed $(cat "$WORKDIR/pick.out"), not $want"
+done
+kill $LINES_PID 2>/dev/null
+echo "ok - at scale $SCALE --pick takes the device pixel under the pointer, by a click and by the keys"
 
 # The card above a book near the bottom of a scaled screen: wholly on the
 # screen, its Add Card button within reach.
