@@ -1,5 +1,6 @@
-// Says whether another program holds the pointer or the keyboard, by trying
-// to take them (and giving them straight back): "free" or "held".
+// Says whether another program holds the pointer and the keyboard, by trying
+// to take them (and giving them straight back): "held" (both), "free"
+// (neither) or "partly".
 // grab_probe --wait-held MS: waits until they are held, polling, and
 // prints how long that took in microseconds (a benchmark's stop watch).
 #include <xcb/xcb.h>
@@ -12,7 +13,9 @@
 
 namespace {
 
-bool held(xcb_connection_t* c, xcb_window_t root) {
+enum class Grab { Free, Partly, Held };
+
+Grab held(xcb_connection_t* c, xcb_window_t root) {
     const auto pointer = xcb_grab_pointer_reply(
         c,
         xcb_grab_pointer(c, 0, root, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
@@ -29,7 +32,8 @@ bool held(xcb_connection_t* c, xcb_window_t root) {
     std::free(keyboard);
     if (keyboardFree) xcb_ungrab_keyboard(c, XCB_CURRENT_TIME);
     xcb_flush(c);
-    return !(pointerFree && keyboardFree);
+    if (pointerFree && keyboardFree) return Grab::Free;
+    return pointerFree || keyboardFree ? Grab::Partly : Grab::Held;
 }
 
 } // namespace
@@ -44,7 +48,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--wait-held") == 0) {
         const auto start = std::chrono::steady_clock::now();
         const auto limit = start + std::chrono::milliseconds(std::atoi(argv[2]));
-        while (!held(c, root)) {
+        while (held(c, root) != Grab::Held) {
             if (std::chrono::steady_clock::now() > limit) return 1;
             std::this_thread::sleep_for(std::chrono::microseconds(500));
         }
@@ -54,7 +58,8 @@ int main(int argc, char** argv) {
                                                .count()));
         return 0;
     }
-    std::puts(held(c, root) ? "held" : "free");
+    const Grab grab = held(c, root);
+    std::puts(grab == Grab::Held ? "held" : grab == Grab::Free ? "free" : "partly");
     xcb_disconnect(c);
     return 0;
 }
