@@ -9,24 +9,9 @@
 set -eu
 build=$(cd "$1" && pwd)
 rounds=${2:-20}
-for tool in Xvfb trayer xdpyinfo xdotool; do
-    command -v "$tool" >/dev/null || { echo "pick.sh needs $tool" >&2; exit 1; }
-done
-work=$(mktemp -d)
-for n in $(seq 150 199); do
-    [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || break
-done
-export DISPLAY=:$n XDG_RUNTIME_DIR=$work/run HOME=$work XDG_CONFIG_HOME=$work/config
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill $tray $xvfb 2>/dev/null; pkill -f "$build/bin/huevella" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-tray=
-for try in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
-    --transparent false --SetDockType true >"$work/trayer.log" 2>&1 &
-tray=$!
-sleep 1
+source "$(dirname "$0")/../lib.sh"
+bench_cleanup='pkill -f "$build/bin/huevella"'
+bench_desktop pick.sh xdotool
 probe=$build/bin/grab_probe
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 # one COMMAND...: microseconds from COMMAND started to the grab, then Escape.
