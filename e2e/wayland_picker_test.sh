@@ -137,12 +137,20 @@ if [ "$ROAD" = pick-colour ]; then
 fi
 
 # press_eyedropper: the button down on the eyedropper, a first move.
+# A window just mapped may not have the compositor's pointer yet: a press
+# that opened nothing is made once more.
 press_eyedropper() {
-    move_to $((bx + 14)) $((by + 10))
-    xdotool mousedown 1
-    sleep 0.1
-    xdotool mousemove_relative 3 3
-    wait_for 5 visible_window "Screen Picker" || fail "the screen picker did not open"
+    local try
+    for try in 1 2; do
+        move_to $((bx + 14)) $((by + 10))
+        xdotool mousedown 1
+        sleep 0.1
+        xdotool mousemove_relative 3 3
+        wait_for 3 visible_window "Screen Picker" && break
+        xdotool mouseup 1
+        sleep 0.5
+    done
+    visible_window "Screen Picker" >/dev/null || fail "the screen picker did not open"
     read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
 }
 
