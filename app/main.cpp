@@ -158,6 +158,47 @@ std::optional<std::string> namedBook() {
     return path;
 }
 
+// --pick, decided before any thread is made (this start may fork): handed
+// to the running program, or this start forks and the child becomes the
+// program. The caller's side ends with the pick's status; the program's
+// side goes on (nothing returned) with the claim and its end of the
+// connection.
+std::optional<int> beginPick(SingleInstance& single, const std::string& form,
+                             std::optional<SingleInstance::Claim>& claim, int& peer) {
+    claim = single.claim();
+    if (*claim == SingleInstance::Claim::Elsewhere) {
+        std::string why;
+        const int fd = single.handOverPick(form, why);
+        if (fd < 0) {
+            std::fprintf(stderr, "huevella: %s\n", why.c_str());
+            return 1;
+        }
+        return awaitPickAnswer(fd, 3000, why);
+    }
+    // None runs: the program starts in a process of its own, which stays,
+    // and this one waits for its answer.
+    int pair[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
+        std::perror("huevella: socketpair");
+        return 1;
+    }
+    const pid_t child = ::fork();
+    if (child < 0) {
+        std::perror("huevella: fork");
+        return 1;
+    }
+    if (child > 0) {
+        ::close(pair[1]);
+        single.letGo();
+        return awaitPickAnswer(pair[0], -1, {});
+    }
+    ::close(pair[0]);
+    single.markHolder();
+    detachFromCaller();
+    peer = pair[1];
+    return std::nullopt;
+}
+
 // On a Wayland desktop Qt goes native when its Wayland plugin is installed,
 // and there a program may not know where the pointer is, move its own
 // window or place the windows docked to it. Under Xwayland all of that
@@ -190,40 +231,9 @@ int main(int argc, char** argv) {
     std::optional<SingleInstance::Claim> claim;
     // The pick's own connection, in the program this start becomes.
     int pickPeer = -1;
-    if (pick.wanted) {
-        // Decided before any thread is made: this start may fork.
-        claim = single.claim();
-        if (*claim == SingleInstance::Claim::Elsewhere) {
-            std::string why;
-            const int fd = single.handOverPick(pick.form, why);
-            if (fd < 0) {
-                std::fprintf(stderr, "huevella: %s\n", why.c_str());
-                return 1;
-            }
-            return awaitPickAnswer(fd, 3000, why);
-        }
-        // None runs: the program starts in a process of its own, which
-        // stays, and this one waits for its answer.
-        int pair[2];
-        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
-            std::perror("huevella: socketpair");
-            return 1;
-        }
-        const pid_t child = ::fork();
-        if (child < 0) {
-            std::perror("huevella: fork");
-            return 1;
-        }
-        if (child > 0) {
-            ::close(pair[1]);
-            single.letGo();
-            return awaitPickAnswer(pair[0], -1, {});
-        }
-        ::close(pair[0]);
-        single.markHolder();
-        detachFromCaller();
-        pickPeer = pair[1];
-    }
+    if (pick.wanted)
+        if (const std::optional<int> ended = beginPick(single, pick.form, claim, pickPeer))
+            return *ended;
     if (stayOnX11(argc, argv)) {
         static char platform[] = "-platform", xcb[] = "xcb";
         arguments.insert(arguments.begin() + 1, {platform, xcb});
@@ -270,7 +280,7 @@ int main(int argc, char** argv) {
                 questionIsOpen);
     });
     watchSessionEnd({});
-    // Callers still waiting hear that no colour was taken.
+    // Callers still waiting hear that the program ended.
     picks.reset();
     DestroyWindowSet();
     // The desktop's services (D-Bus among them) go while Qt still runs:
