@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "app/SocketAddress.h"
+
 #include "platform/forms/Application.h"
 
 #include <QSocketNotifier>
@@ -11,11 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 #include <utility>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -26,41 +26,6 @@ namespace {
 
 // A request is small; anything larger is not one of ours.
 constexpr std::size_t MaxRequest = 1 << 16;
-// How long a later start waits for the running program to take its request.
-constexpr int AnswerWait = 3000;
-
-using Clock = std::chrono::steady_clock;
-Clock::time_point deadlineIn(int ms) {
-    return Clock::now() + std::chrono::milliseconds(ms);
-}
-// Milliseconds left until the deadline, 0 once it has passed.
-int leftUntil(Clock::time_point deadline) {
-    return int(std::max<long long>(
-        0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count()));
-}
-
-bool addressOf(const std::string& path, sockaddr_un& address) {
-    std::memset(&address, 0, sizeof address);
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) return false;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    return true;
-}
-
-// "R" to come out, or "O" and the book's path as bytes.
-std::string message(const std::optional<std::string>& book) {
-    return book ? "O" + *book : "R";
-}
-
-bool writeAll(int fd, const std::string& text) {
-    for (std::size_t sent = 0; sent < text.size();) {
-        const ssize_t n = ::send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        sent += std::size_t(n);
-    }
-    return true;
-}
 
 // Each desktop has its program: the display, screen number left out
 // (":1.0" is ":1"), as a file name.
@@ -96,17 +61,6 @@ std::string displayKey() {
 
 std::string lockPathOf(const std::string& socket) {
     return socket.substr(0, socket.size() - 7) + ".lock"; // ".socket"
-}
-
-// The process that holds the claim, as its lock file says.
-std::string holderOf(int lockFd) {
-    char text[32] = {};
-    const ssize_t n = ::pread(lockFd, text, sizeof text - 1, 0);
-    if (n <= 0) return "?";
-    std::string pid(text, std::size_t(n));
-    pid.erase(std::remove_if(pid.begin(), pid.end(), [](char c) { return c < '0' || c > '9'; }),
-              pid.end());
-    return pid.empty() ? "?" : pid;
 }
 
 } // namespace
@@ -218,92 +172,6 @@ void SingleInstance::markHolder() {
 void SingleInstance::letGo() {
     if (lock >= 0) ::close(lock);
     lock = -1;
-}
-
-namespace {
-
-// Whether the process is stopped (a debugger, Ctrl+Z, SIGSTOP), as the
-// kernel says; a hung one is not, and is told apart by this.
-bool processStopped(const std::string& pid) {
-    std::string stat;
-    char text[512];
-    const int fd = ::open(("/proc/" + pid + "/stat").c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const ssize_t n = ::read(fd, text, sizeof text - 1);
-    ::close(fd);
-    if (n <= 0) return false;
-    stat.assign(text, std::size_t(n));
-    const std::size_t close = stat.rfind(')');
-    return close != std::string::npos && close + 2 < stat.size() &&
-           (stat[close + 2] == 'T' || stat[close + 2] == 't');
-}
-
-} // namespace
-
-int SingleInstance::connectToHolder(std::chrono::steady_clock::time_point deadline,
-                                    std::string& why) {
-    const std::string holder = holderOf(lock);
-    why = "Huevella is running (process " + holder + ") but does not answer";
-    sockaddr_un address;
-    if (!addressOf(path, address)) return -1;
-    // Never blocking: a program that takes nothing leaves its queue full,
-    // and a blocking connect would wait for it for ever.
-    int fd = -1;
-    while (fd < 0) {
-        if (leftUntil(deadline) == 0) {
-            why += processStopped(holder) ? " (it is stopped)"
-                                          : " (its queue of requests stayed full)";
-            return -1;
-        }
-        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-        if (fd < 0) return -1;
-        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-            // Full, or the program holding the claim has not begun to
-            // listen yet.
-            ::close(fd);
-            fd = -1;
-            std::this_thread::sleep_for(
-                std::chrono::milliseconds(std::min(50, leftUntil(deadline))));
-        }
-    }
-    // A request is far smaller than a fresh socket's buffer: written at once.
-    ::fcntl(fd, F_SETFL, 0);
-    return fd;
-}
-
-bool SingleInstance::handOver(const std::optional<std::string>& book, std::string& why) {
-    const auto deadline = deadlineIn(AnswerWait);
-    const int fd = connectToHolder(deadline, why);
-    if (fd < 0) return false;
-    bool answered = false;
-    if (writeAll(fd, message(book)) && ::shutdown(fd, SHUT_WR) == 0) {
-        // It closes its end once it has the whole request: a stopped or
-        // hung program never does.
-        for (;;) {
-            pollfd wait = {fd, POLLIN, 0};
-            if (leftUntil(deadline) == 0 || ::poll(&wait, 1, leftUntil(deadline)) <= 0) break;
-            char rest[64];
-            const ssize_t n = ::read(fd, rest, sizeof rest);
-            if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-            answered = n == 0;
-            if (n <= 0) break;
-        }
-    }
-    ::close(fd);
-    if (!answered && processStopped(holderOf(lock))) why += " (it is stopped)";
-    return answered;
-}
-
-int SingleInstance::handOverPick(std::string_view form, std::string& why) {
-    const auto deadline = deadlineIn(AnswerWait);
-    const int fd = connectToHolder(deadline, why);
-    if (fd < 0) return -1;
-    // Our end stays open: the program ends the pick when it closes.
-    if (!writeAll(fd, "P" + std::string(form) + "\n")) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }
 
 void SingleInstance::listen(Request onRequest, std::function<bool()> isBusy) {

@@ -72,7 +72,7 @@ for row in "rgb|40|40|rgb(200 50 100)" "#hex|280|40|#FFD700" "hsl|200|40|hsl(146
     "oklch|200|40|oklch(56.85% 0.1187 154.95)"; do
     IFS='|' read -r form dx dy want <<<"$row"
     pick --format "$form"
-    wait_for 10 held || fail "--format $form: the pointer was not taken"
+    wait_for 10 held || fail "--format $form: the pointer was not taken: $(cat "$WORKDIR/pick.err")"
     xdotool mousemove $((sx + dx)) $((sy + dy))
     sleep 0.3
     picker_beside $((sx + dx)) $((sy + dy)) || fail "--format $form: the picker covers the pointer"
@@ -108,7 +108,7 @@ echo "ok - the picker flips at the corner; the arrows move a pixel, ten with Shi
 echo -n untouched | xclip -selection clipboard
 for cancel in "key Escape" "click 3"; do
     pick
-    wait_for 10 held || fail "$cancel: the pointer was not taken"
+    wait_for 10 held || fail "$cancel: the pointer was not taken: $(cat "$WORKDIR/pick.err")"
     xdotool mousemove $((sx + 40)) $((sy + 40))
     sleep 0.2
     xdotool $cancel

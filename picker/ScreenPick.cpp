@@ -56,9 +56,7 @@ void TfrmScreenPicker::pickFromScreen(CodeForm form, std::function<void(const Pi
 void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
     using State = ScreenRead::State;
     switch (state) {
-    case State::Live:
-        if (grabForPick()) sampleAt(lastPointer, true);
-        break;
+    case State::Live: grabForPick(); break;
     case State::Frozen:
         if (!frozen) {
             const QRect area = desktop().screenArea();
@@ -107,21 +105,32 @@ void TfrmScreenPicker::listenForPick() {
     qApp->installEventFilter(this);
 }
 
-bool TfrmScreenPicker::grabForPick() {
-    if (!screenPick || screenPick->grabbed) return screenPick.has_value();
+// Tried again until the window system has the picker on the screen (a
+// window manager maps it in its own time) and a desktop's shortcut has let
+// the keyboard go, a second and a half at most, without ever holding the
+// program up.
+void TfrmScreenPicker::grabForPick(int attempt) {
+    if (!screenPick || screenPick->grabbed) return;
     const int count = pickCount;
-    if (!desktop().grabInput(this, Screen()->Cursor(crEyedropper), [this, count] {
-            if (screenPick && count == pickCount) {
-                screenPick->grabbed = false;
-                cancelScreenPick();
-            }
-        })) {
-        cancelLater("Can't pick: another program holds the pointer or the keyboard");
-        return false;
+    const bool taken = desktop().grabInput(this, Screen()->Cursor(crEyedropper), [this, count] {
+        if (screenPick && count == pickCount) {
+            screenPick->grabbed = false;
+            cancelScreenPick();
+        }
+    });
+    if (!taken) {
+        if (attempt >= GrabAttempts) {
+            cancelScreenPick("Can't pick: another program holds the pointer or the keyboard");
+            return;
+        }
+        QTimer::singleShot(GrabRetry, this, [this, count, attempt] {
+            if (count == pickCount) grabForPick(attempt + 1);
+        });
+        return;
     }
     screenPick->grabbed = true;
     listenForPick();
-    return true;
+    if (reading == ScreenRead::State::Live) sampleAt(desktop().nativeCursorPos(), true);
 }
 
 void TfrmScreenPicker::followPointer() {

@@ -90,7 +90,9 @@ private:
         bool listening = false; // its events are the pick's (held, or over the picture)
     };
     void screenPickRead(ScreenRead::State state);
-    bool grabForPick();
+    void grabForPick(int attempt = 1);
+    static constexpr int GrabAttempts = 75;
+    static constexpr int GrabRetry = 20; // ms
     void listenForPick();
     void cancelLater(const std::string& why);
     void followPointer();

@@ -92,7 +92,8 @@ public:
 
     // Takes the pointer and the keyboard for `window` wherever the pointer
     // goes, showing `cursor`, as a pick over the whole screen needs; false
-    // where another program holds them still after a short wait. `lost` is
+    // where another program holds them, or the window is not yet on the
+    // screen (the caller tries again). `lost` is
     // called when the desktop ends the grab itself (a message box of ours
     // needs the pointer): it is never left behind a question.
     virtual bool grabInput(QWidget* window, const QCursor& cursor, std::function<void()> lost) = 0;

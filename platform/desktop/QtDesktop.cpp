@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <QThread>
 #include <QUrl>
 #include <QWindow>
 
@@ -218,14 +217,7 @@ public:
         releaseInput();
         // The window's cursor is the one shown wherever the pointer goes.
         window->setCursor(cursor);
-        // A desktop's shortcut keys hold the keyboard until the key that
-        // started us is up, and a window manager maps a window in its own
-        // time: try for a moment before giving up.
-        bool taken = false;
-        for (int attempt = 0; attempt < 50 && !taken; ++attempt) {
-            if (attempt) QThread::msleep(10);
-            taken = grabInputOnX(window);
-        }
+        const bool taken = grabInputOnX(window);
         if (!taken) {
             window->unsetCursor();
             return false;
