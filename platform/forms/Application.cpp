@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
-#include <QTimer>
 
 #include <utility>
 
@@ -161,11 +160,7 @@ void HuevellaQtApplication::firstWindowShows() {
     // The theme's icon, if it has one: a theme search reads the theme's
     // whole index, which takes longer and more memory than all else at
     // start-up, and a program in the tray needs no window icon until then.
-    // Looked up once the window is out: a pick from the screen started with
-    // the program takes the pointer first.
-    QTimer::singleShot(0, this, [this] {
-        setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
-    });
+    setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
     // An owner gone since takes its action with it.
     for (auto& [owner, action] : std::exchange(firstWindowActions, {}))
         if (owner) action();
