@@ -1,5 +1,6 @@
 #include "book/TfrmHuevella.h"
 
+#include "platform/forms/Announce.h"
 #include "platform/forms/ImageButton.h"
 
 void TfrmHuevella::setClearCardEnabled(bool enabled) {
@@ -28,6 +29,14 @@ void TfrmHuevella::showCard() {
     lblCaption3->setColor(card.getCaptionColor3());
 }
 
+QString TfrmHuevella::cardSaid() const {
+    if (currentCard < 0) return QStringLiteral("No cards");
+    QString said = QStringLiteral("Card %1 of %2").arg(currentCard + 1).arg(lastCard + 1);
+    const std::string title = cards[currentCard].getTitle();
+    if (!title.empty()) said += QStringLiteral(", ") + toQString(title);
+    return said;
+}
+
 void TfrmHuevella::showEmptyBook() {
     for (TLabel* label : {lblCardTitle, lblCaption1, lblCaption2, lblCaption3})
         label->setCaption("");
@@ -41,6 +50,7 @@ void TfrmHuevella::imgNextCardClick() {
     if (currentCard < lastCard) {
         ++currentCard;
         showCard();
+        announce(cardSaid());
     }
     if (currentCard == lastCard) setNextCardEnabled(false);
     if (currentCard == 1) setPreviousCardEnabled(true);
@@ -50,6 +60,7 @@ void TfrmHuevella::imgPreviousCardClick() {
     if (currentCard > 0) {
         --currentCard;
         showCard();
+        announce(cardSaid());
     }
     if (currentCard == 0) setPreviousCardEnabled(false);
     if (lastCard == currentCard + 1) setNextCardEnabled(true);
@@ -59,6 +70,7 @@ void TfrmHuevella::imgBookClearCardClick() {
     switch (clearCurrentCard()) {
     case ClearResult::CardRemoved:
         showCard();
+        announce(QStringLiteral("Card cleared. ") + cardSaid());
         mnuSave->setEnabled(true);
         break;
     case ClearResult::BookEmptied:
@@ -66,6 +78,7 @@ void TfrmHuevella::imgBookClearCardClick() {
         setClearCardEnabled(false);
         mnuSaveAs->setEnabled(false);
         mnuSave->setEnabled(false);
+        announce(QStringLiteral("Card cleared. No cards"));
         break;
     case ClearResult::NothingToClear: break;
     }
@@ -83,5 +96,6 @@ TfrmHuevella::AddResult TfrmHuevella::takeCard(const Huevella& card) {
     setClearCardEnabled(true);
     setNextCardEnabled(false);
     if (lastCard >= 1) setPreviousCardEnabled(true);
+    announce(QStringLiteral("Card added. ") + cardSaid());
     return result;
 }

@@ -1,4 +1,5 @@
 #include "book/TfrmHuevella.h"
+#include "forms/CodeMenu.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Pointer.h"
 
@@ -26,13 +27,13 @@ void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, in
 }
 
 void TfrmHuevella::lblCaption1Click() {
-    Clipboard().setAsText(lblCaption1->Caption());
+    CopyCode(lblCaption1);
 }
 void TfrmHuevella::lblCaption2Click() {
-    Clipboard().setAsText(lblCaption2->Caption());
+    CopyCode(lblCaption2);
 }
 void TfrmHuevella::lblCaption3Click() {
-    Clipboard().setAsText(lblCaption3->Caption());
+    CopyCode(lblCaption3);
 }
 
 void TfrmHuevella::lblCardTitleClick() {

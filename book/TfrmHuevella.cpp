@@ -103,10 +103,12 @@ void TfrmHuevella::bindEvents() {
     // A right click on a code: the code in the forms people paste.
     for (auto [caption, panel] :
          {std::pair{lblCaption1, pnlColor1}, std::pair{lblCaption2, pnlColor2},
-          std::pair{lblCaption3, pnlColor3}})
-        caption->OnMouseUp = [this, caption, panel](TMouseButton b, TShiftState, int, int) {
-            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color(), caption->Caption());
+          std::pair{lblCaption3, pnlColor3}}) {
+        caption->OnMouseUp = [caption, panel](TMouseButton b, TShiftState, int, int) {
+            if (b == TMouseButton::mbRight) PopupCodeMenu(caption, panel->Color());
         };
+        caption->OnContextPopup = [caption, panel] { PopupCodeMenu(caption, panel->Color()); };
+    }
     lblCardTitle->OnClick = [this] { lblCardTitleClick(); };
     editCardTitle->OnKeyPress = [this](char& key) { editCardTitleKeyPress(key); };
     imgNextCard->OnClick = [this] { imgNextCardClick(); };

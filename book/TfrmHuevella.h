@@ -66,6 +66,8 @@ public:
     std::string ColorToCode(TColor color) const { return ::ColorToCode(color); }
 
     void showCard();
+    // The card shown as a screen reader says it: "Card 3 of 5, Sunset".
+    QString cardSaid() const;
     // A card from the card window: added to the book, and the book shows it.
     AddResult takeCard(const Huevella& card);
     void showEmptyBook();

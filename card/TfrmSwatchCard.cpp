@@ -4,6 +4,7 @@
 #include "book/TfrmHuevella.h"
 #include "forms/FormDefs.h"
 #include "platform/desktop/Desktop.h"
+#include "platform/forms/Announce.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ImageButton.h"
 #include "slider/TfrmMivoSlider.h"
@@ -60,9 +61,18 @@ void TfrmSwatchCard::bindEvents() {
     lblCardCaption3->OnClick = [this] { lblCardCaption3Click(); };
     for (auto [caption, panel] :
          {std::pair{lblCardCaption1, pnlCardColor1}, std::pair{lblCardCaption2, pnlCardColor2},
-          std::pair{lblCardCaption3, pnlCardColor3}})
-        caption->OnMouseUp = [this, caption, panel](TMouseButton b, TShiftState, int, int) {
-            if (b == TMouseButton::mbRight) PopupCodeMenu(this, panel->Color(), caption->Caption());
+          std::pair{lblCardCaption3, pnlCardColor3}}) {
+        caption->OnMouseUp = [caption, panel](TMouseButton b, TShiftState, int, int) {
+            if (b == TMouseButton::mbRight) PopupCodeMenu(caption, panel->Color());
+        };
+        caption->OnContextPopup = [caption, panel] { PopupCodeMenu(caption, panel->Color()); };
+    }
+    // The keyboard's right click on a slot opens the slider too.
+    for (auto [panel, caption] :
+         {std::pair{pnlCardColor1, lblCardCaption1}, std::pair{pnlCardColor2, lblCardCaption2},
+          std::pair{pnlCardColor3, lblCardCaption3}})
+        panel->OnContextPopup = [this, panel, caption] {
+            openSlider(TMouseButton::mbRight, panel, caption);
         };
     imgCardClearCard->OnClick = [this] { imgCardClearCardClick(); };
     imgAddToBook->OnClick = [this] { imgAddToBookClick(); };
@@ -82,6 +92,7 @@ void TfrmSwatchCard::fillSlot(TPanel* panel, TLabel* caption) {
     caption->setCaption(frmHuevella->pallet.GetCode());
     caption->setColor(FilledCaptionColor);
     if (!caption->Caption().empty()) setButtonsEnabled(true);
+    announceName(panel);
 }
 
 void TfrmSwatchCard::showFillCursor(TPanel* panel) {
@@ -98,16 +109,17 @@ void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* capt
     frmMivoSlider->placeAt(card + QPoint(panel->Left() + 30, -25));
     frmMivoSlider->targetPanel = panel;
     frmMivoSlider->targetCaption = caption;
+    frmMivoSlider->beginAdjusting();
 }
 
 void TfrmSwatchCard::lblCardCaption1Click() {
-    Clipboard().setAsText(lblCardCaption1->Caption());
+    CopyCode(lblCardCaption1);
 }
 void TfrmSwatchCard::lblCardCaption2Click() {
-    Clipboard().setAsText(lblCardCaption2->Caption());
+    CopyCode(lblCardCaption2);
 }
 void TfrmSwatchCard::lblCardCaption3Click() {
-    Clipboard().setAsText(lblCardCaption3->Caption());
+    CopyCode(lblCardCaption3);
 }
 
 void TfrmSwatchCard::imgCardClearCardClick() {

@@ -5,9 +5,12 @@
 #include "colour/CssText.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Pointer.h"
+#include "platform/forms/Announce.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/Keyboard.h"
 
 #include <QMenu>
+#include <QPointer>
 
 namespace {
 
@@ -24,18 +27,35 @@ QMenu::separator { height: 1px; background: #5A4E44; margin: 3px 6px; }
 // the colour.
 constexpr double closeName = 5.0;
 
+// Long enough to be read at a glance, short enough not to stand in the
+// way of the next click.
+constexpr int CopiedShown = 900; // ms
+
+void signCopied(TLabel* code, const QString& what) {
+    code->flash("Copied", CopiedShown);
+    announce(QStringLiteral("Copied ") + what);
+}
+
 } // namespace
 
-void PopupCodeMenu(QWidget* owner, TColor color, const std::string& code) {
-    if (code.empty() || color == clNone) return;
-    auto* menu = new QMenu(owner);
+void CopyCode(TLabel* code) {
+    Clipboard().setAsText(code->Caption());
+    if (!code->Caption().empty()) signCopied(code, toQString(code->Caption()));
+}
+
+void PopupCodeMenu(TLabel* code, TColor color) {
+    if (code->Caption().empty() || color == clNone) return;
+    auto* menu = new QMenu(code->window());
     menu->setObjectName("codeMenu");
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(QString::fromLatin1(menuLook));
-    const auto copy = [menu](const QString& label, const std::string& text) {
+    const QPointer<TLabel> sign(code);
+    const auto copy = [menu, sign](const QString& label, const std::string& text) {
         QAction* action = menu->addAction(label);
-        QObject::connect(action, &QAction::triggered, menu,
-                         [text] { desktop().setClipboardText(toQString(text)); });
+        QObject::connect(action, &QAction::triggered, menu, [text, sign] {
+            desktop().setClipboardText(toQString(text));
+            if (sign) signCopied(sign, toQString(text));
+        });
     };
     for (const std::string& text :
          {cssHex(color), cssRgb(color), cssRgb(color, true), cssHsl(color), cssOklch(color)})
@@ -53,5 +73,12 @@ void PopupCodeMenu(QWidget* owner, TColor color, const std::string& code) {
                                  toQString(ratioText(contrastHundredths(color, clBlack)))));
     contrast->setEnabled(false);
     FreePointer();
+    // From the keyboard, under the code it is for, its first item chosen
+    // so that the arrows start from there.
+    if (RunningFromKeyboard()) {
+        menu->setActiveAction(menu->actions().value(0));
+        desktop().popupMenu(menu, code->mapToGlobal(QPoint(0, code->height())));
+        return;
+    }
     desktop().popupMenu(menu, desktop().cursorPos());
 }

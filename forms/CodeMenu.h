@@ -4,11 +4,16 @@
 
 #include <string>
 
-class QWidget;
+class TLabel;
 
 // The menu of a colour code's right click: the code as people paste it
 // (#hex, rgb() with spaces or commas, CSS's hsl() and oklch()), the nearest CSS name
 // where it is close (CIEDE2000 up to 5), and the colour's contrast with
 // white and black. A slot is empty by its empty code, whatever its colour
-// (50505F is a colour like any other): an empty one has no menu.
-void PopupCodeMenu(QWidget* owner, TColor color, const std::string& code);
+// (50505F is a colour like any other): an empty one has no menu. It opens
+// at the pointer, or under the code when asked for from the keyboard.
+void PopupCodeMenu(TLabel* code, TColor color);
+
+// A code to the clipboard with a quiet sign that it went: "Copied" in its
+// place for a moment, and said to screen readers.
+void CopyCode(TLabel* code);

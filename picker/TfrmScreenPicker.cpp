@@ -1,4 +1,5 @@
 #include "picker/TfrmScreenPicker.h"
+#include "platform/forms/Announce.h"
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
@@ -28,10 +29,13 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
         pnlPickerColorMouseMove(s, x, y);
     };
     lblPickerCaption->OnClick = [this] { lblPickerCaptionClick(); };
+    // A message is no code: it has no menu.
     lblPickerCaption->OnMouseUp = [this](TMouseButton b, TShiftState, int, int) {
-        // A message is no code: it has no menu.
         if (b == TMouseButton::mbRight && captionIsCode && holdsColour)
-            PopupCodeMenu(this, pnlPickerColor->Color(), lblPickerCaption->Caption());
+            PopupCodeMenu(lblPickerCaption, pnlPickerColor->Color());
+    };
+    lblPickerCaption->OnContextPopup = [this] {
+        if (captionIsCode && holdsColour) PopupCodeMenu(lblPickerCaption, pnlPickerColor->Color());
     };
 
     Screen()->setCursor(crEyedropper,
@@ -125,6 +129,7 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
         lblPickerCaption->setColor(clWhite);
         lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
         captionIsCode = true;
+        announceAfterPause(toQString(lblPickerCaption->Caption()));
     }
     if (!around) return;
     imgMagnifier->setBitmapSize(w, h);
@@ -184,6 +189,7 @@ void TfrmScreenPicker::showMessage(const char* caption, const char* message) {
     imgTarget->Hide();
     lblPickerMessage->setCaption(message);
     lblPickerMessage->Show();
+    announce(caption ? QString::fromUtf8(lastMessage.c_str()) : QString::fromUtf8(message));
     if (!caption) return;
     holdsColour = false;
     captionIsCode = false;
@@ -206,12 +212,13 @@ void TfrmScreenPicker::pnlPickerColorClick() {
     const TColor color = pnlPickerColor->Color();
     frmHuevella->pallet.SetColor(color);
     frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+    announce(QStringLiteral("Taken, ") + toQString(frmHuevella->pallet.GetCode()));
 }
 
 void TfrmScreenPicker::lblPickerCaptionClick() {
     // A message is not a code to paste anywhere.
     if (!captionIsCode) return;
-    Clipboard().setAsText(lblPickerCaption->Caption());
+    CopyCode(lblPickerCaption);
 }
 
 void TfrmScreenPicker::pnlPickerColorMouseMove(TShiftState, int, int) {

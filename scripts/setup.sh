@@ -23,7 +23,7 @@ if [ "${1:-}" = "--tests" ]; then
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
         weston xwayland qt6-wayland sway grim gimp-data
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
-        at-spi2-core python3-pyatspi xdg-desktop-portal libsm-dev libice-dev
+        at-spi2-core python3-pyatspi orca xdg-desktop-portal libsm-dev libice-dev
         lintian devscripts clang-format
     )
 fi

@@ -7,6 +7,8 @@
 #include "forms/FormDefs.h"
 #include "palette/TfrmColorPalette.h"
 #include "platform/desktop/Desktop.h"
+#include "platform/forms/Accessible.h"
+#include "platform/forms/Keyboard.h"
 #include "slider/SlideBackground.h"
 
 #include <algorithm>
@@ -52,6 +54,10 @@ TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) {
     pbxLumPalette = control<TPaintBox>("pbxLumPalette");
     pbxSatSlide = control<TPaintBox>("pbxSatSlide");
     pbxLumSlide = control<TPaintBox>("pbxLumSlide");
+    // The strips take the keys as well as the pointer.
+    pbxLumSlide->setFocusPolicy(Qt::TabFocus);
+    pbxSatSlide->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(pbxLumSlide, pbxSatSlide);
     pbxSatPalette->OnPaint = [this] { pbxSatPalettePaint(); };
     pbxLumPalette->OnPaint = [this] { pbxLumPalettePaint(); };
     pbxSatSlide->OnPaint = [this] { pbxSatSlidePaint(); };
@@ -145,6 +151,76 @@ void TfrmMivoSlider::pbxSatSlideMouseMove(TShiftState shift, int x, int y) {
 
 void TfrmMivoSlider::pbxLumSlideMouseMove(TShiftState shift, int x, int y) {
     if (dragTo(pbxLumSlide, sliderLum, shift, x, y)) drawLumMarker();
+}
+
+void TfrmMivoSlider::beginAdjusting() {
+    if (!targetPanel) return;
+    openedColour = targetPanel->Color();
+    openedCode = targetCaption ? targetCaption->Caption() : std::string();
+    ColorToHsl();
+    if (RunningFromKeyboard()) pbxLumSlide->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMivoSlider::stepTo(TPaintBox* strip, int& value, int to) {
+    if (!targetPanel) return;
+    strip->setFocus(Qt::OtherFocusReason);
+    to = std::clamp(to, 0, 100);
+    if (to == value) return;
+    value = to;
+    showNewColour();
+    if (strip == pbxSatSlide)
+        drawSatMarker();
+    else
+        drawLumMarker();
+    announceValueChange(strip, value);
+}
+
+void TfrmMivoSlider::endAdjusting() {
+    Hide();
+    frmSwatchCard->SetFocus();
+    if (targetPanel) targetPanel->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMivoSlider::FormKeyDown(int& key, TShiftState shift) {
+    const int step = (shift & ssShift) ? 10 : 1;
+    TPaintBox* focused = pbxSatSlide->hasFocus() ? pbxSatSlide : pbxLumSlide;
+    int& focusedValue = focused == pbxSatSlide ? sliderSat : sliderLum;
+    switch (key) {
+    case Qt::Key_Up: stepTo(pbxLumSlide, sliderLum, sliderLum - step); break;
+    case Qt::Key_Down: stepTo(pbxLumSlide, sliderLum, sliderLum + step); break;
+    case Qt::Key_Left: stepTo(pbxSatSlide, sliderSat, sliderSat - step); break;
+    case Qt::Key_Right: stepTo(pbxSatSlide, sliderSat, sliderSat + step); break;
+    case Qt::Key_PageUp: stepTo(focused, focusedValue, focusedValue - 10); break;
+    case Qt::Key_PageDown: stepTo(focused, focusedValue, focusedValue + 10); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: endAdjusting(); break;
+    case Qt::Key_Escape:
+        if (targetPanel && openedColour != clNone) {
+            targetPanel->setColor(openedColour);
+            if (targetCaption) targetCaption->setCaption(openedCode);
+        }
+        endAdjusting();
+        break;
+    default: TForm::FormKeyDown(key, shift); return;
+    }
+    key = 0;
+}
+
+QString TfrmMivoSlider::ControlJob(const QWidget* control) const {
+    if (control == pbxSatSlide) return QStringLiteral("Saturation");
+    if (control == pbxLumSlide) return QStringLiteral("Luminance");
+    return {};
+}
+
+std::optional<TForm::RangeValue> TfrmMivoSlider::ControlValue(const QWidget* control) const {
+    if (control == pbxSatSlide) return RangeValue{sliderSat, 0, 100};
+    if (control == pbxLumSlide) return RangeValue{sliderLum, 0, 100};
+    return {};
+}
+
+void TfrmMivoSlider::SetControlValue(QWidget* control, int value) {
+    if (control == pbxSatSlide) stepTo(pbxSatSlide, sliderSat, value);
+    if (control == pbxLumSlide) stepTo(pbxLumSlide, sliderLum, value);
 }
 
 void TfrmMivoSlider::pbxSatSlideMouseUp(TMouseButton, TShiftState, int, int) {

@@ -11,6 +11,14 @@ public:
     TfrmMivoSlider();
     void FormCreate() override;
     void FormDeactivate() override;
+    // Up and Down move the luminance marker, Left and Right the saturation
+    // marker, a step at a time (ten with Shift; PageUp and PageDown ten on
+    // the focused strip), exactly as a drag moves them; Enter keeps the
+    // colour, Escape puts back the one the slot had.
+    void FormKeyDown(int& key, TShiftState shift) override;
+    QString ControlJob(const QWidget* control) const override;
+    std::optional<RangeValue> ControlValue(const QWidget* control) const override;
+    void SetControlValue(QWidget* control, int value) override;
 
     TImage* imgSliderSkin;
     TPaintBox* pbxSatPalette;
@@ -25,6 +33,9 @@ public:
     int sliderHue = 0;
     int sliderSat = 0;
     int sliderLum = 0;
+    // Called once the target is set: the slot's colour and code kept for
+    // Escape, and, opened from the keyboard, the keys in the slider.
+    void beginAdjusting();
 
     void pbxSatPalettePaint();
     void pbxLumPalettePaint();
@@ -44,6 +55,10 @@ private:
     // pointer kept on the strip, the slot's new colour and code.
     bool dragTo(TPaintBox* strip, int& value, TShiftState shift, int x, int y);
     void showNewColour();
+    void stepTo(TPaintBox* strip, int& value, int to);
+    void endAdjusting();
+    TColor openedColour = clNone;
+    std::string openedCode;
     // Where each marker was last drawn, so that it can be erased.
     int lastSatMarkerRow = 0;
     int lastLumMarkerRow = 0;

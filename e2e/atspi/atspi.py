@@ -6,6 +6,8 @@ atspi.py walk        every object of the program's shown windows, one a line
                      role
 atspi.py press NAME  runs the Press action of the shown object so named
 atspi.py focused     the name of the object with the keyboard focus
+atspi.py value NAME  the current, least and greatest value of the shown
+                     object so named
 atspi.py names       the names of every shown object, one a line
 atspi.py words       every shown text's characters, words, sentences and
                      lines at, before and after every offset, as a screen
@@ -88,6 +90,13 @@ def main():
             print("%s | %r | %d queries | last word %r" % (obj.name, text.getText(0, -1), asked, word[0]))
         if not asked:
             sys.exit("no text to ask")
+    elif command == "value":
+        for _, obj in objects(app):
+            if obj.name == sys.argv[2]:
+                value = obj.queryValue()
+                print("%g %g %g" % (value.currentValue, value.minimumValue, value.maximumValue))
+                return
+        sys.exit("nothing shown is named %r" % sys.argv[2])
     elif command == "focused":
         for _, obj in objects(app):
             if obj.getState().contains(pyatspi.STATE_FOCUSED):

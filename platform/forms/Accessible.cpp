@@ -59,10 +59,24 @@ QString codeOf(TColor color) {
     return toQString(cssHex(color).substr(1));
 }
 
-class ControlAccessible : public QAccessibleWidget {
+class ControlAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     ControlAccessible(TControl* control, QAccessible::Role role)
         : QAccessibleWidget(control, role), control(control) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface && range())
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return range() ? range()->value : QVariant(); }
+    QVariant minimumValue() const override { return range() ? range()->minimum : QVariant(); }
+    QVariant maximumValue() const override { return range() ? range()->maximum : QVariant(); }
+    QVariant minimumStepSize() const override { return 1; }
+    void setCurrentValue(const QVariant& value) override {
+        if (auto* form = qobject_cast<TForm*>(control->window()))
+            form->SetControlValue(control, value.toInt());
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return name();
@@ -92,6 +106,11 @@ public:
     }
 
 private:
+    std::optional<TForm::RangeValue> range() const {
+        auto* form = qobject_cast<const TForm*>(control->window());
+        return form ? form->ControlValue(control) : std::nullopt;
+    }
+
     QString name() const {
         if (!control->accessibleName().isEmpty()) return control->accessibleName();
         // A caption is read as its text (a code, a title); an empty one by
@@ -124,6 +143,8 @@ QString nameOfPart(const QWidget* widget) {
 }
 
 QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
+    if (object->objectName() == QLatin1String("announcer"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     auto* control = qobject_cast<TControl*>(object);
     if (!control) {
         auto* widget = qobject_cast<QWidget*>(object);
@@ -156,5 +177,11 @@ void installAccessibility() {
 void announceNameChange(QWidget* control) {
     if (!QAccessible::isActive()) return;
     QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void announceValueChange(QWidget* control, int value) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(control, value);
     QAccessible::updateAccessibility(&event);
 }

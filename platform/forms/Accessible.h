@@ -12,3 +12,7 @@ void installAccessibility();
 // Tells assistive technology that a control's name changed (a caption's
 // text, a panel's colour), so that a change while picking is heard.
 void announceNameChange(QWidget* control);
+
+// Tells assistive technology that a control's number changed (a slider's
+// strip moved by a key): the focused one is said at once.
+void announceValueChange(QWidget* control, int value);

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSet>
+#include <QTimer>
 #include <QValidator>
 
 #include <algorithm>
@@ -172,6 +173,17 @@ void TLabel::setCaption(const std::string& text) {
     announceNameChange(this);
 }
 
+void TLabel::flash(const std::string& text, int milliseconds) {
+    flashText = text;
+    const int flash = ++flashes;
+    update();
+    QTimer::singleShot(milliseconds, this, [this, flash] {
+        if (flash != flashes) return; // a later one holds the place
+        flashText.clear();
+        update();
+    });
+}
+
 void TLabel::setColor(TColor value) {
     if (value == color) return;
     color = value;
@@ -191,7 +203,7 @@ void TLabel::paintEvent(QPaintEvent*) {
                                                : Qt::AlignTop;
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    painter.drawText(rect(), flags, toQString(caption));
+    painter.drawText(rect(), flags, toQString(flashText.empty() ? caption : flashText));
 }
 
 void TPanel::setColor(TColor value) {

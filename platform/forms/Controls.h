@@ -80,6 +80,9 @@ public:
     TKeyDownEvent OnKeyDown;
     // The focus has left the control.
     TNotifyEvent OnExit;
+    // The keyboard's right click: the Menu key or Shift+F10 on the focused
+    // control (the mouse's goes to OnMouseDown and OnMouseUp).
+    TNotifyEvent OnContextPopup;
     // Whether a click or a key does something here.
     bool WorksByClickOrKey() const { return OnClick || OnKeyDown; }
 
@@ -144,12 +147,17 @@ public:
         wordWrap = value;
         update();
     }
+    // Shows a word in place of the caption for a moment (a code's
+    // "Copied"); the caption itself stays as it is.
+    void flash(const std::string& text, int milliseconds);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     std::string caption;
+    std::string flashText;
+    int flashes = 0;
     bool wordWrap = false;
     TColor color = clNone;
     TAlignment alignment = TAlignment::taLeftJustify;

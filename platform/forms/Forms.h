@@ -88,6 +88,20 @@ public:
         return {};
     }
 
+    // A control that holds a number within a range (a slider's strip), as
+    // assistive technology reads and sets it; none where it holds none.
+    struct RangeValue {
+        int value, minimum, maximum;
+    };
+    virtual std::optional<RangeValue> ControlValue(const QWidget* control) const {
+        (void)control;
+        return {};
+    }
+    virtual void SetControlValue(QWidget* control, int value) {
+        (void)control;
+        (void)value;
+    }
+
 protected:
     // The form's control of that name and kind. A name the form definition
     // lacks, or a control of another kind, is a fault of the program: it

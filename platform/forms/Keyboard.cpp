@@ -136,6 +136,17 @@ void TControl::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
+    const bool contextKey =
+        event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier));
+    if (contextKey && OnContextPopup) {
+        const bool before = fromKeyboard();
+        fromKeyboard() = true;
+        safeCall(OnContextPopup);
+        fromKeyboard() = before;
+        event->accept();
+        return;
+    }
     if (activatesFocused(event) && !event->isAutoRepeat() && OnClick) {
         const bool before = fromKeyboard();
         fromKeyboard() = true;

@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The program with Orca, the screen reader, really running on it: what Orca
+# says (its debug log, written as it speaks) while a colour is picked by
+# keys, put in a slot, adjusted with the slider, copied, and the card added.
+# Run under a private D-Bus session.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$1
+ATSPI=(/usr/bin/python3 "$(dirname "$0")/atspi/atspi.py")
+
+[ -x /usr/libexec/at-spi-bus-launcher ] && [ -x /usr/bin/orca ] &&
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    { echo "skip - orca, at-spi2-core or python3-pyatspi is not installed"; exit 77; }
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "run under dbus-run-session"
+
+start_desktop
+start_window_manager
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORKDIR/atspi.log" 2>&1 &
+ATSPI_PID=$!
+SPEECH=$WORKDIR/orca.log
+stop_orca() {
+    # Orca ends cleanly on a signal; its last words are in the log then.
+    kill "$ORCA_PID" 2>/dev/null
+    wait_for 5 bash -c "! kill -0 $ORCA_PID"
+    kill "$ATSPI_PID" 2>/dev/null
+    stop_desktop
+}
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mkdir -p "$WORKDIR/home" "$WORKDIR/orca"
+HOME=$WORKDIR/home /usr/bin/python3 "$(dirname "$0")/atspi/orca_speech.py" "$SPEECH" \
+    --user-prefs="$WORKDIR/orca" --replace >"$WORKDIR/orca.out" 2>&1 &
+ORCA_PID=$!
+trap stop_orca EXIT
+
+# said TEXT: Orca said a line holding TEXT (five seconds at most).
+said() { wait_for 5 grep -qF "SPEECH OUTPUT: '$1" "$SPEECH"; }
+spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$SPEECH" | sed "s/SPEECH OUTPUT: //" | tail -n "${1:-8}"; }
+must_say() { said "$1" || fail "Orca did not say '$1'; its last words: $(spoken | tr '\n' ' ')"; }
+wait_for 20 grep -q "SPEECH OUTPUT: 'Screen reader on" "$SPEECH" ||
+    fail "Orca did not start: $(tail -5 "$WORKDIR/orca.out")"
+
+# Two colours side by side under the pointer: three pixels to the right of
+# it the colour changes.
+convert -size 53x120 xc:'#2E8B57' -size 67x120 xc:'#D2691E' +append +repage "$WORKDIR/halves.png"
+display -borderwidth 0 -geometry +100+100 -title halves "$WORKDIR/halves.png" &
+wait_for 10 visible_window halves || fail "the picture did not show"
+sleep 0.5
+# Where the window manager put it: the pointer three pixels left of the edge.
+edge=
+for x in $(seq 140 170); do
+    [ "$(pixel "$x" 150)" = D2691E ] && { edge=$x; break; }
+done
+[ -n "$edge" ] && [ "$(pixel $((edge - 1)) 150)" = 2E8B57 ] || fail "the picture is not on the screen"
+xdotool mousemove $((edge - 3)) 150
+
+HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
+printf 'GIMP Palette\nName: start\n#\n# Huevella card 1: Sunset\n255 0 0 Sunset 1\n' >"$WORKDIR/start.gpl"
+"$HVZ" import "$WORKDIR/start.gpl" -o "$WORKDIR/book.hvz" || fail "no book to open"
+start_app "$PROGRAM" book.hvz
+wait_for 10 visible_window Huevella || fail "the book window did not show"
+book=$(visible_window Huevella)
+wait_for 10 "${ATSPI[@]}" names || fail "the program is not on the accessibility bus"
+focused() { "${ATSPI[@]}" focused 2>/dev/null; }
+tab_to() {
+    local i
+    for i in $(seq 1 14); do
+        [ "$(focused)" = "$1" ] && return 0
+        xdotool key Tab
+        sleep 0.25
+    done
+    fail "Tab never reached '$1' (the focus is on '$(focused)')"
+}
+xdotool windowactivate --sync "$book"
+tab_to "Drag Eyedropper to Choose Color"
+
+# Picking: the colour under the picker is said once the keys pause, only
+# the one they stop on; the colour taken is said.
+lines=$(wc -l <"$SPEECH")
+xdotool key space sleep 0.05 key Right Right Right
+must_say "notification D2691E"
+tail -n +"$lines" "$SPEECH" | grep -q "SPEECH OUTPUT: '.*2E8B57" &&
+    fail "the colour passed over was said too: $(spoken | tr '\n' ' ')"
+xdotool key Return
+must_say "notification Taken, D2691E"
+echo "ok - the colour under the picker is said as the keys stop, and the colour taken"
+
+# The slot filled, its colour adjusted with the slider by keys.
+for i in 1 2 3 4 5; do
+    [ "$(xdotool getactivewindow getwindowname)" = "Swatch Card" ] && break
+    xdotool key F6
+    sleep 0.3
+done
+tab_to "Card colour 1, empty"
+xdotool key space
+must_say "notification Card colour 1, D2691E"
+xdotool key Menu
+wait_for 5 visible_window "Slider" || fail "the Menu key on a slot opened no slider"
+must_say "Luminance slider"
+[ "$(focused)" = "Luminance" ] || fail "the slider opened with the focus on '$(focused)'"
+"${ATSPI[@]}" value Luminance | grep -qx "47 0 100" ||
+    fail "the luminance strip's value: $("${ATSPI[@]}" value Luminance)"
+xdotool key Up
+must_say "46"
+xdotool key Right
+must_say "Saturation slider"
+"${ATSPI[@]}" value Saturation | grep -qx "76 0 100" ||
+    fail "the saturation strip's value: $("${ATSPI[@]}" value Saturation)"
+xdotool key Escape
+wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Slider\$' >/dev/null" ||
+    fail "Escape left the slider out"
+[ "$(focused)" = "Card colour 1, D2691E" ] ||
+    fail "Escape did not put the colour back and the focus on its slot: '$(focused)'"
+xdotool key shift+F10
+wait_for 5 visible_window "Slider" || fail "Shift+F10 on a slot opened no slider"
+xdotool key Page_Down Return
+wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Slider\$' >/dev/null" ||
+    fail "Enter left the slider out"
+slot=$(focused)
+code=${slot#Card colour 1, }
+[ "$slot" != "Card colour 1, D2691E" ] && [ "${#code}" = 6 ] || fail "PageDown and Enter left '$slot'"
+# Kept: opened again, the slider finds the luminance ten further down.
+xdotool key Menu
+wait_for 5 visible_window Slider || fail "the Menu key opened no slider the second time"
+"${ATSPI[@]}" value Luminance | grep -Eqx "5[67] 0 100" ||
+    fail "after PageDown the luminance is $("${ATSPI[@]}" value Luminance)"
+xdotool key Return
+echo "ok - the slider by keys: heard, its values read, Escape restores, Enter keeps"
+
+# A code copied is said; its menu opens from the keyboard under it.
+tab_to "$code"
+xdotool key Return
+must_say "notification Copied $code"
+wait_for 3 clipboard_is "$code" || fail "Enter on the code copied '$(xclip -o -selection clipboard)'"
+xdotool key Menu
+must_say "Copy #$code"
+xdotool key Down Return
+rgb=$(printf 'rgb(%d %d %d)' "0x${code:0:2}" "0x${code:2:2}" "0x${code:4:2}")
+wait_for 3 clipboard_is "$rgb" || fail "the menu's second item copied '$(xclip -o -selection clipboard)'"
+must_say "notification Copied $rgb"
+echo "ok - a code copied is said; its menu works from the keyboard"
+
+# The card added and the card shown are said.
+tab_to "Add Card to Book"
+xdotool key space
+must_say "notification Card added. Card 2 of 2"
+xdotool windowactivate --sync "$book" key Page_Up
+must_say "notification Card 1 of 2, Sunset"
+echo "ok - the card added and the card shown are said"

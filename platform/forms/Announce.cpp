@@ -1,0 +1,68 @@
+#include "platform/forms/Announce.h"
+
+#include "platform/forms/Forms.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// Long enough for a held arrow key to pass over its colours unsaid, short
+// enough that the one it stops on follows at once.
+constexpr int Pause = 350; // ms
+
+QWidget* speakingWindow() {
+    if (QWidget* focus = QApplication::focusWidget()) return focus->window();
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<TForm*>(window) && window->isVisible()) return window;
+    return nullptr;
+}
+
+QWidget* announcerOf(QWidget* window) {
+    auto* announcer =
+        window->findChild<QWidget*>(QStringLiteral("announcer"), Qt::FindDirectChildrenOnly);
+    if (announcer) return announcer;
+    announcer = new QWidget(window);
+    announcer->setObjectName(QStringLiteral("announcer"));
+    announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+    announcer->setFocusPolicy(Qt::NoFocus);
+    announcer->setGeometry(0, 0, 0, 0);
+    announcer->hide();
+    return announcer;
+}
+
+} // namespace
+
+void announce(const QString& text) {
+    if (!QAccessible::isActive() || text.isEmpty()) return;
+    QWidget* window = speakingWindow();
+    if (!window) return;
+    QWidget* announcer = announcerOf(window);
+    // A notification is said as it comes to be shown.
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    announcer->show();
+}
+
+void announceAfterPause(const QString& text) {
+    if (!QAccessible::isActive()) return;
+    static QPointer<QTimer> timer;
+    static QString latest;
+    latest = text;
+    if (!timer) {
+        timer = new QTimer(qApp);
+        timer->setSingleShot(true);
+        timer->setInterval(Pause);
+        QObject::connect(timer, &QTimer::timeout, [] { announce(latest); });
+    }
+    timer->start();
+}
+
+void announceName(QWidget* control) {
+    if (!QAccessible::isActive()) return;
+    if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control))
+        announce(face->text(QAccessible::Name));
+}
