@@ -132,6 +132,9 @@ void TfrmHuevella::bindEvents() {
 
 void TfrmHuevella::FormCreate() {
     Application->OnDeactivate = [this] { hideCompanionWindows(); };
+    // The two faces of one button: the one covered is hidden, so that the
+    // keys and screen readers meet only the face that shows.
+    imgCollapseCards->Hide();
 }
 
 void TfrmHuevella::putTrayIconUp() {

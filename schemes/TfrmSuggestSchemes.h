@@ -13,6 +13,10 @@ class TfrmSuggestSchemes : public TForm {
 public:
     TfrmSuggestSchemes();
     void FormCreate() override;
+    // The frame around each colour only draws.
+    bool ControlIsDecoration(const QWidget* control) const override {
+        return control->objectName().endsWith(QLatin1String("Outline"));
+    }
 
     TImage* imgSchemesSkin;
     TScrollBox* ScrollBox1;

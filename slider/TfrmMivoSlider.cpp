@@ -8,7 +8,6 @@
 #include "palette/TfrmColorPalette.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Accessible.h"
-#include "platform/forms/Keyboard.h"
 #include "slider/SlideBackground.h"
 
 #include <algorithm>
@@ -158,7 +157,7 @@ void TfrmMivoSlider::beginAdjusting() {
     openedColour = targetPanel->Color();
     openedCode = targetCaption ? targetCaption->Caption() : std::string();
     ColorToHsl();
-    if (RunningFromKeyboard()) pbxLumSlide->setFocus(Qt::OtherFocusReason);
+    pbxLumSlide->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMivoSlider::stepTo(TPaintBox* strip, int& value, int to) {
@@ -175,10 +174,12 @@ void TfrmMivoSlider::stepTo(TPaintBox* strip, int& value, int to) {
     announceValueChange(strip, value);
 }
 
+// The card is activated first, its slot focused, and the slider goes as it
+// loses activation: hidden first, it would have the window system choose
+// a window to activate, and that can be the book.
 void TfrmMivoSlider::endAdjusting() {
-    Hide();
-    frmSwatchCard->SetFocus();
     if (targetPanel) targetPanel->setFocus(Qt::OtherFocusReason);
+    frmSwatchCard->SetFocus();
 }
 
 void TfrmMivoSlider::FormKeyDown(int& key, TShiftState shift) {

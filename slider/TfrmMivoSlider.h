@@ -34,7 +34,7 @@ public:
     int sliderSat = 0;
     int sliderLum = 0;
     // Called once the target is set: the slot's colour and code kept for
-    // Escape, and, opened from the keyboard, the keys in the slider.
+    // Escape, and the keys in the luminance strip.
     void beginAdjusting();
 
     void pbxSatPalettePaint();

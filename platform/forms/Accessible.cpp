@@ -2,6 +2,7 @@
 
 #include "colour/CssText.h"
 
+#include "platform/forms/AccessibleTree.h"
 #include "platform/forms/EditAccessible.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/PaintBox.h"
@@ -59,10 +60,10 @@ QString codeOf(TColor color) {
     return toQString(cssHex(color).substr(1));
 }
 
-class ControlAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class ControlAccessible : public InTree<QAccessibleWidget>, public QAccessibleValueInterface {
 public:
     ControlAccessible(TControl* control, QAccessible::Role role)
-        : QAccessibleWidget(control, role), control(control) {}
+        : InTree(control, role), control(control) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface && range())
@@ -145,9 +146,16 @@ QString nameOfPart(const QWidget* widget) {
 QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
     if (object->objectName() == QLatin1String("announcer"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    // Our windows as frames with their titles.
+    if (auto* form = qobject_cast<TForm*>(object))
+        return new InTree<QAccessibleWidget>(form, QAccessible::Window);
     auto* control = qobject_cast<TControl*>(object);
     if (!control) {
         auto* widget = qobject_cast<QWidget*>(object);
+        if (auto* box = qobject_cast<TScrollBox*>(object)) {
+            if (box->accessibleName().isEmpty()) box->setAccessibleName(nameOfPart(box));
+            return new InTree<QAccessibleWidget>(box, QAccessible::Pane);
+        }
         if (widget && widget->accessibleName().isEmpty() && qobject_cast<TForm*>(widget->window()))
             if (const QString name = nameOfPart(widget); !name.isEmpty())
                 widget->setAccessibleName(name);

@@ -88,6 +88,12 @@ public:
         return {};
     }
 
+    // A control that only draws, to be left out of what screen readers
+    // walk, beyond the pictures that do nothing (those always are).
+    virtual bool ControlIsDecoration(const QWidget* control) const {
+        (void)control;
+        return false;
+    }
     // A control that holds a number within a range (a slider's strip), as
     // assistive technology reads and sets it; none where it holds none.
     struct RangeValue {

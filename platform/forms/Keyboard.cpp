@@ -2,10 +2,12 @@
 
 #include "platform/forms/Forms.h"
 #include "platform/forms/PaintBox.h"
+#include "platform/forms/ScrollBox.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
 
 #include <algorithm>
@@ -23,25 +25,36 @@ bool activatesFocused(const QKeyEvent* event) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// The focus mark: a ring in the skins' amber, drawn over the focused
-// control and through to the clicks beneath. One per window, following
-// the focus.
+// The focus mark: a ring in the skins' amber around the focused control,
+// drawn through to the clicks beneath. Its dark outer edge and light inner
+// edge keep it at 3:1 or more against whatever colour lies on either side
+// (a dark line stands out from what has a relative luminance of 0.13 or
+// more, a light one from what has 0.27 or less). One per window; it lives
+// beside the control, so that in a scroll box it is clipped and moved
+// with it.
 class FocusMark : public QWidget {
 public:
+    static constexpr int Width = 4; // the ring's thickness, outside the control
+
     explicit FocusMark(QWidget* window) : QWidget(window) {
         setObjectName("focusMark");
-        setAccessibleName(QStringLiteral("Keyboard focus"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
         hide();
     }
     void follow(QWidget* control) {
-        if (!control || control->window() != window() || qobject_cast<QLineEdit*>(control)) {
+        if (!control || control->window() != window() || control == window()) {
             hide();
             return;
         }
-        setGeometry(QRect(control->mapTo(window(), QPoint(0, 0)), control->size()));
+        QWidget* beside = control->parentWidget();
+        for (QWidget* w = beside; w && w != window(); w = w->parentWidget())
+            if (auto* box = qobject_cast<TScrollBox*>(w)) box->ensureWidgetVisible(control, 4, 4);
+        if (parentWidget() != beside) setParent(beside);
+        const QRect around = control->geometry().adjusted(-Width, -Width, Width, Width);
+        // At the edge of its window the ring comes in over the control.
+        setGeometry(around.intersected(beside->rect()));
         raise();
         show();
         update();
@@ -50,20 +63,32 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF ring = QRectF(rect()).adjusted(1, 1, -1, -1);
-        painter.setPen(QPen(QColor(0x20, 0x18, 0x10, 0xC0), 3));
-        painter.drawRoundedRect(ring, 3, 3);
-        painter.setPen(QPen(QColor(0xF2, 0xA3, 0x3A), 1.5));
-        painter.drawRoundedRect(ring, 3, 3);
+        const QRect r = rect();
+        painter.setPen(Qt::NoPen);
+        const auto ring = [&](int inset, int width, QColor colour) {
+            QPainterPath path;
+            path.addRect(r.adjusted(inset, inset, -inset, -inset));
+            path.addRect(r.adjusted(inset + width, inset + width, -inset - width, -inset - width));
+            painter.fillPath(path, colour);
+        };
+        ring(0, 1, Dark);
+        ring(1, 2, Amber);
+        ring(3, 1, Light);
     }
+
+private:
+    static constexpr QColor Dark{0x1A, 0x14, 0x10};
+    static constexpr QColor Amber{0xF2, 0xA3, 0x3A};
+    static constexpr QColor Light{0xFF, 0xF4, 0xE2};
 };
 
 // By name: the mark has no meta-object of its own to be told apart by.
+// Only our windows have one; a window being destroyed (a dialog that had
+// the focus) is no longer ours by then, and is not searched.
 FocusMark* markOf(QWidget* window) {
-    return window ? static_cast<FocusMark*>(window->findChild<QWidget*>(QStringLiteral("focusMark"),
-                                                                        Qt::FindDirectChildrenOnly))
-                  : nullptr;
+    auto* form = qobject_cast<TForm*>(window);
+    return form ? static_cast<FocusMark*>(form->findChild<QWidget*>(QStringLiteral("focusMark")))
+                : nullptr;
 }
 
 // The mark shows while the keyboard is in use, as on the web's

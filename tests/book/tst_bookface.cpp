@@ -65,7 +65,8 @@ private slots:
         row("lblCardTitle", 51, 20, 86, 16, "", true);
         row("imgEyedropper", 0, 0, 28, 21, "Drag Eyedropper to Choose Color", true);
         row("imgMenu", 131, 0, 28, 21, "Main Menu", true);
-        row("imgCollapseCards", 27, 0, 28, 21, "Collapse Cards", true);
+        // Under the "Swatch Card" face of the same button: hidden, not a Tab stop.
+        row("imgCollapseCards", 27, 0, 28, 21, "Collapse Cards", false);
         row("imgBookClearCardDisabled", 5, 20, 23, 17, "Clear Card", true);
         row("imgBookClearCard", 5, 20, 23, 17, "Clear Card", false);
         row("imgPreviousCardDisabled", 27, 20, 23, 17, "Previous Card", true);

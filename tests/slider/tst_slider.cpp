@@ -6,6 +6,8 @@
 #include "slider/SlideBackground.h"
 #include "slider/TfrmMivoSlider.h"
 
+#include <QAccessible>
+
 // The pop-up slider: its gradients, its markers, and a drag that changes
 // the working card's slot.
 class TestSlider : public QObject, WindowSetFixture {
@@ -191,6 +193,70 @@ private slots:
         QVERIFY(desk().clip);
         s()->Hide();
         QVERIFY(!desk().clip);
+    }
+
+    // The keys move a marker as a drag to that row would: the slot's colour
+    // and code follow, the other value stays; Escape puts the colour the
+    // slot had back, Enter keeps the new one.
+    void keysMoveTheMarkers_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("sat");
+        QTest::addColumn<int>("lum");
+        QTest::addColumn<bool>("kept");
+        // 3399FF is saturation 100, luminance 60.
+        QTest::newRow("up, lighter marker row") << "Up" << 100 << 59 << true;
+        QTest::newRow("shift+down") << "Shift+Down" << 100 << 70 << true;
+        QTest::newRow("page down, luminance focused") << "PgDown" << 100 << 70 << true;
+        QTest::newRow("left twice") << "Left Left" << 98 << 60 << true;
+        QTest::newRow("page up on the saturation strip") << "Left PgUp" << 89 << 60 << true;
+        QTest::newRow("past the top") << "PgUp PgUp PgUp PgUp PgUp PgUp PgUp" << 100 << 0 << true;
+        QTest::newRow("right at the end") << "Right" << 100 << 60 << true;
+        QTest::newRow("escape puts it back") << "Up Up Left Escape" << 99 << 58 << false;
+    }
+    void keysMoveTheMarkers() {
+        QFETCH(QString, keys);
+        QFETCH(int, sat);
+        QFETCH(int, lum);
+        QFETCH(bool, kept);
+        const TColor before = RGBColor(51, 153, 255);
+        TPanel* panel = aimAt(1, before);
+        s()->Show();
+        s()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s()));
+        s()->beginAdjusting();
+        for (const QString& step : keys.split(' ')) {
+            const QKeySequence key(step);
+            QTest::keyClick(s()->focusWidget() ? s()->focusWidget() : s(), Qt::Key(key[0].key()),
+                            key[0].keyboardModifiers());
+        }
+        QCOMPARE(s()->sliderSat, sat);
+        QCOMPARE(s()->sliderLum, lum);
+        const TColor expected =
+            kept ? frmColorPalette->HslToColor(float(lum), float(sat), float(s()->sliderHue))
+                 : before;
+        QCOMPARE(panel->Color(), expected);
+        QCOMPARE(frmSwatchCard->lblCardCaption1->Caption(), ColorToCode(expected));
+        // Where the keys leave it, a screen reader reads the strips.
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(s()->pbxLumSlide);
+        QVERIFY(face->valueInterface());
+        QCOMPARE(face->valueInterface()->currentValue().toInt(), lum);
+        QCOMPARE(face->valueInterface()->maximumValue().toInt(), 100);
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Luminance"));
+    }
+
+    // Enter and Escape hand the keys back to the slot the slider was for.
+    void enterAndEscapeGoBackToTheSlot_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("enter") << int(Qt::Key_Return);
+        QTest::newRow("escape") << int(Qt::Key_Escape);
+    }
+    void enterAndEscapeGoBackToTheSlot() {
+        QFETCH(int, key);
+        aimAt(2, RGBColor(51, 153, 255));
+        s()->Show();
+        s()->beginAdjusting();
+        QTest::keyClick(s(), Qt::Key(key));
+        QCOMPARE(frmSwatchCard->focusWidget(), frmSwatchCard->pnlCardColor2);
     }
 };
 
