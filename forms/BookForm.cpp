@@ -30,7 +30,7 @@ const FormDef& bookFormDef() {
                 image("imgBookSkin", 0, 0, 186, 124, "", ":/forms/book/skin.png"),
                 caption("lblCaption1", 6, 37),
                 caption("lblCaption2", 66, 37),
-                caption("lblCaption3", 126, 37, TTextLayout::tlTop),
+                caption("lblCaption3", 126, 37),
                 {.kind = Label,
                  .name = "lblCardTitle",
                  .left = 51,

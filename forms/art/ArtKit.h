@@ -105,10 +105,13 @@ inline void skinBase(QPainter& p, int w, int h, int barHeight, const QString& ti
     QFont f("Liberation Sans");
     f.setPixelSize(titlePixels);
     f.setBold(true);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    constexpr qreal spacing = 1.2;
+    f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
     p.setFont(f);
     p.setPen(QColor(0xB9, 0xB4, 0xAA));
-    p.drawText(titleRect, Qt::AlignCenter, title);
+    // The spacing follows the last letter too: without it counted, the
+    // title would stand half a space left of the middle.
+    p.drawText(QRectF(titleRect).translated(spacing / 2, 0), Qt::AlignCenter, title);
 }
 
 // The accent under the top bar, drawn last so nothing covers it.

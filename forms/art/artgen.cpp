@@ -149,7 +149,7 @@ void drawFillCursor() {
 void drawPickerSkin() {
     save(canvas(186, 104,
                 [](QPainter& p) {
-                    skinBase(p, 186, 104, 17, "SCREEN PICKER", QRect(6, 0, 113, 16), 9);
+                    skinBase(p, 186, 104, 17, "SCREEN PICKER", QRect(0, 0, 186, 16), 9);
                     slotWell(p, QRect(6, 17, 113, 81));
                     slotWell(p, QRect(126, 17, 54, 81));
                     accentLine(p, 186, 17);
@@ -232,16 +232,6 @@ void drawBookSkin() {
     save(smallButton(false, left), "book/previous_disabled.png");
     save(smallButton(true, right), "book/next.png");
     save(smallButton(false, right), "book/next_disabled.png");
-}
-
-void drawCompanionSkin(int w, int h, const QString& title, const QString& name) {
-    save(canvas(w, h,
-                [&](QPainter& p) {
-                    skinBase(p, w, h, 15, title, QRect(0, 0, w, 15), 9);
-                    accentLine(p, w, 15);
-                    frame(p, w, h);
-                }),
-         name);
 }
 
 // The program's icon, one design on a 64-unit square: a dark tile, three

@@ -348,6 +348,60 @@ private slots:
         QCOMPARE(copied, copies);
         QCOMPARE(told, contrast);
     }
+
+    // A designer's faces: each skin's title in the middle of the bar between
+    // its buttons, at both scales; the three codes on one line.
+    void titlesStandInTheMiddle_data() {
+        QTest::addColumn<QString>("skin");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("bar");
+        for (const char* scale : {"", "@2x"}) {
+            const auto row = [&](const char* name, int from, int to, int bar) {
+                QTest::addRow("%s%s", name, scale)
+                    << QStringLiteral(":/forms/%1/skin%2.png").arg(name, scale) << from << to
+                    << bar;
+            };
+            row("book", 55, 131, 21);
+            row("card", 28, 157, 16);
+            row("picker", 0, 186, 16);
+            row("palette", 6, 162, 12);
+        }
+    }
+    void titlesStandInTheMiddle() {
+        QFETCH(QString, skin);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, bar);
+        const QImage image(skin);
+        QVERIFY(!image.isNull());
+        const int k = image.width() / 186;
+        // The letters: far lighter than the bar behind them.
+        const int behind = qGray(image.pixel(from * k + 1, 1));
+        int left = image.width(), right = -1;
+        for (int y = 0; y < bar * k - k; ++y)
+            for (int x = from * k; x < to * k; ++x)
+                if (qGray(image.pixel(x, y)) > behind + 60) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        QVERIFY(right > left);
+        const double margins = (left - from * k) - (to * k - 1 - right);
+        QVERIFY2(std::abs(margins) <= 1.5 * k,
+                 qPrintable(QString("left %1, right %2").arg(left).arg(right)));
+    }
+
+    void theCodesShareALine() {
+        TLabel* codes[] = {frmHuevella->lblCaption1, frmHuevella->lblCaption2,
+                           frmHuevella->lblCaption3};
+        for (TLabel* code : codes) {
+            code->setCaption("8A8A8A");
+            code->setColor(BlankColor);
+        }
+        const QImage first = codes[0]->grab().toImage();
+        QCOMPARE(codes[1]->grab().toImage(), first);
+        QCOMPARE(codes[2]->grab().toImage(), first);
+    }
 };
 
 HUEVELLA_TEST_MAIN(TestBookFace)
