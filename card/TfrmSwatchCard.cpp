@@ -80,6 +80,10 @@ void TfrmSwatchCard::bindEvents() {
 
 void TfrmSwatchCard::FormCreate() {
     frmHuevella->placeCompanion(this);
+    // The faces under the disabled ones go, so that neither Tab nor a
+    // screen reader finds a button that cannot be seen (Space on a hidden
+    // Add Card to Book would add the empty card).
+    setButtonsEnabled(false);
 }
 
 void TfrmSwatchCard::setButtonsEnabled(bool enabled) {

@@ -37,6 +37,9 @@ wait_for 10 "${ATSPI[@]}" names || fail "the program is not on the accessibility
 
 # The walk: the book, then every companion opened through AT-SPI's actions.
 "${ATSPI[@]}" walk >"$WORKDIR/walk.txt" || { cat "$WORKDIR/walk.txt" >&2; fail "the book window's tree"; }
+# A window is a frame with its title; the button's covered face is not met.
+grep -q "^frame | Huevella" "$WORKDIR/walk.txt" || { cat "$WORKDIR/walk.txt" >&2; fail "the book is no frame"; }
+! grep -q "Collapse Cards" "$WORKDIR/walk.txt" || fail "the covered Collapse Cards face is in the tree"
 for command in "Swatch Card" "Color Palette" "Suggest Color Schemes"; do
     "${ATSPI[@]}" press "$command" 2>/dev/null || true
 done
@@ -44,9 +47,13 @@ wait_for 5 visible_window "Color Palette" || fail "the palette's Press action di
 wait_for 5 visible_window "Swatch Card" || fail "the card's Press action did nothing"
 "${ATSPI[@]}" walk >"$WORKDIR/walk.txt" || { cat "$WORKDIR/walk.txt" >&2; fail "an object without a name"; }
 for expected in "push button | Color Palette" "text | Hex code" "push button | Add Card to Book" \
-    "image | Card 1 colour 1, FF0000"; do
+    "image | Card 1 colour 1, FF0000" "^frame | Suggested Color Schemes" \
+    "^  panel | .*" "^    push button | Scheme 4 colour 3"; do
     grep -q "$expected" "$WORKDIR/walk.txt" || { cat "$WORKDIR/walk.txt" >&2; fail "no '$expected' in the tree"; }
 done
+# Nothing that only draws: skins, outlines, the target, the focus ring, bars.
+! grep -Eiq "skin|outline|target|keyboard focus|scroll bar|filler|\| *\|" "$WORKDIR/walk.txt" ||
+    { cat "$WORKDIR/walk.txt" >&2; fail "something that only draws is in the tree"; }
 echo "ok - $(wc -l <"$WORKDIR/walk.txt") objects on the AT-SPI bus, each named, each with a role"
 
 # A reader moving by characters, words and lines through every edit gets

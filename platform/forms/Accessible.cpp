@@ -89,6 +89,13 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    // The disabled face of a two-state button is that button, unavailable.
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        if (control->objectName().endsWith(QLatin1String("Disabled"))) st.disabled = true;
+        return st;
+    }
+
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
         if (control->WorksByClickOrKey()) names.prepend(pressAction());
@@ -164,7 +171,7 @@ QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
         return nullptr;
     }
     QAccessible::Role role = QAccessible::Graphic;
-    if (control->WorksByClickOrKey())
+    if (control->WorksByClickOrKey() || control->objectName().endsWith(QLatin1String("Disabled")))
         role = QAccessible::Button;
     else if (qobject_cast<TLabel*>(control))
         role = QAccessible::StaticText;

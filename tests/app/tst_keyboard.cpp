@@ -61,6 +61,10 @@ private slots:
         QTest::newRow("book") << "frmHuevella"
                               << "imgEyedropper imgSwatchCard imgMenu imgColorPalette "
                                  "lblCardTitle lblCaption1 lblCaption2 lblCaption3";
+        // An empty card: no hidden Add or Clear under their disabled faces.
+        QTest::newRow("card") << "frmSwatchCard"
+                              << "pnlCardColor1 pnlCardColor2 pnlCardColor3 lblCardCaption1 "
+                                 "lblCardCaption2 lblCardCaption3";
         QTest::newRow("palette") << "frmColorPalette"
                                  << "editHex editHue editSat editLum editRed editGreen editBlue "
                                     "pnlSwatch imgSuggestSchemes";
