@@ -13,6 +13,10 @@ class TfrmSuggestSchemes : public TForm {
 public:
     TfrmSuggestSchemes();
     void FormCreate() override;
+    QString ControlJob(const QWidget* control) const override {
+        if (control->objectName() == QLatin1String("ScrollBox1")) return QStringLiteral("Schemes");
+        return {};
+    }
     // The frame around each colour only draws.
     bool ControlIsDecoration(const QWidget* control) const override {
         return control->objectName().endsWith(QLatin1String("Outline"));

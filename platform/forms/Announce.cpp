@@ -13,9 +13,13 @@ namespace {
 // enough that the one it stops on follows at once.
 constexpr int Pause = 350; // ms
 
+// One of our windows, the one with the focus where it can be: a menu or a
+// dialog may be closing as it speaks.
 QWidget* speakingWindow() {
-    if (QWidget* focus = QApplication::focusWidget()) return focus->window();
-    if (QWidget* active = QApplication::activeWindow()) return active;
+    if (QWidget* focus = QApplication::focusWidget();
+        focus && qobject_cast<TForm*>(focus->window()))
+        return focus->window();
+    if (qobject_cast<TForm*>(QApplication::activeWindow())) return QApplication::activeWindow();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (qobject_cast<TForm*>(window) && window->isVisible()) return window;
     return nullptr;
