@@ -5,7 +5,7 @@
 # card slot, add the card, save). Run under a private D-Bus session.
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
-ATSPI=(/usr/bin/python3 "$(dirname "$0")/atspi/atspi.py")
+source "$(dirname "$0")/atspi/keys.sh"
 
 [ -x /usr/libexec/at-spi-bus-launcher ] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
     { echo "skip - at-spi2-core or python3-pyatspi is not installed"; exit 77; }
@@ -72,17 +72,6 @@ done
 wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Color Palette\$' >/dev/null" ||
     fail "Escape left the palette out"
 xdotool windowactivate --sync "$book"
-focused() { "${ATSPI[@]}" focused 2>/dev/null; }
-# tab_to NAME: Tab until the focus is on NAME (a dozen presses at most).
-tab_to() {
-    local i
-    for i in $(seq 1 12); do
-        [ "$(focused)" = "$1" ] && return 0
-        xdotool key Tab
-        sleep 0.2
-    done
-    fail "Tab never reached '$1' (the focus is on '$(focused)')"
-}
 
 # Open the second book through its dialog.
 xdotool key ctrl+o
@@ -107,12 +96,7 @@ wait_for 5 visible_window "Swatch Card" || fail "Enter took no colour"
 echo "ok - a colour picked with the arrow keys, its code told through AT-SPI"
 
 # Into the card with F6: the colour into its first slot, the card into the book.
-for i in 1 2 3 4 5; do
-    [ "$(xdotool getactivewindow getwindowname)" = "Swatch Card" ] && break
-    xdotool key F6
-    sleep 0.3
-done
-[ "$(xdotool getactivewindow getwindowname)" = "Swatch Card" ] || fail "F6 never reached the card"
+f6_to "Swatch Card"
 tab_to "Card colour 1, empty"
 xdotool key space
 sleep 0.2

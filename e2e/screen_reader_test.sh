@@ -5,7 +5,7 @@
 # Run under a private D-Bus session.
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
-ATSPI=(/usr/bin/python3 "$(dirname "$0")/atspi/atspi.py")
+source "$(dirname "$0")/atspi/keys.sh"
 
 [ -x /usr/libexec/at-spi-bus-launcher ] && [ -x /usr/bin/orca ] &&
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
@@ -59,16 +59,6 @@ start_app "$PROGRAM" book.hvz
 wait_for 10 visible_window Huevella || fail "the book window did not show"
 book=$(visible_window Huevella)
 wait_for 10 "${ATSPI[@]}" names || fail "the program is not on the accessibility bus"
-focused() { "${ATSPI[@]}" focused 2>/dev/null; }
-tab_to() {
-    local i
-    for i in $(seq 1 14); do
-        [ "$(focused)" = "$1" ] && return 0
-        xdotool key Tab
-        sleep 0.25
-    done
-    fail "Tab never reached '$1' (the focus is on '$(focused)')"
-}
 xdotool windowactivate --sync "$book"
 tab_to "Drag Eyedropper to Choose Color"
 
@@ -84,11 +74,7 @@ must_say "notification Taken, D2691E"
 echo "ok - the colour under the picker is said as the keys stop, and the colour taken"
 
 # The slot filled, its colour adjusted with the slider by keys.
-for i in 1 2 3 4 5; do
-    [ "$(xdotool getactivewindow getwindowname)" = "Swatch Card" ] && break
-    xdotool key F6
-    sleep 0.3
-done
+f6_to "Swatch Card"
 tab_to "Card colour 1, empty"
 xdotool key space
 must_say "notification Card colour 1, D2691E"
