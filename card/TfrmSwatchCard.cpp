@@ -81,8 +81,8 @@ void TfrmSwatchCard::bindEvents() {
 void TfrmSwatchCard::FormCreate() {
     frmHuevella->placeCompanion(this);
     // The faces under the disabled ones go, so that neither Tab nor a
-    // screen reader finds a button that cannot be seen (Space on a hidden
-    // Add Card to Book would add the empty card).
+    // screen reader finds a button that cannot be seen (Space on it would
+    // run it).
     setButtonsEnabled(false);
 }
 
