@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -119,7 +120,11 @@ void TfrmScreenPicker::grabForPick(int attempt) {
         }
     });
     if (!taken) {
-        if (attempt >= GrabAttempts) {
+        // A window not yet mapped cannot be grabbed for: a window manager
+        // slowed by a busy machine can take seconds to map it, and that is
+        // waited for longer than another program's grab.
+        const bool mapped = windowHandle() && windowHandle()->isExposed();
+        if (attempt >= (mapped ? GrabAttempts : MapAttempts)) {
             cancelScreenPick("Can't pick: another program holds the pointer or the keyboard");
             return;
         }

@@ -92,6 +92,7 @@ private:
     void screenPickRead(ScreenRead::State state);
     void grabForPick(int attempt = 1);
     static constexpr int GrabAttempts = 75;
+    static constexpr int MapAttempts = 500;
     static constexpr int GrabRetry = 20; // ms
     void listenForPick();
     void cancelLater(const std::string& why);
