@@ -7,16 +7,8 @@ source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 source "$(dirname "$0")/atspi/keys.sh"
 
-[ -x /usr/libexec/at-spi-bus-launcher ] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
-    { echo "skip - at-spi2-core or python3-pyatspi is not installed"; exit 77; }
-[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "run under dbus-run-session"
-
-start_desktop
-start_window_manager
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORKDIR/atspi.log" 2>&1 &
-ATSPI_PID=$!
+start_accessible_desktop
 trap 'kill $ATSPI_PID 2>/dev/null; stop_desktop' EXIT
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # A square of a known colour under the pointer, where picking starts.
 convert -size 120x120 xc:'#2E8B57' "$WORKDIR/square.png"

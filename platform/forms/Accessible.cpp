@@ -11,7 +11,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
-#include <QScrollBar>
 
 namespace {
 
@@ -136,18 +135,9 @@ private:
     TControl* control;
 };
 
-// The parts Qt builds for us (an edit, a scroll box's view and bars) keep
-// Qt's own roles; they are given names.
-QString nameOfPart(const QWidget* widget) {
-    if (auto* edit = qobject_cast<const TEdit*>(widget))
-        return edit->toolTip().isEmpty() ? jobOf(edit) : edit->toolTip();
-    if (auto* bar = qobject_cast<const QScrollBar*>(widget))
-        return bar->orientation() == Qt::Vertical ? QStringLiteral("Vertical scroll bar")
-                                                  : QStringLiteral("Horizontal scroll bar");
-    for (const QWidget* w = widget; w; w = w->parentWidget())
-        if (auto* box = qobject_cast<const TScrollBox*>(w))
-            return w == widget ? jobOf(box) : jobOf(box) + QStringLiteral(" view");
-    return {};
+// An edit keeps Qt's own role and is given a name: its hint, else its job.
+QString nameOfEdit(const TEdit* edit) {
+    return edit->toolTip().isEmpty() ? jobOf(edit) : edit->toolTip();
 }
 
 QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
@@ -158,14 +148,14 @@ QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
         return new InTree<QAccessibleWidget>(form, QAccessible::Window);
     auto* control = qobject_cast<TControl*>(object);
     if (!control) {
-        auto* widget = qobject_cast<QWidget*>(object);
+        // A scroll box is a panel named for its job; what Qt builds inside it
+        // is left out of the tree.
         if (auto* box = qobject_cast<TScrollBox*>(object)) {
-            if (box->accessibleName().isEmpty()) box->setAccessibleName(nameOfPart(box));
+            if (box->accessibleName().isEmpty()) box->setAccessibleName(jobOf(box));
             return new InTree<QAccessibleWidget>(box, QAccessible::Pane);
         }
-        if (widget && widget->accessibleName().isEmpty() && qobject_cast<TForm*>(widget->window()))
-            if (const QString name = nameOfPart(widget); !name.isEmpty())
-                widget->setAccessibleName(name);
+        if (auto* edit = qobject_cast<TEdit*>(object); edit && edit->accessibleName().isEmpty())
+            edit->setAccessibleName(nameOfEdit(edit));
         // Every line edit, a file dialog's too.
         if (auto* edit = qobject_cast<QLineEdit*>(object)) return makeEditAccessible(edit);
         return nullptr;

@@ -20,6 +20,14 @@ bool& fromKeyboard() {
     return running;
 }
 
+// A handler run for a key: what it opens takes the focus.
+void runFromKeyboard(const TNotifyEvent& handler) {
+    const bool before = fromKeyboard();
+    fromKeyboard() = true;
+    safeCall(handler);
+    fromKeyboard() = before;
+}
+
 bool activatesFocused(const QKeyEvent* event) {
     const int key = event->key();
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -165,19 +173,13 @@ void TControl::keyPressEvent(QKeyEvent* event) {
         event->key() == Qt::Key_Menu ||
         (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier));
     if (contextKey && OnContextPopup) {
-        const bool before = fromKeyboard();
-        fromKeyboard() = true;
-        safeCall(OnContextPopup);
-        fromKeyboard() = before;
+        runFromKeyboard(OnContextPopup);
         event->accept();
         return;
     }
     if (activatesFocused(event) && !event->isAutoRepeat() && OnClick) {
-        const bool before = fromKeyboard();
-        fromKeyboard() = true;
         const QPointer<TControl> self(this);
-        safeCall(OnClick);
-        fromKeyboard() = before;
+        runFromKeyboard(OnClick);
         if (self) self->update();
         event->accept();
         return;
