@@ -17,7 +17,7 @@ bench_desktop() {
     export DISPLAY=:$n HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
     export XDG_RUNTIME_DIR=$work/run
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     bench_xvfb=$!
     bench_tray=
     trap '${bench_cleanup:-true}; kill $bench_tray $bench_xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT

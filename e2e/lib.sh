@@ -67,8 +67,11 @@ start_x_server() {
     [ -n "$XVFB_PID" ] || fail "${X_SERVER:-Xvfb} did not start"
 }
 
+# -noreset: a server whose last client leaves resets, and refuses the
+# connections that come meanwhile (a program started just after another
+# ended, with no tray or window manager holding the server, failed so).
 start_xvfb() {
-    Xvfb "$DISPLAY" -screen 0 "1280x800x${XVFB_DEPTH:-24}" -nolisten tcp >"$WORKDIR/xvfb.log" 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "1280x800x${XVFB_DEPTH:-24}" -nolisten tcp -noreset >"$WORKDIR/xvfb.log" 2>&1 &
 }
 
 # An X server with outputs and monitors as real ones have, which Xvfb's

@@ -158,7 +158,7 @@ first_display=$DISPLAY
 trap 'kill ${SECOND_PID:-} ${XVFB2_PID:-} 2>/dev/null; stop_desktop' EXIT
 for n in $(display_numbers | tac); do
     [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORKDIR/xvfb2.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORKDIR/xvfb2.log" 2>&1 &
     XVFB2_PID=$!
     # The server started must be the one answering (a number can look free
     # while another server is still going away).

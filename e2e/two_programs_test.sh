@@ -18,17 +18,6 @@ book() { # book TITLE: a book of two cards, the first titled TITLE
 changed() {
     export DISPLAY=$1
     start_app "$PROGRAM" "$2"
-    # Now and then Xvfb refuses a connection just after a program it served
-    # was killed; such a start is tried again, a few times.
-    came_out_or_ended() { visible_window Huevella || ! kill -0 "$APP_PID" 2>/dev/null; }
-    local try
-    for try in 1 2 3; do
-        wait_for 15 came_out_or_ended
-        kill -0 "$APP_PID" 2>/dev/null && break
-        grep -q "could not connect to display" "$WORKDIR/app.log" || break
-        sleep 0.5
-        start_app "$PROGRAM" "$2"
-    done
     wait_for 15 visible_window Huevella || fail "the book window did not come out on $1"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) 00FF00 || fail "$2 does not show its last card"
