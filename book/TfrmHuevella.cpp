@@ -157,6 +157,7 @@ void TfrmHuevella::putTrayIconUp() {
 }
 
 void TfrmHuevella::addTrayIcon() {
+    trayEntry.setMenu(popupMenu("mnuMainMenu")->Menu());
     trayEntry.put(trayIcon->Icon());
 }
 

@@ -13,6 +13,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QIcon>
@@ -137,6 +140,8 @@ public:
         }
         icon->setIcon(entry.icon());
         icon->setToolTip(entry.toolTip());
+        if (entry.menu() && !icon->contextMenu() && statusNotifierHostUp())
+            icon->setContextMenu(mirrorOf(entry.menu()));
         icon->show();
         // The tray's request goes out now, not when the event loop next
         // runs: the tray takes the icon in while the other windows are made.
@@ -251,6 +256,33 @@ private:
         return icon.geometry().isEmpty();
     }
 
+    // Qt puts the entry on D-Bus, where a panel may draw its menu, when a
+    // panel is registered; else it embeds an icon window, which pops a menu
+    // it is given on its own as well as telling us (two menus).
+    static bool statusNotifierHostUp() {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            QStringLiteral("org.kde.StatusNotifierWatcher"),
+            QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << QStringLiteral("org.kde.StatusNotifierWatcher")
+            << QStringLiteral("IsStatusNotifierHostRegistered");
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 1000);
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+               reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    }
+    // The menu Qt exports holds the same actions as ours, so that they keep
+    // one state and do one thing; ours stays a plain popup (a menu given to
+    // the tray gets a platform menu Qt would try to pop natively).
+    QMenu* mirrorOf(QMenu* menu) {
+        auto& mirror = trayMenus[menu];
+        if (!mirror) {
+            mirror = std::make_unique<QMenu>();
+            mirror->addActions(menu->actions());
+        }
+        return mirror.get();
+    }
+
+    std::map<QMenu*, std::unique_ptr<QMenu>> trayMenus;
     std::map<TrayEntry*, std::unique_ptr<QSystemTrayIcon>> trays;
     PointerConfinement confinement;
     ScreenReading reading{

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
 
@@ -28,6 +30,11 @@ public:
     bool isUp() const { return up; }
     const QIcon& icon() const { return picture; }
     const QString& toolTip() const { return tip; }
+    // The menu a panel that draws menus itself shows for the entry; its
+    // items are the program's own (the same actions, enabled and keyed as
+    // they are there). Panels that ask for the menu get `Action::Menu`.
+    void setMenu(QMenu* value) { items = value; }
+    QMenu* menu() const { return items; }
 
 signals:
     void activated(TrayEntry::Action action);
@@ -35,6 +42,7 @@ signals:
 private:
     QString tip;
     QIcon picture;
+    QPointer<QMenu> items;
     bool up = false;
 };
 

@@ -86,6 +86,14 @@ TForm::TForm(const FormDef& def, Contents) {
     // Qt shows hints only for the active window, and the companions are
     // never activated: their hints must show all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    // The menus with the window itself: the tray entry, put up before the
+    // controls, offers the main menu to panels from its first moment.
+    for (const MenuDef& menuDef : def.menus) {
+        auto menu = std::make_unique<TPopupMenu>(this);
+        for (const MenuItemDef& item : menuDef.items)
+            menu->Add(item.name, item.caption, item.enabled, item.shortcut);
+        menus[menuDef.name] = std::move(menu);
+    }
 }
 
 void TForm::CreateContents(const FormDef& def) {
@@ -99,12 +107,6 @@ void TForm::CreateContents(const FormDef& def) {
             qobject_cast<TScrollBox*>(child))
             child->raise();
 
-    for (const MenuDef& menuDef : def.menus) {
-        auto menu = std::make_unique<TPopupMenu>(this);
-        for (const MenuItemDef& item : menuDef.items)
-            menu->Add(item.name, item.caption, item.enabled, item.shortcut);
-        menus[menuDef.name] = std::move(menu);
-    }
     for (const DialogDef& dialogDef : def.dialogs) {
         std::unique_ptr<TFileDialog> dialog;
         if (dialogDef.save) {
