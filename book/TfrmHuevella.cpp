@@ -131,7 +131,11 @@ void TfrmHuevella::bindEvents() {
 }
 
 void TfrmHuevella::FormCreate() {
-    Application->OnDeactivate = [this] { hideCompanionWindows(); };
+    // The desktop's own picker or question takes the keyboard from us while
+    // it answers a request of ours: the picker waits for that answer.
+    Application->OnDeactivate = [this] {
+        if (!desktop().desktopAnswering()) hideCompanionWindows();
+    };
     // The two faces of one button: the one covered is hidden, so that the
     // keys and screen readers meet only the face that shows.
     imgCollapseCards->Hide();

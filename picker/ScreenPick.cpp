@@ -81,12 +81,14 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
         listenForPick();
         break;
     case State::Waiting:
+    case State::Asking:
     case State::Picking: break;
     case State::Picked:
         // The desktop's picker took it: there is nothing more to choose.
         QTimer::singleShot(0, this, [this] { takeScreenPick(); });
         break;
     case State::Unreadable:
+    case State::Failed:
     case State::Cancelled:
     case State::NoAnswer: cancelLater(lastMessage); break;
     }

@@ -50,6 +50,7 @@ void TfrmScreenPicker::startPicking() {
     lastPointer = desktop().nativeCursorPos();
     dragging = true;
     codeWanted = false;
+    asked = false;
     const ScreenRead read = desktop().beginScreenRead(
         lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
     screenReadChanged(read);
@@ -145,7 +146,21 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
     case State::Waiting:
         showMessage(nullptr, "Asking the desktop for a picture of the screen\u2026");
         break;
+    case State::Asking:
+        asked = true;
+        showMessage("Asking\u2026", "The desktop is asking whether Huevella may see the "
+                                    "screen: answer it there");
+        break;
     case State::Frozen: {
+        // The person answered the desktop's question after letting go: the
+        // pointer went to that question, so there is nothing to take yet,
+        // and the next press reads at once.
+        if (asked && !dragging && !keyPicking && !screenPick) {
+            desktop().endScreenRead();
+            showMessage("Ready", "The desktop lets Huevella see the screen now: press the "
+                                 "eyedropper again");
+            break;
+        }
         // The picture answers for the whole gesture: the pointer now while
         // the button is held, else where it came up or the keys left it.
         sampleAt(dragging ? desktop().nativeCursorPos() : lastPointer, codeWanted || keyPicking);
@@ -168,6 +183,12 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
     }
     case State::Unreadable:
         showMessage("Can't read", "This desktop does not let programs read the screen");
+        break;
+    case State::Failed:
+        showMessage("Can't read", read.wlroots
+                                      ? "The desktop's screenshot service failed: on sway and "
+                                        "other wlroots desktops it needs grim, and slurp to pick"
+                                      : "The desktop's screenshot service failed");
         break;
     case State::Cancelled:
         showMessage("Cancelled", "The desktop's picture of the screen was cancelled");

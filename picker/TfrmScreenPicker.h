@@ -108,6 +108,7 @@ private:
     ScreenRead::State reading = ScreenRead::State::Live;
     bool dragging = false;
     bool keyPicking = false;
+    bool asked = false; // the desktop asked the person during this gesture
     // A drag move came while the picture was awaited: the code is shown when
     // it comes.
     bool codeWanted = false;

@@ -72,6 +72,9 @@ public:
     virtual ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) = 0;
     // The gesture is over: what was kept for it can go.
     virtual void endScreenRead() = 0;
+    // A request of ours is open with the desktop: its own picker or its
+    // question may have the keyboard meanwhile.
+    virtual bool desktopAnswering() = 0;
     // The screen's own pixels (device pixels: several to a point on a
     // scaled screen) in a rectangle of device coordinates, and the pointer's
     // place among them, so that every one can be picked. Black where no

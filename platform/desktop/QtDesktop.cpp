@@ -192,6 +192,7 @@ public:
         return reading.begin(pointer, std::move(changed));
     }
     void endScreenRead() override { reading.end(); }
+    bool desktopAnswering() override { return reading.desktopAnswering(); }
     std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
     std::optional<QRgb> showEnlarged(QWidget* view, QWidget* overlay, const QRect& source,
                                      QPoint pick) override {

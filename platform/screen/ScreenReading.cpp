@@ -42,6 +42,8 @@ ScreenReading::~ScreenReading() = default;
 ScreenRead ScreenReading::begin(QPoint pointer, ScreenReadChanged onChange) {
     changed = std::move(onChange);
     frame = QImage();
+    // The desktop is still answering the last press: its answer serves.
+    if (desktopAnswering()) return current;
     if (direct(QRect(pointer, QSize(1, 1)))) {
         current = {ScreenRead::State::Live, {}};
         return current;
@@ -49,9 +51,14 @@ ScreenRead ScreenReading::begin(QPoint pointer, ScreenReadChanged onChange) {
     // The service is looked for only on a desktop that needs it.
     if (!portal) {
         portal = makePortal ? makePortal() : nullptr;
-        if (portal)
+        if (portal) {
             connect(portal.get(), &ScreenshotPortal::answered, this,
                     [this](const ScreenshotPortal::Answer& answer) { answered(answer); });
+            connect(portal.get(), &ScreenshotPortal::asking, this, [this] {
+                if (current.state == ScreenRead::State::Waiting)
+                    change({ScreenRead::State::Asking, {}});
+            });
+        }
     }
     if (!portal) {
         current = {ScreenRead::State::Unreadable, {}};
@@ -94,12 +101,22 @@ void ScreenReading::answered(const ScreenshotPortal::Answer& answer) {
     case Outcome::NoService: return change({State::Unreadable, {}});
     case Outcome::Refused:
     case Outcome::BadAnswer:
-        if (picking) return change({State::Unreadable, {}});
+        if (picking) return change({State::Failed, {}, onWlroots()});
         // No picture to be had: the desktop's own picker still gives a colour.
-        portal->setTimeout(pickTimeout);
+        portal->setTimeout(screenshotTimeout);
         portal->requestPickColor();
         return change({State::Picking, {}});
     }
+}
+
+// Their screenshot service (xdg-desktop-portal-wlr) fails at once without
+// grim, and its picker without slurp, which the desktop may not have.
+bool ScreenReading::onWlroots() {
+    if (qEnvironmentVariableIsSet("SWAYSOCK")) return true;
+    const QString desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower();
+    for (const char* name : {"sway", "wlroots", "hyprland", "river", "wayfire", "labwc"})
+        if (desktops.contains(QLatin1String(name))) return true;
+    return false;
 }
 
 void ScreenReading::change(ScreenRead next) {

@@ -37,13 +37,16 @@ public:
     // Live or frozen pixels; nothing in any other state.
     std::optional<QImage> read(const QRect& rect);
     ScreenRead::State state() const { return current.state; }
-    // Waits allowed for each answer, in milliseconds.
+    // A request of ours is open with the desktop, whose question or picker
+    // may have the keyboard meanwhile.
+    bool desktopAnswering() const { return portal && portal->waiting(); }
+    // How long the desktop may take to make a request, in milliseconds.
     int screenshotTimeout = 10'000;
-    int pickTimeout = 120'000; // a person is choosing
 
 private:
     void answered(const ScreenshotPortal::Answer& answer);
     void change(ScreenRead next);
+    static bool onWlroots();
 
     DirectRead direct;
     MakePortal makePortal;

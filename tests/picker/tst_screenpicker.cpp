@@ -246,6 +246,9 @@ private slots:
         QTest::newRow("cancelled") << int(S::Waiting) << int(S::Cancelled) << "Cancelled";
         QTest::newRow("no answer") << int(S::Waiting) << int(S::NoAnswer) << "No answer";
         QTest::newRow("picker refused") << int(S::Waiting) << int(S::Unreadable) << "Can't read";
+        QTest::newRow("service failed") << int(S::Waiting) << int(S::Failed) << "Can't read";
+        QTest::newRow("the desktop asks the person")
+            << int(S::Waiting) << int(S::Asking) << "Asking\u2026";
     }
     void refusedScreenIsNeverAColour() {
         QFETCH(int, pressFinds);
@@ -319,6 +322,46 @@ private slots:
         QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(200, 150));
         QCOMPARE(frmScreenPicker->lblPickerCaption->Caption(), ColorToCode(colorAt(200, 150)));
         QCOMPARE(desk().screenReadsEnded, 1);
+    }
+
+    // The person answered the desktop's question after letting go: the
+    // picture that comes is not a pick, and the next press reads again.
+    void answerAfterTheQuestionTakesNothing() {
+        desk().pressFinds = ScreenRead::State::Waiting;
+        press(Qt::LeftButton, QPoint(100, 100));
+        desk().answerScreenRead({ScreenRead::State::Asking, {}});
+        QVERIFY(QString::fromStdString(frmScreenPicker->lblPickerMessage->Caption())
+                    .contains("answer it there"));
+        QTest::mouseRelease(frmHuevella->imgEyedropper, Qt::LeftButton, {}, QPoint(5, 5));
+        const int ended = desk().screenReadsEnded;
+        desk().answerScreenRead({ScreenRead::State::Frozen, {}});
+        QCOMPARE(frmScreenPicker->lblPickerCaption->Caption(), std::string("Ready"));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), BlankColor);
+        QCOMPARE(desk().screenReadsEnded, ended + 1);
+        const TColor before = frmHuevella->pallet.GetColor();
+        QTest::mouseClick(frmScreenPicker->pnlPickerColor, Qt::LeftButton);
+        QCOMPARE(frmHuevella->pallet.GetColor(), before);
+        desk().pressFinds = ScreenRead::State::Waiting;
+        press(Qt::LeftButton, QPoint(300, 200));
+        desk().answerScreenRead({ScreenRead::State::Frozen, {}});
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(300, 200));
+    }
+
+    // A failed service says what a wlroots desktop lacks, there only.
+    void failedServiceSaysWhatItNeeds_data() {
+        QTest::addColumn<bool>("wlroots");
+        QTest::newRow("wlroots") << true;
+        QTest::newRow("elsewhere") << false;
+    }
+    void failedServiceSaysWhatItNeeds() {
+        QFETCH(bool, wlroots);
+        desk().pressFinds = ScreenRead::State::Waiting;
+        press(Qt::LeftButton, QPoint(100, 100));
+        desk().answerScreenRead({ScreenRead::State::Failed, {}, wlroots});
+        const QString message =
+            QString::fromStdString(frmScreenPicker->lblPickerMessage->Caption());
+        QVERIFY2(message.contains("screenshot service failed"), qPrintable(message));
+        QCOMPARE(message.contains("grim"), wlroots);
     }
 
     // Without a picture, the desktop's own picker: its colour is taken like

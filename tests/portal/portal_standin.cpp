@@ -10,7 +10,9 @@
 // Screenshot modes: ok (a fresh copy of the fixture in DIR), early (the
 // answer before the call's reply), other-handle (a handle of its own
 // choosing, as older services have), cancel, fail, refuse-call (a D-Bus
-// error), silent, no-uri, uri-not-string, no-file, not-a-picture, old-file
+// error), silent (a request that is never answered), no-request (a call
+// that never returns), slow-request (the call returns after --delay and the
+// answer follows at once), no-uri, uri-not-string, no-file, not-a-picture, old-file
 // (a file that was there before the request). Pick modes: ok, cancel, fail,
 // silent, bad-type. --delay holds every answer back.
 
@@ -49,6 +51,11 @@ public slots:
             return {};
         }
         if (mode == "silent") return QDBusObjectPath(handle);
+        if (mode == "no-request" || mode == "slow-request") {
+            setDelayedReply(true);
+            held = message();
+            if (mode == "no-request") return {};
+        }
         QVariantMap results;
         uint code = 0;
         if (mode == "cancel")
@@ -72,6 +79,14 @@ public slots:
                 "/org/freedesktop/portal/desktop/request/standin/" + QString::number(++serial);
             answer(own, code, results, 50);
             return QDBusObjectPath(own);
+        }
+        if (mode == "slow-request") {
+            QTimer::singleShot(delay, this, [=, this] {
+                QDBusConnection::sessionBus().send(
+                    held.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+                respond(handle, code, results);
+            });
+            return {};
         }
         if (mode == "early") {
             respond(handle, code, results);
@@ -143,6 +158,7 @@ private:
     }
 
     int serial = 0;
+    QDBusMessage held; // a call answered late or never
 };
 
 int main(int argc, char** argv) {

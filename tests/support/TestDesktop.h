@@ -115,6 +115,8 @@ public:
         return {readState, {}};
     }
     void endScreenRead() override { ++screenReadsEnded; }
+    bool answering = false;
+    bool desktopAnswering() override { return answering; }
     std::optional<QImage> grabScreen(const QRect& rect) override;
     std::optional<QRgb> showEnlarged(QWidget*, QWidget*, const QRect&, QPoint) override {
         return std::nullopt;

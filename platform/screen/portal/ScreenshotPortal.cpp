@@ -59,13 +59,19 @@ ScreenshotPortal::ScreenshotPortal(QDBusConnection bus, QObject* parent)
     qRegisterMetaType<ScreenshotPortal::Answer>();
     timer.setSingleShot(true);
     timer.setInterval(10'000);
+    // Longer than a picture takes where nobody is asked (0.1-0.2 s).
+    askingTimer.setSingleShot(true);
+    askingTimer.setInterval(700);
+    connect(&askingTimer, &QTimer::timeout, this, [this] {
+        if (!requestPath.isEmpty()) emit asking();
+    });
     connect(&timer, &QTimer::timeout, this, [this] {
         // Told the service we have stopped waiting; a late picture is still
         // cleaned up when it comes (we stay subscribed until the next request).
         if (requestPath.isEmpty()) return;
         this->bus.asyncCall(QDBusMessage::createMethodCall(
             PortalService, requestPath, RequestInterface, QStringLiteral("Close")));
-        finish({Outcome::TimedOut, {}, {}, QStringLiteral("no answer in time")});
+        finish({Outcome::TimedOut, {}, {}, QStringLiteral("no request made in time")});
     });
 }
 
@@ -79,6 +85,7 @@ void ScreenshotPortal::requestPickColor() {
 
 void ScreenshotPortal::start(Kind next) {
     unsubscribe();
+    askingTimer.stop();
     kind = next;
     askedAt = QDateTime::currentDateTime();
     const QString token = QStringLiteral("huevella%1_%2")
@@ -139,6 +146,9 @@ void ScreenshotPortal::callReturned(const QString& token, const QDBusMessage& re
         requestPath = handle;
         subscribe(handle);
     }
+    // The request stands: no time-out from here on.
+    timer.stop();
+    askingTimer.start();
 }
 
 void ScreenshotPortal::subscribe(const QString& path) {
@@ -224,6 +234,7 @@ ScreenshotPortal::Answer ScreenshotPortal::colourFrom(const QVariantMap& results
 
 void ScreenshotPortal::finish(Answer answer) {
     timer.stop();
+    askingTimer.stop();
     requestPath.clear();
     // Keep listening after a time-out only, to remove a late picture.
     if (answer.outcome != Outcome::TimedOut) unsubscribe();

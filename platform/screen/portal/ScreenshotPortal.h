@@ -33,7 +33,8 @@ public:
 
     explicit ScreenshotPortal(QDBusConnection bus, QObject* parent = nullptr);
 
-    // How long an answer may take; the desktop may be showing a question.
+    // How long the service may take to make the request. Once made, the
+    // request is the desktop's to answer: it may be asking the person.
     void setTimeout(int milliseconds) { timer.setInterval(milliseconds); }
     // A picture of the whole screen without asking the user to frame it.
     void requestScreenshot();
@@ -48,6 +49,9 @@ public:
 
 signals:
     void answered(const ScreenshotPortal::Answer& answer);
+    // The request stands and a moment has gone without an answer: the
+    // desktop is asking the person, or its own picker is out.
+    void asking();
 
 private slots:
     void response(uint code, const QVariantMap& results);
@@ -63,6 +67,7 @@ private:
 
     QDBusConnection bus;
     QTimer timer;
+    QTimer askingTimer;
     Kind kind = Kind::Screenshot;
     QString requestPath;  // the answer we wait for; empty when none
     QString subscribedTo; // whose Response signal we hear, even after a time-out
