@@ -21,7 +21,8 @@ if [ "${1:-}" = "--tests" ]; then
         dbus chromium
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
-        weston xwayland qt6-wayland sway grim gimp-data
+        weston xwayland qt6-wayland sway grim swaybg gimp-data libwayland-dev
+        xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi orca xdg-desktop-portal libsm-dev libice-dev
         lintian devscripts clang-format

@@ -118,6 +118,8 @@ check "a .deb was made" test -n "$deb"
 if [ -n "$deb" ]; then
     check "the .deb holds the tree" [ "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)" = "$expected" ]
     check "the .deb depends on Qt" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+    check "the .deb suggests what a wlroots desktop's portal needs" \
+        bash -c "dpkg-deb -f '$deb' Suggests | grep -q 'grim, slurp'"
     # As a packager checks it: no error or warning (the notes kept are
     # explained in the README).
     check "lintian" bash -c "out=\$(lintian --tag-display-limit 0 '$deb' 2>&1 | grep -v 'root privileges') ; echo \"\$out\"; ! grep -q '^[EW]:' <<<\"\$out\""

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# The eyedropper with a wlroots desktop's real parts, not our stand-ins:
+# headless sway (software rendering) with Xwayland, Debian's
+# xdg-desktop-portal and xdg-desktop-portal-wlr (which runs grim) started on
+# a private session bus, and the pointer moved through a virtual pointer
+# device of sway's own seat, as a person's mouse is.
+#   sway_portal_test.sh HUEVELLA VIRTUAL_POINTER
+# sway will not run as root: the desktop and the program run as nobody.
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$(realpath "$1")
+POINTER=$(realpath "$2")
+for part in /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-wlr grim swaybg pipewire; do
+    command -v "$part" >/dev/null || { echo "SKIP: $part is missing"; exit 77; }
+done
+
+if [ -z "${HUEVELLA_PRIVATE_NS:-}" ]; then
+    unshare -mn true 2>/dev/null || { echo "SKIP: cannot make private namespaces"; exit 77; }
+    HUEVELLA_PRIVATE_NS=1 exec unshare -mn "$0" "$@"
+fi
+if [ "$(id -u)" = 0 ]; then
+    # A /tmp of our own: the X sockets, and the fixed file the wlr portal
+    # writes its pictures to (/tmp/out.png), are the test's alone.
+    mount -t tmpfs tmpfs /tmp || fail "no private /tmp"
+    chmod 1777 /tmp
+    mkdir -m 1777 /tmp/.X11-unix
+    home=$(mktemp -d)
+    # What nobody runs, where nobody may run it: the build tree may be closed.
+    cp "$PROGRAM" "$home/huevella"
+    cp "$POINTER" "$home/virtual_pointer"
+    cp "$(dirname "$0")/lib.sh" "$home/lib.sh"
+    chown -R nobody "$home"
+    chmod 700 "$home"
+    HOME=$home XDG_RUNTIME_DIR=$home exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        "$0" "$home/huevella" "$home/virtual_pointer"
+fi
+
+WORKDIR=$XDG_RUNTIME_DIR
+cleanup() {
+    exec 7>&-
+    kill ${APP_PID:-} ${SWAY_PID:-} ${PIPEWIRE_PID:-} 2>/dev/null
+    [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
+    # The portals the bus started go with it.
+    pkill -u nobody -f xdg-desktop-portal 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+
+# The screen: a picture whose every pixel has a colour of its own.
+python3 - "$WORKDIR/fixture.png" <<'PY' || fail "no fixture picture"
+import sys
+from PIL import Image
+img = Image.new("RGB", (1280, 800))
+img.putdata([(x & 255, y & 255, (x >> 8) * 40 + (y >> 8) * 8 + 3)
+             for y in range(800) for x in range(1280)])
+img.save(sys.argv[1])
+PY
+fixture_at() { # fixture_at X Y: the picture's RRGGBB there
+    printf '%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8) * 40 + ($2 >> 8) * 8 + 3))
+}
+cat >"$WORKDIR/sway.cfg" <<CFG
+xwayland enable
+output HEADLESS-1 resolution 1280x800 position 0 0 bg $WORKDIR/fixture.png center
+CFG
+WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    sway -c "$WORKDIR/sway.cfg" >"$WORKDIR/sway.log" 2>&1 &
+SWAY_PID=$!
+wait_for 20 bash -c "ls /tmp/.X11-unix | grep -q X && ls '$WORKDIR' | grep -q '^wayland-[0-9]*\$'" ||
+    { cat "$WORKDIR/sway.log" >&2; fail "sway did not start with Xwayland"; }
+export WAYLAND_DISPLAY=$(ls "$WORKDIR" | grep '^wayland-[0-9]*$' | head -n 1)
+export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | head -n 1)
+export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway
+export SWAYSOCK=$(ls "$WORKDIR"/sway-ipc.*.sock 2>/dev/null | head -n 1)
+unset QT_QPA_PLATFORM
+wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
+
+seen() { # seen X Y: RRGGBB on the screen there, from the compositor
+    grim -g "$1,$2 1x1" -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
+}
+seen_is() { [ "$(seen "$1" "$2")" = "$3" ]; }
+wait_for 10 seen_is 700 500 "$(fixture_at 700 500)" ||
+    fail "the background is not the picture: $(seen 700 500) at 700,500"
+
+# The wlr portal will not start without PipeWire (for its screen casts).
+pipewire >"$WORKDIR/pipewire.log" 2>&1 &
+PIPEWIRE_PID=$!
+wait_for 10 test -S "$WORKDIR/pipewire-0" || fail "PipeWire did not start: $(cat "$WORKDIR/pipewire.log")"
+
+# A session bus of the test's own, on which the desktop's real portals are
+# started when asked for (and nothing of the machine's own session).
+cat >"$WORKDIR/bus.conf" <<'CONF'
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <keep_umask/>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <servicedir>/usr/share/dbus-1/services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+dbus-daemon --config-file="$WORKDIR/bus.conf" --address="unix:path=$WORKDIR/bus" --nofork \
+    >"$WORKDIR/bus.log" 2>&1 &
+BUS_PID=$!
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORKDIR/bus"
+wait_for 10 test -S "$WORKDIR/bus" || fail "no session bus"
+
+# One virtual pointer for the whole test (a device that comes and goes
+# takes the pointer from Xwayland each time); pointer LINES... has it do
+# each in turn and returns when sway has them.
+exec 7> >(exec "$POINTER" >"$WORKDIR/pointer.log" 2>&1)
+POINTER_SENT=0
+pointer() {
+    printf '%s\n' "$@" >&7
+    POINTER_SENT=$((POINTER_SENT + $#))
+    wait_for 10 bash -c "[ \$(grep -c '^ok' '$WORKDIR/pointer.log') -ge $POINTER_SENT ]" ||
+        fail "the virtual pointer did not do $*: $(cat "$WORKDIR/pointer.log")"
+}
+
+(cd "$WORKDIR" && exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
+APP_PID=$!
+wait_for 15 visible_window Huevella || fail "no book window"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+echo "ok - the book window is out (sway put it at $bx,$by)"
+
+# picker_colour: what the picker's colour panel shows.
+picker_colour() {
+    local px py
+    read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
+    seen $((px + 153)) $((py + 64))
+}
+picker_is() { [ "$(picker_colour)" = "$1" ]; }
+
+# The portal's answers, as they come.
+dbus-monitor --session "type='signal',interface='org.freedesktop.portal.Request',member='Response'" \
+    >"$WORKDIR/answers.log" 2>&1 &
+answers() { grep -c "member=Response" "$WORKDIR/answers.log"; }
+answered() { [ "$(answers)" -ge "$1" ]; }
+
+# A flick: the button pressed and the pointer moved in the same instant,
+# then the drag goes on over the picture. (This compositor draws the
+# pointer into its pictures: the points read are away from where it was
+# when the picture was taken.)
+pointer "move $((bx + 14)) $((by + 10))" "wait 300" "flick 40 -30" "by 300 100" "by 10 10"
+wait_for 15 answered 1 || fail "the portal did not answer the flick's press"
+for point in "300 200" "900 700"; do
+    read -r x y <<<"$point"
+    pointer "move $x $y"
+    wait_for 5 picker_is "$(fixture_at "$x" "$y")" ||
+        fail "after a flick, over $x,$y the picker shows $(picker_colour), not $(fixture_at "$x" "$y")"
+done
+pointer release
+echo "ok - a fast flick picks where the pointer goes"
+
+# A drag from the eyedropper over the picture: the portal's picture is
+# read, exact to the pixel.
+pointer "move $((bx + 14)) $((by + 10))" "wait 200" press "by 3 3"
+wait_for 5 visible_window "Screen Picker" || fail "the screen picker did not open: $(cat "$WORKDIR/app.log")"
+wait_for 15 answered 2 || fail "the portal did not answer: $(cat "$WORKDIR/app.log")"
+# (Points away from our own windows, which are in the picture too.)
+for point in "200 100" "1000 130" "20 790"; do
+    read -r x y <<<"$point"
+    pointer "move $x $y"
+    wait_for 5 picker_is "$(fixture_at "$x" "$y")" ||
+        fail "over $x,$y the picker shows $(picker_colour), not $(fixture_at "$x" "$y"): $(cat "$WORKDIR/app.log")"
+done
+pointer release
+echo "ok - the real portal's picture is picked exactly"
+picture=$(sed -n 's|.*"file://\([^"]*\)".*|\1|p' "$WORKDIR/answers.log" | head -n 1)
+[ -n "$picture" ] || fail "the portal's answer named no picture: $(cat "$WORKDIR/answers.log")"
+[ ! -e "$picture" ] || fail "the portal's picture file $picture was left behind"
+echo "ok - the picture's file is removed"
+
