@@ -18,29 +18,29 @@
 #include <wayland-client.h>
 
 static const struct wl_interface virtual_pointer_interface;
-static const struct wl_interface *create_types[] = {&wl_seat_interface, &virtual_pointer_interface};
+static const struct wl_interface* create_types[] = {&wl_seat_interface, &virtual_pointer_interface};
 static const struct wl_message manager_requests[] = {
     {"create_virtual_pointer", "?on", create_types},
     {"destroy", "", NULL},
 };
 static const struct wl_interface manager_interface = {
     "zwlr_virtual_pointer_manager_v1", 1, 2, manager_requests, 0, NULL};
-static const struct wl_interface *no_types[8];
+static const struct wl_interface* no_types[8];
 static const struct wl_message pointer_requests[] = {
-    {"motion", "uff", no_types},          {"motion_absolute", "uuuuu", no_types},
-    {"button", "uuu", no_types},          {"axis", "uuf", no_types},
-    {"frame", "", no_types},              {"axis_source", "u", no_types},
-    {"axis_stop", "uu", no_types},        {"axis_discrete", "uufi", no_types},
+    {"motion", "uff", no_types},   {"motion_absolute", "uuuuu", no_types},
+    {"button", "uuu", no_types},   {"axis", "uuf", no_types},
+    {"frame", "", no_types},       {"axis_source", "u", no_types},
+    {"axis_stop", "uu", no_types}, {"axis_discrete", "uufi", no_types},
     {"destroy", "", no_types},
 };
-static const struct wl_interface virtual_pointer_interface = {
-    "zwlr_virtual_pointer_v1", 1, 9, pointer_requests, 0, NULL};
+static const struct wl_interface virtual_pointer_interface = {"zwlr_virtual_pointer_v1", 1, 9,
+                                                              pointer_requests,          0, NULL};
 enum { MOTION, MOTION_ABSOLUTE, BUTTON, AXIS, FRAME };
 
-static struct wl_proxy *manager;
-static struct wl_seat *seat;
+static struct wl_proxy* manager;
+static struct wl_seat* seat;
 
-static void global(void *data, struct wl_registry *registry, uint32_t name, const char *interface,
+static void global(void* data, struct wl_registry* registry, uint32_t name, const char* interface,
                    uint32_t version) {
     (void)data;
     (void)version;
@@ -49,7 +49,7 @@ static void global(void *data, struct wl_registry *registry, uint32_t name, cons
     else if (strcmp(interface, "wl_seat") == 0 && !seat)
         seat = wl_registry_bind(registry, name, &wl_seat_interface, 1);
 }
-static void global_remove(void *data, struct wl_registry *registry, uint32_t name) {
+static void global_remove(void* data, struct wl_registry* registry, uint32_t name) {
     (void)data;
     (void)registry;
     (void)name;
@@ -62,19 +62,19 @@ static uint32_t now_ms(void) {
     return (uint32_t)(t.tv_sec * 1000 + t.tv_nsec / 1000000);
 }
 
-static struct wl_proxy *pointer;
+static struct wl_proxy* pointer;
 
 static void frame(void) {
     wl_proxy_marshal(pointer, FRAME);
 }
 
 int main(void) {
-    struct wl_display *display = wl_display_connect(NULL);
+    struct wl_display* display = wl_display_connect(NULL);
     if (!display) {
         fprintf(stderr, "virtual_pointer: no Wayland display\n");
         return 1;
     }
-    struct wl_registry *registry = wl_display_get_registry(display);
+    struct wl_registry* registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &registry_listener, NULL);
     wl_display_roundtrip(display);
     if (!manager) {
