@@ -242,6 +242,13 @@ int main(int argc, char** argv) {
     int count = int(arguments.size()) - 1;
     HuevellaQtApplication qtApp(count, arguments.data());
     reportIgnored();
+    if (onNativeWayland())
+        std::fputs("huevella: running as a native Wayland client, where a program cannot place "
+                   "its windows or read the screen: the companion windows go where the desktop "
+                   "puts them, not docked to the book, and the eyedropper hands over to the "
+                   "desktop's own colour picker, without a magnifier. Without "
+                   "QT_QPA_PLATFORM=wayland Huevella runs on Xwayland, where both work.\n",
+                   stderr);
     if (!claim) claim = single.claim();
     if (claim == SingleInstance::Claim::Elsewhere) {
         // Another Huevella has this desktop: it comes out, or opens the

@@ -57,9 +57,33 @@ PY
 fixture_at() { # fixture_at X Y: the picture's RRGGBB there
     printf '%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8) * 40 + ($2 >> 8) * 8 + 3))
 }
+# Every pointer shape a ring with a clear middle at its hot spot: this
+# compositor draws the pointer into its pictures (no cursor plane here), so
+# that the pixel under the hot spot is the screen's own.
+python3 - "$WORKDIR/icons/ring/cursors" <<'PY' || fail "no pointer theme"
+import os, struct, sys
+folder = sys.argv[1]
+os.makedirs(folder)
+size, hot = 17, 8
+pixels = []
+for y in range(size):
+    for x in range(size):
+        d = ((x - hot) ** 2 + (y - hot) ** 2) ** 0.5
+        pixels.append(0xFF000000 if 5.5 <= d < 7.5 else 0xFFFFFFFF if 4 <= d < 5.5 else 0)
+chunk = struct.pack("<9I", 36, 0xFFFD0002, size, 1, size, size, hot, hot, 0)
+chunk += struct.pack("<%dI" % len(pixels), *pixels)
+data = b"Xcur" + struct.pack("<3I", 16, 0x10000, 1) + struct.pack("<3I", 0xFFFD0002, size, 28) + chunk
+with open(os.path.join(folder, "default"), "wb") as out:
+    out.write(data)
+for name in ("left_ptr", "arrow", "top_left_arrow", "crosshair", "cross", "tcross", "pointer",
+             "hand1", "hand2", "text", "xterm", "grabbing", "all-scroll", "fleur"):
+    os.symlink("default", os.path.join(folder, name))
+PY
+export XCURSOR_PATH="$WORKDIR/icons" XCURSOR_THEME=ring XCURSOR_SIZE=17
 cat >"$WORKDIR/sway.cfg" <<CFG
 xwayland enable
 output HEADLESS-1 resolution 1280x800 position 0 0 bg $WORKDIR/fixture.png center
+seat seat0 xcursor_theme ring 17
 CFG
 WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     sway -c "$WORKDIR/sway.cfg" >"$WORKDIR/sway.log" 2>&1 &
@@ -142,11 +166,8 @@ answers() { grep -c "member=Response" "$WORKDIR/answers.log"; }
 answered() { [ "$(answers)" -ge "$1" ]; }
 
 # A flick: the button pressed and the pointer moved in the same instant,
-# then the drag goes on over the picture. (This compositor draws the
-# pointer into its pictures: the points read are away from where it was
-# when the picture was taken.)
+# the drag going on while the picture is awaited.
 pointer "move $((bx + 14)) $((by + 10))" "wait 300" "flick 40 -30" "by 300 100" "by 10 10"
-wait_for 15 answered 1 || fail "the portal did not answer the flick's press"
 for point in "300 200" "900 700"; do
     read -r x y <<<"$point"
     pointer "move $x $y"
@@ -154,6 +175,7 @@ for point in "300 200" "900 700"; do
         fail "after a flick, over $x,$y the picker shows $(picker_colour), not $(fixture_at "$x" "$y")"
 done
 pointer release
+wait_for 15 answered 1 || fail "the portal did not answer the flick's press"
 echo "ok - a fast flick picks where the pointer goes"
 
 # A drag from the eyedropper over the picture: the portal's picture is
@@ -175,3 +197,42 @@ picture=$(sed -n 's|.*"file://\([^"]*\)".*|\1|p' "$WORKDIR/answers.log" | head -
 [ ! -e "$picture" ] || fail "the portal's picture file $picture was left behind"
 echo "ok - the picture's file is removed"
 
+
+# Qt's native Wayland platform, asked for: the program says once what it
+# cannot do there, and the eyedropper hands over to the desktop's own
+# picker (slurp, for the wlr portal), which takes the keyboard; the screen
+# picker stays out meanwhile and shows the colour clicked.
+kill "$APP_PID"
+wait "$APP_PID" 2>/dev/null
+(cd "$WORKDIR" && DISPLAY= QT_QPA_PLATFORM=wayland exec "$PROGRAM" >"$WORKDIR/native.log" 2>&1) &
+APP_PID=$!
+# window_rect NAME: "X Y" of the window named so, as sway has it.
+window_rect() {
+    swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(node):
+    if node.get("name") == sys.argv[1] and node.get("pid"):
+        r, w = node["rect"], node["window_rect"]
+        print(r["x"] + w["x"], r["y"] + w["y"])
+        sys.exit(0)
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))
+sys.exit(1)' "$1"
+}
+wait_for 15 window_rect Huevella || fail "no native book window: $(cat "$WORKDIR/native.log")"
+read -r nx ny < <(window_rect Huevella)
+[ "$(grep -c "native Wayland client" "$WORKDIR/native.log")" = 1 ] ||
+    fail "nothing said once of the native Wayland platform: $(cat "$WORKDIR/native.log")"
+echo "ok - a native Wayland start says what it cannot do there"
+pointer "move $((nx + 14)) $((ny + 10))" "wait 300" press "wait 100" release
+wait_for 10 pgrep -x slurp || fail "the desktop's picker did not come out: $(cat "$WORKDIR/native.log")"
+wait_for 5 window_rect "Screen Picker" || fail "no screen picker"
+sleep 0.5
+window_rect "Screen Picker" >/dev/null || fail "the screen picker hid when the desktop's picker came out"
+pointer "move 200 100" "wait 200" press release
+wait_for 10 bash -c '! pgrep -x slurp' || fail "the desktop's picker did not take the click"
+read -r qx qy < <(window_rect "Screen Picker") || fail "the screen picker is gone after the pick"
+wait_for 5 seen_is $((qx + 153)) $((qy + 64)) "$(fixture_at 200 100)" ||
+    fail "the desktop's picker took 200,100; the screen picker shows $(seen $((qx + 153)) $((qy + 64))), not $(fixture_at 200 100)"
+echo "ok - natively on Wayland the desktop's picker gives the exact colour, the screen picker out"

@@ -13,9 +13,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QIcon>
@@ -189,6 +186,7 @@ public:
     std::optional<QPoint> windowPlace(QWidget* window) override { return windowPlaceOnX(window); }
 
     ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) override {
+        reading.pointerKnown = !onNativeWayland();
         return reading.begin(pointer, std::move(changed));
     }
     void endScreenRead() override { reading.end(); }
@@ -257,20 +255,6 @@ private:
         return icon.geometry().isEmpty();
     }
 
-    // Qt puts the entry on D-Bus, where a panel may draw its menu, when a
-    // panel is registered; else it embeds an icon window, which pops a menu
-    // it is given on its own as well as telling us (two menus).
-    static bool statusNotifierHostUp() {
-        QDBusMessage get = QDBusMessage::createMethodCall(
-            QStringLiteral("org.kde.StatusNotifierWatcher"),
-            QStringLiteral("/StatusNotifierWatcher"),
-            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        get << QStringLiteral("org.kde.StatusNotifierWatcher")
-            << QStringLiteral("IsStatusNotifierHostRegistered");
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 1000);
-        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-               reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
-    }
     // The menu Qt exports holds the same actions as ours, so that they keep
     // one state and do one thing; ours stays a plain popup (a menu given to
     // the tray gets a platform menu Qt would try to pop natively).
@@ -304,6 +288,10 @@ std::optional<QPointF>& eventPointerSlot() {
 std::optional<QPoint> eventPointer() {
     if (!eventPointerSlot()) return std::nullopt;
     return eventPointerSlot()->toPoint();
+}
+
+bool onNativeWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 std::optional<QPointF> eventPointerExact() {

@@ -2,6 +2,10 @@
 
 #include "platform/desktop/Desktop.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
 void TrayEntry::put(const QIcon& value) {
     picture = value;
     up = true;
@@ -24,4 +28,15 @@ std::optional<TrayEntry::Action> trayActionFor(QSystemTrayIcon::ActivationReason
         return std::nullopt;
     default: return std::nullopt;
     }
+}
+
+bool statusNotifierHostUp() {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.kde.StatusNotifierWatcher")
+        << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 1000);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
 }

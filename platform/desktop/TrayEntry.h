@@ -46,6 +46,12 @@ private:
     bool up = false;
 };
 
+// Whether a panel has said on D-Bus that it shows StatusNotifierItems: Qt
+// then puts the entry on D-Bus, where the panel may draw its menu; else it
+// embeds an icon window, which pops a menu it is given on its own as well as
+// telling us (two menus).
+bool statusNotifierHostUp();
+
 // What a tray's report means here. StatusNotifierItem panels (KDE Plasma,
 // GNOME's AppIndicator, Xfce, LXQt, Cinnamon) report one activation and
 // never a double click: there the activation is what brings a program out,

@@ -44,7 +44,7 @@ ScreenRead ScreenReading::begin(QPoint pointer, ScreenReadChanged onChange) {
     frame = QImage();
     // The desktop is still answering the last press: its answer serves.
     if (desktopAnswering()) return current;
-    if (direct(QRect(pointer, QSize(1, 1)))) {
+    if (pointerKnown && direct(QRect(pointer, QSize(1, 1)))) {
         current = {ScreenRead::State::Live, {}};
         return current;
     }
@@ -65,6 +65,11 @@ ScreenRead ScreenReading::begin(QPoint pointer, ScreenReadChanged onChange) {
         return current;
     }
     portal->setTimeout(screenshotTimeout);
+    if (!pointerKnown) {
+        portal->requestPickColor();
+        current = {ScreenRead::State::Picking, {}};
+        return current;
+    }
     portal->requestScreenshot();
     current = {ScreenRead::State::Waiting, {}};
     return current;

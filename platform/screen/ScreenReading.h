@@ -40,6 +40,10 @@ public:
     // A request of ours is open with the desktop, whose question or picker
     // may have the keyboard meanwhile.
     bool desktopAnswering() const { return portal && portal->waiting(); }
+    // Whether the pointer's place on the desktop is known (not to a native
+    // Wayland client): without it a picture cannot be read where the
+    // pointer is, and the desktop's own picker is asked at once.
+    bool pointerKnown = true;
     // How long the desktop may take to make a request, in milliseconds.
     int screenshotTimeout = 10'000;
 

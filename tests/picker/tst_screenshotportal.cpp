@@ -367,6 +367,36 @@ private slots:
         QVERIFY(!reading.read(QRect(100, 50, 2, 2)).has_value());
     }
 
+    // Where the pointer's place is not known (a native Wayland client), no
+    // picture can be read where it is: the screen is not read, and the
+    // desktop's own picker is asked at once.
+    void pointerUnknownAsksTheDesktopsPicker() {
+        startStandIn({"--screenshot", "ok", "--pick", "ok", "--colour", "0.2,0.4,0.8"});
+        int directReads = 0;
+        ScreenReading reading(
+            [&](const QRect&) {
+                ++directReads;
+                return std::optional<QImage>(QImage(1, 1, QImage::Format_RGB32));
+            },
+            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
+            [] { return QRect(0, 0, 160, 100); });
+        reading.pointerKnown = false;
+        QList<State> seen;
+        QColor picked;
+        seen << reading
+                    .begin(QPoint(10, 10),
+                           [&](const ScreenRead& read) {
+                               seen << read.state;
+                               picked = read.colour;
+                           })
+                    .state;
+        QTRY_COMPARE(seen, (QList<State>{State::Picking, State::Picked}));
+        QCOMPARE(picked, QColor(51, 102, 204));
+        QCOMPARE(directReads, 0);
+        QVERIFY(!reading.read(QRect(10, 10, 1, 1)).has_value());
+        QCOMPARE(standInSaid().filter("Screenshot ").size(), 0);
+    }
+
     // A press while the desktop is still answering the last one asks
     // nothing more: a second question would only queue behind the first
     // (GNOME then refuses every request after).
