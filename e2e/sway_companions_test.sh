@@ -61,6 +61,11 @@ echo "ok - the book window is out (sway put it at $bx,$by)"
 # The card from the book's button, then the palette from its own.
 click_at $((bx + 42)) $((by + 10))
 wait_for 5 visible_window "Swatch Card" || fail "the card did not come out"
+# Ours from its first moment: a window sway placed first would show over
+# the book until taken over and made anew.
+first_card=$(visible_window "Swatch Card")
+xwininfo -id "$first_card" | grep -q "Override Redirect State: yes" ||
+    fail "the card first came out as a window sway places"
 wait_for 5 place_is "Swatch Card" "$bx $((by - 103))" ||
     fail "the card is at $(place_of "Swatch Card"), not above the book at $bx,$by"
 click_at $((bx + 172)) $((by + 10))
@@ -69,7 +74,8 @@ wait_for 5 visible_window "Color Palette" ||
 read -r px py < <(place_of "Color Palette")
 [ "$px $py" = "$((bx + 185)) $((by + 20))" ] ||
     fail "the palette is at $px,$py, not beside the book at $bx,$by"
-echo "ok - the companions are docked to the book where sway put it"
+[ "$(visible_window "Swatch Card")" = "$first_card" ] || fail "the card was made anew after it came out"
+echo "ok - the companions are docked to the book where sway put it, from their first show"
 
 # The keyboard reaches the palette's code.
 click_at $((px + 80)) $((py + 80))

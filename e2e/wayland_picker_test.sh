@@ -238,10 +238,22 @@ pick_then --screenshot cancel
 expect_refusal "cancelled"
 pick_then none
 expect_refusal "no screenshot service"
-pick_then --screenshot silent
+pick_then --screenshot no-request
 sleep 5
 seen_is $((spx + 153)) $((spy + 64)) 13579B || fail "the last colour did not stay while waiting"
-expect_refusal "no answer in 10 s"
+expect_refusal "no request made in 10 s"
+# A request the desktop holds, as while it asks the person: said, never
+# timed out, never made twice.
+timed_out=$(grep -c "in time" "$WORKDIR/app.log")
+pick_then --screenshot silent
+sleep 11
+expect_refusal "the desktop asking the person"
+[ "$(grep -c "in time" "$WORKDIR/app.log")" = "$timed_out" ] || fail "a request the desktop holds was timed out"
+press_eyedropper
+xdotool mouseup 1
+sleep 0.5
+[ "$(grep -c '^Screenshot ' "$WORKDIR/standin.log")" = 1 ] || fail "a second request while one is open"
+echo "ok - a request the desktop holds: no time-out, no second request"
 
 # A service that gives no picture: the desktop's own picker's colour.
 pick_then --screenshot fail --pick ok --colour 0.2,0.4,0.8

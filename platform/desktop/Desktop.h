@@ -110,6 +110,10 @@ public:
 
     // Where the window system has a window now; nothing where it cannot say.
     virtual std::optional<QPoint> windowPlace(QWidget* window) = 0;
+    // The window manager is one known to put every window where it likes,
+    // whatever place the program asks for (those of weston and wlroots
+    // compositors, sway's among them, for Xwayland).
+    virtual bool windowManagerIgnoresPlaces() = 0;
 
     // The program's arguments, the program itself first, as the bytes it
     // was given (a file name need not be UTF-8).

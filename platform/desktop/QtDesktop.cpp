@@ -184,6 +184,10 @@ public:
     std::vector<std::string> commandLine() override { return programArguments(); }
 
     std::optional<QPoint> windowPlace(QWidget* window) override { return windowPlaceOnX(window); }
+    bool windowManagerIgnoresPlaces() override {
+        const QString name = windowManagerNameOnX();
+        return name == QLatin1String("wlroots wm") || name == QLatin1String("Weston WM");
+    }
 
     ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) override {
         reading.pointerKnown = !onNativeWayland();

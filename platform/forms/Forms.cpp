@@ -219,21 +219,12 @@ TFileDialog* TForm::fileDialog(const char* name) const {
     return found == dialogs.end() ? nullptr : found->second.get();
 }
 
-void TForm::Show() {
-    show();
-}
-
 bool TForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate) safeCall([this] { FormDeactivate(); });
     return QWidget::event(event);
 }
 
 namespace {
-
-bool& ourPlacement() {
-    static bool ours = false;
-    return ours;
-}
 
 std::function<void()>& replaceCompanions() {
     static std::function<void()> replace;
@@ -258,6 +249,19 @@ protected:
         return false;
     }
 };
+
+// Decided before the first window is made where the window manager is known
+// to put windows where it likes: a companion placed by it first would show
+// there (over the book) until taken over. Elsewhere a companion's first
+// place tells.
+bool& ourPlacement() {
+    static bool ours = [] {
+        if (!desktop().windowManagerIgnoresPlaces()) return false;
+        qApp->installEventFilter(new ActivateOnPress(qApp));
+        return true;
+    }();
+    return ours;
+}
 
 } // namespace
 
@@ -290,6 +294,13 @@ void TForm::whenPlacementIgnored(std::function<void()> replace) {
 
 bool TForm::placingOurselves() {
     return ourPlacement();
+}
+
+void TForm::Show() {
+    // Placed by us, a companion goes beside the book where the compositor
+    // has it now, which may not be where the book was asked to go.
+    if (docked && !isVisible() && placingOurselves() && replaceCompanions()) replaceCompanions()();
+    show();
 }
 
 void TForm::keyPressEvent(QKeyEvent* event) {

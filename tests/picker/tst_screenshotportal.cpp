@@ -197,7 +197,11 @@ private slots:
         QTest::qWait(1200);
         QCOMPARE(spy.size(), 0);
         QCOMPARE(asking.size(), asks ? 1 : 0);
-        QCOMPARE(portal.waiting(), !timesOut);
+        QCOMPARE(portal.waiting(),
+                 !timesOut); // A service that goes away answers for the request it held.
+        standIn->kill();
+        if (!timesOut) QCOMPARE(wait(spy).outcome, Outcome::NoService);
+        QVERIFY(!portal.waiting());
     }
 
     // A picture that comes after we stopped waiting is not used, but its

@@ -105,6 +105,7 @@ public:
     std::vector<std::string> commandLine() override { return arguments; }
     // Where the window system puts windows; unset, where they were put.
     std::function<std::optional<QPoint>(QWidget*)> placeOf;
+    bool windowManagerIgnoresPlaces() override { return false; }
     std::optional<QPoint> windowPlace(QWidget* window) override {
         return placeOf ? placeOf(window) : std::optional<QPoint>(window->pos());
     }

@@ -56,6 +56,15 @@ ScreenshotPortal::Outcome outcomeOfError(const QDBusError& error) {
 
 ScreenshotPortal::ScreenshotPortal(QDBusConnection bus, QObject* parent)
     : QObject(parent), bus(std::move(bus)) {
+    // A request is answered by the service that made it or by no one: one
+    // that goes away (a crash, a restart) leaves nothing to wait for.
+    serviceWatcher.setConnection(this->bus);
+    serviceWatcher.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    serviceWatcher.addWatchedService(PortalService);
+    connect(&serviceWatcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        if (!requestPath.isEmpty())
+            finish({Outcome::NoService, {}, {}, QStringLiteral("the service went away")});
+    });
     qRegisterMetaType<ScreenshotPortal::Answer>();
     timer.setSingleShot(true);
     timer.setInterval(10'000);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QDateTime>
 #include <QImage>
 #include <QObject>
@@ -68,6 +69,7 @@ private:
     QDBusConnection bus;
     QTimer timer;
     QTimer askingTimer;
+    QDBusServiceWatcher serviceWatcher;
     Kind kind = Kind::Screenshot;
     QString requestPath;  // the answer we wait for; empty when none
     QString subscribedTo; // whose Response signal we hear, even after a time-out
