@@ -185,10 +185,9 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         showMessage("Can't read", "This desktop does not let programs read the screen");
         break;
     case State::Failed:
-        showMessage("Can't read", read.wlroots
-                                      ? "The desktop's screenshot service failed: on sway and "
-                                        "other wlroots desktops it needs grim, and slurp to pick"
-                                      : "The desktop's screenshot service failed");
+        showMessage("Can't read", read.wlroots ? "The screenshot service failed: wlroots desktops "
+                                                 "(sway) need grim and slurp"
+                                               : "The desktop's screenshot service failed");
         break;
     case State::Cancelled:
         showMessage("Cancelled", "The desktop's picture of the screen was cancelled");

@@ -117,7 +117,7 @@ void ScreenReading::answered(const ScreenshotPortal::Answer& answer) {
 // Their screenshot service (xdg-desktop-portal-wlr) fails at once without
 // grim, and its picker without slurp, which the desktop may not have.
 bool ScreenReading::onWlroots() {
-    if (qEnvironmentVariableIsSet("SWAYSOCK")) return true;
+    if (!qEnvironmentVariableIsEmpty("SWAYSOCK")) return true;
     const QString desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower();
     for (const char* name : {"sway", "wlroots", "hyprland", "river", "wayfire", "labwc"})
         if (desktops.contains(QLatin1String(name))) return true;

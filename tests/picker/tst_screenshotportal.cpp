@@ -401,6 +401,36 @@ private slots:
         QCOMPARE(standInSaid().filter("Screenshot ").size(), 0);
     }
 
+    // A failed service is said to need grim and slurp on wlroots desktops,
+    // whose portal fails so without them, and only there.
+    void failedServiceKnowsWlroots_data() {
+        QTest::addColumn<QByteArray>("desktop");
+        QTest::addColumn<QByteArray>("swaySocket");
+        QTest::addColumn<bool>("wlroots");
+        QTest::newRow("sway") << QByteArray("sway") << QByteArray() << true;
+        QTest::newRow("Hyprland") << QByteArray("Hyprland") << QByteArray() << true;
+        QTest::newRow("GNOME") << QByteArray("ubuntu:GNOME") << QByteArray() << false;
+        QTest::newRow("sway's socket only") << QByteArray() << QByteArray("/run/sway.sock") << true;
+    }
+    void failedServiceKnowsWlroots() {
+        QFETCH(QByteArray, desktop);
+        QFETCH(QByteArray, swaySocket);
+        QFETCH(bool, wlroots);
+        startStandIn({"--screenshot", "fail", "--pick", "fail"});
+        qputenv("XDG_CURRENT_DESKTOP", desktop);
+        qputenv("SWAYSOCK", swaySocket);
+        ScreenReading reading(
+            [](const QRect&) { return std::optional<QImage>(); },
+            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
+            [] { return QRect(0, 0, 160, 100); });
+        std::optional<ScreenRead> last;
+        reading.begin(QPoint(1, 1), [&](const ScreenRead& read) { last = read; });
+        QTRY_VERIFY(last && last->state == State::Failed);
+        qunsetenv("XDG_CURRENT_DESKTOP");
+        qunsetenv("SWAYSOCK");
+        QCOMPARE(last->wlroots, wlroots);
+    }
+
     // A press while the desktop is still answering the last one asks
     // nothing more: a second question would only queue behind the first
     // (GNOME then refuses every request after).
