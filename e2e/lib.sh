@@ -281,3 +281,27 @@ recover_walk() {
     [ "$(grep -c . <<<"$new")" = 1 ] && [ "$new" != "$old" ] ||
         fail "the recovered book was not kept anew in place of its copy: $new"
 }
+
+# start_sway [CONFIG LINES...]: headless sway (software rendering) with
+# Xwayland, for the calling user, its sockets in $WORKDIR (the runtime
+# folder); the session's variables exported for what runs after.
+start_sway() {
+    { echo "xwayland enable"; echo "output HEADLESS-1 resolution 1280x800 position 0 0"
+      [ $# -gt 0 ] && printf '%s\n' "$@"; } >"$WORKDIR/sway.cfg"
+    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+        sway -c "$WORKDIR/sway.cfg" >"$WORKDIR/sway.log" 2>&1 &
+    SWAY_PID=$!
+    wait_for 20 bash -c "ls /tmp/.X11-unix | grep -q X && ls '$WORKDIR' | grep -q '^wayland-[0-9]*\$'" ||
+        { cat "$WORKDIR/sway.log" >&2; fail "sway did not start with Xwayland"; }
+    export WAYLAND_DISPLAY=$(ls "$WORKDIR" | grep '^wayland-[0-9]*$' | head -n 1)
+    export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | head -n 1)
+    export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway
+    export SWAYSOCK=$(ls "$WORKDIR"/sway-ipc.*.sock 2>/dev/null | head -n 1)
+    unset QT_QPA_PLATFORM
+    wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
+}
+
+# seen X Y: RRGGBB on the screen there, from the wlroots compositor.
+seen_on_wlroots() {
+    grim -g "$1,$2 1x1" -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
+}

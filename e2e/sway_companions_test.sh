@@ -33,21 +33,8 @@ cleanup() {
     wait 2>/dev/null
 }
 trap cleanup EXIT
-printf 'xwayland enable\noutput HEADLESS-1 resolution 1280x800\n' >"$WORKDIR/sway.cfg"
-WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    sway -c "$WORKDIR/sway.cfg" >"$WORKDIR/sway.log" 2>&1 &
-SWAY_PID=$!
-wait_for 20 bash -c "ls /tmp/.X11-unix | grep -q X && ls '$WORKDIR' | grep -q '^wayland-[0-9]*\$'" ||
-    { cat "$WORKDIR/sway.log" >&2; fail "sway did not start with Xwayland"; }
-export WAYLAND_DISPLAY=$(ls "$WORKDIR" | grep '^wayland-[0-9]*$' | head -n 1)
-export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | head -n 1)
-export XDG_SESSION_TYPE=wayland
-unset QT_QPA_PLATFORM
-wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
-
-seen() { # seen X Y: RRGGBB on the screen there, from the compositor
-    grim -g "$1,$2 1x1" -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
-}
+start_sway
+seen() { seen_on_wlroots "$@"; }
 seen_is() { [ "$(seen "$1" "$2")" = "$3" ]; }
 place_of() { geometry "$(visible_window "$1")" | cut -d' ' -f1,2; }
 place_is() { [ "$(place_of "$1")" = "$2" ]; }

@@ -27,7 +27,6 @@ if [ "$(id -u)" = 0 ]; then
     # What nobody runs, where nobody may run it: the build tree may be closed.
     cp "$PROGRAM" "$home/huevella"
     cp "$POINTER" "$home/virtual_pointer"
-    cp "$(dirname "$0")/lib.sh" "$home/lib.sh"
     chown -R nobody "$home"
     chmod 700 "$home"
     HOME=$home XDG_RUNTIME_DIR=$home exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
@@ -80,26 +79,8 @@ for name in ("left_ptr", "arrow", "top_left_arrow", "crosshair", "cross", "tcros
     os.symlink("default", os.path.join(folder, name))
 PY
 export XCURSOR_PATH="$WORKDIR/icons" XCURSOR_THEME=ring XCURSOR_SIZE=17
-cat >"$WORKDIR/sway.cfg" <<CFG
-xwayland enable
-output HEADLESS-1 resolution 1280x800 position 0 0 bg $WORKDIR/fixture.png center
-seat seat0 xcursor_theme ring 17
-CFG
-WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    sway -c "$WORKDIR/sway.cfg" >"$WORKDIR/sway.log" 2>&1 &
-SWAY_PID=$!
-wait_for 20 bash -c "ls /tmp/.X11-unix | grep -q X && ls '$WORKDIR' | grep -q '^wayland-[0-9]*\$'" ||
-    { cat "$WORKDIR/sway.log" >&2; fail "sway did not start with Xwayland"; }
-export WAYLAND_DISPLAY=$(ls "$WORKDIR" | grep '^wayland-[0-9]*$' | head -n 1)
-export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | head -n 1)
-export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway
-export SWAYSOCK=$(ls "$WORKDIR"/sway-ipc.*.sock 2>/dev/null | head -n 1)
-unset QT_QPA_PLATFORM
-wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
-
-seen() { # seen X Y: RRGGBB on the screen there, from the compositor
-    grim -g "$1,$2 1x1" -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
-}
+start_sway "output HEADLESS-1 bg $WORKDIR/fixture.png center" "seat seat0 xcursor_theme ring 17"
+seen() { seen_on_wlroots "$@"; }
 seen_is() { [ "$(seen "$1" "$2")" = "$3" ]; }
 wait_for 10 seen_is 700 500 "$(fixture_at 700 500)" ||
     fail "the background is not the picture: $(seen 700 500) at 700,500"

@@ -67,6 +67,32 @@ class TestScreenshotPortal : public QObject {
         return spy.isEmpty() ? ScreenshotPortal::Answer{Outcome::TimedOut, {}, {}, "no signal"}
                              : spy.takeFirst().at(0).value<ScreenshotPortal::Answer>();
     }
+    // A reading through the service on the test bus, of a screen that
+    // cannot be read directly unless `direct` says otherwise.
+    static std::unique_ptr<ScreenReading> makeReading(ScreenReading::DirectRead direct = {}) {
+        if (!direct) direct = [](const QRect&) { return std::optional<QImage>(); };
+        return std::make_unique<ScreenReading>(
+            std::move(direct),
+            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
+            [] { return QRect(0, 0, 160, 100); });
+    }
+    // What a reading goes through from its press: every state, the last
+    // colour and whether it was said to be on wlroots.
+    struct Seen {
+        QList<ScreenRead::State> states;
+        QColor colour;
+        bool wlroots = false;
+    };
+    static void begin(ScreenReading& reading, Seen& seen) {
+        seen.states << reading
+                           .begin(QPoint(10, 10),
+                                  [&seen](const ScreenRead& read) {
+                                      seen.states << read.state;
+                                      seen.colour = read.colour;
+                                      seen.wlroots = read.wlroots;
+                                  })
+                           .state;
+    }
     QStringList filesLeft() const {
         return QDir(dir.path()).entryList({"Screenshot-*"}, QDir::Files);
     }
@@ -344,31 +370,21 @@ private slots:
         QFETCH(QStringList, standIn);
         QFETCH(QList<State>, states);
         if (!standIn.isEmpty()) startStandIn(standIn);
-        ScreenReading reading(
-            [](const QRect&) { return std::optional<QImage>(); },
-            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
-            [] { return QRect(0, 0, 160, 100); });
-        reading.screenshotTimeout = 300;
-        QList<State> seen;
-        QColor picked;
-        seen << reading
-                    .begin(QPoint(10, 10),
-                           [&](const ScreenRead& read) {
-                               seen << read.state;
-                               picked = read.colour;
-                           })
-                    .state;
-        QTRY_COMPARE(seen, states);
+        const auto reading = makeReading();
+        reading->screenshotTimeout = 300;
+        Seen seen;
+        begin(*reading, seen);
+        QTRY_COMPARE(seen.states, states);
         // Nothing more comes, a time-out included.
-        QTest::qWait(reading.screenshotTimeout + 200);
-        QCOMPARE(seen, states);
-        if (states.last() == State::Picked) QCOMPARE(picked, QColor(51, 102, 204));
-        const auto read = reading.read(QRect(100, 50, 2, 2));
+        QTest::qWait(reading->screenshotTimeout + 200);
+        QCOMPARE(seen.states, states);
+        if (states.last() == State::Picked) QCOMPARE(seen.colour, QColor(51, 102, 204));
+        const auto read = reading->read(QRect(100, 50, 2, 2));
         QCOMPARE(read.has_value(), states.last() == State::Frozen);
         // The fixture is twice the area: the points take every other pixel.
         if (read) QCOMPARE(read->pixel(1, 1), pixelAt(202, 102));
-        reading.end();
-        QVERIFY(!reading.read(QRect(100, 50, 2, 2)).has_value());
+        reading->end();
+        QVERIFY(!reading->read(QRect(100, 50, 2, 2)).has_value());
     }
 
     // Where the pointer's place is not known (a native Wayland client), no
@@ -377,27 +393,17 @@ private slots:
     void pointerUnknownAsksTheDesktopsPicker() {
         startStandIn({"--screenshot", "ok", "--pick", "ok", "--colour", "0.2,0.4,0.8"});
         int directReads = 0;
-        ScreenReading reading(
-            [&](const QRect&) {
-                ++directReads;
-                return std::optional<QImage>(QImage(1, 1, QImage::Format_RGB32));
-            },
-            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
-            [] { return QRect(0, 0, 160, 100); });
-        reading.pointerKnown = false;
-        QList<State> seen;
-        QColor picked;
-        seen << reading
-                    .begin(QPoint(10, 10),
-                           [&](const ScreenRead& read) {
-                               seen << read.state;
-                               picked = read.colour;
-                           })
-                    .state;
-        QTRY_COMPARE(seen, (QList<State>{State::Picking, State::Picked}));
-        QCOMPARE(picked, QColor(51, 102, 204));
+        const auto reading = makeReading([&](const QRect&) {
+            ++directReads;
+            return std::optional<QImage>(QImage(1, 1, QImage::Format_RGB32));
+        });
+        reading->pointerKnown = false;
+        Seen seen;
+        begin(*reading, seen);
+        QTRY_COMPARE(seen.states, (QList<State>{State::Picking, State::Picked}));
+        QCOMPARE(seen.colour, QColor(51, 102, 204));
         QCOMPARE(directReads, 0);
-        QVERIFY(!reading.read(QRect(10, 10, 1, 1)).has_value());
+        QVERIFY(!reading->read(QRect(10, 10, 1, 1)).has_value());
         QCOMPARE(standInSaid().filter("Screenshot ").size(), 0);
     }
 
@@ -419,16 +425,13 @@ private slots:
         startStandIn({"--screenshot", "fail", "--pick", "fail"});
         qputenv("XDG_CURRENT_DESKTOP", desktop);
         qputenv("SWAYSOCK", swaySocket);
-        ScreenReading reading(
-            [](const QRect&) { return std::optional<QImage>(); },
-            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
-            [] { return QRect(0, 0, 160, 100); });
-        std::optional<ScreenRead> last;
-        reading.begin(QPoint(1, 1), [&](const ScreenRead& read) { last = read; });
-        QTRY_VERIFY(last && last->state == State::Failed);
+        const auto reading = makeReading();
+        Seen seen;
+        begin(*reading, seen);
+        QTRY_COMPARE(seen.states.last(), State::Failed);
         qunsetenv("XDG_CURRENT_DESKTOP");
         qunsetenv("SWAYSOCK");
-        QCOMPARE(last->wlroots, wlroots);
+        QCOMPARE(seen.wlroots, wlroots);
     }
 
     // A press while the desktop is still answering the last one asks
@@ -436,16 +439,13 @@ private slots:
     // (GNOME then refuses every request after).
     void oneRequestAtATime() {
         startStandIn({"--screenshot", "silent"});
-        ScreenReading reading(
-            [](const QRect&) { return std::optional<QImage>(); },
-            [] { return std::make_unique<ScreenshotPortal>(QDBusConnection::sessionBus()); },
-            [] { return QRect(0, 0, 160, 100); });
-        QList<State> seen;
-        const auto note = [&](const ScreenRead& read) { seen << read.state; };
-        QCOMPARE(reading.begin(QPoint(10, 10), note).state, State::Waiting);
-        QTRY_COMPARE(seen, QList<State>{State::Asking});
-        reading.end();
-        QCOMPARE(reading.begin(QPoint(20, 20), note).state, State::Asking);
+        const auto reading = makeReading();
+        Seen seen;
+        begin(*reading, seen);
+        QTRY_COMPARE(seen.states, (QList<State>{State::Waiting, State::Asking}));
+        reading->end();
+        begin(*reading, seen);
+        QCOMPARE(seen.states.last(), State::Asking);
         QTest::qWait(300);
         QCOMPARE(standInSaid().filter("Screenshot").size(), 1);
     }
