@@ -18,19 +18,26 @@ if [ -z "${HUEVELLA_PRIVATE_NS:-}" ]; then
     HUEVELLA_PRIVATE_NS=1 exec unshare -mn "$0" "$@"
 fi
 if [ "$(id -u)" = 0 ]; then
+    # What nobody runs, where nobody may run it (the build tree may be
+    # closed), and where a /tmp of our own will not hide it (the tree may
+    # be under /tmp): kept aside while that /tmp is made.
+    aside=$(mktemp -d -p /dev/shm) || fail "nowhere to keep the programs aside"
+    cp "$PROGRAM" "$aside/huevella"
+    cp "$POINTER" "$aside/virtual_pointer"
+    cp "$0" "$aside/sway_portal_test.sh"
+    cp "$(dirname "$0")/lib.sh" "$aside/lib.sh"
     # A /tmp of our own: the X sockets, and the fixed file the wlr portal
     # writes its pictures to (/tmp/out.png), are the test's alone.
     mount -t tmpfs tmpfs /tmp || fail "no private /tmp"
     chmod 1777 /tmp
     mkdir -m 1777 /tmp/.X11-unix
     home=$(mktemp -d)
-    # What nobody runs, where nobody may run it: the build tree may be closed.
-    cp "$PROGRAM" "$home/huevella"
-    cp "$POINTER" "$home/virtual_pointer"
+    cp -a "$aside"/. "$home"/
+    rm -rf "$aside"
     chown -R nobody "$home"
     chmod 700 "$home"
     HOME=$home XDG_RUNTIME_DIR=$home exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        "$0" "$home/huevella" "$home/virtual_pointer"
+        "$home/sway_portal_test.sh" "$home/huevella" "$home/virtual_pointer"
 fi
 
 WORKDIR=$XDG_RUNTIME_DIR
