@@ -33,6 +33,8 @@ pick_ends() {
     wait "$PICK_PID"
     rc=$?
 }
+# The program allows itself 10 s for the window manager to map the picker
+# on a busy machine before it says the grab was refused: so do the waits.
 held() { [ "$("$PROBE")" = held ]; }
 free() { [ "$("$PROBE")" = free ]; }
 picker_shown() { visible_window "Screen Picker"; }
@@ -50,7 +52,7 @@ program_pid() { tr -dc 0-9 <"$(ls "$XDG_RUNTIME_DIR"/*.lock 2>/dev/null | head -
 xdotool mousemove 600 600
 pick
 wait_for 10 picker_shown || fail "the picker did not show: $(cat "$WORKDIR/pick.err")"
-wait_for 5 held || fail "the pointer and keyboard were not taken"
+wait_for 15 held || fail "the pointer and keyboard were not taken: $(cat "$WORKDIR/pick.err")"
 xdotool mousemove $((sx + 120)) $((sy + 40))
 sleep 0.4
 picker_beside $((sx + 120)) $((sy + 40)) || fail "the picker covers the pointer: $(geometry "$(picker_shown)")"
@@ -72,7 +74,7 @@ for row in "rgb|40|40|rgb(200 50 100)" "#hex|280|40|#FFD700" "hsl|200|40|hsl(146
     "oklch|200|40|oklch(56.85% 0.1187 154.95)"; do
     IFS='|' read -r form dx dy want <<<"$row"
     pick --format "$form"
-    wait_for 10 held || fail "--format $form: the pointer was not taken: $(cat "$WORKDIR/pick.err")"
+    wait_for 15 held || fail "--format $form: the pointer was not taken: $(cat "$WORKDIR/pick.err")"
     xdotool mousemove $((sx + dx)) $((sy + dy))
     sleep 0.3
     picker_beside $((sx + dx)) $((sy + dy)) || fail "--format $form: the picker covers the pointer"
@@ -86,7 +88,7 @@ echo "ok - each form printed and copied by the running program"
 
 # Near the screen's bottom right corner the picker flips to the other side.
 pick
-wait_for 10 held || fail "the corner pick did not take the pointer"
+wait_for 15 held || fail "the corner pick did not take the pointer"
 xdotool mousemove 1270 790
 sleep 0.3
 picker_beside 1270 790 || fail "at the corner the picker covers the pointer"
@@ -108,7 +110,7 @@ echo "ok - the picker flips at the corner; the arrows move a pixel, ten with Shi
 echo -n untouched | xclip -selection clipboard
 for cancel in "key Escape" "click 3"; do
     pick
-    wait_for 10 held || fail "$cancel: the pointer was not taken: $(cat "$WORKDIR/pick.err")"
+    wait_for 15 held || fail "$cancel: the pointer was not taken: $(cat "$WORKDIR/pick.err")"
     xdotool mousemove $((sx + 40)) $((sy + 40))
     sleep 0.2
     xdotool $cancel
@@ -122,7 +124,7 @@ echo "ok - Escape and a right click cancel: status 1, nothing printed or copied,
 # Two picks at once share one: each hears the colour in its own form.
 pick --format rgb
 first=$PICK_PID
-wait_for 10 held || fail "the first of two picks did not take the pointer"
+wait_for 15 held || fail "the first of two picks did not take the pointer"
 (cd "$WORKDIR" && exec "$PROGRAM" --pick >"$WORKDIR/second.out" 2>"$WORKDIR/second.err") &
 second=$!
 sleep 0.5
@@ -135,7 +137,7 @@ echo "ok - a second pick joins the first"
 
 # A caller that goes away takes its pick with it.
 pick
-wait_for 10 held || fail "the pointer was not taken for the caller that goes"
+wait_for 15 held || fail "the pointer was not taken for the caller that goes"
 kill -9 "$PICK_PID"
 wait "$PICK_PID" 2>/dev/null
 wait_for 5 free || fail "the pick outlived its caller"
@@ -153,7 +155,7 @@ echo "ok - a wrong command line is status 2 with its reason"
 
 # The program's end answers a waiting caller.
 pick
-wait_for 10 held || fail "the pointer was not taken before the end"
+wait_for 15 held || fail "the pointer was not taken before the end"
 kill "$(program_pid)"
 pick_ends
 [ "$rc" = 1 ] && grep -q "ended before a colour was taken" "$WORKDIR/pick.err" ||
