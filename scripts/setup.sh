@@ -22,7 +22,7 @@ if [ "${1:-}" = "--tests" ]; then
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
         weston xwayland qt6-wayland sway grim swaybg gimp-data libwayland-dev
-        xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire slurp
+        xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire slurp libglib2.0-bin procps
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi orca xdg-desktop-portal libsm-dev libice-dev
         lintian devscripts clang-format
