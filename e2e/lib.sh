@@ -204,9 +204,17 @@ book_from_tray() {
     local ix iy iw ih
     wait_for 15 tray_icon || fail "no tray icon appeared"
     icon=$(tray_icon)
-    read -r ix iy iw ih < <(geometry "$icon")
+    # The tray may still be laying the icon out when it first shows: the
+    # click goes where it has settled, and a busy machine has 10 s to
+    # answer it.
+    local before=
+    until [ "$before" = "$(geometry "$icon")" ]; do
+        before=$(geometry "$icon")
+        sleep 0.3
+    done
+    read -r ix iy iw ih <<<"$before"
     xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click --repeat 2 --delay 60 1
-    wait_for 5 visible_window Huevella || fail "no book window"
+    wait_for 10 visible_window Huevella || fail "no book window (icon at $before)"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
 }
 
