@@ -134,11 +134,13 @@ public:
                                          trayActionFor(reason, singleActivationTray(*tray)))
                                      emit entry.activated(*action);
                              });
+            // Asked once, as Qt chooses between D-Bus and an embedded icon
+            // once, when the icon is made.
+            if (entry.menu() && statusNotifierHostUp())
+                icon->setContextMenu(mirrorOf(entry.menu()));
         }
         icon->setIcon(entry.icon());
         icon->setToolTip(entry.toolTip());
-        if (entry.menu() && !icon->contextMenu() && statusNotifierHostUp())
-            icon->setContextMenu(mirrorOf(entry.menu()));
         icon->show();
         // The tray's request goes out now, not when the event loop next
         // runs: the tray takes the icon in while the other windows are made.
