@@ -7,6 +7,7 @@
 #include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Language.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -241,6 +242,9 @@ int main(int argc, char** argv) {
     arguments.push_back(nullptr);
     int count = int(arguments.size()) - 1;
     HuevellaQtApplication qtApp(count, arguments.data());
+    // The windows speak the desktop's language; what goes to standard
+    // output and error stays English, for the scripts that read it.
+    useLanguage(desktopLanguages());
     reportIgnored();
     if (onNativeWayland())
         std::fputs("huevella: running as a native Wayland client, where a program cannot place "

@@ -30,8 +30,8 @@ void TfrmHuevella::showCard() {
 }
 
 QString TfrmHuevella::cardSaid() const {
-    if (currentCard < 0) return QStringLiteral("No cards");
-    QString said = QStringLiteral("Card %1 of %2").arg(currentCard + 1).arg(lastCard + 1);
+    if (currentCard < 0) return tr("No cards");
+    QString said = tr("Card %1 of %2").arg(currentCard + 1).arg(lastCard + 1);
     const std::string title = cards[currentCard].getTitle();
     if (!title.empty()) said += QStringLiteral(", ") + toQString(title);
     return said;
@@ -70,7 +70,7 @@ void TfrmHuevella::imgBookClearCardClick() {
     switch (clearCurrentCard()) {
     case ClearResult::CardRemoved:
         showCard();
-        announce(QStringLiteral("Card cleared. ") + cardSaid());
+        announce(tr("Card cleared. %1").arg(cardSaid()));
         mnuSave->setEnabled(true);
         break;
     case ClearResult::BookEmptied:
@@ -78,7 +78,7 @@ void TfrmHuevella::imgBookClearCardClick() {
         setClearCardEnabled(false);
         mnuSaveAs->setEnabled(false);
         mnuSave->setEnabled(false);
-        announce(QStringLiteral("Card cleared. No cards"));
+        announce(tr("Card cleared. %1").arg(tr("No cards")));
         break;
     case ClearResult::NothingToClear: break;
     }
@@ -96,6 +96,6 @@ TfrmHuevella::AddResult TfrmHuevella::takeCard(const Huevella& card) {
     setClearCardEnabled(true);
     setNextCardEnabled(false);
     if (lastCard >= 1) setPreviousCardEnabled(true);
-    announce(QStringLiteral("Card added. ") + cardSaid());
+    announce(tr("Card added. %1").arg(cardSaid()));
     return result;
 }

@@ -4,6 +4,7 @@
 #include "app/SessionEnd.h"
 #include "book/BookExport.h"
 #include "book/BookFile.h"
+#include "book/ProblemText.h"
 #include "book/Recovery.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Application.h"
@@ -26,18 +27,21 @@ bool TfrmHuevella::writeBook(const std::string& target, bool finalLineEnd,
         diskStamp = stampOf(target);
         return true;
     }
-    Application->MessageBox("The book could not be saved to \"" + target + "\": " + problem +
-                                ".\n\nNothing was lost: the book is still open.",
-                            "Huevella", MessageButtons::Ok, MessageIcon::Error);
+    Application->MessageBox(
+        fromQString(tr("The book could not be saved to \"%1\": %2.\n\nNothing was lost: the book "
+                       "is still open.")
+                        .arg(toQString(target), localProblem(problem))),
+        "Huevella", MessageButtons::Ok, MessageIcon::Error);
     return false;
 }
 
 bool TfrmHuevella::readBook(const std::string& source) {
     const BookReadResult read = readBookFile(source);
     if (!read.ok) {
-        Application->MessageBox("The book \"" + source + "\" cannot be opened: " + read.problem +
-                                    ".",
-                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
+        Application->MessageBox(
+            fromQString(tr("The book \"%1\" cannot be opened: %2.")
+                            .arg(toQString(source), localProblem(read.problem))),
+            "Huevella", MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
     stampedPath = source;
@@ -57,8 +61,9 @@ TfrmHuevella::SaveAnswer TfrmHuevella::askSaveChanges(bool cancelledDialogRefuse
                                                       const std::string& caption,
                                                       bool finalLineEnd) {
     saved = false;
-    const MessageAnswer answer = Application->MessageBox(
-        "Save changes to huevella?", caption, MessageButtons::YesNoCancel, MessageIcon::Warning);
+    const MessageAnswer answer =
+        Application->MessageBox(fromQString(tr("Save changes to huevella?")), caption,
+                                MessageButtons::YesNoCancel, MessageIcon::Warning);
     if (answer == MessageAnswer::No) return SaveAnswer::GoOn;
     if (answer != MessageAnswer::Yes) return SaveAnswer::Abandon;
     std::string target = fileName;
@@ -97,9 +102,10 @@ bool TfrmHuevella::mayWriteOver(std::string& target, bool& checkUnchanged) {
     checkUnchanged = now.exists && now == diskStamp;
     if (!now.exists || now == diskStamp) return true;
     const MessageAnswer answer = Application->MessageBox(
-        "\"" + target +
-            "\" has been changed by another program since it was opened or saved.\n\n"
-            "Do you want to replace it with this book? (No saves this book under another name.)",
+        fromQString(tr("\"%1\" has been changed by another program since it was opened or "
+                       "saved.\n\nDo you want to replace it with this book? (No saves this book "
+                       "under another name.)")
+                        .arg(toQString(target))),
         "Huevella", MessageButtons::YesNoCancel, MessageIcon::Warning);
     if (answer == MessageAnswer::Yes) return true;
     if (answer != MessageAnswer::No || !dlgSaveAs->Execute()) return false;
@@ -152,9 +158,13 @@ void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book, int 
     if (mayReplaceBook()) openBook(*book);
     if (dropped > 0)
         Application->MessageBox(
-            std::to_string(dropped) + (dropped == 1 ? " other book was" : " other books were") +
-                " asked for while Huevella was waiting for an answer; only the last one, \"" +
-                *book + "\", was taken.",
+            fromQString((dropped == 1 ? tr("1 other book was asked for while Huevella was "
+                                           "waiting for an answer; only the last one, \"%2\", "
+                                           "was taken.")
+                                      : tr("%1 other books were asked for while Huevella was "
+                                           "waiting for an answer; only the last one, \"%2\", "
+                                           "was taken."))
+                            .arg(QString::number(dropped), toQString(*book))),
             "Huevella", MessageButtons::Ok, MessageIcon::Information);
 }
 
@@ -289,19 +299,31 @@ void TfrmHuevella::offerRecovery() {
         const BookReadResult read = copy.text.empty() ? BookReadResult{} : parseBook(copy.text);
         if (!read.ok) {
             // Not a book any more: left where it is, for the user to look at.
-            Application->MessageBox("An unsaved book was kept at \"" + copy.path +
-                                        "\", but it cannot be opened" +
-                                        (read.problem.empty() ? "" : ": " + read.problem) + ".",
-                                    "Huevella", MessageButtons::Ok, MessageIcon::Warning);
+            Application->MessageBox(
+                fromQString(read.problem.empty()
+                                ? tr("An unsaved book was kept at \"%1\", but it cannot be "
+                                     "opened.")
+                                      .arg(toQString(copy.path))
+                                : tr("An unsaved book was kept at \"%1\", but it cannot be "
+                                     "opened: %2.")
+                                      .arg(toQString(copy.path), localProblem(read.problem))),
+                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
             if (sessionIsEnding()) return;
             continue;
         }
         const int count = read.contents.lastCard + 1;
-        const std::string what = copy.name.empty() ? "an unnamed book" : "\"" + copy.name + "\"";
+        const QString cardCount =
+            count == 1 ? tr("1 card") : tr("%1 cards").arg(QString::number(count));
+        const QString question =
+            copy.name.empty()
+                ? tr("Huevella ended before an unnamed book (%1) was saved.\n\nRecover the "
+                     "unsaved book?")
+                      .arg(cardCount)
+                : tr("Huevella ended before \"%1\" (%2) was saved.\n\nRecover the unsaved "
+                     "book?")
+                      .arg(toQString(copy.name), cardCount);
         const MessageAnswer answer = Application->MessageBox(
-            "Huevella ended before " + what + " (" + std::to_string(count) +
-                (count == 1 ? " card" : " cards") + ") was saved.\n\nRecover the unsaved book?",
-            "Huevella", MessageButtons::YesNo, MessageIcon::Question);
+            fromQString(question), "Huevella", MessageButtons::YesNo, MessageIcon::Question);
         // The session ended while the question was open: nobody answered.
         if (sessionIsEnding()) return;
         if (answer != MessageAnswer::Yes) {
@@ -364,17 +386,19 @@ void TfrmHuevella::mnuExportClick() {
     if (!fileName.empty() && ::stat(path.c_str(), &target) == 0 &&
         ::stat(fileName.c_str(), &book) == 0 && target.st_dev == book.st_dev &&
         target.st_ino == book.st_ino) {
-        Application->MessageBox("\"" + path +
-                                    "\" is the book that is open: the colours are not "
-                                    "exported over it.\n\nChoose another name.",
+        Application->MessageBox(fromQString(tr("\"%1\" is the book that is open: the colours "
+                                               "are not exported over it.\n\nChoose another "
+                                               "name.")
+                                                .arg(toQString(path))),
                                 "Huevella", MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     struct stat existing;
     if (lstat(path.c_str(), &existing) == 0 &&
-        Application->MessageBox("\"" + path + "\" already exists.\n\nDo you want to replace it?",
-                                "Huevella", MessageButtons::YesNo,
-                                MessageIcon::Question) != MessageAnswer::Yes)
+        Application->MessageBox(
+            fromQString(
+                tr("\"%1\" already exists.\n\nDo you want to replace it?").arg(toQString(path))),
+            "Huevella", MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
         return;
     BookContents contents{cards, lastCard};
     std::string name =
@@ -387,7 +411,9 @@ void TfrmHuevella::mnuExportClick() {
                                              : toJson(contents, name);
     const std::string problem = saveBookFile(path, bytes);
     if (problem.empty()) return;
-    Application->MessageBox("The colours could not be exported to \"" + path + "\": " + problem +
-                                ".\n\nThe book is as it was.",
-                            "Huevella", MessageButtons::Ok, MessageIcon::Error);
+    Application->MessageBox(
+        fromQString(tr("The colours could not be exported to \"%1\": %2.\n\nThe book is as it "
+                       "was.")
+                        .arg(toQString(path), localProblem(problem))),
+        "Huevella", MessageButtons::Ok, MessageIcon::Error);
 }

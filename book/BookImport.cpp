@@ -3,6 +3,7 @@
 
 #include "book/BookExport.h"
 #include "book/BookFile.h"
+#include "book/ProblemText.h"
 #include "book/TfrmHuevella.h"
 #include "platform/forms/Application.h"
 
@@ -12,9 +13,10 @@ void TfrmHuevella::mnuImportClick() {
     const std::string path = dlgImport->FileName;
     const PaletteImport palette = readGimpPaletteFile(path);
     if (!palette.ok) {
-        Application->MessageBox("The palette \"" + path +
-                                    "\" cannot be imported: " + palette.problem + ".",
-                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
+        Application->MessageBox(
+            fromQString(tr("The palette \"%1\" cannot be imported: %2.")
+                            .arg(toQString(path), localProblem(palette.problem))),
+            "Huevella", MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     // A book of its own, not yet saved anywhere: Save asks where.
@@ -29,6 +31,8 @@ void TfrmHuevella::mnuImportClick() {
     setPreviousCardEnabled(false);
     setNextCardEnabled(lastCard > 0);
     if (palette.left > 0)
-        Application->MessageBox("\"" + path + "\" holds " + leftOutMessage(palette) + ".",
-                                "Huevella", MessageButtons::Ok, MessageIcon::Information);
+        Application->MessageBox(
+            fromQString(
+                tr("\"%1\" holds %2.").arg(toQString(path), localProblem(leftOutMessage(palette)))),
+            "Huevella", MessageButtons::Ok, MessageIcon::Information);
 }

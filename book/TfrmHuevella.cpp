@@ -1,4 +1,5 @@
 #include "book/TfrmHuevella.h"
+#include "book/PreviewPage.h"
 
 #include "card/TfrmSwatchCard.h"
 #include "forms/CodeMenu.h"
@@ -215,9 +216,8 @@ QString TfrmHuevella::ControlJob(const QWidget* control) const {
     for (int slot = 1; slot <= 3; ++slot)
         if (name == QStringLiteral("pnlColor%1").arg(slot) ||
             name == QStringLiteral("lblCaption%1").arg(slot))
-            return QStringLiteral("Card %1 colour %2").arg(currentCard + 1).arg(slot);
-    if (name == QLatin1String("lblCardTitle"))
-        return QStringLiteral("Card %1 title").arg(currentCard + 1);
+            return tr("Card %1 colour %2").arg(currentCard + 1).arg(slot);
+    if (name == QLatin1String("lblCardTitle")) return tr("Card %1 title").arg(currentCard + 1);
     return {};
 }
 
@@ -253,11 +253,12 @@ void TfrmHuevella::mnuPreviewClick() {
     const QString installed = folder + "/../share/huevella/gallery/login.htm";
     if (!QFileInfo::exists(found) && QFileInfo::exists(installed))
         found = QFileInfo(installed).canonicalFilePath();
-    const std::string page = fromQString(found);
+    found = pageInLanguage(found);
     if (!desktop().openDocument(found))
-        Application->MessageBox("Preview Files could not open the page \"" + page +
-                                    "\": this desktop has no program to open it with. "
-                                    "Open the page in your web browser.",
+        Application->MessageBox(fromQString(tr("Preview Files could not open the page \"%1\": "
+                                               "this desktop has no program to open it with. "
+                                               "Open the page in your web browser.")
+                                                .arg(found)),
                                 "Huevella", MessageButtons::Ok, MessageIcon::Warning);
 }
 

@@ -60,7 +60,7 @@ public:
 
     TIcon* trayIcon;
     // The icon's place in the tray, and what is done to it there.
-    TrayEntry trayEntry{QStringLiteral("Huevella")};
+    TrayEntry trayEntry{tr("Huevella")};
     Pallet pallet;
 
     std::string ColorToCode(TColor color) const { return ::ColorToCode(color); }

@@ -152,7 +152,8 @@ void TfrmSwatchCard::imgAddToBookClick() {
 
 void TfrmSwatchCard::offerNewBook() {
     const MessageAnswer answer = Application->MessageBox(
-        "Only ten cards are permitted in each huevella.\n Do you wish to open a new book?",
+        fromQString(tr("Only ten cards are permitted in each huevella.\n Do you wish to open a "
+                       "new book?")),
         "Brindlemark", MessageButtons::YesNo, MessageIcon::Warning);
     if (answer != MessageAnswer::Yes) return;
     bool saved = false;

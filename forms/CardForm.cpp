@@ -4,10 +4,10 @@
 using namespace formparts;
 
 const FormDef& swatchCardFormDef() {
-    static const char* const adjust = "Right Click to Adjust Color";
+    static const char* const adjust = QT_TRANSLATE_NOOP("Forms", "Right Click to Adjust Color");
     static const FormDef def{
         .name = "frmSwatchCard",
-        .caption = "Swatch Card",
+        .caption = QT_TRANSLATE_NOOP("Forms", "Swatch Card"),
         .clientWidth = 186,
         .clientHeight = 104,
         .stayOnTop = false,
@@ -18,11 +18,14 @@ const FormDef& swatchCardFormDef() {
                 caption("lblCardCaption1", 6, 17),
                 caption("lblCardCaption2", 66, 17),
                 caption("lblCardCaption3", 126, 17),
-                image("imgAddToBook", 157, 0, 23, 17, "Add Card to Book", ":/forms/card/add.png"),
-                image("imgCardClearCard", 5, 0, 23, 17, "Clear Card", ":/forms/card/clear.png"),
-                image("imgCardClearCardDisabled", 5, 0, 23, 17, "Clear Card",
-                      ":/forms/card/clear_disabled.png"),
-                image("imgAddToBookDisabled", 157, 0, 23, 17, "Add Card to Book",
+                image("imgAddToBook", 157, 0, 23, 17,
+                      QT_TRANSLATE_NOOP("Forms", "Add Card to Book"), ":/forms/card/add.png"),
+                image("imgCardClearCard", 5, 0, 23, 17, QT_TRANSLATE_NOOP("Forms", "Clear Card"),
+                      ":/forms/card/clear.png"),
+                image("imgCardClearCardDisabled", 5, 0, 23, 17,
+                      QT_TRANSLATE_NOOP("Forms", "Clear Card"), ":/forms/card/clear_disabled.png"),
+                image("imgAddToBookDisabled", 157, 0, 23, 17,
+                      QT_TRANSLATE_NOOP("Forms", "Add Card to Book"),
                       ":/forms/card/add_disabled.png"),
                 colourPanel("pnlCardColor1", 6, 31, adjust),
                 colourPanel("pnlCardColor2", 66, 31, adjust),

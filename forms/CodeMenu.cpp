@@ -8,7 +8,9 @@
 #include "platform/forms/Announce.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Keyboard.h"
+#include "platform/forms/Language.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
 
@@ -32,8 +34,16 @@ constexpr double closeName = 5.0;
 constexpr int CopiedShown = 900; // ms
 
 void signCopied(TLabel* code, const QString& what) {
-    code->flash("Copied", CopiedShown);
-    announce(QStringLiteral("Copied ") + what);
+    code->flash(fromQString(QCoreApplication::translate("CodeMenu", "Copied")), CopiedShown);
+    announce(QCoreApplication::translate("CodeMenu", "Copied %1").arg(what));
+}
+
+// "4.5:1", with the decimal mark of the language chosen.
+QString localRatio(int hundredths) {
+    QString text = toQString(ratioText(hundredths));
+    const QString mark = languageLocale().decimalPoint();
+    if (mark != QLatin1String(".")) text.replace('.', mark);
+    return text;
 }
 
 } // namespace
@@ -59,18 +69,17 @@ void PopupCodeMenu(TLabel* code, TColor color) {
     };
     for (const std::string& text :
          {cssHex(color), cssRgb(color), cssRgb(color, true), cssHsl(color), cssOklch(color)})
-        copy(QStringLiteral("Copy ") + toQString(text), text);
+        copy(QCoreApplication::translate("CodeMenu", "Copy %1").arg(toQString(text)), text);
     const NamedColour near = nearestCssName(color);
     if (near.distance <= closeName)
-        copy(QStringLiteral("Copy %1 (\u0394E %2)")
-                 .arg(toQString(near.name))
-                 .arg(near.distance, 0, 'f', 1),
+        copy(QCoreApplication::translate("CodeMenu", "Copy %1 (ΔE %2)")
+                 .arg(toQString(near.name), languageLocale().toString(near.distance, 'f', 1)),
              near.name);
     menu->addSeparator();
     QAction* contrast =
-        menu->addAction(QStringLiteral("Contrast %1 on white, %2 on black")
-                            .arg(toQString(ratioText(contrastHundredths(color, clWhite))),
-                                 toQString(ratioText(contrastHundredths(color, clBlack)))));
+        menu->addAction(QCoreApplication::translate("CodeMenu", "Contrast %1 on white, %2 on black")
+                            .arg(localRatio(contrastHundredths(color, clWhite)),
+                                 localRatio(contrastHundredths(color, clBlack))));
     contrast->setEnabled(false);
     FreePointer();
     // From the keyboard, under the code it is for, its first item chosen

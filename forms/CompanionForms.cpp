@@ -19,7 +19,7 @@ ControlDef strip(const char* name, int left, int width) {
 const FormDef& sliderFormDef() {
     static const FormDef def{
         .name = "frmMivoSlider",
-        .caption = "Slider",
+        .caption = QT_TRANSLATE_NOOP("Forms", "Slider"),
         .clientWidth = 38,
         .clientHeight = 115,
         .stayOnTop = false,

@@ -14,7 +14,7 @@ inline ControlDef caption(const char* name, int left, int top,
             .top = top,
             .width = 54,
             .height = 15,
-            .hint = "Click to Copy",
+            .hint = QT_TRANSLATE_NOOP("Forms", "Click to Copy"),
             .color = BlankColor,
             .fontName = "Arial",
             .fontPixels = 11,
@@ -45,5 +45,35 @@ inline ControlDef colourPanel(const char* name, int left, int top, const char* h
             .hint = hint,
             .color = BlankColor};
 }
+
+// What screen readers call the controls without a hint or a text of their
+// own, as their names tell it ("pnlScheme2Color3": "Scheme %1 colour %2").
+inline constexpr const char* ControlJobs[] = {
+    QT_TRANSLATE_NOOP("Controls", "Colour %1"),
+    QT_TRANSLATE_NOOP("Controls", "Caption %1"),
+    QT_TRANSLATE_NOOP("Controls", "Card colour %1"),
+    QT_TRANSLATE_NOOP("Controls", "Card caption %1"),
+    QT_TRANSLATE_NOOP("Controls", "Card title"),
+    QT_TRANSLATE_NOOP("Controls", "Picker colour"),
+    QT_TRANSLATE_NOOP("Controls", "Picker caption"),
+    QT_TRANSLATE_NOOP("Controls", "Picker message"),
+    QT_TRANSLATE_NOOP("Controls", "Magnifier"),
+    QT_TRANSLATE_NOOP("Controls", "Palette"),
+    QT_TRANSLATE_NOOP("Controls", "Hue slider"),
+    QT_TRANSLATE_NOOP("Controls", "Saturation slider"),
+    QT_TRANSLATE_NOOP("Controls", "Luminance slider"),
+    QT_TRANSLATE_NOOP("Controls", "Saturation palette"),
+    QT_TRANSLATE_NOOP("Controls", "Luminance palette"),
+    QT_TRANSLATE_NOOP("Controls", "Red"),
+    QT_TRANSLATE_NOOP("Controls", "Green"),
+    QT_TRANSLATE_NOOP("Controls", "Blue"),
+    QT_TRANSLATE_NOOP("Controls", "Hue"),
+    QT_TRANSLATE_NOOP("Controls", "Saturation"),
+    QT_TRANSLATE_NOOP("Controls", "Luminance"),
+    QT_TRANSLATE_NOOP("Controls", "Hex code"),
+    QT_TRANSLATE_NOOP("Controls", "Swatch"),
+    QT_TRANSLATE_NOOP("Controls", "Scheme %1 colour %2"),
+    QT_TRANSLATE_NOOP("Controls", "empty"),
+};
 
 } // namespace formparts

@@ -35,7 +35,7 @@ ControlDef paintBox(const char* name, int left, int top, int width, int height) 
 const FormDef& colorPaletteFormDef() {
     static const FormDef def{
         .name = "frmColorPalette",
-        .caption = "Color Palette",
+        .caption = QT_TRANSLATE_NOOP("Forms", "Color Palette"),
         .clientWidth = 186,
         .clientHeight = 104,
         .stayOnTop = false,
@@ -54,7 +54,8 @@ const FormDef& colorPaletteFormDef() {
                 paintBox("CPpbxHueSlider", 5, 12, 162, 4),
                 paintBox("CPpbxLumPalette", 172, 17, 8, 40),
                 paintBox("CPpbxLumSlider", 179, 16, 5, 42),
-                image("imgSuggestSchemes", 166, 0, 20, 17, "Suggest Color Schemes",
+                image("imgSuggestSchemes", 166, 0, 20, 17,
+                      QT_TRANSLATE_NOOP("Forms", "Suggest Color Schemes"),
                       ":/forms/palette/schemes.png"),
                 valueEdit("editRed", 161, 61, 11, 3, 4),
                 valueEdit("editGreen", 161, 75, 11, 3, 5),

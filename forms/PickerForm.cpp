@@ -6,7 +6,7 @@ using namespace formparts;
 const FormDef& screenPickerFormDef() {
     static const FormDef def{
         .name = "frmScreenPicker",
-        .caption = "Screen Picker",
+        .caption = QT_TRANSLATE_NOOP("Forms", "Screen Picker"),
         .clientWidth = 186,
         .clientHeight = 104,
         .stayOnTop = false,

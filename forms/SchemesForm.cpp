@@ -34,7 +34,7 @@ ControlDef colour(const char* name, int left, int top) {
 const FormDef& suggestSchemesFormDef() {
     static const FormDef def{
         .name = "frmSuggestSchemes",
-        .caption = "Suggested Color Schemes",
+        .caption = QT_TRANSLATE_NOOP("Forms", "Suggested Color Schemes"),
         .clientWidth = 144,
         .clientHeight = 62,
         .stayOnTop = false,

@@ -9,7 +9,7 @@ FrozenScreen::FrozenScreen(const QImage& picture, const QRect&)
                            Qt::X11BypassWindowManagerHint),
       picture(picture) {
     setObjectName("frozenScreen");
-    setWindowTitle("Huevella: pick a colour");
+    setWindowTitle(QCoreApplication::translate("FrozenScreen", "Huevella: pick a colour"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);

@@ -144,12 +144,13 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
     switch (read.state) {
     case State::Live: showMagnifier(); break;
     case State::Waiting:
-        showMessage(nullptr, "Asking the desktop for a picture of the screen\u2026");
+        showMessage(nullptr, QT_TR_NOOP("Asking the desktop for a picture of the screen…"));
         break;
     case State::Asking:
         asked = true;
-        showMessage("Asking\u2026", "The desktop is asking whether Huevella may see the "
-                                    "screen: answer it there");
+        showMessage(QT_TR_NOOP("Asking…"),
+                    QT_TR_NOOP("The desktop is asking whether Huevella may see the "
+                               "screen: answer it there"));
         break;
     case State::Frozen: {
         // The person answered the desktop's question after letting go: the
@@ -157,8 +158,9 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         // and the next press reads at once.
         if (asked && !dragging && !keyPicking && !screenPick) {
             desktop().endScreenRead();
-            showMessage("Ready", "The desktop lets Huevella see the screen now: press the "
-                                 "eyedropper again");
+            showMessage(QT_TR_NOOP("Ready"),
+                        QT_TR_NOOP("The desktop lets Huevella see the screen now: press the "
+                                   "eyedropper again"));
             break;
         }
         // The picture answers for the whole gesture: the pointer now while
@@ -169,11 +171,12 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         break;
     }
     case State::Picking:
-        showMessage(nullptr, "No picture of the screen here: click a colour with the "
-                             "desktop's own picker");
+        showMessage(nullptr, QT_TR_NOOP("No picture of the screen here: click a colour with the "
+                                        "desktop's own picker"));
         break;
     case State::Picked: {
-        showMessage(nullptr, "No magnifier here: the desktop's picker took this colour");
+        showMessage(nullptr,
+                    QT_TR_NOOP("No magnifier here: the desktop's picker took this colour"));
         holdsColour = true;
         pnlPickerColor->setColor(fromQColor(read.colour));
         lblPickerCaption->setColor(clWhite);
@@ -182,19 +185,23 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         break;
     }
     case State::Unreadable:
-        showMessage("Can't read", "This desktop does not let programs read the screen");
+        showMessage(QT_TR_NOOP("Can't read"),
+                    QT_TR_NOOP("This desktop does not let programs read the screen"));
         break;
     case State::Failed:
-        showMessage("Can't read", read.wlroots ? "The screenshot service failed: wlroots desktops "
-                                                 "(sway) need grim and slurp"
-                                               : "The desktop's screenshot service failed");
+        showMessage(QT_TR_NOOP("Can't read"),
+                    read.wlroots ? QT_TR_NOOP("The screenshot service failed: wlroots desktops "
+                                              "(sway) need grim and slurp")
+                                 : QT_TR_NOOP("The desktop's screenshot service failed"));
         break;
     case State::Cancelled:
-        showMessage("Cancelled", "The desktop's picture of the screen was cancelled");
+        showMessage(QT_TR_NOOP("Cancelled"),
+                    QT_TR_NOOP("The desktop's picture of the screen was cancelled"));
         break;
     case State::NoAnswer:
-        showMessage("No answer", "The desktop did not answer the request for a picture "
-                                 "of the screen");
+        showMessage(QT_TR_NOOP("No answer"),
+                    QT_TR_NOOP("The desktop did not answer the request for a picture "
+                               "of the screen"));
         break;
     }
     if (screenPick) screenPickRead(read.state);
@@ -203,19 +210,22 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
 // A failure shows no colour: the panel goes blank and nothing can be taken
 // from it until the screen is read again. The caption's word fits its 54
 // pixels; the message says the rest.
+// The failure is kept in English for the command line's callers, and shown
+// in the language chosen.
 void TfrmScreenPicker::showMessage(const char* caption, const char* message) {
     lastMessage = caption ? std::string(caption) + ": " + message : std::string();
     imgMagnifier->Hide();
     imgTarget->Hide();
-    lblPickerMessage->setCaption(message);
+    const QString said = tr(message);
+    lblPickerMessage->setCaption(fromQString(said));
     lblPickerMessage->Show();
-    announce(caption ? QString::fromUtf8(lastMessage.c_str()) : QString::fromUtf8(message));
+    announce(caption ? tr("%1: %2").arg(tr(caption), said) : said);
     if (!caption) return;
     holdsColour = false;
     captionIsCode = false;
     pnlPickerColor->setColor(BlankColor);
     lblPickerCaption->setColor(BlankColor);
-    lblPickerCaption->setCaption(caption);
+    lblPickerCaption->setCaption(fromQString(tr(caption)));
 }
 
 void TfrmScreenPicker::showMagnifier() {
@@ -232,7 +242,7 @@ void TfrmScreenPicker::pnlPickerColorClick() {
     const TColor color = pnlPickerColor->Color();
     frmHuevella->pallet.SetColor(color);
     frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
-    announce(QStringLiteral("Taken, ") + toQString(frmHuevella->pallet.GetCode()));
+    announce(tr("Taken, %1").arg(toQString(frmHuevella->pallet.GetCode())));
 }
 
 void TfrmScreenPicker::lblPickerCaptionClick() {

@@ -74,8 +74,8 @@ public:
     static constexpr int PointerGap = 20;
 
     QString ControlJob(const QWidget* control) const override {
-        if (control == pnlPickerColor) return QStringLiteral("Picked colour");
-        if (control == lblPickerCaption) return QStringLiteral("Picked colour code");
+        if (control == pnlPickerColor) return tr("Picked colour");
+        if (control == lblPickerCaption) return tr("Picked colour code");
         return {};
     }
 

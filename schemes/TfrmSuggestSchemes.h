@@ -14,7 +14,7 @@ public:
     TfrmSuggestSchemes();
     void FormCreate() override;
     QString ControlJob(const QWidget* control) const override {
-        if (control->objectName() == QLatin1String("ScrollBox1")) return QStringLiteral("Schemes");
+        if (control->objectName() == QLatin1String("ScrollBox1")) return tr("Schemes");
         return {};
     }
     // The frame around each colour only draws.

@@ -9,6 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev libxcb-render0-dev libxcb-shape0-dev libdeflate-dev
     fonts-liberation2
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3
 )
 tests=
 sudo_cmd=()

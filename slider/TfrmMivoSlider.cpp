@@ -208,8 +208,8 @@ void TfrmMivoSlider::FormKeyDown(int& key, TShiftState shift) {
 }
 
 QString TfrmMivoSlider::ControlJob(const QWidget* control) const {
-    if (control == pbxSatSlide) return QStringLiteral("Saturation");
-    if (control == pbxLumSlide) return QStringLiteral("Luminance");
+    if (control == pbxSatSlide) return tr("Saturation");
+    if (control == pbxLumSlide) return tr("Luminance");
     return {};
 }
 

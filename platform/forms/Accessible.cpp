@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -40,10 +41,21 @@ QString jobFromName(const QString& name) {
                                                                {"color", "colour"},
                                                                {"Color", "Colour"}};
     QStringList said = words.split(' ');
-    for (QString& word : said)
+    // The numbers stand apart from the words, which are translated as one
+    // ("Scheme %1 colour %2").
+    QStringList numbers;
+    for (QString& word : said) {
         for (const auto& [brief, whole] : full)
             if (word == QLatin1String(brief)) word = QLatin1String(whole);
-    return said.join(' ');
+        if (word[0].isDigit()) {
+            numbers << word;
+            word = QLatin1Char('%') + QString::number(numbers.size());
+        }
+    }
+    QString job = QCoreApplication::translate("Controls", said.join(' ').toUtf8().constData());
+    for (const QString& number : numbers)
+        job = job.arg(number);
+    return job;
 }
 
 QString jobOf(const QWidget* control) {
@@ -55,7 +67,8 @@ QString jobOf(const QWidget* control) {
 }
 
 QString codeOf(TColor color) {
-    if (color == BlankColor || color == clNone) return QStringLiteral("empty");
+    if (color == BlankColor || color == clNone)
+        return QCoreApplication::translate("Controls", "empty");
     return toQString(cssHex(color).substr(1));
 }
 

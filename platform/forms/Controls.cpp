@@ -203,7 +203,7 @@ void TLabel::paintEvent(QPaintEvent*) {
                                                : Qt::AlignTop;
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    painter.drawText(rect(), flags, toQString(flashText.empty() ? caption : flashText));
+    painter.drawText(rect(), flags, ShownText());
 }
 
 void TPanel::setColor(TColor value) {

@@ -150,6 +150,9 @@ public:
     // Shows a word in place of the caption for a moment (a code's
     // "Copied"); the caption itself stays as it is.
     void flash(const std::string& text, int milliseconds);
+    // What is drawn now: the word flashed, else the caption.
+    QString ShownText() const { return toQString(flashText.empty() ? caption : flashText); }
+    bool WordWrap() const { return wordWrap; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -8,6 +8,11 @@
 // A window's form definition: its size, look and controls, as data. The
 // window classes bind their members and handlers to the controls by name.
 
+// The translation context of the texts in the definitions (hints, titles,
+// menu items, file filters). They are marked there with
+// QT_TRANSLATE_NOOP("Forms", …) and translated as the window is built.
+inline constexpr const char* FormTexts = "Forms";
+
 enum class ControlKind { Image, Label, Panel, Edit, PaintBox, ScrollBox };
 
 struct ControlDef {

@@ -39,10 +39,18 @@ QFont fontFor(const ControlDef& def, const QFont& base) {
     return font;
 }
 
+} // namespace
+
+QString formText(const char* text) {
+    return *text ? QCoreApplication::translate(FormTexts, text) : QString();
+}
+
+namespace {
+
 void place(QWidget* widget, const ControlDef& def) {
     widget->setObjectName(QString::fromLatin1(def.name));
     widget->setGeometry(def.left, def.top, def.width, def.height);
-    widget->setToolTip(QString::fromUtf8(def.hint));
+    widget->setToolTip(formText(def.hint));
     widget->setVisible(def.visible);
     if (!def.tabStop) widget->setProperty("tabStop", false);
 }
@@ -78,7 +86,7 @@ TForm::TForm(const FormDef& def, Contents) {
     if (def.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
     setObjectName(QString::fromLatin1(def.name));
-    setWindowTitle(QString::fromUtf8(def.caption));
+    setWindowTitle(formText(def.caption));
     setFixedSize(def.clientWidth, def.clientHeight);
     if (def.toolWindow) setAttribute(Qt::WA_ShowWithoutActivating);
     docked = def.toolWindow;
@@ -91,7 +99,7 @@ TForm::TForm(const FormDef& def, Contents) {
     for (const MenuDef& menuDef : def.menus) {
         auto menu = std::make_unique<TPopupMenu>(this);
         for (const MenuItemDef& item : menuDef.items)
-            menu->Add(item.name, item.caption, item.enabled, item.shortcut);
+            menu->Add(item.name, fromQString(formText(item.caption)), item.enabled, item.shortcut);
         menus[menuDef.name] = std::move(menu);
     }
 }
@@ -116,9 +124,9 @@ void TForm::CreateContents(const FormDef& def) {
         } else {
             dialog = std::make_unique<TOpenDialog>();
         }
-        dialog->Filter = dialogDef.filter;
+        dialog->Filter = fromQString(formText(dialogDef.filter));
         dialog->DefaultExt = dialogDef.defaultExt;
-        dialog->Title = dialogDef.title;
+        dialog->Title = fromQString(formText(dialogDef.title));
         dialogs[dialogDef.name] = std::move(dialog);
     }
 }

@@ -16,6 +16,9 @@
 #include <stdexcept>
 #include <string>
 
+// A text of a form definition in the language chosen; "" stays "".
+QString formText(const char* text);
+
 // A borderless window built from its form definition.
 // While one lasts, forms are built in the font their controls draw in.
 // Qt's edits lay their text out in the application's font as they are

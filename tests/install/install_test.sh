@@ -33,6 +33,9 @@ usr/share/bash-completion/completions/hvz
 usr/share/doc/huevella/changelog.Debian.gz
 usr/share/doc/huevella/copyright
 usr/share/huevella/gallery/login.htm
+usr/share/huevella/translations/huevella_de.qm
+usr/share/huevella/translations/huevella_es.qm
+usr/share/huevella/translations/huevella_fr.qm
 usr/share/icons/hicolor/16x16/apps/$id.png
 usr/share/icons/hicolor/24x24/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png
@@ -56,6 +59,12 @@ done
 # The validators say nothing, hints included.
 check "desktop-file-validate" bash -c "out=\$(desktop-file-validate '$share/applications/$id.desktop') && [ -z \"\$out\" ] || { echo \"\$out\"; false; }"
 check "appstreamcli validate" appstreamcli validate --pedantic --no-net "$share/metainfo/$id.metainfo.xml"
+# In the languages the windows speak, as the desktop's menus and software
+# centres read them.
+for field in "GenericName[de]=Farbwähler" "Comment[fr]=Collecter" "Name[es]=Tomar un color"; do
+    check "the desktop entry has $field" grep -qF "$field" "$share/applications/$id.desktop"
+done
+check "AppStream's summary in French" grep -q '<summary xml:lang="fr">Collecter' "$share/metainfo/$id.metainfo.xml"
 check "no screenshot of the web that leads nowhere" bash -c "! grep -q '<image>https\\?://' '$share/metainfo/$id.metainfo.xml'"
 check "xmllint mime" xmllint --noout "$share/mime/packages/$id.xml"
 check "xmllint svg" xmllint --noout "$share/icons/hicolor/scalable/apps/$id.svg"
@@ -120,6 +129,8 @@ if [ -n "$deb" ]; then
     check "the .deb depends on Qt" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
     check "the .deb suggests what a wlroots desktop's portal needs" \
         bash -c "dpkg-deb -f '$deb' Suggests | grep -q 'grim, slurp'"
+    check "the .deb recommends Qt's translations" \
+        bash -c "dpkg-deb -f '$deb' Recommends | grep -q qt6-translations-l10n"
     # As a packager checks it: no error or warning (the notes kept are
     # explained in the README).
     check "lintian" bash -c "out=\$(lintian --tag-display-limit 0 '$deb' 2>&1 | grep -v 'root privileges') ; echo \"\$out\"; ! grep -q '^[EW]:' <<<\"\$out\""
@@ -135,19 +146,33 @@ trap 'stop_desktop; rm -rf "$work"' EXIT
 mkdir -p "$work/bin"
 printf '#!/bin/sh\nprintf "%%s" "$1" >"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
-(cd "$work" && PATH="$work/bin" XDG_DATA_DIRS="$share:/usr/share" exec "$dest/usr/bin/huevella" >/dev/null 2>&1) &
-APP_PID=$!
-for _ in $(seq 100); do book=$(xdotool search --onlyvisible --name '^Huevella$' 2>/dev/null | head -n 1); [ -n "$book" ] && break; sleep 0.1; done
-check "the installed program came out" test -n "$book"
+# preview [VAR=VALUE...]: the installed program started, Preview Files
+# chosen from its menu; what the opener was given is in $work/opened.
+preview() {
+    rm -f "$work/opened"
+    (cd "$work" && exec env PATH="$work/bin" XDG_DATA_DIRS="$share:/usr/share" "$@" \
+        "$dest/usr/bin/huevella" >/dev/null 2>&1) &
+    APP_PID=$!
+    for _ in $(seq 100); do book=$(xdotool search --onlyvisible --name '^Huevella$' 2>/dev/null | head -n 1); [ -n "$book" ] && break; sleep 0.1; done
+    check "the installed program came out" test -n "$book"
+    read -r bx by < <(xwininfo -id "$book" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {print x, $4}')
+    xdotool mousemove $((bx + 145)) $((by + 10)) click 1
+    sleep 0.6
+    menu=$(xdotool search --onlyvisible --class huevella | grep -v "^$book\$" | head -n 1)
+    read -r mx my mh < <(xwininfo -id "$menu" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Height:/ {print x, y, $2}')
+    xdotool mousemove $((mx + 40)) $((my + mh - 58)) sleep 0.3 click 1
+    for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+}
+preview
 check "its window has an icon" bash -c "xprop -id '$book' _NET_WM_ICON | grep -q 'Icon'"
-read -r bx by < <(xwininfo -id "$book" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {print x, $4}')
-xdotool mousemove $((bx + 145)) $((by + 10)) click 1
-sleep 0.6
-menu=$(xdotool search --onlyvisible --class huevella | grep -v "^$book\$" | head -n 1)
-read -r mx my mh < <(xwininfo -id "$menu" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Height:/ {print x, y, $2}')
-xdotool mousemove $((mx + 40)) $((my + mh - 58)) sleep 0.3 click 1
-for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
 check "Preview Files finds the installed page" [ "$(cat "$work/opened" 2>/dev/null)" = "file://$share/huevella/gallery/login.htm" ]
+kill "$APP_PID" 2>/dev/null
+wait "$APP_PID" 2>/dev/null
+# In German, from the installed translation: the page's German copy.
+preview LANGUAGE=de XDG_CACHE_HOME="$work/cache"
+check "Preview Files opens the page in German" [ "$(cat "$work/opened" 2>/dev/null)" = "file://$work/cache/huevella/preview-de_DE.htm" ]
+check "the German page speaks German" grep -q '>Bücher wählen…<' "$work/cache/huevella/preview-de_DE.htm"
+kill "$APP_PID" 2>/dev/null
 
 echo "install: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]
