@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Suggested Color Schemes</source>
-        <translation>Vorgeschlagene Farbschemata</translation>
+        <translation>Schema-Vorschläge</translation>
     </message>
 </context>
 <context>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Suggested Color Schemes</source>
-        <translation>Combinaciones de colores sugeridas</translation>
+        <translation>Combinaciones sugeridas</translation>
     </message>
 </context>
 <context>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Suggested Color Schemes</source>
-        <translation>Harmonies de couleurs suggérées</translation>
+        <translation>Harmonies suggérées</translation>
     </message>
 </context>
 <context>

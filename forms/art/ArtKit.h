@@ -3,6 +3,7 @@
 // What every drawing of the artwork shares: the colours, the scale it is
 // drawn at, where it is saved, and the skin's common parts.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -27,6 +28,16 @@ inline const QColor plate(0xEE, 0xEB, 0xE4);
 inline const QColor blank(0x50, 0x50, 0x5F);
 
 inline QString outDir;
+// Drawing the skins of one language: the windows' names in their bars are
+// that language's, and nothing else is drawn again.
+inline bool skinsOnly = false;
+// Set when a name does not fit its bar: the artwork is not to be kept.
+inline bool titleTooLong = false;
+
+// A window's name as its bar shows it, in the language being drawn.
+inline QString barTitle(const char* caption) {
+    return QCoreApplication::translate("Forms", caption).toUpper();
+}
 // Everything is drawn in the windows' own units; at 2 the same drawing is
 // made at twice the size for scaled screens and saved as "name@2x.png".
 inline int scale = 1;
@@ -109,6 +120,11 @@ inline void skinBase(QPainter& p, int w, int h, int barHeight, const QString& ti
     f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
     p.setFont(f);
     p.setPen(QColor(0xB9, 0xB4, 0xAA));
+    // Between the bar's buttons, with a pixel to spare.
+    if (QFontMetricsF(f).horizontalAdvance(title) > titleRect.width() - 2) {
+        std::fprintf(stderr, "artgen: \"%s\" is too long for its bar\n", qPrintable(title));
+        titleTooLong = true;
+    }
     // The spacing follows the last letter too: without it counted, the
     // title would stand half a space left of the middle.
     p.drawText(QRectF(titleRect).translated(spacing / 2, 0), Qt::AlignCenter, title);

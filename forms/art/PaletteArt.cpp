@@ -43,7 +43,7 @@ void letter(QPainter& p, QRect r, const QString& text, int pixels) {
 void drawSkin() {
     save(canvas(186, 104,
                 [](QPainter& p) {
-                    skinBase(p, 186, 104, 12, "COLOR PALETTE", QRect(6, 0, 156, 12), 8);
+                    skinBase(p, 186, 104, 12, barTitle("Color Palette"), QRect(6, 0, 156, 12), 8);
                     // The rails of the three marker strips around the image.
                     p.fillRect(QRect(5, 12, 162, 4), fromTColor(0xF6F5F5));
                     stripRail(p, QRect(1, 16, 4, 42));
@@ -121,7 +121,14 @@ void drawSchemes() {
                     f.setLetterSpacing(QFont::AbsoluteSpacing, 0.4);
                     p.setFont(f);
                     p.setPen(QColor(0x8E, 0x1B, 0x24));
-                    p.drawText(QRect(6, 2, 132, 13), Qt::AlignCenter, "Suggested Color Schemes");
+                    const QString title =
+                        QCoreApplication::translate("Forms", "Suggested Color Schemes");
+                    if (QFontMetricsF(f).horizontalAdvance(title) > 132 - 2) {
+                        std::fprintf(stderr, "artgen: \"%s\" is too long for its bar\n",
+                                     qPrintable(title));
+                        titleTooLong = true;
+                    }
+                    p.drawText(QRect(6, 2, 132, 13), Qt::AlignCenter, title);
                     p.setPen(accent);
                     p.drawLine(QPointF(6, 15.5), QPointF(138, 15.5));
                     p.fillRect(QRect(5, 16, 134, 41), edge);
@@ -170,6 +177,7 @@ void drawSlider() {
 
 void drawPalette() {
     drawSkin();
+    if (skinsOnly) return;
     drawSchemesButton();
     drawHueSaturation();
 }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QTranslator>
 
 namespace {
 
@@ -104,13 +105,14 @@ void drawPlus(QPainter& p, QColor c) {
 void drawCardSkin() {
     save(canvas(186, 104,
                 [](QPainter& p) {
-                    skinBase(p, 186, 104, 17, "SWATCH CARD", QRect(28, 0, 129, 16), 9);
+                    skinBase(p, 186, 104, 17, barTitle("Swatch Card"), QRect(28, 0, 129, 16), 9);
                     for (int x : {6, 66, 126})
                         slotWell(p, QRect(x, 17, 54, 81));
                     accentLine(p, 186, 17);
                     frame(p, 186, 104);
                 }),
          "card/skin.png");
+    if (skinsOnly) return;
     save(barSmallButton(true, drawCross), "card/clear.png");
     save(barSmallButton(false, drawCross), "card/clear_disabled.png");
     save(barSmallButton(true, drawPlus), "card/add.png");
@@ -149,7 +151,7 @@ void drawFillCursor() {
 void drawPickerSkin() {
     save(canvas(186, 104,
                 [](QPainter& p) {
-                    skinBase(p, 186, 104, 17, "SCREEN PICKER", QRect(0, 0, 186, 16), 9);
+                    skinBase(p, 186, 104, 17, barTitle("Screen Picker"), QRect(0, 0, 186, 16), 9);
                     slotWell(p, QRect(6, 17, 113, 81));
                     slotWell(p, QRect(126, 17, 54, 81));
                     accentLine(p, 186, 17);
@@ -315,5 +317,26 @@ int main(int argc, char** argv) {
     appIcon(64).save(outDir + "/huevella.png");
     appIcon(32).save(outDir + "/Huevella.ico");
     drawThemeIcons();
-    return 0;
+    // The skins with a window's name in their bar, again in every language
+    // translated (argv[2]: the folder of the program's translations), each
+    // in a folder of its own that the program looks in first.
+    if (argc > 2) {
+        const QString base = outDir;
+        const QDir translations(QString::fromLocal8Bit(argv[2]));
+        for (const QString& file : translations.entryList({"huevella_*.qm"}, QDir::Files)) {
+            QTranslator translator;
+            if (!translator.load(translations.filePath(file))) return 1;
+            QCoreApplication::installTranslator(&translator);
+            outDir = base + "/" + file.mid(9).chopped(3);
+            skinsOnly = true;
+            for (scale = 1; scale <= 2; ++scale) {
+                drawCardSkin();
+                drawPickerSkin();
+                drawPalette();
+                drawSchemes();
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+    }
+    return titleTooLong ? 1 : 0;
 }

@@ -3,7 +3,9 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Accessible.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Language.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -394,8 +396,24 @@ QImage ReadPng(const QString& path) {
     return reader.read();
 }
 
+namespace {
+
+// A picture of the language chosen where there is one (a skin with the
+// window's name in its bar): ":/forms/card/skin.png" is looked for first
+// as ":/forms/de/card/skin.png".
+QString pictureOfLanguage(const QString& name) {
+    const QString language = chosenLanguage();
+    const QString forms = QStringLiteral(":/forms/");
+    if (language.isEmpty() || !name.startsWith(forms)) return name;
+    QString local = name;
+    local.insert(forms.size(), language + QLatin1Char('/'));
+    return QFile::exists(local) ? local : name;
+}
+
+} // namespace
+
 QPixmap LoadPicture(const char* path) {
-    const QString name = QString::fromLatin1(path);
+    const QString name = pictureOfLanguage(QString::fromLatin1(path));
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1) {
         QString sharp = name;
         sharp.insert(sharp.lastIndexOf('.'), QLatin1String("@2x"));

@@ -78,3 +78,7 @@ QString useLanguage(const QStringList& languages, const QString& folder) {
 QLocale languageLocale() {
     return chosen.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(chosen);
 }
+
+QString chosenLanguage() {
+    return chosen;
+}

@@ -25,3 +25,6 @@ QString useLanguage(const QStringList& languages, const QString& folder = transl
 // The chosen language's conventions for numbers shown in texts ("4,5:1" in
 // German); English's when none was chosen.
 QLocale languageLocale();
+
+// The language chosen ("de"), or "" for English.
+QString chosenLanguage();

@@ -251,6 +251,30 @@ private slots:
         QDir(folder).removeRecursively();
     }
 
+    // The skins that carry their window's name carry it in the language;
+    // the book's, a name alone, is the same in every one.
+    void skinsNameTheirWindow_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("skin");
+        QTest::addColumn<bool>("translated");
+        for (const char* language : {"de", "fr", "es"}) {
+            for (const char* skin : {"card", "picker", "palette", "schemes"})
+                QTest::addRow("%s %s", language, skin) << language << skin << true;
+            QTest::addRow("%s book", language) << language << "book" << false;
+        }
+    }
+    void skinsNameTheirWindow() {
+        QFETCH(QString, language);
+        QFETCH(QString, skin);
+        QFETCH(bool, translated);
+        const QByteArray path = ":/forms/" + skin.toLatin1() + "/skin.png";
+        const QImage english = LoadPicture(path.constData()).toImage();
+        useLanguage({language});
+        const QImage local = LoadPicture(path.constData()).toImage();
+        QCOMPARE(local.size(), english.size());
+        QCOMPARE(local != english, translated);
+    }
+
     // The files' reasons, piece by piece, with names and numbers kept; a
     // reason we do not know stays as it came.
     void problemsAreTranslatedPieceByPiece_data() {
