@@ -1,6 +1,9 @@
 # Shared by the end-to-end tests: a private X server with a tray host, the
 # real program in it, and small waits that fail loudly.
 set -u
+# The tests read the windows' English texts, whatever language the machine
+# running them speaks; a test of another language asks for it.
+export LANGUAGE=en
 
 fail() {
     echo "FAIL: $*" >&2

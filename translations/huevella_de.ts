@@ -644,7 +644,7 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>Can&apos;t read</source>
-        <translation>Kein Bild</translation>
+        <translation>Unlesbar</translation>
     </message>
     <message>
         <source>This desktop does not let programs read the screen</source>
@@ -668,7 +668,7 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation>Stumm</translation>
+        <translation>Zeitablauf</translation>
     </message>
     <message>
         <source>The desktop did not answer the request for a picture of the screen</source>

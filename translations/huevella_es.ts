@@ -668,7 +668,7 @@ El muestrario sigue como estaba.</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation>Sin réplica</translation>
+        <translation>Caducado</translation>
     </message>
     <message>
         <source>The desktop did not answer the request for a picture of the screen</source>

@@ -620,7 +620,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>Asking…</source>
-        <translation>Accès&#x202f;?</translation>
+        <translation>Accès…</translation>
     </message>
     <message>
         <source>The desktop is asking whether Huevella may see the screen: answer it there</source>
@@ -668,7 +668,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation>Muet</translation>
+        <translation>Silence</translation>
     </message>
     <message>
         <source>The desktop did not answer the request for a picture of the screen</source>
