@@ -644,7 +644,7 @@ El muestrario sigue como estaba.</translation>
     </message>
     <message>
         <source>Can&apos;t read</source>
-        <translation>Sin acceso</translation>
+        <translation>Ilegible</translation>
     </message>
     <message>
         <source>This desktop does not let programs read the screen</source>
@@ -660,7 +660,7 @@ El muestrario sigue como estaba.</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation>Cancelado</translation>
+        <translation>Anulado</translation>
     </message>
     <message>
         <source>The desktop&apos;s picture of the screen was cancelled</source>

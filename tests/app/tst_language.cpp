@@ -28,7 +28,8 @@ class TestLanguage : public QObject, WindowSetFixture {
         const QSizeF room = label->size();
         if (!label->WordWrap()) {
             const QSizeF needs(metrics.horizontalAdvance(text), metrics.height());
-            if (needs.width() <= room.width() && needs.height() <= room.height()) return {};
+            // A pixel clear of either edge: a word that touches them reads as cut.
+            if (needs.width() <= room.width() - 2 && needs.height() <= room.height()) return {};
             return QStringLiteral("%1: \"%2\" needs %3 x %4, has %5 x %6")
                 .arg(label->objectName(), text)
                 .arg(needs.width())
