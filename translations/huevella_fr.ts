@@ -636,7 +636,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>No picture of the screen here: click a colour with the desktop&apos;s own picker</source>
-        <translation>Pas de capture d’écran ici&#xa0;: cliquez une couleur avec la pipette du bureau</translation>
+        <translation>Pas de capture d’écran ici&#xa0;: cliquez sur une couleur avec la pipette du bureau</translation>
     </message>
     <message>
         <source>No magnifier here: the desktop&apos;s picker took this colour</source>
