@@ -363,35 +363,35 @@
     </message>
     <message>
         <source>it is a directory</source>
-        <translation>es ist ein Ordner</translation>
+        <translation>das ist ein Ordner</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
+        <translation>das ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>it is larger than 64 KiB, too large to be a book</source>
-        <translation>sie ist größer als 64 KiB, zu groß für ein Buch</translation>
+        <translation>die Datei ist größer als 64 KiB, zu groß für ein Buch</translation>
     </message>
     <message>
         <source>it is larger than %1 KiB, too large to be read</source>
-        <translation>sie ist größer als %1 KiB, zu groß zum Lesen</translation>
+        <translation>die Datei ist größer als %1 KiB, zu groß zum Lesen</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation>sie kann nicht gelesen werden: %1</translation>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>it is a link another user made in a shared folder, and is not followed</source>
-        <translation>sie ist eine Verknüpfung, die ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat, und wird nicht verfolgt</translation>
+        <translation>die Datei ist eine Verknüpfung, die ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat, und wird nicht verfolgt</translation>
     </message>
     <message>
         <source>another program is saving it; try again in a moment</source>
-        <translation>ein anderes Programm speichert sie gerade; versuchen Sie es gleich noch einmal</translation>
+        <translation>ein anderes Programm speichert die Datei gerade; versuchen Sie es gleich noch einmal</translation>
     </message>
     <message>
         <source>another program changed it meanwhile</source>
-        <translation>ein anderes Programm hat sie inzwischen geändert</translation>
+        <translation>ein anderes Programm hat die Datei inzwischen geändert</translation>
     </message>
     <message>
         <source>&quot;GIMP Palette&quot; was expected</source>
@@ -632,7 +632,7 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>The desktop lets Huevella see the screen now: press the eyedropper again</source>
-        <translation>Huevella darf den Bildschirm jetzt sehen: Drücken Sie die Pipette erneut</translation>
+        <translation>Huevella darf den Bildschirm jetzt sehen: Klicken Sie erneut auf die Pipette</translation>
     </message>
     <message>
         <source>No picture of the screen here: click a colour with the desktop&apos;s own picker</source>

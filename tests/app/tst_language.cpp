@@ -284,7 +284,7 @@ private slots:
         QTest::newRow("nested") << "line 4: the file ends before card 2 is complete"
                                 << "Zeile 4: die Datei endet, bevor Karte 2 vollständig ist";
         QTest::newRow("the system's") << "it cannot be read: permission denied"
-                                      << "sie kann nicht gelesen werden: Zugriff verweigert";
+                                      << "die Datei kann nicht gelesen werden: Zugriff verweigert";
         QTest::newRow("a name like a placeholder")
             << "line 2: the channel '%1' is out of range (0 to 255)"
             << "Zeile 2: der Kanalwert „%1“ liegt außerhalb des Bereichs (0 bis 255)";
