@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QToolTip>
+#include <QXmlStreamReader>
 
 // The windows in each language: the translation chosen from the desktop's
 // languages, and every text that shows fitting where it is shown. Run at
@@ -71,7 +72,7 @@ class TestLanguage : public QObject, WindowSetFixture {
     }
 
     // A common display, 1920 x 1080 pixels, in the windows' pixels at the
-    // scale the test runs at (the offscreen screen is smaller than any).
+    // scale the test runs at (ctest gives the offscreen screen that size).
     static QSize referenceScreen() {
         const qreal ratio = qApp->devicePixelRatio();
         return QSize(int(1920 / ratio), int(1080 / ratio));
@@ -82,7 +83,10 @@ class TestLanguage : public QObject, WindowSetFixture {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Huevella"), text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setTextFormat(Qt::PlainText);
-        const QSize needs = box.sizeHint();
+        // Qt wraps a long text and sizes the box as it is shown.
+        box.show();
+        const QSize needs = box.size();
+        box.hide();
         const QSize screen = referenceScreen();
         if (needs.width() <= screen.width() && needs.height() <= screen.height()) return {};
         return QStringLiteral("a box of %1 x %2 for \"%3\"")
@@ -192,8 +196,8 @@ private slots:
 
         // Hints and menus grow with their texts, but stay on the screen.
         const int screenWidth = referenceScreen().width();
-        for (TForm* form : {static_cast<TForm*>(frmHuevella), static_cast<TForm*>(frmSwatchCard)})
-            for (const QWidget* control : form->findChildren<QWidget*>())
+        for (QWidget* window : QApplication::topLevelWidgets())
+            for (const QWidget* control : window->findChildren<QWidget*>())
                 if (!control->toolTip().isEmpty())
                     QVERIFY2(QFontMetrics(QToolTip::font()).horizontalAdvance(control->toolTip()) <
                                  screenWidth / 2,
@@ -203,6 +207,51 @@ private slots:
         QCOMPARE(menu->actions().first()->text(),
                  QCoreApplication::translate("Forms", "Pick from Screen"));
         QVERIFY(menu->actions().first()->text() != "Pick from Screen");
+        // The code menu, its ratios written as the language writes numbers.
+        frmHuevella->lblCaption1->setCaption("D2691E");
+        PopupCodeMenu(frmHuevella->lblCaption1, RGBColor(0xD2, 0x69, 0x1E));
+        QVERIFY(!desk().popups.empty());
+        QMenu* codes = desk().popups.back().menu;
+        QVERIFY(codes->sizeHint().width() < screenWidth / 2);
+        QCOMPARE(codes->actions().first()->text(),
+                 QCoreApplication::translate("CodeMenu", "Copy %1").arg("#D2691E"));
+        const QString contrast = codes->actions().last()->text();
+        QVERIFY2(contrast.contains(languageLocale().decimalPoint() == "," ? "," : "."),
+                 qPrintable(contrast));
+        QVERIFY2(!contrast.contains("on white"), qPrintable(contrast));
+    }
+
+    // Every message box the book and the card can show, with a long name and
+    // reason in it, fits a common display in every language.
+    void everyBoxFits_data() { textsFitWhereTheyShow_data(); }
+    void everyBoxFits() {
+        QFETCH(QString, language);
+        useLanguage({language});
+        QFile ts(QFINDTESTDATA("../../translations/huevella_" + language + ".ts"));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        QString context;
+        int boxes = 0;
+        QStringList problems;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == u"name") context = xml.readElementText();
+            if (xml.name() != u"translation") continue;
+            const QString text = xml.readElementText();
+            // The boxes' texts are the book's and the card's longer ones.
+            if ((context != "TfrmHuevella" && context != "TfrmSwatchCard") || text.size() < 40)
+                continue;
+            ++boxes;
+            QString filled = text;
+            filled.replace("%1", "/home/designer/Documents/Colours/Spring collection 2027.hvz")
+                .replace("%2", localProblem("line 12: a colour code of at most 7 characters, or "
+                                            "\"space\", was expected"));
+            if (const QString problem = boxOverflow(filled); !problem.isEmpty())
+                problems << problem;
+        }
+        QVERIFY(!xml.hasError());
+        QVERIFY2(boxes >= 10, qPrintable(QString::number(boxes)));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     // The questions and refusals a person meets, in the language, in boxes
