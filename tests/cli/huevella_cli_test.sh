@@ -16,6 +16,10 @@ check "--version to a full disk" 1 "$rc"
 err=$(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen timeout 3 "$PROGRAM" notes.txt extra.hvz 2>&1 >/dev/null)
 check "ignored first" 1 "$(grep -c "^huevella: 'notes.txt' ignored" <<<"$err")"
 check "ignored second" 1 "$(grep -c "^huevella: 'extra.hvz' ignored" <<<"$err")"
+# Scripts read what it prints: English, whatever language its windows speak.
+err=$(cd "$(mktemp -d)" && LANGUAGE=de QT_QPA_PLATFORM=offscreen timeout 3 "$PROGRAM" notes.txt 2>&1 >/dev/null)
+check "ignored, in English under LANGUAGE=de" 1 "$(grep -c "^huevella: 'notes.txt' ignored" <<<"$err")"
+check "--help in English under LANGUAGE=de" "$("$PROGRAM" --help)" "$(LANGUAGE=de "$PROGRAM" --help)"
 # The desktop's type takes .HVZ as a book (its globs ignore case): so does
 # the program.
 err=$(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen timeout 3 "$PROGRAM" SHOUT.HVZ 2>&1 >/dev/null)
