@@ -158,13 +158,13 @@ void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book, int 
     if (mayReplaceBook()) openBook(*book);
     if (dropped > 0)
         Application->MessageBox(
-            fromQString((dropped == 1 ? tr("1 other book was asked for while Huevella was "
-                                           "waiting for an answer; only the last one, \"%2\", "
-                                           "was taken.")
-                                      : tr("%1 other books were asked for while Huevella was "
-                                           "waiting for an answer; only the last one, \"%2\", "
-                                           "was taken."))
-                            .arg(QString::number(dropped), toQString(*book))),
+            fromQString(dropped == 1
+                            ? tr("1 other book was asked for while Huevella was waiting for an "
+                                 "answer; only the last one, \"%1\", was taken.")
+                                  .arg(toQString(*book))
+                            : tr("%1 other books were asked for while Huevella was waiting for "
+                                 "an answer; only the last one, \"%2\", was taken.")
+                                  .arg(QString::number(dropped), toQString(*book))),
             "Huevella", MessageButtons::Ok, MessageIcon::Information);
 }
 

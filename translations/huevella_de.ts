@@ -513,10 +513,6 @@ Do you want to replace it with this book? (No saves this book under another name
 Möchten Sie es durch dieses Buch ersetzen? („Nein“ speichert dieses Buch unter einem anderen Namen.)</translation>
     </message>
     <message>
-        <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
-        <translation>Während Huevella auf eine Antwort wartete, wurde 1 weiteres Buch angefordert; nur das letzte, „%2“, wurde übernommen.</translation>
-    </message>
-    <message>
         <source>%1 other books were asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
         <translation>Während Huevella auf eine Antwort wartete, wurden %1 weitere Bücher angefordert; nur das letzte, „%2“, wurde übernommen.</translation>
     </message>
@@ -599,6 +595,10 @@ Das Buch ist unverändert.</translation>
     <message>
         <source>Huevella</source>
         <translation>Huevella</translation>
+    </message>
+    <message>
+        <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
+        <translation>Während Huevella auf eine Antwort wartete, wurde 1 weiteres Buch angefordert; nur das letzte, „%1“, wurde übernommen.</translation>
     </message>
 </context>
 <context>

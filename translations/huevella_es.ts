@@ -513,10 +513,6 @@ Do you want to replace it with this book? (No saves this book under another name
 ¿Desea reemplazarlo por este muestrario? («No» guarda este muestrario con otro nombre).</translation>
     </message>
     <message>
-        <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
-        <translation>Se pidió 1 muestrario más mientras Huevella esperaba una respuesta; solo se abrió el último, «%2».</translation>
-    </message>
-    <message>
         <source>%1 other books were asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
         <translation>Se pidieron %1 muestrarios más mientras Huevella esperaba una respuesta; solo se abrió el último, «%2».</translation>
     </message>
@@ -599,6 +595,10 @@ El muestrario sigue como estaba.</translation>
     <message>
         <source>Huevella</source>
         <translation>Huevella</translation>
+    </message>
+    <message>
+        <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
+        <translation>Se pidió 1 muestrario más mientras Huevella esperaba una respuesta; solo se abrió el último, «%1».</translation>
     </message>
 </context>
 <context>

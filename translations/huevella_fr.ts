@@ -513,10 +513,6 @@ Do you want to replace it with this book? (No saves this book under another name
 Voulez-vous le remplacer par ce carnet&#x202f;? («&#x202f;Non&#x202f;» enregistre ce carnet sous un autre nom.)</translation>
     </message>
     <message>
-        <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
-        <translation>1 autre carnet a été demandé pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%2&#x202f;», a été pris.</translation>
-    </message>
-    <message>
         <source>%1 other books were asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
         <translation>%1 autres carnets ont été demandés pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%2&#x202f;», a été pris.</translation>
     </message>
@@ -599,6 +595,10 @@ Le carnet est resté tel quel.</translation>
     <message>
         <source>Huevella</source>
         <translation>Huevella</translation>
+    </message>
+    <message>
+        <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
+        <translation>1 autre carnet a été demandé pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%1&#x202f;», a été pris.</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,38 @@ private slots:
         QCOMPARE(local != english, translated);
     }
 
+    // Books asked for while a question was open: the one taken is named,
+    // and the count of the others, in either number.
+    void booksLeftOverAreCounted_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("dropped");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("English, one") << "" << 1 << "1 other book was asked for";
+        QTest::newRow("English, three") << "" << 3 << "3 other books were asked for";
+        QTest::newRow("German, one") << "de" << 1 << "wurde 1 weiteres Buch angefordert";
+        QTest::newRow("German, three") << "de" << 3 << "wurden 3 weitere Bücher angefordert";
+    }
+    void booksLeftOverAreCounted() {
+        QFETCH(QString, language);
+        QFETCH(int, dropped);
+        QFETCH(QString, said);
+        useLanguage({language});
+        createWindows();
+        const QString book = QDir::tempPath() + "/tst_language_%2.hvz";
+        QFile file(book);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0\r\n255\r\n255\r\n255\r\nFF0000\r\nFF0000\r\nFF0000\r\nRed\r\n");
+        file.close();
+        desk().messageBoxAnswers = {MessageAnswer::Ok};
+        frmHuevella->openFromLauncher(book.toStdString(), dropped);
+        file.remove();
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
+        const QString text = desk().messageBoxes[0].text;
+        QVERIFY2(text.contains(said), qPrintable(text));
+        // The name whole, even one that holds a placeholder's mark.
+        QVERIFY2(text.contains(book), qPrintable(text));
+    }
+
     // The files' reasons, piece by piece, with names and numbers kept; a
     // reason we do not know stays as it came.
     void problemsAreTranslatedPieceByPiece_data() {
