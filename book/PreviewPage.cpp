@@ -61,9 +61,7 @@ QString translatePage(QString html) {
 }
 
 QString pageInLanguage(const QString& page) {
-    if (QCoreApplication::translate("Preview page", Texts[0].english) ==
-        QString::fromUtf8(Texts[0].english))
-        return page;
+    if (chosenLanguage().isEmpty()) return page;
     QFile original(page);
     if (!original.open(QIODevice::ReadOnly)) return page;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +

@@ -34,6 +34,13 @@ inline bool skinsOnly = false;
 // Set when a name does not fit its bar: the artwork is not to be kept.
 inline bool titleTooLong = false;
 
+// Notes a name wider than the room its bar has for it (a pixel to spare).
+inline void checkTitleFits(const QFont& font, const QString& title, qreal room) {
+    if (QFontMetricsF(font).horizontalAdvance(title) <= room - 2) return;
+    std::fprintf(stderr, "artgen: \"%s\" is too long for its bar\n", qPrintable(title));
+    titleTooLong = true;
+}
+
 // A window's name as its bar shows it, in the language being drawn.
 inline QString barTitle(const char* caption) {
     return QCoreApplication::translate("Forms", caption).toUpper();
@@ -120,11 +127,8 @@ inline void skinBase(QPainter& p, int w, int h, int barHeight, const QString& ti
     f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
     p.setFont(f);
     p.setPen(QColor(0xB9, 0xB4, 0xAA));
-    // Between the bar's buttons, with a pixel to spare.
-    if (QFontMetricsF(f).horizontalAdvance(title) > titleRect.width() - 2) {
-        std::fprintf(stderr, "artgen: \"%s\" is too long for its bar\n", qPrintable(title));
-        titleTooLong = true;
-    }
+    // Between the bar's buttons.
+    checkTitleFits(f, title, titleRect.width());
     // The spacing follows the last letter too: without it counted, the
     // title would stand half a space left of the middle.
     p.drawText(QRectF(titleRect).translated(spacing / 2, 0), Qt::AlignCenter, title);

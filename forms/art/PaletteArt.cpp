@@ -123,11 +123,7 @@ void drawSchemes() {
                     p.setPen(QColor(0x8E, 0x1B, 0x24));
                     const QString title =
                         QCoreApplication::translate("Forms", "Suggested Color Schemes");
-                    if (QFontMetricsF(f).horizontalAdvance(title) > 132 - 2) {
-                        std::fprintf(stderr, "artgen: \"%s\" is too long for its bar\n",
-                                     qPrintable(title));
-                        titleTooLong = true;
-                    }
+                    checkTitleFits(f, title, 132);
                     p.drawText(QRect(6, 2, 132, 13), Qt::AlignCenter, title);
                     p.setPen(accent);
                     p.drawLine(QPointF(6, 15.5), QPointF(138, 15.5));
