@@ -294,7 +294,10 @@ void TfrmHuevella::imgColorPaletteClick() {
 
 void TfrmHuevella::hideCompanionWindows() {
     frmSwatchCard->Hide();
-    frmScreenPicker->Hide();
+    // A pick from anywhere holds the pointer and the keyboard: the focus
+    // can only have gone to its grab or with a window of ours (the last
+    // pick's picker, put away late), never to the person's next program.
+    if (!frmScreenPicker->ScreenPicking()) frmScreenPicker->Hide();
     frmMivoSlider->Hide();
     frmColorPalette->Hide();
     frmSuggestSchemes->Hide();

@@ -155,7 +155,7 @@ echo "ok - a wrong command line is status 2 with its reason"
 
 # The program's end answers a waiting caller.
 pick
-wait_for 15 held || fail "the pointer was not taken before the end"
+wait_for 15 held || fail "the pointer was not taken before the end: $(cat "$WORKDIR/pick.err")"
 kill "$(program_pid)"
 pick_ends
 [ "$rc" = 1 ] && grep -q "ended before a colour was taken" "$WORKDIR/pick.err" ||

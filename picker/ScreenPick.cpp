@@ -194,6 +194,18 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+// The window system lets a grab go with the window it was taken for: a
+// picker put away mid-pick (not merely mapped again) ends the pick, so that
+// its caller hears rather than waits for ever.
+void TfrmScreenPicker::hideEvent(QHideEvent* event) {
+    TForm::hideEvent(event);
+    if (!screenPick) return;
+    const int count = pickCount;
+    QTimer::singleShot(0, this, [this, count] {
+        if (count == pickCount && !isVisible()) cancelScreenPick();
+    });
+}
+
 void TfrmScreenPicker::pickKey(int key, bool shift) {
     const int step = shift ? 10 : 1;
     QPoint by;

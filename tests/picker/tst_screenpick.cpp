@@ -98,6 +98,13 @@ private slots:
         QTest::newRow("Escape") << hex << "Escape" << none << "";
         QTest::newRow("right click") << hex << "right click" << none << "";
         QTest::newRow("a question of ours") << hex << "message box" << none << "";
+        // The program losing the focus mid-pick is the grab's doing or a
+        // window of ours going, never the person: the pick goes on.
+        QTest::newRow("focus lost, then a click")
+            << hex << "deactivated click" << QPoint(210, 300) << "";
+        // Gone from the screen, the picker has lost the grab with it: the
+        // caller must hear the end rather than wait for ever.
+        QTest::newRow("the picker hidden") << hex << "hidden" << none << "";
         QTest::newRow("pointer held elsewhere")
             << hex << "grab refused" << none
             << "Can't pick: another program holds the pointer or the keyboard";
@@ -126,7 +133,14 @@ private slots:
             QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(210, 300));
             QCOMPARE(frmScreenPicker->pos(), QPoint(230, 320));
         }
-        if (ending == "click") mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(210, 300));
+        if (ending == "deactivated click") {
+            Application->OnDeactivate();
+            QVERIFY(frmScreenPicker->Visible());
+            QCOMPARE(desk().grabbedBy, frmScreenPicker);
+        }
+        if (ending == "click" || ending == "deactivated click")
+            mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(210, 300));
+        if (ending == "hidden") frmScreenPicker->Hide();
         if (ending == "right click")
             mouse(QEvent::MouseButtonPress, Qt::RightButton, QPoint(210, 300));
         if (ending == "message box") {
