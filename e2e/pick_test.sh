@@ -162,3 +162,22 @@ pick_ends
     fail "the program's end gave $rc: $(cat "$WORKDIR/pick.err")"
 wait_for 5 free || fail "the pointer stayed taken after the program ended"
 echo "ok - the program's end tells the caller, and the pointer is free"
+
+# With no tray, the start that becomes the program brings the book out (kept
+# above other windows); the picker is over it wherever the pointer goes.
+kill "$TRAYER_PID"
+wait "$TRAYER_PID" 2>/dev/null
+pick
+wait_for 15 held || fail "with no tray, the pointer was not taken: $(cat "$WORKDIR/pick.err")"
+wait_for 10 visible_window Huevella || fail "with no tray, the book did not come out"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+# The red square under the pointer, the picker's place the book's.
+xdotool windowmove "$(visible_window squares)" $((bx - 60)) $((by - 60))
+wait_for 5 pixel_is $((bx - 20)) $((by - 20)) C83264 || fail "the squares did not move"
+xdotool mousemove $((bx - 20)) $((by - 20))
+wait_for 5 pixel_is $((bx + 153)) $((by + 64)) C83264 ||
+    fail "the book covers the picker: $(pixel $((bx + 153)) $((by + 64))) where the picker shows C83264"
+xdotool key Escape
+pick_ends
+[ "$rc" = 1 ] || fail "Escape over the book gave $rc"
+echo "ok - with no tray, the picker shows over the book that came out"

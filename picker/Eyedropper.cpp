@@ -6,6 +6,7 @@
 
 namespace {
 void showPicker(TfrmHuevella* book) {
+    frmScreenPicker->keepAbove(false);
     frmScreenPicker->Show();
     frmScreenPicker->raise();
     book->imgSwatchCard->Hide();

@@ -39,6 +39,7 @@ void TfrmScreenPicker::pickFromScreen(CodeForm form, std::function<void(const Pi
     if (screenPick) cancelScreenPick();
     // A key pick from the book's eyedropper gives way.
     cancelKeyPicking();
+    keepAbove(true);
     ++pickCount;
     screenPick = ScreenPick{form, std::move(done)};
     lastPointer = desktop().nativeCursorPos();
@@ -92,6 +93,14 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
     case State::Cancelled:
     case State::NoAnswer: cancelLater(lastMessage); break;
     }
+}
+
+void TfrmScreenPicker::keepAbove(bool above) {
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == above) return;
+    // Qt hides a window whose flags change.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, above);
+    if (shown) show();
 }
 
 // Ended once the reading that said so has returned.

@@ -66,6 +66,9 @@ public:
     // `done` hears how it ended, once.
     void pickFromScreen(CodeForm form, std::function<void(const PickOutcome&)> done);
     void cancelScreenPick(const std::string& why = {});
+    // Away from the book the picker shows over every window, the book (kept
+    // above others) among them; docked under it, it is one of its companions.
+    void keepAbove(bool above);
     bool ScreenPicking() const { return bool(screenPick); }
     // Where the picker goes beside the pointer (both in the desktop's
     // coordinates): below and right of it, flipped to the other side at

@@ -216,8 +216,18 @@ private slots:
         frmHuevella->mnuPickFromScreen->Click();
         QVERIFY(frmScreenPicker->ScreenPicking());
         QCOMPARE(desk().grabbedBy, frmScreenPicker);
+        // Wherever the pointer takes it, over the book (kept above) too.
+        const auto above = [] {
+            return bool(frmScreenPicker->windowFlags() & Qt::WindowStaysOnTopHint);
+        };
+        QVERIFY(above());
         key(Qt::Key_Escape);
         QVERIFY(!frmScreenPicker->ScreenPicking());
+        // Docked again under the book's eyedropper, it is a companion again.
+        QTest::mousePress(frmHuevella->imgEyedropper, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(frmScreenPicker->Visible());
+        QVERIFY(!above());
+        QTest::mouseRelease(frmHuevella->imgEyedropper, Qt::LeftButton, {}, QPoint(5, 5));
     }
 };
 

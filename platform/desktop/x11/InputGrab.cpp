@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -18,8 +19,11 @@ xcb_connection_t* connection() {
 
 bool grabInputOnX(QWidget* window) {
     xcb_connection_t* c = connection();
-    if (!c || !window) return false;
-    const auto id = xcb_window_t(window->winId());
+    if (!c || !window || !window->windowHandle()) return false;
+    // The window's own id, not the widget's: Qt makes the X window anew
+    // when a window's stay-on-top flag changes, and the widget keeps the
+    // old, destroyed one.
+    const auto id = xcb_window_t(window->windowHandle()->winId());
     constexpr uint16_t events =
         XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION;
     xcb_grab_pointer_reply_t* pointer = xcb_grab_pointer_reply(
