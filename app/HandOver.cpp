@@ -13,6 +13,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -80,28 +82,33 @@ int SingleInstance::connectToHolder(std::chrono::steady_clock::time_point deadli
     why = "Huevella is running (process " + holder + ") but does not answer";
     sockaddr_un address;
     if (!addressOf(path, address)) return -1;
-    // Never blocking: a program that takes nothing leaves its queue full,
-    // and a blocking connect would wait for it for ever.
+    // A full queue is waited on in the kernel, which wakes the wait the
+    // moment the program takes a connection: a flood of other connections,
+    // each tried now and then, cannot keep this one out. The wait is bounded
+    // by our own time; a program that takes nothing would hold a plain
+    // blocking connect for ever.
     int fd = -1;
     while (fd < 0) {
-        if (leftUntil(deadline) == 0) {
+        const int left = leftUntil(deadline);
+        if (left == 0) {
             why += processStopped(holder) ? " (it is stopped)"
                                           : " (its queue of requests stayed full)";
             return -1;
         }
-        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0) return -1;
+        const timeval limit = {left / 1000, (left % 1000) * 1000};
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
         if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-            // Full, or the program holding the claim has not begun to
-            // listen yet.
+            const int error = errno;
             ::close(fd);
             fd = -1;
-            std::this_thread::sleep_for(
-                std::chrono::milliseconds(std::min(50, leftUntil(deadline))));
+            // The program holding the claim has not begun to listen yet.
+            if (error != EAGAIN && error != EINTR)
+                std::this_thread::sleep_for(
+                    std::chrono::milliseconds(std::min(50, leftUntil(deadline))));
         }
     }
-    // A request is far smaller than a fresh socket's buffer: written at once.
-    ::fcntl(fd, F_SETFL, 0);
     return fd;
 }
 

@@ -119,7 +119,7 @@ while time.time() < end:
             held.append(s)
         except OSError:
             s.close()
-    time.sleep(0.05)
+    time.sleep(0.005)
 PY
 IDLE_PID=$!
 sleep 1
