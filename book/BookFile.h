@@ -59,6 +59,10 @@ std::string folderOf(const std::string& path);
 // What saveBookFile returns when the file is no longer as `unchangedSince`
 // says: another program changed it, and nothing was written.
 inline constexpr std::string_view ChangedMeanwhile = "another program changed it meanwhile";
+// What it returns when the file checked was replaced (by a link, another
+// file) before it could be written: nothing was written.
+inline constexpr std::string_view ReplacedMeanwhile =
+    "it was replaced by another file while it was being saved, and was not written";
 
 // Writes a book's text to a file so that a failure of any kind leaves the
 // file that was there as it was. Returns why it failed, or nothing.
@@ -66,9 +70,10 @@ inline constexpr std::string_view ChangedMeanwhile = "another program changed it
 // one's group and permissions; where that cannot be (a folder that allows
 // no new file, a sticky folder, another user's book) the old one is
 // rewritten in place, and stays its owner's. Programs saving one file take
-// turns; with `unchangedSince`, a file changed since is not written.
+// turns; with `unchangedSince`, a file changed since is not written. A
+// `privateFile` is left readable by the user alone, whatever it was.
 std::string saveBookFile(const std::string& path, std::string_view text,
-                         const FileStamp* unchangedSince = nullptr);
+                         const FileStamp* unchangedSince = nullptr, bool privateFile = false);
 
 // Reasons as the messages give them: "no such file or directory".
 std::string errnoReason(int error);

@@ -1,4 +1,5 @@
 #include "book/BookFile.h"
+#include "book/InterruptedSave.h"
 
 #include <cerrno>
 #include <climits>
@@ -45,9 +46,21 @@ void syncFolder(const std::string& folder) {
 // book, the new one, or one that is refused when read (its first byte is a
 // NUL until the rest is on the disk) — never a book that was not written.
 // A failure puts the old contents back.
-std::string rewriteInPlace(const std::string& path, std::string_view text) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+//
+// Another user may own the folder and swap the book for a link between our
+// checks and our write: the file is opened without following a link, and
+// written only if it is the very file that was checked.
+std::string rewriteInPlace(const std::string& path, std::string_view text,
+                           const struct stat& checked) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ELOOP) return std::string(ReplacedMeanwhile);
     if (fd < 0) return errnoReason(errno);
+    struct stat held {};
+    if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) || held.st_dev != checked.st_dev ||
+        held.st_ino != checked.st_ino || held.st_uid != checked.st_uid) {
+        ::close(fd);
+        return std::string(ReplacedMeanwhile);
+    }
     std::string old;
     char buffer[8192];
     for (;;) {
@@ -68,6 +81,13 @@ std::string rewriteInPlace(const std::string& path, std::string_view text) {
         padded += "\r\n";
         padded.append(old.size() > padded.size() ? old.size() - padded.size() : 0, ' ');
     }
+    // The old text is kept first, so that a kill in the middle loses
+    // neither book: the next start puts it back.
+    std::string journal;
+    if (const std::string problem = keepBeforeRewrite(path, old, text, journal); !problem.empty()) {
+        ::close(fd);
+        return "the book as it was could not be kept first (" + problem + ")";
+    }
     const auto synced = [fd](int error) { return error || ::fsync(fd) == 0 ? error : errno; };
     int error = 0;
     if (!padded.empty()) {
@@ -77,12 +97,17 @@ std::string rewriteInPlace(const std::string& path, std::string_view text) {
     }
     if (!error && ::ftruncate(fd, off_t(text.size())) != 0) error = errno;
     if (!error) error = synced(0);
+    bool whole = !error;
     if (error) {
         // Over blocks the file already had, the old text fits again.
-        if (writeAll(fd, old, 0) == 0 && ::ftruncate(fd, off_t(old.size())) == 0) ::fsync(fd);
+        whole = writeAll(fd, old, 0) == 0 && ::ftruncate(fd, off_t(old.size())) == 0 &&
+                ::fsync(fd) == 0;
     }
     const int closed = closeChecked(fd);
     if (!error) error = closed;
+    // Where the old text could not be put back, the kept one stays for the
+    // next start to offer.
+    if (whole) rewriteFinished(journal);
     return error ? errnoReason(error) : std::string();
 }
 
@@ -100,14 +125,13 @@ bool mayWrite(const struct stat& status) {
     return status.st_mode & S_IWOTH;
 }
 
-// The kernel's protected_symlinks rule, kept whatever the kernel is set to:
-// in a sticky folder anyone may write to (/tmp), a link made by another
-// user than us or the folder's owner is not followed.
-bool plantedLink(const std::string& link, const struct stat& linkStatus) {
-    struct stat folder {};
-    if (::stat(folderOf(link).c_str(), &folder) != 0) return false;
-    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
-    return shared && linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folder.st_uid;
+// Stricter than the kernel's protected_symlinks rule, which trusts the
+// links of a folder's owner: a user who owns the folder a book of theirs
+// is in could point its name at any file of ours, or swap the book for such
+// a link while we save. Only our own links, and the superuser's, are
+// followed.
+bool plantedLink(const struct stat& linkStatus) {
+    return linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != 0;
 }
 
 // Whether the folder lets us put a new file in the place of this one. In a
@@ -192,13 +216,12 @@ FileStamp stampOf(const std::string& path) {
 }
 
 std::string saveBookFile(const std::string& target, std::string_view text,
-                         const FileStamp* unchangedSince) {
+                         const FileStamp* unchangedSince, bool privateFile) {
     // A link stays a link: the file it points to is the one replaced.
     std::string path = target;
     struct stat status {};
     if (::lstat(target.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (plantedLink(target, status))
-            return "it is a link another user made in a shared folder, and is not followed";
+        if (plantedLink(status)) return "it is a link another user made, and is not followed";
         char resolved[PATH_MAX];
         if (::realpath(target.c_str(), resolved)) path = resolved;
     }
@@ -219,7 +242,7 @@ std::string saveBookFile(const std::string& target, std::string_view text,
         // written where it is and stays theirs.
         if ((status.st_uid != ::geteuid() && ::geteuid() != 0) ||
             !mayReplace(folderOf(path), status))
-            return rewriteInPlace(path, text);
+            return rewriteInPlace(path, text, status);
     }
     removeStaleTemporaries(folderOf(path));
 
@@ -229,7 +252,8 @@ std::string saveBookFile(const std::string& target, std::string_view text,
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         const int error = errno;
-        if (exists && (error == EACCES || error == EPERM)) return rewriteInPlace(path, text);
+        if (exists && (error == EACCES || error == EPERM))
+            return rewriteInPlace(path, text, status);
         return errnoReason(error);
     }
     // The new file gets the old one's permissions, or those a new file gets.
@@ -239,12 +263,13 @@ std::string saveBookFile(const std::string& target, std::string_view text,
         ::umask(mask);
         mode = 0666 & ~mask;
     }
+    if (privateFile) mode &= 0700;
     // The old one's group (and, for the superuser, owner) too, so that the
     // others sharing the book keep their access.
     if (exists && ::fchown(fd, ::geteuid() == 0 ? status.st_uid : uid_t(-1), status.st_gid) != 0) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return rewriteInPlace(path, text);
+        return rewriteInPlace(path, text, status);
     }
     // Some filesystems keep no permissions; the save need not fail for that.
     (void)::fchmod(fd, mode);

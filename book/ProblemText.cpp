@@ -26,8 +26,10 @@ constexpr const char* Problems[] = {
     QT_TRANSLATE_NOOP("Problems", "it is larger than 64 KiB, too large to be a book"),
     QT_TRANSLATE_NOOP("Problems", "it is larger than %1 KiB, too large to be read"),
     QT_TRANSLATE_NOOP("Problems", "it cannot be read: %1"),
-    QT_TRANSLATE_NOOP("Problems",
-                      "it is a link another user made in a shared folder, and is not followed"),
+    QT_TRANSLATE_NOOP("Problems", "it is a link another user made, and is not followed"),
+    QT_TRANSLATE_NOOP("Problems", "it was replaced by another file while it was being saved, "
+                                  "and was not written"),
+    QT_TRANSLATE_NOOP("Problems", "the book as it was could not be kept first (%1)"),
     QT_TRANSLATE_NOOP("Problems", "another program is saving it; try again in a moment"),
     QT_TRANSLATE_NOOP("Problems", "another program changed it meanwhile"),
     QT_TRANSLATE_NOOP("Problems", "\"GIMP Palette\" was expected"),

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,12 +29,11 @@ bool makeFolders(const std::string& path) {
     }
 }
 
-// The places a copy may be kept, in the order they are tried.
-std::vector<std::string> places() {
-    std::vector<std::string> out{recoveryFolder()};
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
-        out.push_back(std::string(runtime) + "/huevella-recovery");
-    return out;
+// A copy is ours to offer only when we wrote it: a regular file of our own.
+bool ownFile(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           status.st_uid == ::geteuid();
 }
 
 std::string baseName(const std::string& path) {
@@ -66,40 +66,98 @@ std::string recoveryFolder() {
     if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
         return std::string(state) + "/huevella";
     const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : "/tmp") + "/.local/state/huevella";
+    std::string folder = home && *home == '/' ? home : "";
+    // Never a folder anyone may make first (/tmp): the home the system has
+    // for us.
+    if (folder.empty())
+        if (const passwd* entry = ::getpwuid(::geteuid());
+            entry && entry->pw_dir && *entry->pw_dir == '/')
+            folder = entry->pw_dir;
+    return folder.empty() ? std::string() : folder + "/.local/state/huevella";
+}
+
+std::vector<std::string> recoveryPlaces() {
+    std::vector<std::string> out;
+    if (std::string folder = recoveryFolder(); !folder.empty()) out.push_back(std::move(folder));
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
+        out.push_back(std::string(runtime) + "/huevella-recovery");
+    return out;
+}
+
+std::string privateFolder(const std::string& path) {
+    if (path.empty()) return "there is no home folder";
+    if (!makeFolders(path)) return errnoReason(errno);
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) return errnoReason(errno);
+    if (!S_ISDIR(status.st_mode)) return "it is not a folder";
+    if (status.st_uid != ::geteuid()) return "it belongs to another user";
+    if (status.st_mode & (S_IWGRP | S_IWOTH)) return "others may write to it";
+    return {};
 }
 
 std::string ownRecoveryPath() {
     return recoveryFolder() + "/" + ownName();
 }
 
+namespace {
+constexpr std::string_view StampWord = "stamp ";
+
+// A decimal number ending at a line's end, taken off the front of `text`.
+template <typename Number> bool takeNumber(std::string_view& text, Number& value, char end) {
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || stop == text.data() || stop == text.data() + text.size() ||
+        *stop != end)
+        return false;
+    text.remove_prefix(std::size_t(stop - text.data()) + 1);
+    return true;
+}
+} // namespace
+
 std::string formatRecoveryCopy(const RecoveryCopy& copy) {
-    return std::string(Magic) + std::to_string(copy.name.size()) + "\n" + copy.name + "\n" +
-           copy.text;
+    std::string out(Magic);
+    if (const std::optional<FileStamp>& s = copy.stamp)
+        out += std::string(StampWord) + (s->exists ? "1 " : "0 ") + std::to_string(s->device) +
+               " " + std::to_string(s->inode) + " " + std::to_string(s->size) + " " +
+               std::to_string(s->seconds) + " " + std::to_string(s->nanoseconds) + "\n";
+    return out + std::to_string(copy.name.size()) + "\n" + copy.name + "\n" + copy.text;
 }
 
 bool parseRecoveryCopy(std::string_view file, RecoveryCopy& copy) {
     if (!file.starts_with(Magic)) return false;
     file.remove_prefix(Magic.size());
+    std::optional<FileStamp> stamp;
+    if (file.starts_with(StampWord)) {
+        file.remove_prefix(StampWord.size());
+        FileStamp s;
+        int exists = 0;
+        if (!takeNumber(file, exists, ' ') || exists < 0 || exists > 1 ||
+            !takeNumber(file, s.device, ' ') || !takeNumber(file, s.inode, ' ') ||
+            !takeNumber(file, s.size, ' ') || !takeNumber(file, s.seconds, ' ') ||
+            !takeNumber(file, s.nanoseconds, '\n'))
+            return false;
+        s.exists = exists == 1;
+        stamp = s;
+    }
     std::size_t length = 0;
-    const auto [end, error] = std::from_chars(file.data(), file.data() + file.size(), length);
-    if (error != std::errc() || end == file.data() || *end != '\n') return false;
-    file.remove_prefix(std::size_t(end - file.data()) + 1);
-    if (file.size() < length + 1 || file[length] != '\n') return false;
+    // The name and the line end after it must both be there: compared
+    // without adding to a length that may be the largest number there is.
+    if (!takeNumber(file, length, '\n') || length >= file.size() || file[length] != '\n')
+        return false;
     copy.name = std::string(file.substr(0, length));
     copy.text = std::string(file.substr(length + 1));
+    copy.stamp = stamp;
     return true;
 }
 
 std::string keepRecoveryCopy(const RecoveryCopy& copy) {
     const std::string file = formatRecoveryCopy(copy);
     std::string problems;
-    for (const std::string& folder : places()) {
-        std::string problem =
-            makeFolders(folder) ? saveBookFile(folder + "/" + ownName(), file) : errnoReason(errno);
+    for (const std::string& folder : recoveryPlaces()) {
+        std::string problem = privateFolder(folder);
+        if (problem.empty()) problem = saveBookFile(folder + "/" + ownName(), file, nullptr, true);
         if (problem.empty()) {
             // One copy a program: an earlier one elsewhere is now out of date.
-            for (const std::string& other : places())
+            for (const std::string& other : recoveryPlaces())
                 if (other != folder) ::unlink((other + "/" + ownName()).c_str());
             return {};
         }
@@ -108,9 +166,9 @@ std::string keepRecoveryCopy(const RecoveryCopy& copy) {
     // Last, beside the book itself: the folder the person chose to write in.
     if (!copy.name.empty()) {
         const std::string beside = besideBook(copy.name, ownName());
-        const std::string problem = saveBookFile(beside, file);
+        const std::string problem = saveBookFile(beside, file, nullptr, true);
         if (problem.empty()) {
-            for (const std::string& other : places())
+            for (const std::string& other : recoveryPlaces())
                 ::unlink((other + "/" + ownName()).c_str());
             std::fprintf(stderr, "huevella: the unsaved book was kept at \"%s\"\n", beside.c_str());
             return {};
@@ -131,7 +189,10 @@ std::vector<RecoveryCopy> findRecoveryCopies(const std::string& book) {
         std::filesystem::file_time_type kept;
     };
     std::vector<Found> found;
-    std::vector<std::string> folders = places();
+    std::vector<std::string> folders;
+    // A folder someone else could write to may hold copies they planted.
+    for (const std::string& folder : recoveryPlaces())
+        if (privateFolder(folder).empty()) folders.push_back(folder);
     const std::size_t ownPlaces = folders.size();
     if (!book.empty()) folders.push_back(folderOf(book));
     const std::string hidden = "." + baseName(book) + ".";
@@ -142,14 +203,13 @@ std::vector<RecoveryCopy> findRecoveryCopies(const std::string& book) {
         for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
             std::string name = entry.path().filename().string();
             if (beside) {
-                // Beside a book in a shared folder, only our own copies.
-                struct stat status {};
-                if (!name.starts_with(hidden) || ::lstat(entry.path().c_str(), &status) != 0 ||
-                    status.st_uid != ::geteuid())
-                    continue;
+                if (!name.starts_with(hidden)) continue;
                 name.erase(0, hidden.size());
             }
-            if (!name.starts_with("unsaved-") || !name.ends_with(Extension) || name == ownName())
+            // Only copies we wrote: not another user's, not a link, not a
+            // pipe or a device.
+            if (!name.starts_with("unsaved-") || !name.ends_with(Extension) || name == ownName() ||
+                !ownFile(entry.path().string()))
                 continue;
             Found f{{}, entry.last_write_time(error)};
             f.copy.path = entry.path().string();

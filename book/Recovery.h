@@ -1,6 +1,10 @@
 #pragma once
 
+#include "book/BookFile.h"
+
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A book the program could not ask about before it ended (the session
@@ -16,7 +20,17 @@ struct RecoveryCopy {
     std::string text; // the book file's text
     std::string name; // the file it was opened from or saved to; empty: never saved
     std::string path; // where the copy is kept (of a copy found)
+    // The file `name` as the program last read or wrote it, when it knew:
+    // a save over a file changed since asks first.
+    std::optional<FileStamp> stamp = std::nullopt;
 };
+
+// The folders copies are kept in, in the order tried; each only where it is
+// the user's own and no one else may write to it.
+std::vector<std::string> recoveryPlaces();
+// Makes the folder private to the user, or says why it cannot be used:
+// another user's, a link, open to others.
+std::string privateFolder(const std::string& path);
 
 std::string recoveryFolder();
 // This program's copy, where a keep would write it first.
@@ -32,6 +46,7 @@ std::vector<RecoveryCopy> findRecoveryCopies(const std::string& book = {});
 bool recoveryCopyLost();
 void discardRecoveryCopy(const std::string& path);
 
-// The copy's file: a line naming it, the name's length, the name, the book.
+// The copy's file: a line naming it, optionally a line with the stamp, the
+// name's length, the name, the book.
 std::string formatRecoveryCopy(const RecoveryCopy& copy);
 bool parseRecoveryCopy(std::string_view file, RecoveryCopy& copy);

@@ -173,6 +173,9 @@ public:
     // A book kept so at an earlier end is offered: opened as unsaved, or
     // let go.
     void offerRecovery();
+    // Files a save of ours left cut short (of `file` alone, where named) are
+    // offered to be put back; false when the session ended meanwhile.
+    bool offerInterruptedSaves(const std::string& file = {});
     std::optional<RecoveryCopy> unsavedCopy() const;
     // Once the close has been answered, nothing is kept behind the user's back.
     bool closeAnswered = false;

@@ -26,7 +26,7 @@ if [ "${1:-}" = "--tests" ]; then
         xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire slurp libglib2.0-bin procps
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi orca xdg-desktop-portal libsm-dev libice-dev
-        lintian devscripts clang-format
+        lintian devscripts clang-format strace
     )
 fi
 

@@ -444,8 +444,12 @@ private slots:
         std::ofstream(path, std::ios::binary) << "old";
         QCOMPARE(chown(path.c_str(), owner, group), 0);
         QCOMPARE(chmod(path.c_str(), 0664), 0);
-        // Saved as a member of the group who is not the superuser.
+        // Saved as a member of the group who is not the superuser, whose
+        // own state folder keeps what a rewrite in place keeps first.
         const uid_t saver = owner == 0 ? 0 : 65533;
+        QTemporaryDir state;
+        QCOMPARE(chown(state.path().toLocal8Bit().constData(), saver, 65533), 0);
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
         const gid_t groups[] = {group};
         QCOMPARE(setgroups(1, groups), 0);
         QCOMPARE(setegid(65533), 0);
@@ -454,7 +458,11 @@ private slots:
         if (saver) QCOMPARE(seteuid(0), 0);
         QCOMPARE(setegid(0), 0);
         QCOMPARE(setgroups(0, nullptr), 0);
+        qunsetenv("XDG_STATE_HOME");
         QVERIFY2(problem.empty(), problem.c_str());
+        // What was kept first is gone with the rewrite that ended.
+        QCOMPARE(QDir(state.path() + "/huevella").entryList(QDir::Files | QDir::Hidden),
+                 QStringList());
         struct stat status {};
         QCOMPARE(stat(path.c_str(), &status), 0);
         QCOMPARE(status.st_uid, owner);

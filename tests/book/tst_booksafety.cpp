@@ -139,11 +139,17 @@ private slots:
                   "a longer old book than the new one will be, by far: " + QByteArray(200, '.'));
         const bool root = geteuid() == 0;
         if (root) QCOMPARE(chown(file.toLocal8Bit().constData(), 65534, 65534), 0);
+        // The saver's own state folder, where a rewrite in place keeps the
+        // old book first.
+        QTemporaryDir state;
+        if (root) QCOMPARE(chown(state.path().toLocal8Bit().constData(), 65534, 65534), 0);
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
         chmod(folder.toLocal8Bit().constData(), 0555);
         bookSavedTo(file);
         if (root) QCOMPARE(seteuid(65534), 0);
         frmHuevella->mnuSave->Click();
         if (root) QCOMPARE(seteuid(0), 0);
+        qunsetenv("XDG_STATE_HOME");
         chmod(folder.toLocal8Bit().constData(), 0755);
         QVERIFY2(desk().messageBoxes.empty(),
                  desk().messageBoxes.empty() ? "" : qPrintable(desk().messageBoxes[0].text));

@@ -78,6 +78,59 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
     ln -s "$work/mine.gpl" "$work/shared/ours.gpl"
     check "own link followed" 0 "$(run "$HVZ" export --format gpl "$work/b.hvz" -o "$work/shared/ours.gpl" --force)"
     check "own link's target written" "GIMP Palette" "$(head -n 1 "$work/mine.gpl")"
+
+    # Another user's book in a folder of theirs is rewritten where it is.
+    # While we save it for 20 s, they swap it with a link to a file of ours
+    # as fast as they can: our file is never written.
+    victim() { env -u XDG_STATE_HOME -u XDG_RUNTIME_DIR HOME="$work/victim" \
+        setpriv --reuid=4242 --regid=4242 --clear-groups "$@"; }
+    mkdir -m 0755 "$work/victim" "$work/theirs"
+    echo "precious" >"$work/victim/precious"
+    chown -R 4242:4242 "$work/victim"
+    cp "$work/b.hvz" "$work/theirs/book.hvz" && chmod 0666 "$work/theirs/book.hvz"
+    chown -R 5555:5555 "$work/theirs"
+    printf 'GIMP Palette\n1 2 3 New\n' >"$work/new.gpl"
+    setpriv --reuid=5555 --regid=5555 --clear-groups /usr/bin/python3 - \
+        "$work/theirs/book.hvz" "$work/victim/precious" 20 <<'PY' &
+import ctypes, os, sys, time
+rename2 = ctypes.CDLL(None).renameat2
+book, link = sys.argv[1].encode(), sys.argv[1].encode() + b".link"
+os.symlink(sys.argv[2], link)
+end = time.time() + float(sys.argv[3])
+while time.time() < end:
+    for _ in range(1000):
+        rename2(-100, book, -100, link, 2)  # AT_FDCWD, RENAME_EXCHANGE
+PY
+    swapper=$!
+    saves=0
+    while kill -0 "$swapper" 2>/dev/null; do
+        victim "$work/hvz-copy" import "$work/new.gpl" -o "$work/theirs/book.hvz" --force 2>/dev/null &&
+            saves=$((saves + 1))
+    done
+    check "a swapped-in link: our own file untouched ($saves saves went through)" precious \
+        "$(cat "$work/victim/precious")"
+
+    # A rewrite killed at each of its syncs in turn: the next hvz finds the
+    # old book or the new one, never one cut short.
+    if command -v strace >/dev/null; then
+        printf 'GIMP Palette\n7 8 9 Other\n' >"$work/other.gpl"
+        "$HVZ" import "$work/other.gpl" -o "$work/new.hvz" 2>/dev/null
+        found=""
+        for n in 1 2 3 4 5 6; do
+            victim "$work/hvz-copy" import "$work/new.gpl" -o "$work/theirs/book.hvz" --force 2>/dev/null
+            cp "$work/theirs/book.hvz" "$work/old.hvz"
+            (strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:signal=SIGKILL:when=$n \
+                setpriv --reuid=4242 --regid=4242 --clear-groups env HOME="$work/victim" \
+                "$work/hvz-copy" import "$work/other.gpl" -o "$work/theirs/book.hvz" --force) 2>/dev/null
+            victim "$work/hvz-copy" check "$work/theirs/book.hvz" >/dev/null 2>&1
+            if cmp -s "$work/theirs/book.hvz" "$work/old.hvz"; then found+="old "
+            elif "$HVZ" show "$work/theirs/book.hvz" 2>/dev/null | grep -q Other; then found+="new "
+            else found+="lost "; fi
+        done
+        check "killed at each sync, the next start found" "old old old old new new " "$found"
+    else
+        echo "SKIP: killing a save midway needs strace"
+    fi
 else
     echo "SKIP: another user's files need root and setpriv"
 fi

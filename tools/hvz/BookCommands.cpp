@@ -2,6 +2,7 @@
 
 #include "book/BookFile.h"
 #include "book/BookText.h"
+#include "book/InterruptedSave.h"
 
 #include <cstdarg>
 #include <cstdint>
@@ -15,6 +16,7 @@ const char* cardsWord(int count) {
 
 // The book read, or false with its problem told.
 bool readOrTell(const std::string& path, std::FILE* err, BookReadResult& read) {
+    mendInterruptedSave(path);
     read = readBookFile(path);
     if (!read.ok) std::fprintf(err, "hvz: %s: %s\n", shown(path).c_str(), read.problem.c_str());
     return read.ok;
@@ -93,4 +95,16 @@ void tell(const char* format, ...) {
     }
     out += shown(rest);
     std::fputs(out.c_str(), stderr);
+}
+
+void mendInterruptedSave(const std::string& path) {
+    for (const InterruptedSave& save : findInterruptedSaves(path)) {
+        const std::string problem = putBack(save);
+        if (problem.empty())
+            tell("hvz: %s: a save of it was stopped midway; it was put back as it was before\n",
+                 path.c_str());
+        else
+            tell("hvz: %s: a save of it was stopped midway, and it could not be put back: %s\n",
+                 path.c_str(), problem.c_str());
+    }
 }

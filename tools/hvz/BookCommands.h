@@ -17,3 +17,7 @@ std::string shown(std::string_view text);
 // A message on standard error, formatted as printf does, with everything
 // but its line ends shown so.
 [[gnu::format(printf, 1, 2)]] void tell(const char* format, ...);
+
+// A file that a save of ours left cut short (it was stopped midway, the
+// file unreadable) is put back as it was before that save, and said so.
+void mendInterruptedSave(const std::string& path);

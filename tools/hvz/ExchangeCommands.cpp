@@ -56,6 +56,7 @@ std::string bookName(const std::string& path) {
 
 int written(const std::optional<std::string>& output, const std::string& bytes) {
     if (output) {
+        mendInterruptedSave(*output);
         const std::string problem = saveBookFile(*output, bytes);
         if (problem.empty()) return 0;
         tell("hvz: %s: %s\n", output->c_str(), problem.c_str());
@@ -103,6 +104,7 @@ int exportBook(int argc, char** argv) {
     }
     const std::string& path = o.operands[0];
     if (outputRefused(o, path)) return 1;
+    mendInterruptedSave(path);
     const BookReadResult read = readBookFile(path);
     if (!read.ok) {
         tell("hvz: %s: %s\n", path.c_str(), read.problem.c_str());
@@ -124,6 +126,7 @@ int showBookAs(int argc, char** argv) {
         return 2;
     }
     const std::string& path = o.operands[0];
+    mendInterruptedSave(path);
     const BookReadResult read = readBookFile(path);
     if (!read.ok) {
         tell("hvz: %s: %s\n", path.c_str(), read.problem.c_str());
