@@ -1,6 +1,11 @@
 #include "BookFixture.h"
 
+#include "book/InterruptedSave.h"
 #include "book/Recovery.h"
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 
@@ -70,6 +75,78 @@ private slots:
         QVERIFY(QString::fromStdString(copy->text).contains("Noon"));
         QCOMPARE(QFileInfo(state.path() + "/huevella").permissions() & QFileDevice::ReadOther,
                  QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(ownCopy()).permissions() &
+                     (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+                 QFileDevice::Permissions());
+    }
+
+    // Without HOME, the home the system has for the user; never a folder
+    // anyone could make first.
+    void noHomeMeansThePasswordDatabase() {
+        const QByteArray home = qgetenv("HOME");
+        qunsetenv("XDG_STATE_HOME");
+        qunsetenv("HOME");
+        const QString folder = QString::fromStdString(recoveryFolder());
+        qputenv("HOME", home);
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+        QCOMPARE(folder, QString(getpwuid(geteuid())->pw_dir) + "/.local/state/huevella");
+    }
+
+    // What another user could have put in our folders, or a folder others
+    // may write to, is never offered.
+    void onlyOurOwnCopiesAreOffered_data() {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("a link to a copy") << "link";
+        QTest::newRow("a pipe") << "fifo";
+        QTest::newRow("a folder others may write to") << "open folder";
+        if (geteuid() == 0) QTest::newRow("another user's copy") << "foreign";
+    }
+    void onlyOurOwnCopiesAreOffered() {
+        QFETCH(QString, what);
+        const QString folder = QString::fromStdString(recoveryFolder());
+        const QString copy = keptElsewhere(book.toStdString(), "0\r\n", 0);
+        const QByteArray path =
+            (what == "link" || what == "fifo" ? folder + "/unsaved-9-9.recovery" : copy)
+                .toLocal8Bit();
+        if (what == "link") QVERIFY(QFile::link(dir.filePath("elsewhere"), path));
+        if (what == "link") QVERIFY(QFile::rename(copy, dir.filePath("elsewhere")));
+        if (what == "fifo") QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        if (what == "fifo") QFile::remove(copy);
+        if (what == "foreign") QCOMPARE(chown(path.constData(), 65534, 65534), 0);
+        if (what == "open folder") QCOMPARE(chmod(folder.toLocal8Bit().constData(), 0777), 0);
+        const std::size_t found = findRecoveryCopies().size();
+        frmHuevella->offerRecovery();
+        chmod(folder.toLocal8Bit().constData(), 0700);
+        QFile::remove(path);
+        QCOMPARE(found, std::size_t(0));
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(0));
+    }
+
+    // A rewrite in place stopped midway left the book unreadable: the next
+    // start offers the book as it was; No keeps it for the next time.
+    void interruptedSaveIsOffered_data() {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("put back") << MessageAnswer::Yes;
+        QTest::newRow("not now") << MessageAnswer::No;
+    }
+    void interruptedSaveIsOffered() {
+        QFETCH(MessageAnswer, answer);
+        const QByteArray before = "0\r\n255\r\n255\r\n255\r\nFF0000\r\nFF0000\r\nFF0000\r\nOld\r\n";
+        writeFile(book, before);
+        std::string kept;
+        QCOMPARE(keepBeforeRewrite(book.toStdString(), before.toStdString(), "0\r\n", kept),
+                 std::string());
+        writeFile(book, QByteArray(1, '\0') + before.mid(1));
+        desk().messageBoxAnswers.push_back(answer);
+        frmHuevella->offerRecovery();
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(1));
+        QCOMPARE(desk().messageBoxes[0].text,
+                 "Huevella was stopped while saving " + book +
+                     ": the book before that save was kept. Put it back?");
+        QCOMPARE(contents(book) == before, answer == MessageAnswer::Yes);
+        QCOMPARE(findInterruptedSaves(book.toStdString()).size(),
+                 std::size_t(answer == MessageAnswer::Yes ? 0 : 1));
+        rewriteFinished(kept);
     }
 
     void nothingKeptOfASavedBook() {
@@ -104,19 +181,31 @@ private slots:
         QCOMPARE(kept(), !ends);
     }
 
+    // The file a recovered book goes back to: its first save asks first if
+    // the file changed since the program that kept the copy last saw it.
     void offeredAtTheNextStart_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("named, recovered") << "walk.hvz" << MessageAnswer::Yes;
-        QTest::newRow("unnamed, recovered") << "" << MessageAnswer::Yes;
-        QTest::newRow("let go") << "walk.hvz" << MessageAnswer::No;
+        QTest::addColumn<QString>("file"); // none, saved, changed since
+        QTest::newRow("named, recovered") << "walk.hvz" << MessageAnswer::Yes << "none";
+        QTest::newRow("unnamed, recovered") << "" << MessageAnswer::Yes << "none";
+        QTest::newRow("let go") << "walk.hvz" << MessageAnswer::No << "none";
+        QTest::newRow("file unchanged since") << "walk.hvz" << MessageAnswer::Yes << "saved";
+        QTest::newRow("file changed since") << "walk.hvz" << MessageAnswer::Yes << "changed";
     }
     void offeredAtTheNextStart() {
         QFETCH(QString, name);
         QFETCH(MessageAnswer, answer);
+        QFETCH(QString, file);
         modifiedNamedBook();
         if (name.isEmpty()) frmHuevella->saveTargetKnown = false;
+        if (file != "none") {
+            frmHuevella->mnuSaveClick();
+            frmHuevella->modified = true;
+        }
         frmHuevella->keepUnsavedBook();
+        if (file == "changed")
+            writeFile(book, "0\r\n0\r\n0\r\n0\r\n000000\r\n000000\r\n000000\r\nTheirs\r\n");
         // As the next start finds it: another program's copy.
         QVERIFY(QFile::rename(ownCopy(),
                               QString::fromStdString(recoveryFolder()) + "/unsaved-1-1.recovery"));
@@ -140,7 +229,11 @@ private slots:
         QCOMPARE(QString::fromStdString(frmHuevella->fileName), name.isEmpty() ? "" : book);
         // An unnamed book goes through Save As; a named one back to its file.
         desk().fileDialogAnswers.push_back(dir.filePath("other.hvz"));
+        if (file == "changed") desk().messageBoxAnswers.push_back(MessageAnswer::Yes);
         frmHuevella->mnuSaveClick();
+        QCOMPARE(desk().messageBoxes.size(), std::size_t(file == "changed" ? 2 : 1));
+        if (file == "changed")
+            QVERIFY(desk().messageBoxes[1].text.contains("changed by another program"));
         QCOMPARE(desk().fileDialogs.size(), std::size_t(name.isEmpty() ? 1 : 0));
         QVERIFY(QFile::exists(name.isEmpty() ? dir.filePath("other.hvz") : book));
         // Saved, its copy has served.
