@@ -47,15 +47,24 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
-// The process that holds the claim, as its lock file says.
+// The process that holds the claim, as its lock file's first line says.
 std::string holderOf(int lockFd) {
-    char text[32] = {};
+    char text[16] = {};
     const ssize_t n = ::pread(lockFd, text, sizeof text - 1, 0);
     if (n <= 0) return "?";
     std::string pid(text, std::size_t(n));
+    pid.resize(std::min(pid.find('\n'), pid.size()));
     pid.erase(std::remove_if(pid.begin(), pid.end(), [](char c) { return c < '0' || c > '9'; }),
               pid.end());
     return pid.empty() ? "?" : pid;
+}
+
+// How many connections the program has taken, as its lock file says:
+// the line after the process's.
+std::string acceptedBy(int lockFd) {
+    char text[24] = {};
+    const ssize_t n = ::pread(lockFd, text, sizeof text - 1, 16);
+    return n > 0 ? std::string(text, std::size_t(n)) : std::string();
 }
 
 // Whether the process is stopped (a debugger, Ctrl+Z, SIGSTOP), as the
@@ -79,6 +88,7 @@ bool processStopped(const std::string& pid) {
 int SingleInstance::connectToHolder(std::chrono::steady_clock::time_point deadline,
                                     std::string& why) {
     const std::string holder = holderOf(lock);
+    const std::string takenBefore = acceptedBy(lock);
     why = "Huevella is running (process " + holder + ") but does not answer";
     sockaddr_un address;
     if (!addressOf(path, address)) return -1;
@@ -91,8 +101,16 @@ int SingleInstance::connectToHolder(std::chrono::steady_clock::time_point deadli
     while (fd < 0) {
         const int left = leftUntil(deadline);
         if (left == 0) {
-            why += processStopped(holder) ? " (it is stopped)"
-                                          : " (its queue of requests stayed full)";
+            if (processStopped(holder))
+                why += " (it is stopped)";
+            else if (acceptedBy(lock) != takenBefore)
+                // It took other connections all the while: alive, but others
+                // kept every place in its queue.
+                why = "Huevella is running (process " + holder +
+                      ") but is busy: other connections kept its queue of requests full; try "
+                      "again in a moment";
+            else
+                why += " (its queue of requests stayed full)";
             return -1;
         }
         fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);

@@ -167,6 +167,15 @@ void SingleInstance::markHolder() {
     if (lock < 0) return;
     const std::string pid = std::to_string(::getpid()) + "\n";
     if (::ftruncate(lock, 0) == 0) (void)!::pwrite(lock, pid.data(), pid.size(), 0);
+    countAccepted();
+}
+
+void SingleInstance::countAccepted() {
+    if (lock < 0) return;
+    // A fixed place after the process line, the same width each time.
+    char line[24];
+    const int n = std::snprintf(line, sizeof line, "%020llu\n", accepted);
+    (void)!::pwrite(lock, line, std::size_t(n), 16);
 }
 
 void SingleInstance::letGo() {
@@ -204,6 +213,8 @@ void SingleInstance::accept() {
     while (clients.size() < std::size_t(MaxPeers)) {
         const int fd = ::accept4(server, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) break;
+        ++accepted;
+        countAccepted();
         Client& client = clients[fd];
         client.notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         connect(client.notifier.get(), &QSocketNotifier::activated, this, [this, fd] { read(fd); });
@@ -224,7 +235,7 @@ void SingleInstance::expire(int fd) {
     // Its request has begun: it gets the time a request may take.
     if (!found->second.started && ::recv(fd, &first, 1, MSG_PEEK | MSG_DONTWAIT) == 1) {
         found->second.started = true;
-        found->second.timeout->start(PeerTimeout - IdleTimeout);
+        found->second.timeout->start(RequestTimeout);
         return;
     }
     drop(fd);
@@ -269,7 +280,7 @@ void SingleInstance::read(int fd) {
         }
         if (!client.received.empty() && !client.started) {
             client.started = true;
-            client.timeout->start(PeerTimeout);
+            client.timeout->start(RequestTimeout);
         }
         return;
     }

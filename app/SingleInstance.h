@@ -65,11 +65,13 @@ public:
     static std::string socketPath(std::string* problem = nullptr);
 
     // At most this many later starts are heard at once; a peer that sends
-    // nothing within IdleTimeout ms, or has not sent all within PeerTimeout
-    // ms, is dropped, so that idle connections never keep a start waiting.
+    // nothing within IdleTimeout ms, or has not sent all within
+    // RequestTimeout ms of its first byte, is dropped: a start sends its
+    // request whole at once, so neither idle nor slow connections keep a
+    // start waiting long.
     static constexpr int MaxPeers = 16;
     static constexpr int IdleTimeout = 250;
-    static constexpr int PeerTimeout = 3000;
+    static constexpr int RequestTimeout = 250;
 
 private:
     struct Client {
@@ -85,6 +87,10 @@ private:
     // Forgets the peer without closing it.
     bool release(int fd);
     int connectToHolder(std::chrono::steady_clock::time_point deadline, std::string& why);
+    // Counted in the lock file, so that a start kept out by a full queue
+    // can tell a program busy with other peers from one that takes none.
+    void countAccepted();
+    unsigned long long accepted = 0;
     void enqueue(const std::optional<std::string>& book);
     void handleNext();
 

@@ -46,7 +46,7 @@ picker_beside() {
     [ "$1" -lt "$x" ] || [ "$1" -ge $((x + w)) ] || [ "$2" -lt "$y" ] || [ "$2" -ge $((y + h)) ]
 }
 running() { [ -n "$(program_pid)" ] && kill -0 "$(program_pid)" 2>/dev/null; }
-program_pid() { tr -dc 0-9 <"$(ls "$XDG_RUNTIME_DIR"/*.lock 2>/dev/null | head -n 1)" 2>/dev/null; }
+program_pid() { head -n 1 "$(ls "$XDG_RUNTIME_DIR"/*.lock 2>/dev/null | head -n 1)" 2>/dev/null | tr -dc 0-9; }
 
 # With none running, the start becomes the program, picks, and stays.
 xdotool mousemove 600 600

@@ -134,6 +134,33 @@ wait "$IDLE_PID"
 [ "$rc" = 0 ] || fail "a start after the idle connections exited with $rc"
 echo "ok - a thousand idle connections: no spinning, and starts during and after handed over"
 
+# A hundred slow senders, a byte every 100 ms each, back as soon as they are
+# let go: they take their turns quickly, and a start among them is heard.
+/usr/bin/python3 - "$socket" <<'PY' &
+import socket, sys, threading, time
+end = time.time() + 6
+def sender():
+    while time.time() < end:
+        s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        try:
+            s.connect(sys.argv[1])
+            while time.time() < end:
+                s.send(b"O")
+                time.sleep(0.1)
+        except OSError:
+            pass
+        s.close()
+threads = [threading.Thread(target=sender) for _ in range(100)]
+for t in threads: t.start()
+for t in threads: t.join()
+PY
+SLOW_PID=$!
+sleep 1.5
+out=$(cd "$WORKDIR" && timeout 20 "$PROGRAM" 2>&1); rc=$?
+wait "$SLOW_PID"
+[ "$rc" = 0 ] || fail "a start among 100 slow senders exited with $rc: $out"
+echo "ok - a start among 100 slow senders handed over"
+
 # A stopped program does not answer: every start says so and fails within
 # its own time, however many come while the queue is full.
 kill -STOP "$APP_PID"
