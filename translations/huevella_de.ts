@@ -382,10 +382,6 @@
         <translation>die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>it is a link another user made in a shared folder, and is not followed</source>
-        <translation>die Datei ist eine Verknüpfung, die ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat, und wird nicht verfolgt</translation>
-    </message>
-    <message>
         <source>another program is saving it; try again in a moment</source>
         <translation>ein anderes Programm speichert die Datei gerade; versuchen Sie es gleich noch einmal</translation>
     </message>
@@ -468,6 +464,18 @@
     <message>
         <source>operation not permitted</source>
         <translation>Vorgang nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>it is a link another user made, and is not followed</source>
+        <translation>die Datei ist eine Verknüpfung, die ein anderer Benutzer angelegt hat, und wird nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>it was replaced by another file while it was being saved, and was not written</source>
+        <translation>die Datei wurde während des Speicherns durch eine andere ersetzt und nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>the book as it was could not be kept first (%1)</source>
+        <translation>das Buch konnte vorher nicht in seinem bisherigen Stand gesichert werden (%1)</translation>
     </message>
 </context>
 <context>
@@ -599,6 +607,18 @@ Das Buch ist unverändert.</translation>
     <message>
         <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
         <translation>Während Huevella auf eine Antwort wartete, wurde 1 weiteres Buch angefordert; nur das letzte, „%1“, wurde übernommen.</translation>
+    </message>
+    <message>
+        <source>Huevella was stopped while saving %1: the book before that save was kept. Put it back?</source>
+        <translation>Huevella wurde beim Speichern von %1 beendet: Das Buch vor diesem Speichern wurde aufbewahrt. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>%1 was put back as it was before the save.</source>
+        <translation>%1 wurde so wiederhergestellt, wie es vor dem Speichern war.</translation>
+    </message>
+    <message>
+        <source>%1 could not be put back: %2.</source>
+        <translation>%1 konnte nicht wiederhergestellt werden: %2.</translation>
     </message>
 </context>
 <context>

@@ -382,10 +382,6 @@
         <translation>no se puede leer: %1</translation>
     </message>
     <message>
-        <source>it is a link another user made in a shared folder, and is not followed</source>
-        <translation>es un enlace que otro usuario creó en una carpeta compartida, y no se sigue</translation>
-    </message>
-    <message>
         <source>another program is saving it; try again in a moment</source>
         <translation>otro programa lo está guardando; inténtelo de nuevo en un momento</translation>
     </message>
@@ -468,6 +464,18 @@
     <message>
         <source>operation not permitted</source>
         <translation>operación no permitida</translation>
+    </message>
+    <message>
+        <source>it is a link another user made, and is not followed</source>
+        <translation>es un enlace que otro usuario creó, y no se sigue</translation>
+    </message>
+    <message>
+        <source>it was replaced by another file while it was being saved, and was not written</source>
+        <translation>otro archivo lo reemplazó mientras se guardaba, y no se escribió</translation>
+    </message>
+    <message>
+        <source>the book as it was could not be kept first (%1)</source>
+        <translation>no se pudo conservar antes el muestrario tal como estaba (%1)</translation>
     </message>
 </context>
 <context>
@@ -599,6 +607,18 @@ El muestrario sigue como estaba.</translation>
     <message>
         <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
         <translation>Se pidió 1 muestrario más mientras Huevella esperaba una respuesta; solo se abrió el último, «%1».</translation>
+    </message>
+    <message>
+        <source>Huevella was stopped while saving %1: the book before that save was kept. Put it back?</source>
+        <translation>Huevella se detuvo mientras guardaba %1: se conservó el muestrario de antes de ese guardado. ¿Restaurarlo?</translation>
+    </message>
+    <message>
+        <source>%1 was put back as it was before the save.</source>
+        <translation>%1 se restauró tal como estaba antes de guardar.</translation>
+    </message>
+    <message>
+        <source>%1 could not be put back: %2.</source>
+        <translation>No se pudo restaurar %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -382,10 +382,6 @@
         <translation>il ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
-        <source>it is a link another user made in a shared folder, and is not followed</source>
-        <translation>c’est un lien créé par un autre utilisateur dans un dossier partagé, et il n’est pas suivi</translation>
-    </message>
-    <message>
         <source>another program is saving it; try again in a moment</source>
         <translation>un autre programme est en train de l’enregistrer&#x202f;; réessayez dans un instant</translation>
     </message>
@@ -468,6 +464,18 @@
     <message>
         <source>operation not permitted</source>
         <translation>opération non autorisée</translation>
+    </message>
+    <message>
+        <source>it is a link another user made, and is not followed</source>
+        <translation>c’est un lien créé par un autre utilisateur, et il n’est pas suivi</translation>
+    </message>
+    <message>
+        <source>it was replaced by another file while it was being saved, and was not written</source>
+        <translation>il a été remplacé par un autre fichier pendant l’enregistrement, et n’a pas été écrit</translation>
+    </message>
+    <message>
+        <source>the book as it was could not be kept first (%1)</source>
+        <translation>le carnet tel qu’il était n’a pas pu être conservé d’abord (%1)</translation>
     </message>
 </context>
 <context>
@@ -599,6 +607,18 @@ Le carnet est resté tel quel.</translation>
     <message>
         <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
         <translation>1 autre carnet a été demandé pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%1&#x202f;», a été pris.</translation>
+    </message>
+    <message>
+        <source>Huevella was stopped while saving %1: the book before that save was kept. Put it back?</source>
+        <translation>Huevella a été arrêté pendant l’enregistrement de %1 : le carnet d’avant cet enregistrement a été conservé. Le rétablir ?</translation>
+    </message>
+    <message>
+        <source>%1 was put back as it was before the save.</source>
+        <translation>%1 a été rétabli tel qu’il était avant l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>%1 could not be put back: %2.</source>
+        <translation>%1 n’a pas pu être rétabli : %2.</translation>
     </message>
 </context>
 <context>
