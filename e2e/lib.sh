@@ -268,8 +268,10 @@ click_at() { move_to "$1" "$2"; xdotool mousedown 1; sleep 0.05; xdotool mouseup
 
 # The recovery copies kept, one path a line; a copy's name and book.
 kept_copies() { ls "$XDG_STATE_HOME"/huevella/*.recovery 2>/dev/null; }
-copy_name() { sed -n 3p "$1"; }
-copy_book() { tail -n +4 "$1"; }
+# The line with the stamp of the book's file, where there is one, is left out.
+copy_lines() { sed '2{/^stamp /d}' "$1"; }
+copy_name() { copy_lines "$1" | sed -n 3p; }
+copy_book() { copy_lines "$1" | tail -n +4; }
 
 # recover_walk PROGRAM: the next start offers the one kept copy of walk.hvz
 # with its second card cleared; Yes (Return) opens it as it was, unsaved; a
