@@ -55,6 +55,8 @@ struct FileStamp {
 FileStamp stampOf(const std::string& path);
 // The folder a path names a file in: "." for a bare name.
 std::string folderOf(const std::string& path);
+// Makes a rename in the folder last through a crash (best effort).
+void syncFolder(const std::string& folder);
 
 // What saveBookFile returns when the file is no longer as `unchangedSince`
 // says: another program changed it, and nothing was written.

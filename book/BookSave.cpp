@@ -34,13 +34,6 @@ int closeChecked(int fd) {
     return ::close(fd) == 0 ? 0 : errno;
 }
 
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd); // best effort: the rename has been made either way
-    ::close(fd);
-}
-
 // The file's new contents written in place, for a file that cannot be
 // replaced by a new one. Whatever moment a crash comes, the file is the old
 // book, the new one, or one that is refused when read (its first byte is a
@@ -197,6 +190,13 @@ void removeStaleTemporaries(const std::string& folder) {
 }
 
 } // namespace
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd); // best effort: the rename has been made either way
+    ::close(fd);
+}
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');

@@ -61,13 +61,6 @@ bool writeWhole(int fd, std::string_view text) {
     return true;
 }
 
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // Written under a passing name and renamed: a keeping is whole or absent.
 std::string writeKeeping(const std::string& folder, const std::string& name, std::string_view text,
                          std::string& kept) {
