@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh --tests huevella # the packages, and a configured build/
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHUEVELLA_SANITIZE=ON
 mapfile -t targets < <(ctest --test-dir build-sanitize -N -L 'unit|window' |
-    grep -o 'tst_[a-z_]*' | sort -u)
+    grep -oE '(tst|fuzz)_[a-z_]*' | sort -u)
 cmake --build build-sanitize --target "${targets[@]}" hvz
 ctest --test-dir build-sanitize --output-on-failure -L 'unit|window' -j2
