@@ -30,9 +30,16 @@ std::string asUtf8(std::string_view text) {
 // C0, DEL and C1 controls as spaces: a name or title in any format, shown
 // on a terminal, drives nothing.
 std::string plainText(std::string_view text) {
-    std::string out = controlsToSpaces(text);
-    for (std::size_t i = 0; i + 1 < out.size(); ++i)
-        if (isC1ControlAt(out, i)) out.replace(i, 2, " ");
+    const std::string spaced = controlsToSpaces(text);
+    // Copied rather than replaced in place: a replace would meet GCC 12's
+    // false -Wrestrict at -O3 (GCC bug 105329).
+    std::string out;
+    out.reserve(spaced.size());
+    for (std::size_t i = 0; i < spaced.size(); ++i) {
+        const bool c1 = i + 1 < spaced.size() && isC1ControlAt(spaced, i);
+        out += c1 ? ' ' : spaced[i];
+        if (c1) ++i;
+    }
     return out;
 }
 

@@ -246,9 +246,12 @@ std::string saveBookFile(const std::string& target, std::string_view text,
     }
     removeStaleTemporaries(folderOf(path));
 
-    std::string temporary = path + std::string(TemporaryMark) + "XXXXXX";
-    const std::size_t slash = temporary.rfind('/');
-    temporary.insert(slash == std::string::npos ? 0 : slash + 1, ".");
+    // Built whole: an insert into it would meet GCC 12's false -Wrestrict
+    // at -O3 (GCC bug 105329).
+    const std::size_t slash = path.rfind('/');
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    std::string temporary =
+        path.substr(0, name) + "." + path.substr(name) + std::string(TemporaryMark) + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         const int error = errno;

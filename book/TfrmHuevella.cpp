@@ -102,9 +102,11 @@ void TfrmHuevella::bindEvents() {
     lblCaption2->OnClick = [this] { lblCaption2Click(); };
     lblCaption3->OnClick = [this] { lblCaption3Click(); };
     // A right click on a code: the code in the forms people paste.
-    for (auto [caption, panel] :
-         {std::pair{lblCaption1, pnlColor1}, std::pair{lblCaption2, pnlColor2},
-          std::pair{lblCaption3, pnlColor3}}) {
+    // Plain names, not a structured binding: clang 14 cannot capture one.
+    for (const auto& slot : {std::pair{lblCaption1, pnlColor1}, std::pair{lblCaption2, pnlColor2},
+                             std::pair{lblCaption3, pnlColor3}}) {
+        auto* const caption = slot.first;
+        auto* const panel = slot.second;
         caption->OnMouseUp = [caption, panel](TMouseButton b, TShiftState, int, int) {
             if (b == TMouseButton::mbRight) PopupCodeMenu(caption, panel->Color());
         };

@@ -59,21 +59,27 @@ void TfrmSwatchCard::bindEvents() {
     lblCardCaption1->OnClick = [this] { lblCardCaption1Click(); };
     lblCardCaption2->OnClick = [this] { lblCardCaption2Click(); };
     lblCardCaption3->OnClick = [this] { lblCardCaption3Click(); };
-    for (auto [caption, panel] :
+    // Plain names, not structured bindings: clang 14 cannot capture those.
+    for (const auto& slot :
          {std::pair{lblCardCaption1, pnlCardColor1}, std::pair{lblCardCaption2, pnlCardColor2},
           std::pair{lblCardCaption3, pnlCardColor3}}) {
+        auto* const caption = slot.first;
+        auto* const panel = slot.second;
         caption->OnMouseUp = [caption, panel](TMouseButton b, TShiftState, int, int) {
             if (b == TMouseButton::mbRight) PopupCodeMenu(caption, panel->Color());
         };
         caption->OnContextPopup = [caption, panel] { PopupCodeMenu(caption, panel->Color()); };
     }
     // The keyboard's right click on a slot opens the slider too.
-    for (auto [panel, caption] :
+    for (const auto& slot :
          {std::pair{pnlCardColor1, lblCardCaption1}, std::pair{pnlCardColor2, lblCardCaption2},
-          std::pair{pnlCardColor3, lblCardCaption3}})
+          std::pair{pnlCardColor3, lblCardCaption3}}) {
+        auto* const panel = slot.first;
+        auto* const caption = slot.second;
         panel->OnContextPopup = [this, panel, caption] {
             openSlider(TMouseButton::mbRight, panel, caption);
         };
+    }
     imgCardClearCard->OnClick = [this] { imgCardClearCardClick(); };
     imgAddToBook->OnClick = [this] { imgAddToBookClick(); };
 }

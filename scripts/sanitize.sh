@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --tests huevella # the packages, and a configured build/
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHUEVELLA_SANITIZE=ON
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHUEVELLA_SANITIZE=ON \
+    -DHUEVELLA_WERROR=ON
 mapfile -t targets < <(ctest --test-dir build-sanitize -N -L 'unit|window' |
     grep -oE '(tst|fuzz)_[a-z_]*' | sort -u)
 cmake --build build-sanitize --target "${targets[@]}" hvz

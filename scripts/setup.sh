@@ -26,7 +26,7 @@ if [ "${1:-}" = "--tests" ]; then
         xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire slurp libglib2.0-bin procps
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi orca xdg-desktop-portal libsm-dev libice-dev
-        lintian devscripts clang-format strace
+        lintian devscripts clang-format strace clang
     )
 fi
 
@@ -56,7 +56,10 @@ if [ -n "$tests" ] && { [ ! -d build/npm/node_modules/ase-util ] ||
         wcag-contrast@3.0.0
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# HUEVELLA_WERROR=ON (scripts/test.sh, CI) makes a warning fail the build;
+# unset, the build keeps what it was configured with.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    ${HUEVELLA_WERROR:+-DHUEVELLA_WERROR=$HUEVELLA_WERROR}
 if [ $# -gt 0 ]; then
     cmake --build build --target "$@"
 elif [ -n "$tests" ]; then

@@ -45,7 +45,7 @@ bool readNumbers(const std::vector<std::string_view>& operands, const Domain (&d
                  float (&values)[3], std::string& error) {
     for (int i = 0; i < 3; ++i) {
         if (!parseDecimal(operands[i], values[i])) {
-            error = "'" + std::string(operands[i]) + "' is not a decimal number";
+            error = std::string("'").append(operands[i]).append("' is not a decimal number");
             return false;
         }
         if (!(values[i] >= 0.0f && values[i] <= float(domains[i].high))) {
@@ -199,8 +199,10 @@ bool readCode(std::string_view operand, TColor& color, std::string& error) {
     std::string code(text);
     if (code.size() == 3) code = {code[0], code[0], code[1], code[1], code[2], code[2]};
     if (code.size() != 6) {
-        error = "'" + std::string(operand) +
-                "' is not a colour code: it needs six hexadecimal digits, or three";
+        // Appended, not "'" + string: GCC 12 at -O3 warns falsely on the
+        // latter (-Wrestrict, GCC bug 105329).
+        error = std::string("'").append(operand).append(
+            "' is not a colour code: it needs six hexadecimal digits, or three");
         return false;
     }
     try {

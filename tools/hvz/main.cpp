@@ -72,7 +72,9 @@ void usage(std::FILE* out) {
 }
 
 std::string operandCountMessage(const ColourCommand& c, std::size_t got) {
-    return "'" + std::string(c.name) + "' takes " + std::to_string(c.operandCount) +
+    // Appended, not "'" + string: GCC 12 at -O3 warns falsely on the latter
+    // (-Wrestrict, GCC bug 105329).
+    return std::string("'").append(c.name) + "' takes " + std::to_string(c.operandCount) +
            (c.operandCount == 1 ? " operand (" : " operands (") + c.operands + "), not " +
            std::to_string(got);
 }
