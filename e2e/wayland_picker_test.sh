@@ -150,7 +150,10 @@ press_eyedropper() {
         xdotool mouseup 1
         sleep 0.5
     done
-    visible_window "Screen Picker" >/dev/null || fail "the screen picker did not open"
+    # What the service was asked goes with the failure (the program's own
+    # log does already): it has been seen only under load.
+    visible_window "Screen Picker" >/dev/null ||
+        fail "the screen picker did not open; the service's log: $(cat "$WORKDIR/standin.log")"
     read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
 }
 
