@@ -54,11 +54,15 @@ pick
 wait_for 10 picker_shown || fail "the picker did not show: $(cat "$WORKDIR/pick.err")"
 wait_for 15 held || fail "the pointer and keyboard were not taken: $(cat "$WORKDIR/pick.err")"
 xdotool mousemove $((sx + 120)) $((sy + 40))
-sleep 0.4
-picker_beside $((sx + 120)) $((sy + 40)) || fail "the picker covers the pointer: $(geometry "$(picker_shown)")"
-read -r px py _ _ < <(geometry "$(picker_shown)")
-[ "$(pixel $((px + 153)) $((py + 64)))" = 1E90FF ] ||
-    fail "the picker shows $(pixel $((px + 153)) $((py + 64))) over the blue square"
+# The picker follows the pointer as soon as the program hears of the move: a
+# busy machine may take a while.
+wait_for 5 picker_beside $((sx + 120)) $((sy + 40)) || fail "the picker covers the pointer: $(geometry "$(picker_shown)")"
+shows_blue() {
+    local px py
+    read -r px py _ _ < <(geometry "$(picker_shown)")
+    pixel_is $((px + 153)) $((py + 64)) 1E90FF
+}
+wait_for 5 shows_blue || fail "the picker does not show the blue square under the pointer"
 xdotool click 1
 pick_ends
 [ "$rc" = 0 ] || fail "a taken colour's status is $rc: $(cat "$WORKDIR/pick.err")"
@@ -76,8 +80,7 @@ for row in "rgb|40|40|rgb(200 50 100)" "#hex|280|40|#FFD700" "hsl|200|40|hsl(146
     pick --format "$form"
     wait_for 15 held || fail "--format $form: the pointer was not taken: $(cat "$WORKDIR/pick.err")"
     xdotool mousemove $((sx + dx)) $((sy + dy))
-    sleep 0.3
-    picker_beside $((sx + dx)) $((sy + dy)) || fail "--format $form: the picker covers the pointer"
+    wait_for 5 picker_beside $((sx + dx)) $((sy + dy)) || fail "--format $form: the picker covers the pointer"
     xdotool click 1
     pick_ends
     [ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$want" ] ||
@@ -90,8 +93,7 @@ echo "ok - each form printed and copied by the running program"
 pick
 wait_for 15 held || fail "the corner pick did not take the pointer"
 xdotool mousemove 1270 790
-sleep 0.3
-picker_beside 1270 790 || fail "at the corner the picker covers the pointer"
+wait_for 5 picker_beside 1270 790 || fail "at the corner the picker covers the pointer"
 read -r px py pw ph < <(geometry "$(picker_shown)")
 [ $((px + pw)) -le 1280 ] && [ $((py + ph)) -le 800 ] || fail "at the corner the picker is off the screen: $px $py"
 # The keys: one device pixel at a time, ten with Shift, Enter takes.
@@ -127,7 +129,16 @@ first=$PICK_PID
 wait_for 15 held || fail "the first of two picks did not take the pointer"
 (cd "$WORKDIR" && exec "$PROGRAM" --pick >"$WORKDIR/second.out" 2>"$WORKDIR/second.err") &
 second=$!
-sleep 0.5
+# Joined once the program has acknowledged it: the caller then waits with no
+# time limit (poll, or ppoll, with none). A click before that would end the
+# first pick alone and leave the second to start its own.
+joined() {
+    local call
+    read -r -a call <"/proc/$second/syscall" || return 1
+    { [ "${call[0]}" = 7 ] && [ "$((call[3] & 0xffffffff))" = 4294967295 ]; } ||
+        { [ "${call[0]}" = 271 ] && [ "${call[3]}" = 0x0 ]; }
+}
+wait_for 10 joined || fail "the second pick did not join the first: $(cat "$WORKDIR/second.err")"
 xdotool mousemove $((sx + 40)) $((sy + 40)) click 1
 PICK_PID=$first pick_ends
 wait "$second"

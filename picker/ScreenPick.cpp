@@ -179,7 +179,10 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
         followPointer();
         sampleAt(lastPointer, true);
         return true;
-    case QEvent::MouseButtonPress: {
+    // Qt gives a press soon after the last pick's click to the window as a
+    // double click alone: it takes or cancels as any press does.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
         const auto button = static_cast<QMouseEvent*>(event)->button();
         lastPointer = desktop().nativeCursorPos();
         if (button == Qt::LeftButton) {
@@ -191,7 +194,6 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::KeyRelease: return true;
     case QEvent::KeyPress: {

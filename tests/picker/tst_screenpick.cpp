@@ -95,6 +95,11 @@ private slots:
         QTest::newRow("arrows then Enter")
             << int(CodeForm::Rgb) << "Right Right Down Enter" << QPoint(212, 301) << "";
         QTest::newRow("Shift+arrow") << hex << "Shift+Left Enter" << QPoint(200, 300) << "";
+        // A click soon after the last pick's comes as a double click.
+        QTest::newRow("click soon after a click")
+            << hex << "double click" << QPoint(210, 300) << "";
+        QTest::newRow("right click soon after a click")
+            << hex << "right double click" << none << "";
         QTest::newRow("Escape") << hex << "Escape" << none << "";
         QTest::newRow("right click") << hex << "right click" << none << "";
         QTest::newRow("a question of ours") << hex << "message box" << none << "";
@@ -140,6 +145,10 @@ private slots:
         }
         if (ending == "click" || ending == "deactivated click")
             mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(210, 300));
+        if (ending == "double click")
+            mouse(QEvent::MouseButtonDblClick, Qt::LeftButton, QPoint(210, 300));
+        if (ending == "right double click")
+            mouse(QEvent::MouseButtonDblClick, Qt::RightButton, QPoint(210, 300));
         if (ending == "hidden") frmScreenPicker->Hide();
         if (ending == "right click")
             mouse(QEvent::MouseButtonPress, Qt::RightButton, QPoint(210, 300));
