@@ -68,7 +68,7 @@ xdotool windowactivate --sync "$book"
 # Open the second book through its dialog.
 xdotool key ctrl+o
 wait_for 10 visible_window Open || fail "Ctrl+O opened no dialog"
-sleep 0.5
+wait_for 5 focused_on "Open" || fail "the Open dialog does not have the keyboard"
 xdotool type --delay 20 "$WORKDIR/second.hvz"
 xdotool key Return
 wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Open\$' >/dev/null" || fail "the dialog stayed"
@@ -104,7 +104,7 @@ echo "ok - by keys alone a book was opened, a colour picked, a card added and th
 # A message box is read: a file that is not a book, refused with its reason.
 xdotool key ctrl+o
 wait_for 10 visible_window Open || fail "Ctrl+O opened no dialog"
-sleep 0.5
+wait_for 5 focused_on "Open" || fail "the Open dialog does not have the keyboard"
 xdotool type --delay 20 "$WORKDIR/start.gpl"
 xdotool key Return
 wait_for 10 bash -c "${ATSPI[*]} names | grep -q 'cannot be opened'" ||

@@ -29,10 +29,10 @@ echo "ok - a caption click copied 00FF00"
 # taken for a name typed without an extension.
 HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
 xdotool mousemove $((bx + 145)) $((by + 10)) click 1
-sleep 0.5
+wait_for 5 menu_shown || fail "no menu came out"
 xdotool key Down Down Down Down Down Return
 wait_for 10 visible_window "Export" || fail "Export... did not open its dialog"
-sleep 0.5
+wait_for 5 focused_on "Export" || fail "the Export dialog does not have the keyboard"
 xdotool type --delay 20 "$WORKDIR/exported"
 xdotool key Return
 wait_for 10 test -s "$WORKDIR/exported.gpl" || fail "no palette was written"
@@ -47,10 +47,10 @@ echo "ok - Export... wrote a GIMP palette that imports back"
 tango=/usr/share/gimp/2.0/palettes/Tango.gpl
 [ -r "$tango" ] || fail "GIMP's Tango palette is not installed (gimp-data)"
 xdotool mousemove $((bx + 145)) $((by + 10)) click 1
-sleep 0.5
+wait_for 5 menu_shown || fail "no menu came out"
 xdotool key Up Up Up Up Return
 wait_for 10 visible_window "Import" || fail "Import... did not open its dialog"
-sleep 0.5
+wait_for 5 focused_on "Import" || fail "the Import dialog does not have the keyboard"
 xdotool type --delay 20 "$tango"
 xdotool key Return
 wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FCE94F ||

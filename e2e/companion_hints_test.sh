@@ -39,6 +39,7 @@ dialogs() {
     [ "$n" -ge 1 ]
 }
 # A letter in the red field: the conversion error.
+palette=$(visible_window "Color Palette")
 xdotool mousemove $((px + 166)) $((py + 66)) click 1
 sleep 0.3
 xdotool key ctrl+a
@@ -47,7 +48,10 @@ wait_for 5 dialogs || fail "no error box for a letter"
 xdotool key Return
 wait_for 5 bash -c "! xdotool search --onlyvisible --class huevella | while read w; do xprop -id \$w _NET_WM_WINDOW_TYPE | grep -q DIALOG && echo y; done | grep -q y" ||
     fail "the error box did not close"
-sleep 0.3
+# The palette has the keyboard back once the window manager has done as
+# asked, in its own time on a busy machine.
+wait_for 5 bash -c "[ \"\$(xdotool getwindowfocus)\" = $palette ]" ||
+    fail "the focus went to $(xdotool getwindowfocus getwindowname), not back to the palette"
 # The next keys, typed at once, are the field's.
 xdotool key BackSpace
 xdotool type --delay 40 200

@@ -178,6 +178,23 @@ message_boxes() {
     echo "$n"
 }
 
+# A question of the program (a message box, a dialog) has the keyboard: a
+# key sent now answers it. A key sent on a fixed delay instead goes wherever
+# the focus is on a busy machine.
+question_focused() {
+    local w
+    w=$(xdotool getwindowfocus 2>/dev/null) || return 1
+    xprop -id "$w" WM_CLASS _NET_WM_WINDOW_TYPE 2>/dev/null | tr '\n' ' ' |
+        grep -q 'huevella.*_NET_WM_WINDOW_TYPE_DIALOG'
+}
+
+# A window with this title has the keyboard: what is typed now goes there.
+focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+
+# A menu of the program is out, holding the pointer and the keyboard as a
+# menu does: the keys sent now choose in it. ($GRAB_PROBE: e2e/grab.)
+menu_shown() { [ "$("${GRAB_PROBE:?the grab probe is not given}")" = held ]; }
+
 # Conditions for wait_for, read afresh on every try.
 geometry_is() { [ "$(geometry "$1")" = "$2" ]; }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
@@ -244,10 +261,10 @@ drag_on_palette_image() {
 # usable, Save not), through the real dialog; waits for NAME.hvz.
 save_as_from_menu() {
     xdotool mousemove $((bx + 145)) $((by + 10)) click 1
-    sleep 0.5
+    wait_for 5 menu_shown || fail "no menu came out"
     xdotool key Down Down Down Down Return
     wait_for 10 visible_window "Save As" || fail "Save As did not open its dialog"
-    sleep 0.5
+    wait_for 5 focused_on "Save As" || fail "the Save As dialog does not have the keyboard"
     xdotool type --delay 20 "$1"
     xdotool key Return
     wait_for 10 test -s "$1.hvz" || fail "no book was written"
@@ -282,9 +299,9 @@ recover_walk() {
     old=$(kept_copies)
     [ "$(grep -c . <<<"$old")" = 1 ] || fail "not one copy kept: $old"
     start_app "$1"
-    wait_for 15 visible_window Huevella || fail "no question at the next start"
-    sleep 1
+    wait_for 15 question_focused || fail "no question at the next start"
     xdotool key Return
+    wait_for 10 visible_window Huevella || fail "no book window after the question"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the recovered book is not shown"
     [ -e "$old" ] || fail "the copy went before its book was kept anew"

@@ -41,7 +41,7 @@ echo "ok - the picker's code went to the clipboard"
 
 # Its right click: the code's menu, the first form people paste taken.
 xdotool mousemove $((px + 153)) $((py + 24)) click 3
-sleep 0.5
+wait_for 5 menu_shown || fail "no menu came out"
 xdotool key Down Return
 wait_for 5 clipboard_is "#1E90FF" || fail "the code menu put '$(xclip -o -selection clipboard)' on the clipboard"
 echo "ok - the picker's code menu copied #1E90FF"
@@ -54,7 +54,7 @@ sleep 0.3
 # The card's code menu, its fourth form: CSS's hsl(), with the decimals that
 # give the colour back.
 xdotool mousemove $((bx + 33)) $((by - 103 + 24)) click 3
-sleep 0.5
+wait_for 5 menu_shown || fail "no menu came out"
 xdotool key Down Down Down Down Return
 wait_for 5 clipboard_is "hsl(209.6 100% 55.9%)" ||
     fail "the card's code menu put '$(xclip -o -selection clipboard)' on the clipboard"
@@ -64,7 +64,7 @@ sleep 0.3
 [ "$(pixel $((bx + 33)) $((by + 84)))" = "1E90FF" ] || fail "the book does not show the added card"
 echo "ok - the colour went into the working card and the card into the book"
 xdotool mousemove $((bx + 33)) $((by + 44)) click 3
-sleep 0.5
+wait_for 5 menu_shown || fail "no menu came out"
 xdotool key Down Down Return
 wait_for 5 clipboard_is "rgb(30 144 255)" ||
     fail "the book's code menu put '$(xclip -o -selection clipboard)' on the clipboard"

@@ -25,10 +25,9 @@ changed_book() {
 # walk.hvz; Yes (Return) shows it, its second card cleared.
 recovered_with() {
     start_app "$PROGRAM" "$1"
-    wait_for 15 visible_window Huevella || fail "no window at a start with $1"
-    sleep 1.5
+    wait_for 15 question_focused || fail "no question at a start with $1"
     xdotool key Return
-    sleep 0.5
+    wait_for 10 visible_window Huevella || fail "no book window after the question at a start with $1"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 ||
         fail "$2 (the slot shows $(pixel $((bx + 33)) $((by + 84))))"
@@ -64,8 +63,7 @@ changed_book
 ended_by TERM
 copy=$(kept_copies)
 start_app "$PROGRAM"
-wait_for 15 visible_window Huevella || fail "no question at the next start"
-sleep 1
+wait_for 15 question_focused || fail "no question at the next start"
 ended_by TERM
 [ "$(kept_copies)" = "$copy" ] || fail "a signal during the question took the copy: $(kept_copies)"
 echo "ok - a signal during the question ended the program and kept the copy"

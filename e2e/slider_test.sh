@@ -33,15 +33,23 @@ for y in 60 80 100 111 140 300; do
     xdotool mousemove $((sx + 31)) $((sy + y))
     sleep 0.05
 done
-eval "$(xdotool getmouselocation --shell)"
-[ "$X" -ge $((sx + 29)) ] && [ "$X" -lt $((sx + 35)) ] && [ "$Y" -ge $((sy + 11)) ] &&
-    [ "$Y" -lt $((sy + 112)) ] || fail "with the button held the pointer left the strip for $X,$Y"
+on_strip() {
+    local x y
+    read -r x y < <(pointer)
+    [ "$x" -ge $((sx + 29)) ] && [ "$x" -lt $((sx + 35)) ] && [ "$y" -ge $((sy + 11)) ] &&
+        [ "$y" -lt $((sy + 112)) ]
+}
+# The strip takes the pointer once the program has the drag's first move; a
+# busy machine may hear of it after the moves are all made.
+wait_for 5 on_strip || fail "with the button held the pointer left the strip for $(pointer)"
+# Held now: a move away stays on the strip.
+xdotool mousemove $((sx + 31)) $((sy + 300))
+on_strip || fail "with the button held a move took the pointer to $(pointer)"
 xdotool mouseup 1
 wait_for 5 pixel_is $((cx + 93)) $((cy + 64)) FFFFFF || fail "the slot is $(pixel $((cx + 93)) $((cy + 64))), not white"
-xdotool mousemove 300 200
-sleep 0.2
-eval "$(xdotool getmouselocation --shell)"
-[ "$X $Y" = "300 200" ] || fail "after the release the pointer is held at $X,$Y"
+# Let go once the program has the release: moved again until then.
+moved_away() { xdotool mousemove 300 200 && [ "$(pointer)" = "300 200" ]; }
+wait_for 5 moved_away || fail "after the release the pointer is held at $(pointer)"
 echo "ok - a drag to the strip's end made the slot white, the pointer held and then let go"
 
 # A click elsewhere: the slider goes, the slot keeps its colour.
@@ -67,8 +75,13 @@ for round in 1 2 3; do
     sleep 0.6 # not a double click
     xdotool mousemove $((bx + 42)) $((by + 10)) click 1
     wait_for 5 visible_window "Swatch Card" || fail "the card did not come back"
-    sleep 0.3
-    read -r cx cy _ _ < <(geometry "$(visible_window "Swatch Card")")
+    # Where the window manager has settled it.
+    card=$(visible_window "Swatch Card") placed=
+    until [ "$placed" = "$(geometry "$card")" ]; do
+        placed=$(geometry "$card")
+        sleep 0.3
+    done
+    read -r cx cy _ _ <<<"$placed"
     xdotool mousemove $((cx + 93)) $((cy + 64)) click 3
     wait_for 5 visible_window Slider || fail "no slider after the card came back"
     slider=$(visible_window Slider)
