@@ -138,7 +138,8 @@ fi
 
 # press_eyedropper: the button down on the eyedropper, a first move.
 # A window just mapped may not have the compositor's pointer yet: a press
-# that opened nothing is made once more.
+# that opened nothing is made once more, after time enough for a busy
+# machine to open it (a press heard late and made again is a second drag).
 press_eyedropper() {
     local try
     for try in 1 2; do
@@ -146,7 +147,7 @@ press_eyedropper() {
         xdotool mousedown 1
         sleep 0.1
         xdotool mousemove_relative 3 3
-        wait_for 3 visible_window "Screen Picker" && break
+        wait_for 10 visible_window "Screen Picker" && break
         xdotool mouseup 1
         sleep 0.5
     done
