@@ -91,8 +91,8 @@ echo "ok - a colour picked with the arrow keys, its code told through AT-SPI"
 f6_to "Swatch Card"
 tab_to "Card colour 1, empty"
 xdotool key space
-sleep 0.2
-[ "$(focused)" = "Card colour 1, 2E8B57" ] || fail "the slot says '$(focused)'"
+focused_is() { [ "$(focused)" = "$1" ]; }
+wait_for 5 focused_is "Card colour 1, 2E8B57" || fail "the slot says '$(focused)'"
 tab_to "Add Card to Book"
 xdotool key space
 sleep 0.3

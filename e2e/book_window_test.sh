@@ -16,8 +16,7 @@ wait_for 5 geometry_is "$(visible_window "Swatch Card")" "$bx $((by - 103)) 186 
     fail "the swatch card is not directly above the book"
 # Before any colour was chosen a slot fills with white and nothing else.
 xdotool mousemove $((bx + 33)) $((by - 103 + 64)) click 1
-sleep 0.3
-[ "$(pixel $((bx + 33)) $((by - 103 + 64)))" = "FFFFFF" ] || fail "the clicked slot is not white"
+wait_for 5 pixel_is $((bx + 33)) $((by - 103 + 64)) FFFFFF || fail "the clicked slot is not white"
 echo "ok - the swatch card opened above the book; a slot click before any colour made it white"
 xdotool mousemove $((bx + 172)) $((by + 10)) click 1
 wait_for 5 visible_window "Color Palette" || fail "the palette did not open"

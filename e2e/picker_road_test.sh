@@ -30,8 +30,7 @@ done
 xdotool mouseup 1
 wait_for 5 visible_window "Screen Picker" || fail "the screen picker did not open"
 px=$bx; py=$((by + 123))
-sleep 0.3
-[ "$(pixel $((px + 153)) $((py + 64)))" = "1E90FF" ] || fail "the picker shows $(pixel $((px + 153)) $((py + 64)))"
+wait_for 5 pixel_is $((px + 153)) $((py + 64)) 1E90FF || fail "the picker shows $(pixel $((px + 153)) $((py + 64)))"
 [ "$(pixel $((px + 62)) $((py + 57)))" = "1E90FF" ] || fail "the magnifier does not show the square"
 echo "ok - the picker shows the colour under the eyedropper"
 
@@ -49,8 +48,7 @@ echo "ok - the picker's code menu copied #1E90FF"
 xdotool mousemove $((px + 153)) $((py + 64)) click 1
 wait_for 5 visible_window "Swatch Card" || fail "taking the colour did not open the card"
 xdotool mousemove $((bx + 33)) $((by - 103 + 64)) click 1
-sleep 0.3
-[ "$(pixel $((bx + 33)) $((by - 103 + 64)))" = "1E90FF" ] || fail "the slot did not take the colour"
+wait_for 5 pixel_is $((bx + 33)) $((by - 103 + 64)) 1E90FF || fail "the slot did not take the colour"
 # The card's code menu, its fourth form: CSS's hsl(), with the decimals that
 # give the colour back.
 xdotool mousemove $((bx + 33)) $((by - 103 + 24)) click 3
@@ -60,8 +58,7 @@ wait_for 5 clipboard_is "hsl(209.6 100% 55.9%)" ||
     fail "the card's code menu put '$(xclip -o -selection clipboard)' on the clipboard"
 echo "ok - the card's code menu copied hsl(209.6 100% 55.9%)"
 xdotool mousemove $((bx + 168)) $((by - 103 + 8)) click 1
-sleep 0.3
-[ "$(pixel $((bx + 33)) $((by + 84)))" = "1E90FF" ] || fail "the book does not show the added card"
+wait_for 5 pixel_is $((bx + 33)) $((by + 84)) 1E90FF || fail "the book does not show the added card"
 echo "ok - the colour went into the working card and the card into the book"
 xdotool mousemove $((bx + 33)) $((by + 44)) click 3
 wait_for 5 menu_shown || fail "no menu came out"
