@@ -195,6 +195,19 @@ focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ];
 # menu does: the keys sent now choose in it. ($GRAB_PROBE: e2e/grab.)
 menu_shown() { [ "$("${GRAB_PROBE:?the grab probe is not given}")" = held ]; }
 
+# kill_own_bus_services ADDRESS: ends the programs a private bus started,
+# known by the bus address they were given, and only those.
+kill_own_bus_services() {
+    local env pid
+    for env in /proc/[0-9]*/environ; do
+        pid=${env#/proc/}
+        pid=${pid%/environ}
+        tr '\0' '\n' <"$env" 2>/dev/null | grep -qxF "DBUS_SESSION_BUS_ADDRESS=$1" &&
+            [ "$pid" != $$ ] && [ "$pid" != "$BASHPID" ] && kill "$pid" 2>/dev/null
+    done
+    return 0
+}
+
 # Conditions for wait_for, read afresh on every try.
 geometry_is() { [ "$(geometry "$1")" = "$2" ]; }
 pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }

@@ -19,12 +19,15 @@ if [ "$(id -u)" = 0 ]; then
     } || fail "no private X socket folder"
     chmod 1777 /tmp/.X11-unix
     home=$(mktemp -d)
-    # The program where nobody may run it: the build tree may be closed.
+    # The program and this test where nobody may run them: the tree they
+    # are in may be closed (a clone in root's home).
     cp "$PROGRAM" "$home/huevella"
+    cp "$0" "$home/sway_companions_test.sh"
+    cp "$(dirname "$0")/lib.sh" "$home/lib.sh"
     chown -R nobody "$home"
     chmod 700 "$home"
     HOME=$home XDG_RUNTIME_DIR=$home exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        "$0" "$home/huevella"
+        "$home/sway_companions_test.sh" "$home/huevella"
 fi
 
 WORKDIR=$XDG_RUNTIME_DIR

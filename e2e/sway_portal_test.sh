@@ -45,8 +45,9 @@ cleanup() {
     exec 7>&-
     kill ${APP_PID:-} ${SWAY_PID:-} ${PIPEWIRE_PID:-} 2>/dev/null
     [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
-    # The portals the bus started go with it.
-    pkill -u nobody -f xdg-desktop-portal 2>/dev/null
+    # The portals our bus started go with it; no other program of the same
+    # name or user is touched.
+    [ -n "${BUS_PID:-}" ] && kill_own_bus_services "$DBUS_SESSION_BUS_ADDRESS"
     wait 2>/dev/null
 }
 trap cleanup EXIT
