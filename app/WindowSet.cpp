@@ -14,6 +14,29 @@
 
 #include <exception>
 
+namespace {
+// Every road a colour takes to the card: the book's pallet holds it, with
+// its code in the book's form, and where it was chosen for the card the
+// card comes out to receive it.
+void takeColour(TColor colour, bool showCard) {
+    if (showCard) {
+        frmSwatchCard->Show();
+        frmSwatchCard->raise();
+    }
+    frmHuevella->pallet.SetColor(colour);
+    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(colour));
+}
+
+void wireWindows() {
+    const auto forCard = [](TColor colour) { takeColour(colour, true); };
+    QObject::connect(frmColorPalette, &TfrmColorPalette::colourChosen, frmHuevella, forCard);
+    QObject::connect(frmSuggestSchemes, &TfrmSuggestSchemes::colourChosen, frmHuevella, forCard);
+    QObject::connect(frmScreenPicker, &TfrmScreenPicker::colourChosen, frmHuevella, forCard);
+    QObject::connect(frmScreenPicker, &TfrmScreenPicker::colourTaken, frmHuevella,
+                     [](TColor colour) { takeColour(colour, false); });
+}
+} // namespace
+
 void CreateWindowSet() {
     const BuildingForms building;
     Application->CreateForm(frmHuevella);
@@ -22,6 +45,7 @@ void CreateWindowSet() {
     Application->CreateForm(frmMivoSlider);
     Application->CreateForm(frmColorPalette);
     Application->CreateForm(frmSuggestSchemes);
+    wireWindows();
     // Every window a loaded book touches exists now.
     safeCall([] { frmHuevella->loadCommandLineBook(); });
     TForm::whenPlacementIgnored([] {

@@ -3,7 +3,6 @@
 #include "platform/desktop/Pointer.h"
 
 #include "book/TfrmHuevella.h"
-#include "card/TfrmSwatchCard.h"
 #include "colour/Conversions.h"
 #include "forms/FormDefs.h"
 #include "picker/TfrmScreenPicker.h"
@@ -287,11 +286,7 @@ void TfrmColorPalette::CPpbxLumSliderMouseUp(TMouseButton, TShiftState, int, int
 }
 
 void TfrmColorPalette::pnlSwatchClick() {
-    frmSwatchCard->Show();
-    frmSwatchCard->raise();
-    const TColor color = pnlSwatch->Color();
-    frmHuevella->pallet.SetColor(color);
-    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+    emit colourChosen(pnlSwatch->Color());
 }
 
 void TfrmColorPalette::pnlSwatchMouseMove(TShiftState, int, int) {

@@ -84,6 +84,10 @@ public:
     void editSatKeyUp(unsigned short& key, TShiftState shift);
     void editLumKeyUp(unsigned short& key, TShiftState shift);
 
+signals:
+    // A colour was chosen here for the card: the window set takes it.
+    void colourChosen(TColor colour);
+
 private:
     void bindControls();
     void bindEvents();

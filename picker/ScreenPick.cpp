@@ -241,8 +241,7 @@ void TfrmScreenPicker::takeScreenPick() {
     // Only a colour read from the screen is taken; a message is none.
     if (!holdsColour || !captionIsCode) return;
     const TColor color = pnlPickerColor->Color();
-    frmHuevella->pallet.SetColor(color);
-    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+    emit colourTaken(color);
     Clipboard().setAsText(codeInForm(color, screenPick->form));
     endScreenPick({color, {}});
 }

@@ -2,7 +2,6 @@
 #include "platform/forms/Announce.h"
 
 #include "book/TfrmHuevella.h"
-#include "card/TfrmSwatchCard.h"
 #include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
 #include "picker/Enlarge.h"
@@ -237,11 +236,7 @@ void TfrmScreenPicker::showMagnifier() {
 
 void TfrmScreenPicker::pnlPickerColorClick() {
     if (!holdsColour) return;
-    frmSwatchCard->Show();
-    frmSwatchCard->raise();
-    const TColor color = pnlPickerColor->Color();
-    frmHuevella->pallet.SetColor(color);
-    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+    emit colourChosen(pnlPickerColor->Color());
     announce(tr("Taken, %1").arg(toQString(frmHuevella->pallet.GetCode())));
 }
 

@@ -86,6 +86,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
+signals:
+    // The colour shown was clicked for the card: the window set takes it.
+    void colourChosen(TColor colour);
+    // A pick from the screen took this colour: it is the palette's now.
+    void colourTaken(TColor colour);
+
 private:
     struct ScreenPick {
         CodeForm form;

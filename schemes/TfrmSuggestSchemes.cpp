@@ -1,7 +1,6 @@
 #include "schemes/TfrmSuggestSchemes.h"
 
 #include "book/TfrmHuevella.h"
-#include "card/TfrmSwatchCard.h"
 #include "forms/FormDefs.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
@@ -115,11 +114,7 @@ void TfrmSuggestSchemes::UpdateSchemes() {
 }
 
 void TfrmSuggestSchemes::takeColour(TPanel* panel) {
-    frmSwatchCard->Show();
-    frmSwatchCard->raise();
-    const TColor color = panel->Color();
-    frmHuevella->pallet.SetColor(color);
-    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+    emit colourChosen(panel->Color());
 }
 
 void TfrmSuggestSchemes::showEyedropper(TPanel* panel) {

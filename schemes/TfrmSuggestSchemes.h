@@ -78,6 +78,10 @@ public:
     void pnlScheme4Color2MouseMove(TShiftState, int, int) { showEyedropper(pnlScheme4Color2); }
     void pnlScheme4Color3MouseMove(TShiftState, int, int) { showEyedropper(pnlScheme4Color3); }
 
+signals:
+    // A colour was chosen here for the card: the window set takes it.
+    void colourChosen(TColor colour);
+
 private:
     // The colour panels in the order they are set: scheme 1 colours 1 to 3,
     // then schemes 2, 3 and 4.
