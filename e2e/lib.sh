@@ -188,6 +188,10 @@ question_focused() {
         grep -q 'huevella.*_NET_WM_WINDOW_TYPE_DIALOG'
 }
 
+# No question of the program is on the screen (one answered may take a
+# while to go on a busy machine, and has the book window's title).
+no_question() { [ "$(message_boxes)" = 0 ]; }
+
 # A window with this title has the keyboard: what is typed now goes there.
 focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 
@@ -314,6 +318,7 @@ recover_walk() {
     start_app "$1"
     wait_for 15 question_focused || fail "no question at the next start"
     xdotool key Return
+    wait_for 10 no_question || fail "the question stayed after Return"
     wait_for 10 visible_window Huevella || fail "no book window after the question"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 || fail "the recovered book is not shown"

@@ -27,6 +27,7 @@ recovered_with() {
     start_app "$PROGRAM" "$1"
     wait_for 15 question_focused || fail "no question at a start with $1"
     xdotool key Return
+    wait_for 10 no_question || fail "the question stayed after Return at a start with $1"
     wait_for 10 visible_window Huevella || fail "no book window after the question at a start with $1"
     read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
     wait_for 5 pixel_is $((bx + 33)) $((by + 84)) FF0000 ||
