@@ -27,6 +27,12 @@ void takeColour(TColor colour, bool showCard) {
     frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(colour));
 }
 
+void placeCompanions() {
+    if (!frmHuevella) return;
+    for (const Companions::Entry& entry : frmHuevella->companions.entries())
+        frmHuevella->placeCompanion(entry.window);
+}
+
 void wireWindows() {
     const auto forCard = [](TColor colour) { takeColour(colour, true); };
     QObject::connect(frmColorPalette, &TfrmColorPalette::colourChosen, frmHuevella, forCard);
@@ -45,16 +51,19 @@ void CreateWindowSet() {
     Application->CreateForm(frmMivoSlider);
     Application->CreateForm(frmColorPalette);
     Application->CreateForm(frmSuggestSchemes);
+    // The palette before the schemes: the schemes are placed from it.
+    frmHuevella->companions.set({
+        {frmScreenPicker, Dock::BelowBook, [] { return frmScreenPicker->ScreenPicking(); }},
+        {frmSwatchCard, Dock::AboveBook},
+        {frmColorPalette, Dock::BesidePaletteButton},
+        {frmSuggestSchemes, Dock::OnPalette},
+        {frmMivoSlider, Dock::AtCardSlot},
+    });
+    placeCompanions();
     wireWindows();
     // Every window a loaded book touches exists now.
     safeCall([] { frmHuevella->loadCommandLineBook(); });
-    TForm::whenPlacementIgnored([] {
-        // The palette before the schemes: the schemes are placed from it.
-        for (TForm* companion :
-             {static_cast<TForm*>(frmScreenPicker), static_cast<TForm*>(frmSwatchCard),
-              static_cast<TForm*>(frmColorPalette), static_cast<TForm*>(frmSuggestSchemes)})
-            if (frmHuevella && companion) frmHuevella->placeCompanion(companion);
-    });
+    TForm::whenPlacementIgnored(placeCompanions);
 }
 
 namespace {

@@ -3,26 +3,25 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Pointer.h"
 
-#include "card/TfrmSwatchCard.h"
-#include "palette/TfrmColorPalette.h"
-#include "picker/TfrmScreenPicker.h"
-#include "schemes/TfrmSuggestSchemes.h"
+#include <algorithm>
+#include <vector>
 
 void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, int) {
     if (!(shift & ssLeft)) return;
-    // The palette before the schemes: the schemes are placed from it.
-    TForm* const companions[] = {frmScreenPicker, frmSwatchCard, frmColorPalette,
-                                 frmSuggestSchemes};
-    bool wasVisible[4];
-    for (int i = 0; i < 4; ++i) {
-        wasVisible[i] = companions[i]->Visible();
-        companions[i]->Hide();
+    // The docked ones go while the book moves and come back where it ends
+    // up; the slider stays with its card slot.
+    std::vector<TForm*> shown;
+    for (const Companions::Entry& entry : companions.entries()) {
+        if (entry.dock == Dock::AtCardSlot) continue;
+        if (entry.window->Visible()) shown.push_back(entry.window);
+        entry.window->Hide();
     }
     ReleaseMouseGrab();
     desktop().captionDrag(this);
-    for (int i = 0; i < 4; ++i) {
-        placeCompanion(companions[i]);
-        if (wasVisible[i]) companions[i]->Show();
+    for (const Companions::Entry& entry : companions.entries()) {
+        placeCompanion(entry.window);
+        if (std::find(shown.begin(), shown.end(), entry.window) != shown.end())
+            entry.window->Show();
     }
 }
 

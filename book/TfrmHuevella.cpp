@@ -1,15 +1,10 @@
 #include "book/TfrmHuevella.h"
 #include "book/PreviewPage.h"
 
-#include "card/TfrmSwatchCard.h"
 #include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
-#include "palette/TfrmColorPalette.h"
-#include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Application.h"
-#include "schemes/TfrmSuggestSchemes.h"
-#include "slider/TfrmMivoSlider.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -241,10 +236,7 @@ void TfrmHuevella::mnuSystemTrayClick() {
     mnuOpen->setEnabled(false);
     mnuNew->setEnabled(false);
     mnuImport->setEnabled(false);
-    frmScreenPicker->Hide();
-    frmSwatchCard->Hide();
-    frmColorPalette->Hide();
-    frmSuggestSchemes->Hide();
+    companions.hideDocked();
 }
 
 void TfrmHuevella::mnuPreviewClick() {
@@ -271,38 +263,31 @@ void TfrmHuevella::mnuExitClick() {
 void TfrmHuevella::imgSwatchCardClick() {
     imgSwatchCard->Hide();
     imgCollapseCards->Show();
-    frmSwatchCard->Show();
+    if (TForm* card = companions.docked(Dock::AboveBook)) card->Show();
 }
 
 void TfrmHuevella::imgCollapseCardsClick() {
     imgCollapseCards->Hide();
     imgSwatchCard->Show();
-    frmScreenPicker->Hide();
-    frmSwatchCard->Hide();
-    frmColorPalette->Hide();
-    frmSuggestSchemes->Hide();
+    companions.hideDocked();
 }
 
 void TfrmHuevella::imgColorPaletteClick() {
-    if (frmColorPalette->Visible()) {
-        frmColorPalette->Hide();
-        frmSuggestSchemes->Hide();
-    } else {
-        frmColorPalette->Show();
-    }
+    TForm* palette = companions.docked(Dock::BesidePaletteButton);
+    if (!palette) return;
+    if (palette->Visible())
+        companions.hidePalette();
+    else
+        palette->Show();
     imgSwatchCard->Hide();
     imgCollapseCards->Show();
 }
 
 void TfrmHuevella::hideCompanionWindows() {
-    frmSwatchCard->Hide();
     // A pick from anywhere holds the pointer and the keyboard: the focus
     // can only have gone to its grab or with a window of ours (the last
     // pick's picker, put away late), never to the person's next program.
-    if (!frmScreenPicker->ScreenPicking()) frmScreenPicker->Hide();
-    frmMivoSlider->Hide();
-    frmColorPalette->Hide();
-    frmSuggestSchemes->Hide();
+    companions.hideIdle();
     imgSwatchCard->Show();
     imgCollapseCards->Hide();
 }
@@ -311,15 +296,19 @@ void TfrmHuevella::placeCompanion(TForm* companion) {
     // From where the book really is: a compositor may have put it elsewhere
     // than asked, and Qt's idea of it can lag.
     const QPoint book = desktop().windowPlace(this).value_or(pos());
-    if (companion == frmScreenPicker) {
-        companion->placeAt(book + QPoint(0, Height() - 1));
-    } else if (companion == frmSwatchCard) {
-        companion->placeAt(book + QPoint(0, -companion->Height() + 1));
-    } else if (companion == frmColorPalette) {
+    const Companions::Entry* entry = companions.find(companion);
+    if (!entry) return;
+    switch (entry->dock) {
+    case Dock::BelowBook: companion->placeAt(book + QPoint(0, Height() - 1)); break;
+    case Dock::AboveBook: companion->placeAt(book + QPoint(0, -companion->Height() + 1)); break;
+    case Dock::BesidePaletteButton:
         companion->placeAt(book + QPoint(Width() - 1, imgColorPalette->Height() - 1));
-    } else if (companion == frmSuggestSchemes && frmColorPalette) {
-        companion->placeAt(
-            QPoint(frmColorPalette->Left() + frmColorPalette->Width() - companion->Width(),
-                   frmColorPalette->Top() - companion->Height() + 1));
+        break;
+    case Dock::OnPalette:
+        if (const TForm* palette = companions.docked(Dock::BesidePaletteButton))
+            companion->placeAt(QPoint(palette->Left() + palette->Width() - companion->Width(),
+                                      palette->Top() - companion->Height() + 1));
+        break;
+    case Dock::AtCardSlot: break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "book/BookFile.h"
 #include "book/BookState.h"
+#include "book/Companions.h"
 #include "book/Recovery.h"
 #include "colour/Pallet.h"
 #include "platform/desktop/TrayEntry.h"
@@ -76,6 +77,8 @@ public:
     void setNextCardEnabled(bool enabled);
     // Puts a companion window in its place beside the book window.
     void placeCompanion(TForm* companion);
+    // The windows around this one; the window set fills it.
+    Companions companions;
 
     void imgBookSkinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void imgEyedropperMouseDown(TMouseButton button, TShiftState shift, int x, int y);

@@ -85,7 +85,6 @@ void TfrmSwatchCard::bindEvents() {
 }
 
 void TfrmSwatchCard::FormCreate() {
-    frmHuevella->placeCompanion(this);
     // The faces under the disabled ones go, so that neither Tab nor a
     // screen reader finds a button that cannot be seen (Space on it would
     // run it).

@@ -2,7 +2,6 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Pointer.h"
 
-#include "book/TfrmHuevella.h"
 #include "colour/Conversions.h"
 #include "forms/FormDefs.h"
 #include "picker/TfrmScreenPicker.h"
@@ -137,10 +136,6 @@ void TfrmColorPalette::bindEvents() {
     keyUp(editHue, &TfrmColorPalette::editHueKeyUp);
     keyUp(editSat, &TfrmColorPalette::editSatKeyUp);
     keyUp(editLum, &TfrmColorPalette::editLumKeyUp);
-}
-
-void TfrmColorPalette::FormCreate() {
-    frmHuevella->placeCompanion(this);
 }
 
 void TfrmColorPalette::RecomputeFromHsl() {

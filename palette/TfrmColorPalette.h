@@ -12,7 +12,6 @@ class TfrmColorPalette : public TForm {
     Q_OBJECT
 public:
     TfrmColorPalette();
-    void FormCreate() override;
 
     TImage* imgPaletteBackground;
     TPaintBox* CPpbxSatSlider;

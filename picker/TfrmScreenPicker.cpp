@@ -41,10 +41,6 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
                         QCursor(LoadPicture(":/forms/cursors/eyedropper.png"), 0, 15));
 }
 
-void TfrmScreenPicker::FormCreate() {
-    frmHuevella->placeCompanion(this);
-}
-
 void TfrmScreenPicker::startPicking() {
     lastPointer = desktop().nativeCursorPos();
     dragging = true;

@@ -36,7 +36,6 @@ public:
     // Where the screen cannot be read, what is happening instead.
     TLabel* lblPickerMessage;
 
-    void FormCreate() override;
     void pnlPickerColorClick();
     void lblPickerCaptionClick();
     void pnlPickerColorMouseMove(TShiftState shift, int x, int y);

@@ -1,6 +1,5 @@
 #include "schemes/TfrmSuggestSchemes.h"
 
-#include "book/TfrmHuevella.h"
 #include "forms/FormDefs.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
@@ -83,10 +82,6 @@ TfrmSuggestSchemes::TfrmSuggestSchemes() : TForm(suggestSchemesFormDef()) {
     pnlScheme4Color3->OnMouseMove = [this](TShiftState sh, int x, int y) {
         pnlScheme4Color3MouseMove(sh, x, y);
     };
-}
-
-void TfrmSuggestSchemes::FormCreate() {
-    frmHuevella->placeCompanion(this);
 }
 
 std::array<TPanel*, 12> TfrmSuggestSchemes::colours() const {

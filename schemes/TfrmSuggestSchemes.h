@@ -12,7 +12,6 @@ class TfrmSuggestSchemes : public TForm {
     Q_OBJECT
 public:
     TfrmSuggestSchemes();
-    void FormCreate() override;
     QString ControlJob(const QWidget* control) const override {
         if (control->objectName() == QLatin1String("ScrollBox1")) return tr("Schemes");
         return {};

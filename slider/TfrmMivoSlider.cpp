@@ -75,10 +75,6 @@ TfrmMivoSlider::TfrmMivoSlider() : TForm(sliderFormDef()) {
     };
 }
 
-void TfrmMivoSlider::FormCreate() {
-    frmHuevella->placeCompanion(this);
-}
-
 void TfrmMivoSlider::FormDeactivate() {
     Hide();
 }

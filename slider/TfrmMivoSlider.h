@@ -9,7 +9,6 @@ class TfrmMivoSlider : public TForm {
     Q_OBJECT
 public:
     TfrmMivoSlider();
-    void FormCreate() override;
     void FormDeactivate() override;
     // Up and Down move the luminance marker, Left and Right the saturation
     // marker, a step at a time (ten with Shift; PageUp and PageDown ten on

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+class TForm;
+
+// Where a companion window comes out against the book window.
+enum class Dock {
+    BelowBook,           // its bottom edge shared
+    AboveBook,           // its top edge shared
+    BesidePaletteButton, // on the right, level with the palette button
+    OnPalette,           // over the palette's top right corner
+    AtCardSlot,          // beside a card slot, placed by the card
+};
+
+// The windows that come out around the book window: one table, filled by
+// the window set in the order they are placed (the palette before what sits
+// on it), read by every road that shows, hides or places them.
+class Companions {
+public:
+    struct Entry {
+        TForm* window;
+        Dock dock;
+        // A companion that holds the pointer and keyboard (a pick) is not
+        // put away with the others by the book losing the focus.
+        std::function<bool()> busy = {};
+    };
+
+    void set(std::vector<Entry> entries) { table = std::move(entries); }
+    const std::vector<Entry>& entries() const { return table; }
+    TForm* docked(Dock dock) const;
+    const Entry* find(const TForm* window) const;
+    // The docked ones put away (to the tray, the cards collapsed): the
+    // slider stays out until the program loses the focus.
+    void hideDocked() const;
+    // All put away as the program loses the focus, but a busy one.
+    void hideIdle() const;
+    // The palette and what sits on it.
+    void hidePalette() const;
+
+private:
+    std::vector<Entry> table;
+};
