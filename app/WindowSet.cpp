@@ -34,6 +34,8 @@ void placeCompanions() {
 }
 
 void wireWindows() {
+    QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmScreenPicker,
+                     [] { frmScreenPicker->pickFromScreen(CodeForm::Hex, {}); });
     const auto forCard = [](TColor colour) { takeColour(colour, true); };
     QObject::connect(frmColorPalette, &TfrmColorPalette::colourChosen, frmHuevella, forCard);
     QObject::connect(frmSuggestSchemes, &TfrmSuggestSchemes::colourChosen, frmHuevella, forCard);

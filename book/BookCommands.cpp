@@ -1,5 +1,4 @@
 #include "book/TfrmHuevella.h"
-#include "picker/TfrmScreenPicker.h"
 
 #include "app/SessionEnd.h"
 #include "book/BookExport.h"
@@ -129,7 +128,7 @@ bool TfrmHuevella::mayReplaceBook() {
 // A colour from anywhere, as `huevella --pick` gives it: its code to the
 // clipboard, the colour to the pallet.
 void TfrmHuevella::mnuPickFromScreenClick() {
-    frmScreenPicker->pickFromScreen(CodeForm::Hex, {});
+    emit pickWanted();
 }
 
 void TfrmHuevella::mnuOpenClick() {

@@ -194,6 +194,10 @@ public:
     void FormKeyDown(int& key, TShiftState shift) override;
     QString ControlJob(const QWidget* control) const override;
 
+signals:
+    // "Pick from Screen" was chosen: the screen picker takes it from here.
+    void pickWanted();
+
 private:
     void bindControls();
     void bindEvents();
