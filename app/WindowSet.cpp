@@ -34,6 +34,7 @@ void placeCompanions() {
 }
 
 void wireWindows() {
+    frmHuevella->eyedropper = frmScreenPicker;
     QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmScreenPicker,
                      [] { frmScreenPicker->pickFromScreen(CodeForm::Hex, {}); });
     const auto forCard = [](TColor colour) { takeColour(colour, true); };

@@ -5,6 +5,7 @@
 #include "book/Companions.h"
 #include "book/Recovery.h"
 #include "colour/Pallet.h"
+#include "forms/Eyedropper.h"
 #include "platform/desktop/TrayEntry.h"
 #include "platform/forms/Forms.h"
 
@@ -79,6 +80,8 @@ public:
     void placeCompanion(TForm* companion);
     // The windows around this one; the window set fills it.
     Companions companions;
+    // What the eyedropper drives; the window set gives it.
+    Eyedropper* eyedropper = nullptr;
 
     void imgBookSkinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void imgEyedropperMouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -86,6 +89,8 @@ public:
     void imgEyedropperMouseUp(TMouseButton button, TShiftState shift, int x, int y);
     void imgEyedropperKeyDown(int& key, TShiftState shift);
     void imgEyedropperExit();
+    // The picker is out: the cards' button turns to collapse them.
+    void eyedropperOpensPicker();
     void lblCaption1Click();
     void lblCaption2Click();
     void lblCaption3Click();

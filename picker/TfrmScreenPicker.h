@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/CssText.h"
+#include "forms/Eyedropper.h"
 #include "platform/forms/Forms.h"
 #include "platform/screen/ScreenRead.h"
 
@@ -20,7 +21,7 @@ struct PickOutcome {
 
 // The magnifier shown while the eyedropper is dragged: the pixels around
 // the pointer enlarged, the colour under it and its code.
-class TfrmScreenPicker : public TForm {
+class TfrmScreenPicker : public TForm, public Eyedropper {
     Q_OBJECT
 public:
     static constexpr int crEyedropper = 6;
@@ -57,6 +58,17 @@ public:
     void takeKeyColour();
     void cancelKeyPicking();
     bool KeyPicking() const { return keyPicking; }
+
+    // The book window's eyedropper: the picker comes out docked (not above
+    // every window) for each gesture.
+    void eyedropperPressed() override;
+    void eyedropperDragged() override { sampleScreen(true); }
+    void eyedropperReleased() override { stopPicking(); }
+    bool keyPickingUnderWay() const override { return keyPicking; }
+    void keyPickingBegins() override;
+    void keyPointMoves(int dx, int dy) override { moveKeyPoint(dx, dy); }
+    void keyPickingTakes() override { takeKeyColour(); }
+    void keyPickingEnds() override { cancelKeyPicking(); }
     // Picking from anywhere, without the book window: the picker follows
     // beside the pointer, which shows the eyedropper over the whole screen
     // (taken for the pick); a click, Enter or Space takes the colour under
@@ -68,6 +80,7 @@ public:
     // Away from the book the picker shows over every window, the book (kept
     // above others) among them; docked under it, it is one of its companions.
     void keepAbove(bool above);
+    void showDocked();
     bool ScreenPicking() const { return bool(screenPick); }
     // Where the picker goes beside the pointer (both in the desktop's
     // coordinates): below and right of it, flipped to the other side at
