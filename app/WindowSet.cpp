@@ -34,6 +34,10 @@ void placeCompanions() {
 }
 
 void wireWindows() {
+    QObject::connect(frmColorPalette, &TfrmColorPalette::colourChanged, frmSuggestSchemes,
+                     &TfrmSuggestSchemes::UpdateSchemes);
+    QObject::connect(frmColorPalette, &TfrmColorPalette::schemesToggled, frmSuggestSchemes,
+                     &TfrmSuggestSchemes::toggleShown);
     frmHuevella->eyedropper = frmScreenPicker;
     QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmScreenPicker,
                      [] { frmScreenPicker->pickFromScreen(CodeForm::Hex, {}); });

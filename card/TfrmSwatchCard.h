@@ -1,12 +1,13 @@
 #pragma once
 
+#include "forms/FormDefs.h"
 #include "platform/forms/Forms.h"
 
 // The working card: three slots filled from the Pallet and added to the book.
 class TfrmSwatchCard : public TForm {
     Q_OBJECT
 public:
-    static constexpr int crFill = 5;
+    static constexpr int crFill = Cursors::Fill;
 
     TfrmSwatchCard();
 

@@ -4,8 +4,6 @@
 
 #include "colour/Conversions.h"
 #include "forms/FormDefs.h"
-#include "picker/TfrmScreenPicker.h"
-#include "schemes/TfrmSuggestSchemes.h"
 
 #include <algorithm>
 
@@ -198,7 +196,7 @@ void TfrmColorPalette::CPimgPaletteClick() {
     sat = within(scaled(p.y(), 2.5f), 0, 100);
     RecomputeFromHsl();
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawHueSatMarkers();
     PaintLumPalette();
 }
@@ -213,7 +211,7 @@ void TfrmColorPalette::CPimgPaletteMouseMove(TShiftState shift, int /*x*/, int /
     RecomputeFromHsl();
     PaintLumPalette();
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawHueSatMarkers();
 }
 
@@ -224,7 +222,7 @@ void TfrmColorPalette::CPpbxHueSliderMouseMove(TShiftState shift, int /*x*/, int
     confineTo(CPpbxHueSlider);
     RecomputeFromHsl();
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawHueSatMarkers();
     PaintLumPalette();
 }
@@ -236,7 +234,7 @@ void TfrmColorPalette::CPpbxSatSliderMouseMove(TShiftState shift, int /*x*/, int
     confineTo(CPpbxSatSlider);
     RecomputeFromHsl();
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawHueSatMarkers();
 }
 
@@ -245,7 +243,7 @@ void TfrmColorPalette::CPpbxLumPaletteClick() {
     lum = scaled(lumMarkerY, 2.5f);
     RecomputeFromHsl();
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawLumMarker();
 }
 
@@ -255,7 +253,7 @@ void TfrmColorPalette::CPpbxLumPaletteMouseMove(TShiftState shift, int /*x*/, in
     lum = scaled(lumMarkerY, 2.5f);
     RecomputeFromHsl();
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawLumMarker();
 }
 
@@ -266,7 +264,7 @@ void TfrmColorPalette::CPpbxLumSliderMouseMove(TShiftState shift, int /*x*/, int
     confineTo(CPpbxLumSlider);
     RecomputeFromHsl();
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawLumMarker();
 }
 
@@ -285,13 +283,11 @@ void TfrmColorPalette::pnlSwatchClick() {
 }
 
 void TfrmColorPalette::pnlSwatchMouseMove(TShiftState, int, int) {
-    pnlSwatch->setCursorNumber(TfrmScreenPicker::crEyedropper);
+    pnlSwatch->setCursorNumber(Cursors::Eyedropper);
 }
 
 void TfrmColorPalette::imgSuggestSchemesClick() {
-    if (frmSuggestSchemes->Visible())
-        frmSuggestSchemes->Hide();
-    else
-        frmSuggestSchemes->Show();
-    frmSuggestSchemes->UpdateSchemes();
+    emit schemesToggled();
+    // Whatever the colour became meanwhile, the schemes show it.
+    tellColour();
 }

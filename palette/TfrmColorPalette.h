@@ -73,6 +73,8 @@ public:
     void pnlSwatchClick();
     void pnlSwatchMouseMove(TShiftState shift, int x, int y);
     void imgSuggestSchemesClick();
+    // Says the colour now shown, as after every change of it.
+    void tellColour() { emit colourChanged(pnlSwatch->Color(), hue, sat, lum); }
 
     // Typing the colour (each runs on every key release in its edit).
     void editHexKeyUp(unsigned short& key, TShiftState shift);
@@ -86,6 +88,10 @@ public:
 signals:
     // A colour was chosen here for the card: the window set takes it.
     void colourChosen(TColor colour);
+    // The colour shown changed (the schemes follow it, shown or not).
+    void colourChanged(TColor colour, int hue, int sat, int lum);
+    // The schemes button was clicked.
+    void schemesToggled();
 
 private:
     void bindControls();

@@ -4,7 +4,6 @@
 #include "palette/TfrmColorPalette.h"
 
 #include "colour/StrToInt.h"
-#include "schemes/TfrmSuggestSchemes.h"
 
 #include <cctype>
 #include <optional>
@@ -70,7 +69,7 @@ int limitedValue(TEdit* edit, int limit) {
 
 void TfrmColorPalette::fullRefresh() {
     ShowModel();
-    frmSuggestSchemes->UpdateSchemes();
+    tellColour();
     DrawHueSatMarkers();
     DrawLumMarker();
     PaintLumPalette();

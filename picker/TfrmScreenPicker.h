@@ -2,6 +2,7 @@
 
 #include "colour/CssText.h"
 #include "forms/Eyedropper.h"
+#include "forms/FormDefs.h"
 #include "platform/forms/Forms.h"
 #include "platform/screen/ScreenRead.h"
 
@@ -24,7 +25,7 @@ struct PickOutcome {
 class TfrmScreenPicker : public TForm, public Eyedropper {
     Q_OBJECT
 public:
-    static constexpr int crEyedropper = 6;
+    static constexpr int crEyedropper = Cursors::Eyedropper;
 
     TfrmScreenPicker();
     ~TfrmScreenPicker() override;

@@ -1,8 +1,7 @@
 #include "schemes/TfrmSuggestSchemes.h"
 
+#include "colour/Conversions.h"
 #include "forms/FormDefs.h"
-#include "palette/TfrmColorPalette.h"
-#include "picker/TfrmScreenPicker.h"
 #include "schemes/SchemeRules.h"
 
 TfrmSuggestSchemes* frmSuggestSchemes = nullptr;
@@ -90,11 +89,8 @@ std::array<TPanel*, 12> TfrmSuggestSchemes::colours() const {
             pnlScheme3Color3, pnlScheme4Color1, pnlScheme4Color2, pnlScheme4Color3};
 }
 
-void TfrmSuggestSchemes::UpdateSchemes() {
-    const TfrmColorPalette* palette = frmColorPalette;
-    const TColor base = palette->pnlSwatch->Color();
-    const std::array<SchemeHsl, 8> derived =
-        derivedColours(palette->hue, palette->sat, palette->lum);
+void TfrmSuggestSchemes::UpdateSchemes(TColor base, int hue, int sat, int lum) {
+    const std::array<SchemeHsl, 8> derived = derivedColours(hue, sat, lum);
     const std::array<TPanel*, 12> panels = colours();
     // Colour 1 of each scheme is the palette's own; the other two are the
     // next derived colours.
@@ -102,10 +98,16 @@ void TfrmSuggestSchemes::UpdateSchemes() {
         panels[scheme * 3]->setColor(base);
         for (int k = 1; k <= 2; ++k) {
             const SchemeHsl& c = derived[scheme * 2 + k - 1];
-            panels[scheme * 3 + k]->setColor(
-                palette->HslToColor(float(c.lum), float(c.sat), float(c.hue)));
+            panels[scheme * 3 + k]->setColor(HslToColor(float(c.lum), float(c.sat), float(c.hue)));
         }
     }
+}
+
+void TfrmSuggestSchemes::toggleShown() {
+    if (Visible())
+        Hide();
+    else
+        Show();
 }
 
 void TfrmSuggestSchemes::takeColour(TPanel* panel) {
@@ -113,5 +115,5 @@ void TfrmSuggestSchemes::takeColour(TPanel* panel) {
 }
 
 void TfrmSuggestSchemes::showEyedropper(TPanel* panel) {
-    panel->setCursorNumber(TfrmScreenPicker::crEyedropper);
+    panel->setCursorNumber(Cursors::Eyedropper);
 }

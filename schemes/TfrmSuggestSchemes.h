@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/TColor.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/ScrollBox.h"
 
@@ -48,9 +49,11 @@ public:
     TPanel* pnlScheme4Color2;
     TPanel* pnlScheme4Color3;
 
-    // Recomputes the twelve colours from the palette's; called after every
+    // Works the twelve colours out from the palette's, told after every
     // change of it, shown or not.
-    void UpdateSchemes();
+    void UpdateSchemes(TColor base, int hue, int sat, int lum);
+    // Shown or put away, from the palette's button.
+    void toggleShown();
 
     void pnlScheme1Color1Click() { takeColour(pnlScheme1Color1); }
     void pnlScheme1Color2Click() { takeColour(pnlScheme1Color2); }

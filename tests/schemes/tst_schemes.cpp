@@ -98,7 +98,7 @@ private slots:
         frmColorPalette->lum = 60;
         frmColorPalette->RecomputeFromHsl();
         frmColorPalette->ShowModel();
-        frmSuggestSchemes->UpdateSchemes();
+        frmColorPalette->tellColour();
         QVERIFY(codes().startsWith("3399FF "));
         const QString before = codes();
         QTest::keyClick(frmColorPalette->editHex, Qt::Key_End); // the same colour again
