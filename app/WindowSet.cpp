@@ -34,6 +34,8 @@ void placeCompanions() {
 }
 
 void wireWindows() {
+    QObject::connect(frmMivoSlider, &TfrmMivoSlider::adjustEnded, frmSwatchCard,
+                     [] { frmSwatchCard->SetFocus(); });
     QObject::connect(frmColorPalette, &TfrmColorPalette::colourChanged, frmSuggestSchemes,
                      &TfrmSuggestSchemes::UpdateSchemes);
     QObject::connect(frmColorPalette, &TfrmColorPalette::schemesToggled, frmSuggestSchemes,

@@ -1,11 +1,9 @@
 #include "slider/TfrmMivoSlider.h"
 #include "platform/desktop/Pointer.h"
 
-#include "book/TfrmHuevella.h"
-#include "card/TfrmSwatchCard.h"
 #include "colour/Conversions.h"
+#include "colour/Pallet.h"
 #include "forms/FormDefs.h"
-#include "palette/TfrmColorPalette.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Accessible.h"
 #include "slider/SlideBackground.h"
@@ -93,8 +91,7 @@ void TfrmMivoSlider::pbxSatPalettePaint() {
     TCanvas* canvas = pbxSatPalette->Canvas();
     for (int r = 0; r <= 99; ++r) {
         ColorToHsl();
-        canvas->setPenColor(
-            frmColorPalette->HslToColor(float(sliderLum), float(r), float(sliderHue)));
+        canvas->setPenColor(HslToColor(float(sliderLum), float(r), float(sliderHue)));
         run(canvas, 0, r, 10, r);
     }
 }
@@ -105,7 +102,7 @@ void TfrmMivoSlider::pbxLumPalettePaint() {
     for (int r = 0; r <= 99; ++r) {
         ColorToHsl();
         // At saturation 50, whatever the colour's own.
-        canvas->setPenColor(frmColorPalette->HslToColor(float(r), 50, float(sliderHue)));
+        canvas->setPenColor(HslToColor(float(r), 50, float(sliderHue)));
         run(canvas, 0, r, 10, r);
     }
 }
@@ -135,9 +132,8 @@ bool TfrmMivoSlider::dragTo(TPaintBox* strip, int& value, TShiftState shift, int
 }
 
 void TfrmMivoSlider::showNewColour() {
-    targetPanel->setColor(
-        frmColorPalette->HslToColor(float(sliderLum), float(sliderSat), float(sliderHue)));
-    if (targetCaption) targetCaption->setCaption(frmHuevella->ColorToCode(targetPanel->Color()));
+    targetPanel->setColor(HslToColor(float(sliderLum), float(sliderSat), float(sliderHue)));
+    if (targetCaption) targetCaption->setCaption(ColorToCode(targetPanel->Color()));
 }
 
 void TfrmMivoSlider::pbxSatSlideMouseMove(TShiftState shift, int x, int y) {
@@ -175,7 +171,7 @@ void TfrmMivoSlider::stepTo(TPaintBox* strip, int& value, int to) {
 // a window to activate, and that can be the book.
 void TfrmMivoSlider::endAdjusting() {
     if (targetPanel) targetPanel->setFocus(Qt::OtherFocusReason);
-    frmSwatchCard->SetFocus();
+    emit adjustEnded();
 }
 
 void TfrmMivoSlider::FormKeyDown(int& key, TShiftState shift) {

@@ -45,6 +45,10 @@ public:
     void pbxSatSlideMouseUp(TMouseButton button, TShiftState shift, int x, int y);
     void pbxLumSlideMouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
+signals:
+    // Adjusting is over: the card it adjusted takes the focus back.
+    void adjustEnded();
+
 private:
     // The slider's values from the target slot's colour.
     void ColorToHsl();
