@@ -34,6 +34,8 @@ void placeCompanions() {
 }
 
 void wireWindows() {
+    QObject::connect(frmSwatchCard, &TfrmSwatchCard::adjustWanted, frmMivoSlider,
+                     &TfrmMivoSlider::adjust);
     QObject::connect(frmMivoSlider, &TfrmMivoSlider::adjustEnded, frmSwatchCard,
                      [] { frmSwatchCard->SetFocus(); });
     QObject::connect(frmColorPalette, &TfrmColorPalette::colourChanged, frmSuggestSchemes,

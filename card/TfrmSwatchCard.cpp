@@ -7,7 +7,6 @@
 #include "platform/forms/Announce.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ImageButton.h"
-#include "slider/TfrmMivoSlider.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -110,15 +109,10 @@ void TfrmSwatchCard::showFillCursor(TPanel* panel) {
 
 void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* caption) {
     if (button != TMouseButton::mbRight || caption->Caption().empty()) return;
-    frmMivoSlider->Show();
-    frmMivoSlider->SetFocus();
     // From where the card really is: after a hide and show under a window
     // manager, Qt can take it to be at (0, 0).
     const QPoint card = desktop().windowPlace(this).value_or(pos());
-    frmMivoSlider->placeAt(card + QPoint(panel->Left() + 30, -25));
-    frmMivoSlider->targetPanel = panel;
-    frmMivoSlider->targetCaption = caption;
-    frmMivoSlider->beginAdjusting();
+    emit adjustWanted(panel, caption, card + QPoint(panel->Left() + 30, -25));
 }
 
 void TfrmSwatchCard::lblCardCaption1Click() {

@@ -46,6 +46,11 @@ public:
     void imgCardClearCardClick();
     void imgAddToBookClick();
 
+signals:
+    // A right click on a filled slot: the slider comes out at `place` to
+    // adjust its colour and code.
+    void adjustWanted(TPanel* panel, TLabel* caption, QPoint place);
+
 private:
     void bindControls();
     void bindEvents();

@@ -144,6 +144,15 @@ void TfrmMivoSlider::pbxLumSlideMouseMove(TShiftState shift, int x, int y) {
     if (dragTo(pbxLumSlide, sliderLum, shift, x, y)) drawLumMarker();
 }
 
+void TfrmMivoSlider::adjust(TPanel* panel, TLabel* caption, QPoint place) {
+    Show();
+    SetFocus();
+    placeAt(place);
+    targetPanel = panel;
+    targetCaption = caption;
+    beginAdjusting();
+}
+
 void TfrmMivoSlider::beginAdjusting() {
     if (!targetPanel) return;
     openedColour = targetPanel->Color();

@@ -35,6 +35,8 @@ public:
     // Called once the target is set: the slot's colour and code kept for
     // Escape, and the keys in the luminance strip.
     void beginAdjusting();
+    // Out at `place`, the slot and its code its target.
+    void adjust(TPanel* panel, TLabel* caption, QPoint place);
 
     void pbxSatPalettePaint();
     void pbxLumPalettePaint();
