@@ -12,7 +12,7 @@ void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, in
     // up; the slider stays with its card slot.
     std::vector<TForm*> shown;
     for (const Companions::Entry& entry : companions.entries()) {
-        if (entry.dock == Dock::AtCardSlot) continue;
+        if (!entry.docked()) continue;
         if (entry.window->Visible()) shown.push_back(entry.window);
         entry.window->Hide();
     }

@@ -16,7 +16,7 @@ const Companions::Entry* Companions::find(const TForm* window) const {
 
 void Companions::hideDocked() const {
     for (const Entry& entry : table)
-        if (entry.dock != Dock::AtCardSlot) entry.window->Hide();
+        if (entry.docked()) entry.window->Hide();
 }
 
 void Companions::hideIdle() const {

@@ -25,6 +25,8 @@ public:
         // A companion that holds the pointer and keyboard (a pick) is not
         // put away with the others by the book losing the focus.
         std::function<bool()> busy = {};
+        // Docked to the book (the slider goes with its card slot instead).
+        bool docked() const { return dock != Dock::AtCardSlot; }
     };
 
     void set(std::vector<Entry> entries) { table = std::move(entries); }
