@@ -42,6 +42,16 @@ void wireWindows() {
                      &TfrmSuggestSchemes::UpdateSchemes);
     QObject::connect(frmColorPalette, &TfrmColorPalette::schemesToggled, frmSuggestSchemes,
                      &TfrmSuggestSchemes::toggleShown);
+    frmSwatchCard->pallet = &frmHuevella->pallet;
+    QObject::connect(frmSwatchCard, &TfrmSwatchCard::cardMade, frmHuevella,
+                     [](const Huevella& card) {
+                         if (frmHuevella->takeCard(card) == BookState::AddResult::Full)
+                             frmSwatchCard->offerNewBook();
+                     });
+    QObject::connect(frmSwatchCard, &TfrmSwatchCard::newBookWanted, frmHuevella,
+                     &TfrmHuevella::replaceFullBook);
+    QObject::connect(frmScreenPicker, &TfrmScreenPicker::dockWanted, frmHuevella,
+                     [] { frmHuevella->placeCompanion(frmScreenPicker); });
     frmHuevella->eyedropper = frmScreenPicker;
     QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmScreenPicker,
                      [] { frmScreenPicker->pickFromScreen(CodeForm::Hex, {}); });

@@ -99,3 +99,10 @@ TfrmHuevella::AddResult TfrmHuevella::takeCard(const Huevella& card) {
     announce(tr("Card added. %1").arg(cardSaid()));
     return result;
 }
+
+void TfrmHuevella::replaceFullBook() {
+    bool saved = false;
+    // A failed save keeps the ten cards: they are never thrown away unwritten.
+    if (askSaveChanges(false, saved, "Brindlemark", true) != SaveAnswer::GoOn) return;
+    startEmptyBook();
+}

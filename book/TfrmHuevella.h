@@ -72,6 +72,9 @@ public:
     QString cardSaid() const;
     // A card from the card window: added to the book, and the book shows it.
     AddResult takeCard(const Huevella& card);
+    // The card window's new book in place of a full one: the question about
+    // the changes first, under the card's caption.
+    void replaceFullBook();
     void showEmptyBook();
     void setClearCardEnabled(bool enabled);
     void setPreviousCardEnabled(bool enabled);

@@ -1,7 +1,6 @@
 #include "card/TfrmSwatchCard.h"
 #include "forms/CodeMenu.h"
 
-#include "book/TfrmHuevella.h"
 #include "forms/FormDefs.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Announce.h"
@@ -96,15 +95,16 @@ void TfrmSwatchCard::setButtonsEnabled(bool enabled) {
 }
 
 void TfrmSwatchCard::fillSlot(TPanel* panel, TLabel* caption) {
-    panel->setColor(frmHuevella->pallet.GetColor());
-    caption->setCaption(frmHuevella->pallet.GetCode());
+    if (!pallet) return;
+    panel->setColor(pallet->GetColor());
+    caption->setCaption(pallet->GetCode());
     caption->setColor(FilledCaptionColor);
     if (!caption->Caption().empty()) setButtonsEnabled(true);
     announceName(panel);
 }
 
 void TfrmSwatchCard::showFillCursor(TPanel* panel) {
-    if (!frmHuevella->pallet.GetCode().empty()) panel->setCursorNumber(crFill);
+    if (pallet && !pallet->GetCode().empty()) panel->setCursorNumber(crFill);
 }
 
 void TfrmSwatchCard::openSlider(TMouseButton button, TPanel* panel, TLabel* caption) {
@@ -146,7 +146,7 @@ void TfrmSwatchCard::imgAddToBookClick() {
     card.setCaptionColor1(lblCardCaption1->Color());
     card.setCaptionColor2(lblCardCaption2->Color());
     card.setCaptionColor3(lblCardCaption3->Color());
-    if (frmHuevella->takeCard(card) == BookState::AddResult::Full) offerNewBook();
+    emit cardMade(card);
 }
 
 void TfrmSwatchCard::offerNewBook() {
@@ -154,11 +154,5 @@ void TfrmSwatchCard::offerNewBook() {
         fromQString(tr("Only ten cards are permitted in each huevella.\n Do you wish to open a "
                        "new book?")),
         "Brindlemark", MessageButtons::YesNo, MessageIcon::Warning);
-    if (answer != MessageAnswer::Yes) return;
-    bool saved = false;
-    // A failed save keeps the ten cards: they are never thrown away unwritten.
-    if (frmHuevella->askSaveChanges(false, saved, "Brindlemark", true) !=
-        TfrmHuevella::SaveAnswer::GoOn)
-        return;
-    frmHuevella->startEmptyBook();
+    if (answer == MessageAnswer::Yes) emit newBookWanted();
 }

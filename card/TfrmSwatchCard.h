@@ -1,5 +1,7 @@
 #pragma once
 
+#include "book/Huevella.h"
+#include "colour/Pallet.h"
 #include "forms/FormDefs.h"
 #include "platform/forms/Forms.h"
 
@@ -22,6 +24,11 @@ public:
     TPanel* pnlCardColor1;
     TPanel* pnlCardColor2;
     TPanel* pnlCardColor3;
+
+    // The colour a slot click takes; the window set gives the book's.
+    const Pallet* pallet = nullptr;
+    // The eleventh card: offers a new book in place of the full one.
+    void offerNewBook();
 
     void FormCreate() override;
 
@@ -50,6 +57,10 @@ signals:
     // A right click on a filled slot: the slider comes out at `place` to
     // adjust its colour and code.
     void adjustWanted(TPanel* panel, TLabel* caption, QPoint place);
+    // Add to Book: the card as it stands, for the book to take.
+    void cardMade(const Huevella& card);
+    // The person chose a new book in place of the full one.
+    void newBookWanted();
 
 private:
     void bindControls();
@@ -58,8 +69,6 @@ private:
     void showFillCursor(TPanel* panel);
     void openSlider(TMouseButton button, TPanel* panel, TLabel* caption);
     void setButtonsEnabled(bool enabled);
-    // The eleventh card: offers a new book in place of the full one.
-    void offerNewBook();
 };
 
 extern TfrmSwatchCard* frmSwatchCard;

@@ -1,7 +1,6 @@
 // Picking from anywhere: the screen picker beside the pointer, the pointer
 // and keyboard ours until a colour is taken or the pick is cancelled.
 
-#include "book/TfrmHuevella.h"
 #include "picker/FrozenScreen.h"
 #include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
@@ -260,14 +259,14 @@ void TfrmScreenPicker::endScreenPick(const PickOutcome& outcome) {
     frozen.reset();
     if (outcome.why.empty()) {
         Hide();
-        frmHuevella->placeCompanion(this);
+        emit dockWanted();
     } else {
         // The message stays a moment beside the pointer, then goes.
         const int count = pickCount;
         QTimer::singleShot(4000, this, [this, count] {
             if (count == pickCount && !screenPick) {
                 Hide();
-                frmHuevella->placeCompanion(this);
+                emit dockWanted();
             }
         });
     }

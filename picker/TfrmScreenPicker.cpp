@@ -1,7 +1,7 @@
 #include "picker/TfrmScreenPicker.h"
 #include "platform/forms/Announce.h"
 
-#include "book/TfrmHuevella.h"
+#include "colour/Pallet.h"
 #include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
 #include "picker/Enlarge.h"
@@ -123,7 +123,7 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
     pnlPickerColor->setColor(fromQRgb(*colour));
     if (showCode) {
         lblPickerCaption->setColor(clWhite);
-        lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
+        lblPickerCaption->setCaption(ColorToCode(pnlPickerColor->Color()));
         captionIsCode = true;
         announceAfterPause(toQString(lblPickerCaption->Caption()));
     }
@@ -175,7 +175,7 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         holdsColour = true;
         pnlPickerColor->setColor(fromQColor(read.colour));
         lblPickerCaption->setColor(clWhite);
-        lblPickerCaption->setCaption(frmHuevella->ColorToCode(pnlPickerColor->Color()));
+        lblPickerCaption->setCaption(ColorToCode(pnlPickerColor->Color()));
         captionIsCode = true;
         break;
     }
@@ -233,7 +233,7 @@ void TfrmScreenPicker::showMagnifier() {
 void TfrmScreenPicker::pnlPickerColorClick() {
     if (!holdsColour) return;
     emit colourChosen(pnlPickerColor->Color());
-    announce(tr("Taken, %1").arg(toQString(frmHuevella->pallet.GetCode())));
+    announce(tr("Taken, %1").arg(toQString(ColorToCode(pnlPickerColor->Color()))));
 }
 
 void TfrmScreenPicker::lblPickerCaptionClick() {

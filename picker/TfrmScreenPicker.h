@@ -104,6 +104,8 @@ signals:
     void colourChosen(TColor colour);
     // A pick from the screen took this colour: it is the palette's now.
     void colourTaken(TColor colour);
+    // A pick is over and the picker hidden: it goes back beside the book.
+    void dockWanted();
 
 private:
     struct ScreenPick {
