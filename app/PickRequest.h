@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/CssText.h"
+#include "core/colour/CssText.h"
 
 #include <QObject>
 #include <QTimer>

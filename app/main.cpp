@@ -1,11 +1,11 @@
 #include "app/PickRequest.h"
-#include "app/SessionEnd.h"
 #include "app/SingleInstance.h"
 #include "app/WindowSet.h"
-#include "book/BookFile.h"
 #include "book/TfrmHuevella.h"
+#include "core/book/BookFile.h"
 #include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
+#include "platform/desktop/SessionEnd.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Language.h"
 

@@ -1,6 +1,6 @@
 // Cost of the colour conversions, per call and through hvz's pipe.
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 
 #include <benchmark/benchmark.h>
 

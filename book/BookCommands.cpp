@@ -1,10 +1,9 @@
 #include "book/TfrmHuevella.h"
 
-#include "app/SessionEnd.h"
-#include "book/BookExport.h"
-#include "book/BookFile.h"
 #include "book/ProblemText.h"
-#include "book/Recovery.h"
+#include "core/book/BookExport.h"
+#include "core/book/BookFile.h"
+#include "core/book/Recovery.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Application.h"
 

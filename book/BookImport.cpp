@@ -1,10 +1,10 @@
 // Import… in the main menu: a GIMP palette as a new book, as hvz import
 // makes it.
 
-#include "book/BookExport.h"
-#include "book/BookFile.h"
 #include "book/ProblemText.h"
 #include "book/TfrmHuevella.h"
+#include "core/book/BookExport.h"
+#include "core/book/BookFile.h"
 #include "platform/forms/Application.h"
 
 void TfrmHuevella::mnuImportClick() {

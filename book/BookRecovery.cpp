@@ -1,10 +1,10 @@
 #include "book/TfrmHuevella.h"
 
-#include "app/SessionEnd.h"
-#include "book/BookFile.h"
-#include "book/InterruptedSave.h"
 #include "book/ProblemText.h"
-#include "book/Recovery.h"
+#include "core/book/BookFile.h"
+#include "core/book/InterruptedSave.h"
+#include "core/book/Recovery.h"
+#include "platform/desktop/SessionEnd.h"
 #include "platform/forms/Announce.h"
 #include "platform/forms/Application.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "book/BookFile.h"
-#include "book/BookState.h"
 #include "book/Companions.h"
-#include "book/Recovery.h"
-#include "colour/Pallet.h"
+#include "core/book/BookFile.h"
+#include "core/book/BookState.h"
+#include "core/book/Recovery.h"
+#include "core/colour/Pallet.h"
 #include "forms/Eyedropper.h"
 #include "platform/desktop/TrayEntry.h"
 #include "platform/forms/Forms.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "book/Huevella.h"
-#include "colour/Pallet.h"
+#include "core/book/Huevella.h"
+#include "core/colour/Pallet.h"
 #include "forms/FormDefs.h"
 #include "platform/forms/Forms.h"
 

@@ -1,8 +1,8 @@
 #include "forms/CodeMenu.h"
 
-#include "colour/Contrast.h"
-#include "colour/CssNames.h"
-#include "colour/CssText.h"
+#include "core/colour/Contrast.h"
+#include "core/colour/CssNames.h"
+#include "core/colour/CssText.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Pointer.h"
 #include "platform/forms/Announce.h"

@@ -2,7 +2,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Pointer.h"
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 #include "forms/FormDefs.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/PaintBox.h"
 

@@ -3,7 +3,7 @@
 
 #include "palette/TfrmColorPalette.h"
 
-#include "colour/StrToInt.h"
+#include "core/colour/StrToInt.h"
 
 #include <cctype>
 #include <optional>

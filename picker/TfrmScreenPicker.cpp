@@ -1,7 +1,7 @@
 #include "picker/TfrmScreenPicker.h"
 #include "platform/forms/Announce.h"
 
-#include "colour/Pallet.h"
+#include "core/colour/Pallet.h"
 #include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
 #include "picker/Enlarge.h"

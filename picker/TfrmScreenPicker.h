@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/CssText.h"
+#include "core/colour/CssText.h"
 #include "forms/Eyedropper.h"
 #include "forms/FormDefs.h"
 #include "platform/forms/Forms.h"

@@ -1,8 +1,8 @@
 #include "schemes/TfrmSuggestSchemes.h"
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
+#include "core/schemes/SchemeRules.h"
 #include "forms/FormDefs.h"
-#include "schemes/SchemeRules.h"
 
 TfrmSuggestSchemes* frmSuggestSchemes = nullptr;
 

@@ -1,12 +1,12 @@
 #include "slider/TfrmMivoSlider.h"
 #include "platform/desktop/Pointer.h"
 
-#include "colour/Conversions.h"
-#include "colour/Pallet.h"
+#include "core/colour/Conversions.h"
+#include "core/colour/Pallet.h"
+#include "core/slider/SlideBackground.h"
 #include "forms/FormDefs.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Accessible.h"
-#include "slider/SlideBackground.h"
 
 #include <algorithm>
 

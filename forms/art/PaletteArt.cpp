@@ -2,8 +2,8 @@
 
 #include "ArtKit.h"
 
-#include "colour/Conversions.h"
-#include "slider/SlideBackground.h"
+#include "core/colour/Conversions.h"
+#include "core/slider/SlideBackground.h"
 
 namespace art {
 

@@ -1,6 +1,6 @@
 #include "platform/forms/Accessible.h"
 
-#include "colour/CssText.h"
+#include "core/colour/CssText.h"
 
 #include "platform/forms/AccessibleTree.h"
 #include "platform/forms/EditAccessible.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/TColor.h"
+#include "core/colour/TColor.h"
 #include "platform/forms/Controls.h"
 
 #include <vector>

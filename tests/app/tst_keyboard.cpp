@@ -2,7 +2,7 @@
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
-#include "colour/Contrast.h"
+#include "core/colour/Contrast.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
 #include "platform/forms/ScrollBox.h"

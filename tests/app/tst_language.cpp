@@ -1,10 +1,10 @@
 #include "TestMain.h"
 
-#include "book/BookFile.h"
 #include "book/PreviewPage.h"
 #include "book/ProblemText.h"
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
+#include "core/book/BookFile.h"
 #include "forms/CodeMenu.h"
 #include "picker/TfrmScreenPicker.h"
 #include "platform/forms/Language.h"

@@ -1,5 +1,5 @@
-#include "book/BookExport.h"
-#include "book/BookFile.h"
+#include "core/book/BookExport.h"
+#include "core/book/BookFile.h"
 
 #include <QtTest>
 

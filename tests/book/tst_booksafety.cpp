@@ -1,6 +1,6 @@
 #include "BookFixture.h"
 
-#include "book/BookFile.h"
+#include "core/book/BookFile.h"
 
 #include <QTemporaryDir>
 

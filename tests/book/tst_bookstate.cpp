@@ -1,4 +1,4 @@
-#include "book/BookState.h"
+#include "core/book/BookState.h"
 
 #include <QtTest>
 

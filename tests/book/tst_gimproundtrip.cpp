@@ -1,5 +1,5 @@
-#include "book/BookExport.h"
-#include "colour/Pallet.h"
+#include "core/book/BookExport.h"
+#include "core/colour/Pallet.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "BookFixture.h"
 
-#include "book/InterruptedSave.h"
-#include "book/Recovery.h"
+#include "core/book/InterruptedSave.h"
+#include "core/book/Recovery.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

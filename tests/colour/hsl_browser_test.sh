@@ -4,7 +4,7 @@
 # back as the very colour they were copied from.
 set -u
 HVZ=$1
-NAMES=$2 # colour/CssNames.cpp: the named colours
+NAMES=$2 # core/colour/CssNames.cpp: the named colours
 source "$(dirname "$0")/../lib/check.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,9 +1,9 @@
-#include "colour/Contrast.h"
-#include "colour/Conversions.h"
-#include "colour/CssNames.h"
-#include "colour/CssText.h"
-#include "colour/StrToInt.h"
-#include "colour/WholeHsl.h"
+#include "core/colour/Contrast.h"
+#include "core/colour/Conversions.h"
+#include "core/colour/CssNames.h"
+#include "core/colour/CssText.h"
+#include "core/colour/StrToInt.h"
+#include "core/colour/WholeHsl.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "colour/Pallet.h"
+#include "core/colour/Pallet.h"
 
 #include <QtTest>
 

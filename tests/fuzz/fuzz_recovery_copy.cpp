@@ -1,6 +1,6 @@
 // The recovery copy's reader, fed anything: it must never read outside the
 // data, and what it reads must write back to a copy that reads the same.
-#include "book/Recovery.h"
+#include "core/book/Recovery.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "schemes/SchemeRules.h"
+#include "core/schemes/SchemeRules.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
+#include "core/slider/SlideBackground.h"
 #include "palette/TfrmColorPalette.h"
-#include "slider/SlideBackground.h"
 #include "slider/TfrmMivoSlider.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 #include "BookCommands.h"
 
-#include "book/BookFile.h"
-#include "book/BookText.h"
-#include "book/InterruptedSave.h"
+#include "core/book/BookFile.h"
+#include "core/book/BookText.h"
+#include "core/book/InterruptedSave.h"
 
 #include <cstdarg>
 #include <cstdint>

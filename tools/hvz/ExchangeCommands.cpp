@@ -2,8 +2,8 @@
 
 #include "BookCommands.h"
 
-#include "book/BookExport.h"
-#include "book/BookFile.h"
+#include "core/book/BookExport.h"
+#include "core/book/BookFile.h"
 
 #include <cstdio>
 #include <optional>
