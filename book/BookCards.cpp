@@ -15,6 +15,15 @@ void TfrmHuevella::setNextCardEnabled(bool enabled) {
     EnableImageButton(imgNextCard, imgNextCardDisabled, enabled);
 }
 
+void TfrmHuevella::bookChanged(BookEvent event) {
+    offered = enablementAfter(event, *this, offered);
+    mnuSave->setEnabled(offered.save);
+    mnuSaveAs->setEnabled(offered.saveAs);
+    setClearCardEnabled(offered.clearCard);
+    setPreviousCardEnabled(offered.previousCard);
+    setNextCardEnabled(offered.nextCard);
+}
+
 void TfrmHuevella::showCard() {
     const Huevella& card = cards[currentCard];
     lblCardTitle->setCaption(card.getTitle());
@@ -52,8 +61,7 @@ void TfrmHuevella::imgNextCardClick() {
         showCard();
         announce(cardSaid());
     }
-    if (currentCard == lastCard) setNextCardEnabled(false);
-    if (currentCard == 1) setPreviousCardEnabled(true);
+    bookChanged(BookEvent::Navigated);
 }
 
 void TfrmHuevella::imgPreviousCardClick() {
@@ -62,8 +70,7 @@ void TfrmHuevella::imgPreviousCardClick() {
         showCard();
         announce(cardSaid());
     }
-    if (currentCard == 0) setPreviousCardEnabled(false);
-    if (lastCard == currentCard + 1) setNextCardEnabled(true);
+    bookChanged(BookEvent::Navigated);
 }
 
 void TfrmHuevella::imgBookClearCardClick() {
@@ -71,31 +78,25 @@ void TfrmHuevella::imgBookClearCardClick() {
     case ClearResult::CardRemoved:
         showCard();
         announce(tr("Card cleared. %1").arg(cardSaid()));
-        mnuSave->setEnabled(true);
+        bookChanged(BookEvent::CardRemoved);
         break;
     case ClearResult::BookEmptied:
         showEmptyBook();
-        setClearCardEnabled(false);
-        mnuSaveAs->setEnabled(false);
-        mnuSave->setEnabled(false);
+        bookChanged(BookEvent::Emptied);
         announce(tr("Card cleared. %1").arg(tr("No cards")));
         break;
-    case ClearResult::NothingToClear: break;
+    case ClearResult::NothingToClear: bookChanged(BookEvent::Navigated); break;
     }
-    if (currentCard == lastCard) setNextCardEnabled(false);
-    if (currentCard <= 0) setPreviousCardEnabled(false);
-    if (currentCard < 0) setClearCardEnabled(false);
 }
 
 TfrmHuevella::AddResult TfrmHuevella::takeCard(const Huevella& card) {
     const AddResult result = addCard(card);
-    mnuSave->setEnabled(saveTargetKnown);
-    if (result == AddResult::Full) return result;
+    if (result == AddResult::Full) {
+        bookChanged(BookEvent::AddRefused);
+        return result;
+    }
     showCard();
-    mnuSaveAs->setEnabled(true);
-    setClearCardEnabled(true);
-    setNextCardEnabled(false);
-    if (lastCard >= 1) setPreviousCardEnabled(true);
+    bookChanged(BookEvent::CardAdded);
     announce(tr("Card added. %1").arg(cardSaid()));
     return result;
 }

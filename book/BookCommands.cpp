@@ -118,8 +118,8 @@ bool TfrmHuevella::mayReplaceBook() {
     bool saved = false;
     if (askSaveChanges(false, saved) != SaveAnswer::GoOn) return false;
     if (saved) {
-        modified = false;
-        mnuSave->setEnabled(false);
+        changesSaved();
+        bookChanged(BookEvent::Saved);
     }
     return true;
 }
@@ -138,15 +138,8 @@ void TfrmHuevella::mnuOpenClick() {
 
 void TfrmHuevella::openBook(const std::string& path) {
     if (!readBook(path)) return;
-    fileName = path;
-    openedFromFile = true;
-    saveTargetKnown = true;
-    modified = false;
-    mnuSave->setEnabled(false);
-    mnuSaveAs->setEnabled(true);
-    setClearCardEnabled(true);
-    setNextCardEnabled(false);
-    setPreviousCardEnabled(lastCard > 0);
+    openedFrom(path, true);
+    bookChanged(BookEvent::Opened);
 }
 
 void TfrmHuevella::openFromLauncher(const std::optional<std::string>& book, int dropped) {
@@ -177,29 +170,9 @@ void TfrmHuevella::mnuNewClick() {
 }
 
 void TfrmHuevella::startEmptyBook() {
-    for (int i = 0; i <= lastCard; ++i) {
-        Huevella& card = cards[i];
-        card.setColor1(BlankColor);
-        card.setColor2(BlankColor);
-        card.setColor3(BlankColor);
-        card.setCaptionColor1(BlankColor);
-        card.setCaptionColor2(BlankColor);
-        card.setCaptionColor3(BlankColor);
-        card.setCaption1("");
-        card.setCaption2("");
-        card.setCaption3("");
-    }
+    empty();
     showEmptyBook();
-    lastCard = -1;
-    currentCard = -1;
-    openedFromFile = false;
-    modified = false;
-    saveTargetKnown = false;
-    setClearCardEnabled(false);
-    setPreviousCardEnabled(false);
-    setNextCardEnabled(false);
-    mnuSave->setEnabled(false);
-    mnuSaveAs->setEnabled(false);
+    bookChanged(BookEvent::Started);
 }
 
 void TfrmHuevella::mnuSaveClick() {
@@ -210,26 +183,22 @@ void TfrmHuevella::mnuSaveClick() {
     }
     std::string target = fileName;
     if (!saveToOwnFile(target, false)) return;
-    fileName = target;
-    saveTargetKnown = true;
-    modified = false;
-    mnuSave->setEnabled(false);
+    savedTo(target);
+    bookChanged(BookEvent::Saved);
 }
 
 void TfrmHuevella::mnuSaveAsClick() {
     if (!dlgSaveAs->Execute()) return;
     if (!writeBook(dlgSaveAs->FileName, true)) return;
-    fileName = dlgSaveAs->FileName;
-    modified = false;
-    saveTargetKnown = true;
-    mnuSave->setEnabled(false);
+    savedTo(dlgSaveAs->FileName);
+    bookChanged(BookEvent::Saved);
 }
 
 bool TfrmHuevella::FormCloseQuery() {
     if (!modified) return closeAnswered = true;
     bool saved = false;
     if (askSaveChanges(true, saved) != SaveAnswer::GoOn) return false;
-    if (saved) modified = false;
+    if (saved) changesSaved();
     return closeAnswered = true;
 }
 
@@ -245,7 +214,7 @@ bool TfrmHuevella::sessionEnding(bool mayAsk) {
     bool saved = false;
     if (askSaveChanges(true, saved) != SaveAnswer::GoOn) return false;
     if (saved)
-        modified = false;
+        changesSaved();
     else
         answeredText = formatBook(*this, false);
     return true;
@@ -256,13 +225,8 @@ void TfrmHuevella::loadCommandLineBook() {
     if (arguments.size() < 2 || !namesABook(arguments[1])) return;
     const std::string& path = arguments[1];
     if (!readBook(path)) return;
-    fileName = path;
-    openedFromFile = true;
-    modified = false;
-    mnuSave->setEnabled(true);
-    setClearCardEnabled(true);
-    setNextCardEnabled(false);
-    setPreviousCardEnabled(lastCard > 0);
+    openedFrom(path, false);
+    bookChanged(BookEvent::OpenedAtStart);
     showFromTray();
 }
 

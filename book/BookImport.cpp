@@ -21,15 +21,9 @@ void TfrmHuevella::mnuImportClick() {
     }
     // A book of its own, not yet saved anywhere: Save asks where.
     startEmptyBook();
-    cards = palette.contents.cards;
-    lastCard = palette.contents.lastCard;
-    currentCard = lastCard >= 0 ? 0 : -1;
+    takeImported(palette.contents.cards, palette.contents.lastCard);
     if (lastCard >= 0) showCard();
-    modified = lastCard >= 0;
-    mnuSaveAs->setEnabled(lastCard >= 0);
-    setClearCardEnabled(lastCard >= 0);
-    setPreviousCardEnabled(false);
-    setNextCardEnabled(lastCard > 0);
+    bookChanged(BookEvent::Imported);
     if (palette.left > 0)
         Application->MessageBox(
             fromQString(

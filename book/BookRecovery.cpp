@@ -123,21 +123,15 @@ void TfrmHuevella::offerRecovery() {
             continue;
         }
         showContents(read.contents);
-        fileName = copy.name;
-        openedFromFile = saveTargetKnown = !copy.name.empty();
+        recovered(copy.name);
         // A later Save is measured against the file as the program that kept
         // the copy last saw it; a copy that does not say (an older one) is
         // asked about whenever the file is there.
         stampedPath = copy.name;
         diskStamp = copy.stamp ? *copy.stamp : UnknownStamp;
-        modified = true;
         answeredText.reset();
         recoveredFrom = copy.path;
-        mnuSave->setEnabled(true);
-        mnuSaveAs->setEnabled(true);
-        setClearCardEnabled(true);
-        setNextCardEnabled(false);
-        setPreviousCardEnabled(lastCard > 0);
+        bookChanged(BookEvent::Recovered);
         showFromTray();
         // One book at a time: the others wait for the next start.
         return;

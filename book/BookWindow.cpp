@@ -52,13 +52,6 @@ void TfrmHuevella::editCardTitleKeyPress(char& key) {
 
     // A title must survive the book file, which drops leading blanks and
     // cannot hold an empty title: such a text keeps the old title.
-    const std::string title = fitTitle(editCardTitle->Text());
-    Huevella& card = cards[currentCard];
-    if (!title.empty() && title != card.getTitle()) {
-        card.setTitle(title);
-        // A renamed card is a change like any other: closing must ask.
-        modified = true;
-        mnuSave->setEnabled(true);
-    }
-    lblCardTitle->setCaption(card.getTitle());
+    if (retitleCard(currentCard, editCardTitle->Text())) bookChanged(BookEvent::Retitled);
+    lblCardTitle->setCaption(cards[currentCard].getTitle());
 }

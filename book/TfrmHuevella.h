@@ -1,6 +1,7 @@
 #pragma once
 
 #include "book/Companions.h"
+#include "core/book/BookEnablement.h"
 #include "core/book/BookFile.h"
 #include "core/book/BookState.h"
 #include "core/book/Recovery.h"
@@ -79,6 +80,10 @@ public:
     void setClearCardEnabled(bool enabled);
     void setPreviousCardEnabled(bool enabled);
     void setNextCardEnabled(bool enabled);
+    // What the window offers (Save, Save As, the card buttons), worked out
+    // again from the book once `event` has happened to it.
+    void bookChanged(BookEvent event);
+    BookEnablement offered;
     // Puts a companion window in its place beside the book window.
     void placeCompanion(TForm* companion);
     // The windows around this one; the window set fills it.

@@ -43,11 +43,8 @@ inline void makeBook(const QStringList& titles) {
     f->currentCard = f->lastCard;
     f->modified = true;
     f->showCard();
-    f->setClearCardEnabled(true);
-    f->setPreviousCardEnabled(f->lastCard > 0);
-    f->setNextCardEnabled(false);
-    f->mnuSave->setEnabled(f->saveTargetKnown);
-    f->mnuSaveAs->setEnabled(true);
+    // As after the cards were added one by one.
+    f->bookChanged(BookEvent::CardAdded);
 }
 
 inline QByteArray contents(const QString& file) {

@@ -43,3 +43,64 @@ BookState::ClearResult BookState::clearCurrentCard() {
     }
     return ClearResult::NothingToClear;
 }
+
+bool BookState::retitleCard(int index, const std::string& title) {
+    const std::string fitted = fitTitle(title);
+    if (index < 0 || index > lastCard || fitted.empty() || fitted == cards[index].getTitle())
+        return false;
+    cards[index].setTitle(fitted);
+    // A renamed card is a change like any other: closing must ask.
+    modified = true;
+    return true;
+}
+
+void BookState::empty() {
+    // The cards' slots blank; their titles stay until a card takes the place.
+    for (int i = 0; i <= lastCard; ++i) {
+        Huevella& card = cards[i];
+        card.setColor1(BlankColor);
+        card.setColor2(BlankColor);
+        card.setColor3(BlankColor);
+        card.setCaptionColor1(BlankColor);
+        card.setCaptionColor2(BlankColor);
+        card.setCaptionColor3(BlankColor);
+        card.setCaption1("");
+        card.setCaption2("");
+        card.setCaption3("");
+    }
+    lastCard = -1;
+    currentCard = -1;
+    openedFromFile = false;
+    modified = false;
+    saveTargetKnown = false;
+}
+
+void BookState::takeImported(const std::array<Huevella, Capacity>& imported, int last) {
+    cards = imported;
+    lastCard = last;
+    currentCard = last >= 0 ? 0 : -1;
+    modified = last >= 0;
+}
+
+void BookState::openedFrom(const std::string& file, bool targetKnown) {
+    fileName = file;
+    openedFromFile = true;
+    if (targetKnown) saveTargetKnown = true;
+    modified = false;
+}
+
+void BookState::recovered(const std::string& file) {
+    fileName = file;
+    openedFromFile = saveTargetKnown = !file.empty();
+    modified = true;
+}
+
+void BookState::savedTo(const std::string& file) {
+    fileName = file;
+    saveTargetKnown = true;
+    modified = false;
+}
+
+void BookState::changesSaved() {
+    modified = false;
+}

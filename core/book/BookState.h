@@ -42,4 +42,22 @@ struct BookState {
     // place. A title that holds "Untitled" anywhere is renumbered for its new
     // position; other titles move unchanged.
     ClearResult clearCurrentCard();
+
+    // Renames a card with a title as fitTitle makes it; an empty or the
+    // same title changes nothing (false).
+    bool retitleCard(int index, const std::string& title);
+    // No cards, no file: as at start.
+    void empty();
+    // Cards read from elsewhere into an empty book, the first on show: a
+    // change, as nothing of them is saved yet.
+    void takeImported(const std::array<Huevella, Capacity>& imported, int last);
+    // Read from `file`; with `targetKnown`, Save writes there without asking.
+    void openedFrom(const std::string& file, bool targetKnown);
+    // Unsaved work taken back from a recovery copy, of `file` where it had one.
+    void recovered(const std::string& file);
+    // Written to `file`, which is now the book's.
+    void savedTo(const std::string& file);
+    // The changes were written where the person chose when asked; the
+    // book's own file stays as it was.
+    void changesSaved();
 };
