@@ -9,6 +9,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Keyboard.h"
 #include "platform/forms/Language.h"
+#include "platform/forms/Screen.h"
 
 #include <QCoreApplication>
 #include <QMenu>

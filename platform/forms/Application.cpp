@@ -208,3 +208,12 @@ bool HuevellaQtApplication::notify(QObject* receiver, QEvent* event) {
     }
     return false;
 }
+
+void safeCall(const std::function<void()>& handler) {
+    if (!handler) return;
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        if (Application) Application->ShowException(error);
+    }
+}

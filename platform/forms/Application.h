@@ -13,6 +13,10 @@
 
 class TForm;
 
+// Runs an event handler; an exception it throws is shown in the application's
+// exception box instead of unwinding through the event loop.
+void safeCall(const std::function<void()>& handler);
+
 // The application object: title, main form, deactivation event, message
 // boxes, the exception box and the message loop.
 class TApplication {

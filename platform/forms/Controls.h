@@ -1,12 +1,10 @@
 #pragma once
 
 #include "core/colour/TColor.h"
+#include "platform/forms/QtCrossing.h"
 
-#include <QIcon>
-#include <QLineEdit>
+#include <QImage>
 #include <QPixmap>
-
-class QValidator;
 #include <QWidget>
 
 #include <functional>
@@ -36,22 +34,12 @@ using TKeyEvent = std::function<void(unsigned short&, TShiftState)>;
 // A key by Qt's code (Qt::Key_Left…); the handler sets it to 0 to take it.
 using TKeyDownEvent = std::function<void(int&, TShiftState)>;
 
+// The framework's shift state of Qt's modifiers and buttons.
+TShiftState shiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clBlack = 0x000000;
-
-// The one crossing between the colours the windows compute with (0x00BBGGRR)
-// and Qt's (0xAARRGGBB).
-QColor toQColor(TColor color);
-TColor fromQColor(const QColor& color);
-QRgb toQRgb(TColor color);
-TColor fromQRgb(QRgb rgb);
-QString toQString(const std::string& text);
-std::string fromQString(const QString& text);
-
-// Runs an event handler; an exception it throws is shown in the application's
-// exception box instead of unwinding through the event loop.
-void safeCall(const std::function<void()>& handler);
 
 class TControl : public QWidget {
     Q_OBJECT
@@ -180,83 +168,3 @@ protected:
 private:
     TColor color = BlankColor;
 };
-
-class TEdit : public QLineEdit {
-    Q_OBJECT
-public:
-    explicit TEdit(QWidget* parent);
-    std::string Text() const { return fromQString(text()); }
-    // Setting the text it already holds leaves caret and selection alone.
-    void setTextValue(const std::string& value);
-    // The text the program last set: a key-up that leaves it so entered nothing.
-    const std::string& ShownText() const { return shown; }
-    void SelectAll() { selectAll(); }
-    void SetFocus() { setFocus(Qt::OtherFocusReason); }
-    bool Visible() const { return !isHidden(); }
-    void Show() { setVisible(true); }
-    void Hide() { setVisible(false); }
-    void setColor(TColor value);
-    // Keep the selection drawn while another control has the focus.
-    void setHideSelection(bool hide);
-    // The most bytes the text may take as UTF-8; 0: no limit.
-    void setMaxBytes(int bytes);
-    // Whether entering the edit by Tab selects all its text.
-    void setAutoSelect(bool value) { autoSelect = value; }
-
-    TKeyPressEvent OnKeyPress;
-    TKeyEvent OnKeyUp;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-
-    void focusInEvent(QFocusEvent* event) override;
-    bool event(QEvent* event) override;
-
-private:
-    QValidator* oneLine;
-    bool autoSelect = true;
-    std::string shown;
-};
-
-// A picture of the program's resources. On a scaled screen the drawing made
-// for twice the size ("name@2x.png") is taken where there is one, so the
-// windows stay sharp.
-QPixmap LoadPicture(const char* path);
-// A PNG of the program's resources, read without asking the image plugins
-// which format it is in: the first such question loads every one of them.
-QImage ReadPng(const QString& path);
-
-// An icon object; owns the image behind its handle.
-// Reads an icon file (relative to the current directory), the size nearest
-// `size` of those it holds, scaled to it; nothing when it is missing or
-// unreadable.
-std::optional<QIcon> LoadIconFile(const char* name, int size);
-
-class TIcon {
-public:
-    TIcon() = default;
-    TIcon(const TIcon&) = delete;
-    TIcon& operator=(const TIcon&) = delete;
-    const QIcon& Icon() const { return icon; }
-    void setIcon(const QIcon& value) { icon = value; }
-
-private:
-    QIcon icon;
-};
-
-// The clipboard's text, as plain text.
-struct TClipboard {
-    void setAsText(const std::string& text);
-};
-TClipboard Clipboard();
-
-// The screen: its size and the application's cursor table by number.
-class TScreen {
-public:
-    int Width() const;
-    int Height() const;
-    void setCursor(int number, const QCursor& cursor);
-    QCursor Cursor(int number) const;
-};
-TScreen* Screen();

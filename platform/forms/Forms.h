@@ -2,8 +2,11 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/forms/Edit.h"
 #include "platform/forms/FormDef.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/Pictures.h"
+#include "platform/forms/Screen.h"
 
 #include <QEvent>
 #include <QFont>

@@ -1,5 +1,6 @@
 #include "platform/forms/Keyboard.h"
 
+#include "platform/forms/Application.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/PaintBox.h"
 #include "platform/forms/ScrollBox.h"

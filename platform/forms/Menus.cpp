@@ -1,7 +1,8 @@
 #include "platform/forms/Menus.h"
-#include "platform/desktop/Pointer.h"
 
 #include "platform/desktop/Desktop.h"
+#include "platform/desktop/Pointer.h"
+#include "platform/forms/Application.h"
 
 TMenuItem::TMenuItem(QAction* a) : action(a) {
     QObject::connect(action, &QAction::triggered, action, [this] { safeCall(OnClick); });

@@ -1,5 +1,7 @@
 #include "platform/forms/PaintBox.h"
 
+#include "platform/forms/Application.h"
+
 #include <QPainter>
 
 #include <cstdlib>

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/forms/Controls.h"
+
+#include <QLineEdit>
+
+class QValidator;
+
+// The single-line edit: one line of UTF-8 text, a byte limit, the
+// framework's key events.
+class TEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TEdit(QWidget* parent);
+    std::string Text() const { return fromQString(text()); }
+    // Setting the text it already holds leaves caret and selection alone.
+    void setTextValue(const std::string& value);
+    // The text the program last set: a key-up that leaves it so entered nothing.
+    const std::string& ShownText() const { return shown; }
+    void SelectAll() { selectAll(); }
+    void SetFocus() { setFocus(Qt::OtherFocusReason); }
+    bool Visible() const { return !isHidden(); }
+    void Show() { setVisible(true); }
+    void Hide() { setVisible(false); }
+    void setColor(TColor value);
+    // Keep the selection drawn while another control has the focus.
+    void setHideSelection(bool hide);
+    // The most bytes the text may take as UTF-8; 0: no limit.
+    void setMaxBytes(int bytes);
+    // Whether entering the edit by Tab selects all its text.
+    void setAutoSelect(bool value) { autoSelect = value; }
+
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+    void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QValidator* oneLine;
+    bool autoSelect = true;
+    std::string shown;
+};
