@@ -137,6 +137,9 @@ protected:
 private:
     void checkPlacement();
     static void placeAllOurselves();
+    // A plain window the window manager leaves alone: a tool window's type
+    // would also keep the keyboard from it on wlroots compositors.
+    static Qt::WindowFlags unmanagedFlags(Qt::WindowFlags flags);
     QWidget* tabChainStart = nullptr;
     QWidget* tabChainEnd = nullptr;
     bool docked = false; // a companion: shown without activation, placed from another
