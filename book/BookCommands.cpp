@@ -194,32 +194,6 @@ void TfrmHuevella::mnuSaveAsClick() {
     bookChanged(BookEvent::Saved);
 }
 
-bool TfrmHuevella::FormCloseQuery() {
-    if (!modified) return closeAnswered = true;
-    bool saved = false;
-    if (askSaveChanges(true, saved) != SaveAnswer::GoOn) return false;
-    if (saved) changesSaved();
-    return closeAnswered = true;
-}
-
-bool TfrmHuevella::sessionEnding(bool mayAsk) {
-    if (!mayAsk) {
-        keepUnsavedBook();
-        return true;
-    }
-    // The question of a close, but the session may yet go on (another
-    // program cancels the logout): what the answer settled is this book as
-    // it is now, and a later change is kept again.
-    if (!modified) return true;
-    bool saved = false;
-    if (askSaveChanges(true, saved) != SaveAnswer::GoOn) return false;
-    if (saved)
-        changesSaved();
-    else
-        answeredText = formatBook(*this, false);
-    return true;
-}
-
 void TfrmHuevella::loadCommandLineBook() {
     const std::vector<std::string> arguments = desktop().commandLine();
     if (arguments.size() < 2 || !namesABook(arguments[1])) return;

@@ -1,29 +1,6 @@
 #include "book/TfrmHuevella.h"
+
 #include "forms/CodeMenu.h"
-#include "platform/desktop/Desktop.h"
-#include "platform/desktop/Pointer.h"
-
-#include <algorithm>
-#include <vector>
-
-void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, int) {
-    if (!(shift & ssLeft)) return;
-    // The docked ones go while the book moves and come back where it ends
-    // up; the slider stays with its card slot.
-    std::vector<TForm*> shown;
-    for (const Companions::Entry& entry : companions.entries()) {
-        if (!entry.docked()) continue;
-        if (entry.window->Visible()) shown.push_back(entry.window);
-        entry.window->Hide();
-    }
-    ReleaseMouseGrab();
-    desktop().captionDrag(this);
-    for (const Companions::Entry& entry : companions.entries()) {
-        placeCompanion(entry.window);
-        if (std::find(shown.begin(), shown.end(), entry.window) != shown.end())
-            entry.window->Show();
-    }
-}
 
 void TfrmHuevella::lblCaption1Click() {
     CopyCode(lblCaption1);

@@ -1,17 +1,9 @@
 #include "book/TfrmHuevella.h"
-#include "book/PreviewPage.h"
 
 #include "forms/CodeMenu.h"
 #include "forms/FormDefs.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Application.h"
-
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QIcon>
-
-#include <cstdint>
-#include <cstring>
 
 TfrmHuevella* frmHuevella = nullptr;
 
@@ -139,60 +131,6 @@ void TfrmHuevella::FormCreate() {
     imgCollapseCards->Hide();
 }
 
-void TfrmHuevella::putTrayIconUp() {
-    trayIcon = new TIcon();
-    const std::optional<QIcon> loaded = LoadIconFile("Huevella.ico", 32);
-    // Without an image a tray entry is invisible on these desktops and the
-    // program would run out of reach: the icon file first, then the icon the
-    // desktop's theme has installed, then the one built in. The built-in one
-    // goes up at once. The theme is searched when a window first comes out
-    // (the search reads the theme's whole index); the theme's own icon for
-    // us, where it has one, takes over then. Ours installed is the same
-    // picture as the built-in one.
-    trayIcon->setIcon(loaded ? *loaded : BuiltInIcon(TrayIconLargest));
-    connect(&trayEntry, &TrayEntry::activated, this,
-            [this](TrayEntry::Action action) { safeCall([&] { trayIconMessage(action); }); });
-    addTrayIcon();
-    if (auto* app = dynamic_cast<HuevellaQtApplication*>(QCoreApplication::instance());
-        app && !loaded)
-        app->whenFirstWindowShows(this, [this] { useThemeTrayIcon(); });
-}
-
-void TfrmHuevella::addTrayIcon() {
-    trayEntry.setMenu(popupMenu("mnuMainMenu")->Menu());
-    trayEntry.put(trayIcon->Icon());
-}
-
-void TfrmHuevella::useThemeTrayIcon() {
-    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(AppId));
-    if (themed.isNull()) return;
-    trayIcon->setIcon(themed);
-    trayEntry.put(themed);
-}
-
-void TfrmHuevella::removeTrayIcon() {
-    trayEntry.takeDown();
-}
-
-void TfrmHuevella::showFromTray() {
-    Show();
-    mnuOpen->setEnabled(true);
-    mnuNew->setEnabled(true);
-    mnuImport->setEnabled(true);
-}
-
-void TfrmHuevella::trayIconMessage(TrayEntry::Action action) {
-    switch (action) {
-    case TrayEntry::Action::Open: showFromTray(); break;
-    case TrayEntry::Action::Menu: {
-        const QPoint pos = desktop().cursorPos();
-        desktop().setForegroundWindow(this);
-        popupMainMenu(pos.x(), pos.y());
-        break;
-    }
-    }
-}
-
 void TfrmHuevella::FormKeyDown(int& key, TShiftState shift) {
     const bool ctrl = shift & ssCtrl;
     if (key == Qt::Key_Menu || (key == Qt::Key_F10 && (shift & ssShift))) {
@@ -216,99 +154,4 @@ QString TfrmHuevella::ControlJob(const QWidget* control) const {
             return tr("Card %1 colour %2").arg(currentCard + 1).arg(slot);
     if (name == QLatin1String("lblCardTitle")) return tr("Card %1 title").arg(currentCard + 1);
     return {};
-}
-
-void TfrmHuevella::imgMenuClick() {
-    popupMainMenu(Left() + 146, Top() + 14);
-}
-
-void TfrmHuevella::popupMainMenu(int x, int y) {
-    // Without a tray the book could not come back: going there waits until
-    // a tray host is running.
-    mnuSystemTray->setEnabled(desktop().systemTrayAvailable());
-    mnuExport->setEnabled(lastCard >= 0);
-    mnuMainMenu->Popup(x, y);
-}
-
-void TfrmHuevella::mnuSystemTrayClick() {
-    if (!desktop().systemTrayAvailable()) return;
-    Hide();
-    mnuOpen->setEnabled(false);
-    mnuNew->setEnabled(false);
-    mnuImport->setEnabled(false);
-    companions.hideDocked();
-}
-
-void TfrmHuevella::mnuPreviewClick() {
-    // Beside the program in the build tree, or in its data folder when
-    // installed.
-    const QString folder = QCoreApplication::applicationDirPath();
-    QString found = folder + "/gallery/login.htm";
-    const QString installed = folder + "/../share/huevella/gallery/login.htm";
-    if (!QFileInfo::exists(found) && QFileInfo::exists(installed))
-        found = QFileInfo(installed).canonicalFilePath();
-    found = pageInLanguage(found);
-    if (!desktop().openDocument(found))
-        Application->MessageBox(fromQString(tr("Preview Files could not open the page \"%1\": "
-                                               "this desktop has no program to open it with. "
-                                               "Open the page in your web browser.")
-                                                .arg(found)),
-                                "Huevella", MessageButtons::Ok, MessageIcon::Warning);
-}
-
-void TfrmHuevella::mnuExitClick() {
-    Close();
-}
-
-void TfrmHuevella::imgSwatchCardClick() {
-    imgSwatchCard->Hide();
-    imgCollapseCards->Show();
-    if (TForm* card = companions.docked(Dock::AboveBook)) card->Show();
-}
-
-void TfrmHuevella::imgCollapseCardsClick() {
-    imgCollapseCards->Hide();
-    imgSwatchCard->Show();
-    companions.hideDocked();
-}
-
-void TfrmHuevella::imgColorPaletteClick() {
-    TForm* palette = companions.docked(Dock::BesidePaletteButton);
-    if (!palette) return;
-    if (palette->Visible())
-        companions.hidePalette();
-    else
-        palette->Show();
-    imgSwatchCard->Hide();
-    imgCollapseCards->Show();
-}
-
-void TfrmHuevella::hideCompanionWindows() {
-    // A pick from anywhere holds the pointer and the keyboard: the focus
-    // can only have gone to its grab or with a window of ours (the last
-    // pick's picker, put away late), never to the person's next program.
-    companions.hideIdle();
-    imgSwatchCard->Show();
-    imgCollapseCards->Hide();
-}
-
-void TfrmHuevella::placeCompanion(TForm* companion) {
-    // From where the book really is: a compositor may have put it elsewhere
-    // than asked, and Qt's idea of it can lag.
-    const QPoint book = desktop().windowPlace(this).value_or(pos());
-    const Companions::Entry* entry = companions.find(companion);
-    if (!entry) return;
-    switch (entry->dock) {
-    case Dock::BelowBook: companion->placeAt(book + QPoint(0, Height() - 1)); break;
-    case Dock::AboveBook: companion->placeAt(book + QPoint(0, -companion->Height() + 1)); break;
-    case Dock::BesidePaletteButton:
-        companion->placeAt(book + QPoint(Width() - 1, imgColorPalette->Height() - 1));
-        break;
-    case Dock::OnPalette:
-        if (const TForm* palette = companions.docked(Dock::BesidePaletteButton))
-            companion->placeAt(QPoint(palette->Left() + palette->Width() - companion->Width(),
-                                      palette->Top() - companion->Height() + 1));
-        break;
-    case Dock::AtCardSlot: break;
-    }
 }
