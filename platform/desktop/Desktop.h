@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/screen/Backend.h"
 #include "platform/screen/ScreenRead.h"
 
 #include <QImage>
@@ -126,9 +127,6 @@ Desktop& desktop();
 std::optional<QPoint> eventPointer();
 // The same, to a fraction of a point: on a scaled screen, the device pixel.
 std::optional<QPointF> eventPointerExact();
-// Qt's native Wayland platform: the program cannot know where its windows
-// or the pointer are on the desktop, nor read the screen.
-bool onNativeWayland();
 class EventPointerScope {
 public:
     explicit EventPointerScope(const QEvent* event);

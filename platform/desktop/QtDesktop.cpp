@@ -5,6 +5,7 @@
 #include "platform/desktop/x11/InputGrab.h"
 #include "platform/desktop/x11/PointerConfinement.h"
 #include "platform/desktop/x11/WindowPlace.h"
+#include "platform/screen/Backend.h"
 #include "platform/screen/ScreenReading.h"
 #include "platform/screen/portal/ScreenshotPortal.h"
 #include "platform/screen/x11/ScreenGrab.h"
@@ -144,8 +145,7 @@ public:
         icon->show();
         // The tray's request goes out now, not when the event loop next
         // runs: the tray takes the icon in while the other windows are made.
-        if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-            if (xcb_connection_t* c = x11->connection()) xcb_flush(c);
+        if (xcb_connection_t* c = xConnection()) xcb_flush(c);
     }
     void removeTrayEntry(TrayEntry& entry) override { trays.erase(&entry); }
 
@@ -294,10 +294,6 @@ std::optional<QPointF>& eventPointerSlot() {
 std::optional<QPoint> eventPointer() {
     if (!eventPointerSlot()) return std::nullopt;
     return eventPointerSlot()->toPoint();
-}
-
-bool onNativeWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 std::optional<QPointF> eventPointerExact() {

@@ -1,5 +1,7 @@
 #include "platform/desktop/x11/InputGrab.h"
 
+#include "platform/screen/Backend.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -11,8 +13,7 @@
 namespace {
 
 xcb_connection_t* connection() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
+    return xConnection();
 }
 
 } // namespace

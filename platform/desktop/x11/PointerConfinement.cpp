@@ -1,6 +1,7 @@
 #include "platform/desktop/x11/PointerConfinement.h"
 
 #include "platform/desktop/Pointer.h"
+#include "platform/screen/Backend.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -42,8 +43,7 @@ const XInput* xinput() {
 }
 
 xcb_connection_t* connection() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
+    return xConnection();
 }
 
 // Qt keeps each screen's origin and scales what lies beyond it.

@@ -1,5 +1,7 @@
 #include "platform/desktop/x11/WindowPlace.h"
 
+#include "platform/screen/Backend.h"
+
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QWidget>
@@ -12,8 +14,7 @@
 #include <xcb/xcb.h>
 
 std::optional<QPoint> windowPlaceOnX(const QWidget* window) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = xConnection();
     if (!c || !window->windowHandle() || !window->internalWinId()) return std::nullopt;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(
@@ -50,8 +51,7 @@ QByteArray propertyOf(xcb_connection_t* c, xcb_window_t window, xcb_atom_t prope
 } // namespace
 
 QString windowManagerNameOnX() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = xConnection();
     if (!c) return {};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const QByteArray check =

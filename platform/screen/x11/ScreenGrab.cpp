@@ -1,5 +1,7 @@
 #include "platform/screen/x11/ScreenGrab.h"
 
+#include "platform/screen/Backend.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -32,8 +34,7 @@ const xcb_visualtype_t* rootVisual(const xcb_screen_t* screen) {
 // What the direct read needs of the X server, looked at once. Any other
 // server is left to Qt.
 DirectRoot lookAtServer() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = xConnection();
     if (!c || xcb_connection_has_error(c)) return {};
     const xcb_setup_t* setup = xcb_get_setup(c);
     if (setup->roots_len != 1 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) return {};
@@ -52,8 +53,7 @@ DirectRoot lookAtServer() {
 }
 
 const DirectRoot& server() {
-    static const DirectRoot format =
-        QGuiApplication::platformName() == QLatin1String("xcb") ? lookAtServer() : DirectRoot{};
+    static const DirectRoot format = xConnection() ? lookAtServer() : DirectRoot{};
     return format;
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// --pick and its --format, read before anything else.
+struct PickOptions {
+    bool wanted = false;
+    std::string form = "hex";
+};
+
+// Reads --pick and --format FORM (or --format=FORM) out of the arguments,
+// leaving the rest for the toolkit. False on a usage mistake, said.
+bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick);
+// Answers --help and --version before anything needs a display.
+bool answered(int argc, char** argv, const char* version, int& status);
+// Only a book named first is opened; say so of anything else.
+void reportIgnored();
+// The book named first, as a path that does not depend on this start's
+// folder: a running program may open it from its own.
+std::optional<std::string> namedBook();
