@@ -44,7 +44,8 @@ def layer(path):
 
 
 def is_qt(included):
-    return included.startswith("Qt") or included[0] == "Q"
+    """<QString>, <QtDBus/QDBusMessage>: Qt's own headers have no extension."""
+    return included[0] == "Q" and "." not in included
 
 
 def check(root):

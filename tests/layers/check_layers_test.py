@@ -14,6 +14,7 @@ ROWS = [
                          "book/B.h": ["platform/forms/F.h"], "book/B.cpp": ["book/B.h"],
                          "app/W.cpp": ["book/B.h", "card/C.h"], "card/C.h": [],
                          "tools/hvz/H.cpp": ["core/colour/A.h"]}, None),
+    ("a header of ours named with a Q", {"tools/hvz/H.cpp": ["QuickLines.h"]}, None),
     ("Qt in the core", {"core/colour/A.h": ["QString"]}, "the core includes Qt"),
     ("a layer above", {"book/B.h": [], "platform/forms/F.cpp": ["book/B.h"]}, "a layer above"),
     ("the forms above the windows", {"book/B.h": [], "forms/D.cpp": ["book/B.h"]}, "a layer above"),
