@@ -6,6 +6,16 @@
 
 #include <QStringList>
 
+// The book window alone, the book named on the command line opened as at
+// start.
+class BookWindowFixture : public WindowFixture<frmHuevella> {
+public:
+    void createWindows(const QStringList& arguments = {"huevella"}) {
+        WindowFixture::createWindows(arguments);
+        safeCall([] { frmHuevella->loadCommandLineBook(); });
+    }
+};
+
 // Helpers for tests of the book window's cards and files.
 namespace bookfixture {
 

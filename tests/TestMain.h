@@ -2,6 +2,7 @@
 
 #include "app/WindowSet.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Forms.h"
 #include "tests/support/TestDesktop.h"
 
 #include <QtTest>
@@ -20,23 +21,51 @@
         return QTest::qExec(&test, argc, argv);                                                    \
     }
 
-// The six windows on a test desktop, made anew for every test function.
-class WindowSetFixture {
+// A test desktop with the command line the windows see, for a fixture's life.
+class TestDesktopFixture {
 public:
-    // The arguments are the command line the windows see.
-    void createWindows(const QStringList& arguments = {"huevella"}) {
+    TestDesktop& desk() { return **desktopScope; }
+
+protected:
+    void startDesktop(const QStringList& arguments) {
         desktopScope = std::make_unique<TestDesktopScope>();
         (*desktopScope)->arguments.clear();
         for (const QString& argument : arguments)
             (*desktopScope)->arguments.push_back(argument.toStdString());
+    }
+    void endDesktop() { desktopScope.reset(); }
+
+private:
+    std::unique_ptr<TestDesktopScope> desktopScope;
+};
+
+// The six windows on a test desktop, made anew for every test function: for
+// the roads that cross windows.
+class WindowSetFixture : public TestDesktopFixture {
+public:
+    // The arguments are the command line the windows see.
+    void createWindows(const QStringList& arguments = {"huevella"}) {
+        startDesktop(arguments);
         CreateWindowSet();
     }
     void destroyWindows() {
         DestroyWindowSet();
-        desktopScope.reset();
+        endDesktop();
     }
-    TestDesktop& desk() { return **desktopScope; }
+};
 
-private:
-    std::unique_ptr<TestDesktopScope> desktopScope;
+// One window alone on a test desktop, made anew for every test function:
+// what the window does by itself needs none of the others.
+template <auto& form> class WindowFixture : public TestDesktopFixture {
+public:
+    void createWindows(const QStringList& arguments = {"huevella"}) {
+        startDesktop(arguments);
+        const BuildingForms building;
+        Application->CreateForm(form);
+    }
+    void destroyWindows() {
+        delete form;
+        form = nullptr;
+        endDesktop();
+    }
 };

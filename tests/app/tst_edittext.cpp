@@ -15,7 +15,7 @@
 // What a screen reader asks of an edit's text (a character, a word, a
 // sentence, a line at, before or after an offset) gets an answer, and the
 // right one, for every edit of the program and of Qt's dialogs.
-class TestEditText : public QObject, WindowSetFixture {
+class TestEditText : public QObject, WindowFixture<frmColorPalette> {
     Q_OBJECT
 
     // A query that never returns cannot fail a test from inside: a watch

@@ -10,7 +10,7 @@ using namespace bookfixture;
 
 // The file commands, the question that guards them, and the book named on
 // the command line.
-class TestBookCommands : public QObject, WindowSetFixture {
+class TestBookCommands : public QObject, BookWindowFixture {
     Q_OBJECT
 
     QTemporaryDir dir;

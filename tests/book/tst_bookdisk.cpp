@@ -8,7 +8,7 @@ using namespace bookfixture;
 
 // The book's own file as others may have it: changed by another program
 // since we read it, or not ours to write.
-class TestBookDisk : public QObject, WindowSetFixture {
+class TestBookDisk : public QObject, BookWindowFixture {
     Q_OBJECT
 
     QTemporaryDir dir;

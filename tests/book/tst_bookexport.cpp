@@ -7,7 +7,7 @@ using namespace bookfixture;
 
 // Export from the main menu: the format of the filter or of the typed
 // extension, the same bytes as hvz export, and the book left as it was.
-class TestBookExport : public QObject, WindowSetFixture {
+class TestBookExport : public QObject, BookWindowFixture {
     Q_OBJECT
 
     QTemporaryDir dir;

@@ -15,7 +15,7 @@ using namespace bookfixture;
 // The ways a book used to get lost: failed writes that looked like saves,
 // titles the file could not hold, clicks counted twice, files that are not
 // books.
-class TestBookSafety : public QObject, WindowSetFixture {
+class TestBookSafety : public QObject, BookWindowFixture {
     Q_OBJECT
 
     QTemporaryDir dir;

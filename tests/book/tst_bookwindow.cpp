@@ -4,7 +4,7 @@ using namespace bookfixture;
 
 // The book window's cards: what each command shows and which buttons it
 // leaves usable.
-class TestBookWindow : public QObject, WindowSetFixture {
+class TestBookWindow : public QObject, BookWindowFixture {
     Q_OBJECT
 
     static void click(TImage* image) {

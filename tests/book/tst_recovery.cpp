@@ -13,7 +13,7 @@ using namespace bookfixture;
 
 // A book the program had no time to ask about is kept, and offered at the
 // next start; the end of a session asks first where it may.
-class TestRecovery : public QObject, WindowSetFixture {
+class TestRecovery : public QObject, BookWindowFixture {
     Q_OBJECT
 
     QTemporaryDir state, dir;
