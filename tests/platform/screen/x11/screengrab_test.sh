@@ -3,7 +3,7 @@
 # private X server of DEPTH bits (24 unless told), with Qt scaling by SCALE.
 # At a depth other than 24 the direct read must step aside for Qt's grab.
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../e2e/lib.sh"
+. "$here/../../../../e2e/lib.sh"
 export XVFB_DEPTH=${3:-24}
 start_desktop --no-tray
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$2 EXPECT_DIRECT_READ=$([ "$XVFB_DEPTH" = 24 ] && echo 1 || echo 0) \
