@@ -2,6 +2,7 @@
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
+#include "core/book/InterruptedSave.h"
 #include "core/book/Recovery.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
@@ -12,79 +13,176 @@
 #include "schemes/TfrmSuggestSchemes.h"
 #include "slider/TfrmMivoSlider.h"
 
-#include <exception>
+#include <QTimer>
 
+#include <exception>
+#include <memory>
+
+// Each window is made when it is first wanted, and wired to the others as it
+// is made; a signal reaches a window not yet made by making it.
 namespace {
+// How long the rest of the program waits for a pick to hold, at most.
+constexpr int HoldWait = 300;
+
+TfrmScreenPicker* picker();
+TfrmSwatchCard* card();
+TfrmMivoSlider* slider();
+TfrmColorPalette* palette();
+TfrmSuggestSchemes* schemes();
+
 // Every road a colour takes to the card: the book's pallet holds it, with
 // its code in the book's form, and where it was chosen for the card the
 // card comes out to receive it.
 void takeColour(TColor colour, bool showCard) {
+    if (!frmHuevella) CreateWindowSet();
     if (showCard) {
-        frmSwatchCard->Show();
-        frmSwatchCard->raise();
+        card()->Show();
+        card()->raise();
     }
     frmHuevella->pallet.SetColor(colour);
-    frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(colour));
+    frmHuevella->pallet.SetCode(ColorToCode(colour));
 }
 
 void placeCompanions() {
     if (!frmHuevella) return;
-    for (const Companions::Entry& entry : frmHuevella->companions.entries())
-        frmHuevella->placeCompanion(entry.window);
+    for (TForm* window : frmHuevella->companions.made())
+        frmHuevella->placeCompanion(window);
 }
 
-void wireWindows() {
-    QObject::connect(frmSwatchCard, &TfrmSwatchCard::adjustWanted, frmMivoSlider,
-                     &TfrmMivoSlider::adjust);
-    QObject::connect(frmMivoSlider, &TfrmMivoSlider::adjustEnded, frmSwatchCard,
-                     [] { frmSwatchCard->SetFocus(); });
-    QObject::connect(frmColorPalette, &TfrmColorPalette::colourChanged, frmSuggestSchemes,
-                     &TfrmSuggestSchemes::UpdateSchemes);
-    QObject::connect(frmColorPalette, &TfrmColorPalette::schemesToggled, frmSuggestSchemes,
-                     &TfrmSuggestSchemes::toggleShown);
-    frmSwatchCard->pallet = &frmHuevella->pallet;
-    QObject::connect(frmSwatchCard, &TfrmSwatchCard::cardMade, frmHuevella,
-                     [](const Huevella& card) {
-                         if (frmHuevella->takeCard(card) == BookState::AddResult::Full)
-                             frmSwatchCard->offerNewBook();
-                     });
-    QObject::connect(frmSwatchCard, &TfrmSwatchCard::newBookWanted, frmHuevella,
-                     &TfrmHuevella::replaceFullBook);
-    QObject::connect(frmScreenPicker, &TfrmScreenPicker::dockWanted, frmHuevella,
-                     [] { frmHuevella->placeCompanion(frmScreenPicker); });
+template <class Form> Form* made(Form*& form, void (*wire)(Form*)) {
+    if (!form) {
+        const BuildingForms building;
+        Application->CreateSideForm(form);
+        wire(form);
+        if (frmHuevella) frmHuevella->placeCompanion(form);
+    }
+    return form;
+}
+
+TfrmScreenPicker* picker() {
+    return made<TfrmScreenPicker>(frmScreenPicker, [](TfrmScreenPicker* picker) {
+        const auto forCard = [](TColor colour) { takeColour(colour, true); };
+        QObject::connect(picker, &TfrmScreenPicker::colourChosen, picker, forCard);
+        QObject::connect(picker, &TfrmScreenPicker::colourTaken, picker,
+                         [](TColor colour) { takeColour(colour, false); });
+        QObject::connect(picker, &TfrmScreenPicker::dockWanted, picker, [] {
+            if (frmHuevella) frmHuevella->placeCompanion(frmScreenPicker);
+        });
+        if (frmHuevella) frmHuevella->eyedropper = picker;
+    });
+}
+
+TfrmSwatchCard* card() {
+    return made<TfrmSwatchCard>(frmSwatchCard, [](TfrmSwatchCard* card) {
+        card->pallet = &frmHuevella->pallet;
+        QObject::connect(card, &TfrmSwatchCard::adjustWanted, card,
+                         [](TPanel* panel, TLabel* caption, QPoint place) {
+                             slider()->adjust(panel, caption, place);
+                         });
+        QObject::connect(card, &TfrmSwatchCard::cardMade, card, [](const Huevella& made) {
+            if (frmHuevella->takeCard(made) == BookState::AddResult::Full)
+                frmSwatchCard->offerNewBook();
+        });
+        QObject::connect(card, &TfrmSwatchCard::newBookWanted, card,
+                         [] { frmHuevella->replaceFullBook(); });
+    });
+}
+
+TfrmMivoSlider* slider() {
+    return made<TfrmMivoSlider>(frmMivoSlider, [](TfrmMivoSlider* slider) {
+        QObject::connect(slider, &TfrmMivoSlider::adjustEnded, slider, [] { card()->SetFocus(); });
+    });
+}
+
+TfrmColorPalette* palette() {
+    return made<TfrmColorPalette>(frmColorPalette, [](TfrmColorPalette* palette) {
+        // The schemes hear of every change once they are out; the toggle
+        // tells them the colour when they first come.
+        QObject::connect(palette, &TfrmColorPalette::colourChanged, palette,
+                         [](TColor base, int h, int s, int l) {
+                             if (frmSuggestSchemes) frmSuggestSchemes->UpdateSchemes(base, h, s, l);
+                         });
+        QObject::connect(palette, &TfrmColorPalette::schemesToggled, palette,
+                         [] { schemes()->toggleShown(); });
+        QObject::connect(palette, &TfrmColorPalette::colourChosen, palette,
+                         [](TColor colour) { takeColour(colour, true); });
+    });
+}
+
+TfrmSuggestSchemes* schemes() {
+    return made<TfrmSuggestSchemes>(frmSuggestSchemes, [](TfrmSuggestSchemes* schemes) {
+        QObject::connect(schemes, &TfrmSuggestSchemes::colourChosen, schemes,
+                         [](TColor colour) { takeColour(colour, true); });
+    });
+}
+
+void makeBook() {
+    const BuildingForms building;
+    Application->CreateForm(frmHuevella);
+    // The palette before the schemes: the schemes are placed from it.
+    frmHuevella->companions.set({
+        {[]() -> TForm* { return picker(); }, [] { return static_cast<TForm*>(frmScreenPicker); },
+         Dock::BelowBook, [] { return frmScreenPicker && frmScreenPicker->ScreenPicking(); }},
+        {[]() -> TForm* { return card(); }, [] { return static_cast<TForm*>(frmSwatchCard); },
+         Dock::AboveBook},
+        {[]() -> TForm* { return palette(); }, [] { return static_cast<TForm*>(frmColorPalette); },
+         Dock::BesidePaletteButton},
+        {[]() -> TForm* { return schemes(); },
+         [] { return static_cast<TForm*>(frmSuggestSchemes); }, Dock::OnPalette},
+        {[]() -> TForm* { return slider(); }, [] { return static_cast<TForm*>(frmMivoSlider); },
+         Dock::AtCardSlot},
+    });
     frmHuevella->eyedropper = frmScreenPicker;
-    QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmScreenPicker,
-                     [] { frmScreenPicker->pickFromScreen(CodeForm::Hex, {}); });
-    const auto forCard = [](TColor colour) { takeColour(colour, true); };
-    QObject::connect(frmColorPalette, &TfrmColorPalette::colourChosen, frmHuevella, forCard);
-    QObject::connect(frmSuggestSchemes, &TfrmSuggestSchemes::colourChosen, frmHuevella, forCard);
-    QObject::connect(frmScreenPicker, &TfrmScreenPicker::colourChosen, frmHuevella, forCard);
-    QObject::connect(frmScreenPicker, &TfrmScreenPicker::colourTaken, frmHuevella,
-                     [](TColor colour) { takeColour(colour, false); });
+    frmHuevella->makeEyedropper = []() -> Eyedropper* { return picker(); };
+    QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmHuevella,
+                     [] { picker()->pickFromScreen(CodeForm::Hex, {}); });
+    // A picker made for a pick before the book goes beside it now.
+    placeCompanions();
 }
 } // namespace
 
 void CreateWindowSet() {
-    const BuildingForms building;
-    Application->CreateForm(frmHuevella);
-    Application->CreateForm(frmScreenPicker);
-    Application->CreateForm(frmSwatchCard);
-    Application->CreateForm(frmMivoSlider);
-    Application->CreateForm(frmColorPalette);
-    Application->CreateForm(frmSuggestSchemes);
-    // The palette before the schemes: the schemes are placed from it.
-    frmHuevella->companions.set({
-        {frmScreenPicker, Dock::BelowBook, [] { return frmScreenPicker->ScreenPicking(); }},
-        {frmSwatchCard, Dock::AboveBook},
-        {frmColorPalette, Dock::BesidePaletteButton},
-        {frmSuggestSchemes, Dock::OnPalette},
-        {frmMivoSlider, Dock::AtCardSlot},
-    });
-    placeCompanions();
-    wireWindows();
+    if (frmHuevella) return;
+    makeBook();
     // Every window a loaded book touches exists now.
     safeCall([] { frmHuevella->loadCommandLineBook(); });
     TForm::whenPlacementIgnored(placeCompanions);
+}
+
+void MakeEveryWindow() {
+    CreateWindowSet();
+    picker();
+    card();
+    slider();
+    palette();
+    schemes();
+}
+
+void PickFromAnywhere(CodeForm form, std::function<void(const PickOutcome&)> done) {
+    picker()->pickFromScreen(form, std::move(done));
+}
+
+void CancelPickFromAnywhere() {
+    if (frmScreenPicker) frmScreenPicker->cancelScreenPick();
+}
+
+void WhenPickHolds(const std::function<void()>& then) {
+    auto once = std::make_shared<std::function<void()>>(then);
+    const auto run = [once] {
+        if (!*once) return;
+        const std::function<void()> now = std::move(*once);
+        *once = nullptr;
+        safeCall(now);
+    };
+    if (!frmScreenPicker) {
+        run();
+        return;
+    }
+    QObject::connect(frmScreenPicker, &TfrmScreenPicker::pickHolds, frmScreenPicker, run,
+                     Qt::QueuedConnection);
+    // A desktop that asks the person first holds nothing for a while: the
+    // rest does not wait for that.
+    QTimer::singleShot(HoldWait, frmScreenPicker, run);
 }
 
 namespace {
@@ -96,6 +194,7 @@ template <class T> void destroy(T*& form) {
 
 void DestroyWindowSet() {
     TForm::whenPlacementIgnored({});
+    if (frmHuevella) frmHuevella->eyedropper = nullptr;
     destroy(frmSuggestSchemes);
     destroy(frmColorPalette);
     destroy(frmMivoSlider);
@@ -106,6 +205,18 @@ void DestroyWindowSet() {
 
 void RevealWithoutTray() {
     if (!desktop().systemTrayAvailable() && !frmHuevella->Visible()) frmHuevella->showFromTray();
+}
+
+bool RecoveryWaiting() {
+    return !findInterruptedSaves().empty() || !findRecoveryCopies().empty();
+}
+
+void OfferRecovery() {
+    frmHuevella->offerRecovery();
+}
+
+void OpenFromLauncher(const std::optional<std::string>& book, int dropped) {
+    if (frmHuevella) safeCall([&] { frmHuevella->openFromLauncher(book, dropped); });
 }
 
 void WatchBookAtSessionEnd() {

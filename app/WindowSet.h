@@ -1,13 +1,34 @@
 #pragma once
 
+#include "core/colour/CssText.h"
+
 #include <functional>
+#include <optional>
+#include <string>
 
 class TApplication;
+struct PickOutcome;
 
-// Creates the six windows in their order, the book window first as the main
-// form; destroys them in reverse.
+// Makes the book window, the main form with the tray icon, and opens the
+// book named on the command line; each other window is made when it is
+// first wanted. Destroys them all, the book window last.
 void CreateWindowSet();
 void DestroyWindowSet();
+// Makes every window not yet made: for the tests of roads across windows.
+void MakeEveryWindow();
+// A pick from anywhere, as `huevella --pick` asks; the picker alone is made
+// for it where nothing else is yet.
+void PickFromAnywhere(CodeForm form, std::function<void(const PickOutcome&)> done);
+void CancelPickFromAnywhere();
+// Runs `then` once the pick under way holds the pointer (or is over), or
+// after a moment where the desktop asks the person first.
+void WhenPickHolds(const std::function<void()>& then);
+// Whether a kept copy or a save cut short waits to be offered.
+bool RecoveryWaiting();
+// A kept copy from an earlier end is offered.
+void OfferRecovery();
+// A later start asked for the book window, and perhaps a book.
+void OpenFromLauncher(const std::optional<std::string>& book, int dropped);
 // With no system tray to live in, the program would run where nobody can
 // reach it: the book window comes out as from the tray.
 void RevealWithoutTray();

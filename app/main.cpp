@@ -3,8 +3,6 @@
 #include "app/PickStart.h"
 #include "app/SingleInstance.h"
 #include "app/WindowSet.h"
-#include "book/TfrmHuevella.h"
-#include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/SessionEnd.h"
 #include "platform/forms/Application.h"
@@ -65,28 +63,26 @@ int main(int argc, char** argv) {
     status = RunProgram(application, [&] {
         application.Initialize();
         application.setTitle("Huevella");
-        CreateWindowSet();
-        RevealWithoutTray();
-        WatchBookAtSessionEnd();
-        // Every kept copy is offered, whatever book this start opened.
-        frmHuevella->offerRecovery();
-        picks = std::make_unique<PickRequests>(
-            [](CodeForm form, std::function<void(const PickOutcome&)> done) {
-                frmScreenPicker->pickFromScreen(form, std::move(done));
-            },
-            [] {
-                if (frmScreenPicker) frmScreenPicker->cancelScreenPick();
-            },
-            questionIsOpen);
+        const auto rest = [&] {
+            CreateWindowSet();
+            RevealWithoutTray();
+            WatchBookAtSessionEnd();
+            // Every kept copy is offered, whatever book this start opened.
+            OfferRecovery();
+            if (claim == SingleInstance::Claim::Ours)
+                single.listen(OpenFromLauncher, questionIsOpen);
+        };
+        // A pick from a cold start is under way before the other windows
+        // are made, unless a kept book is to be asked about first or the
+        // book comes out at once (no tray), under the picker as ever.
+        const bool pickFirst =
+            pickPeer >= 0 && !RecoveryWaiting() && desktop().systemTrayAvailable();
+        if (!pickFirst) rest();
+        picks = std::make_unique<PickRequests>(PickFromAnywhere, CancelPickFromAnywhere,
+                                               questionIsOpen);
         if (pickPeer >= 0) picks->add(pickPeer, pick.form);
         single.listenForPicks([&picks](int fd, const std::string& form) { picks->add(fd, form); });
-        if (claim == SingleInstance::Claim::Ours)
-            single.listen(
-                [](const std::optional<std::string>& book, int dropped) {
-                    if (frmHuevella)
-                        safeCall([&] { frmHuevella->openFromLauncher(book, dropped); });
-                },
-                questionIsOpen);
+        if (pickFirst) WhenPickHolds(rest);
     });
     watchSessionEnd({});
     // Callers still waiting hear that the program ended.

@@ -14,16 +14,16 @@ void TfrmHuevella::imgBookSkinMouseDown(TMouseButton, TShiftState shift, int, in
     // up; the slider stays with its card slot.
     std::vector<TForm*> shown;
     for (const Companions::Entry& entry : companions.entries()) {
-        if (!entry.docked()) continue;
-        if (entry.window->Visible()) shown.push_back(entry.window);
-        entry.window->Hide();
+        TForm* window = entry.made();
+        if (!entry.docked() || !window) continue;
+        if (window->Visible()) shown.push_back(window);
+        window->Hide();
     }
     ReleaseMouseGrab();
     desktop().captionDrag(this);
-    for (const Companions::Entry& entry : companions.entries()) {
-        placeCompanion(entry.window);
-        if (std::find(shown.begin(), shown.end(), entry.window) != shown.end())
-            entry.window->Show();
+    for (TForm* window : companions.made()) {
+        placeCompanion(window);
+        if (std::find(shown.begin(), shown.end(), window) != shown.end()) window->Show();
     }
 }
 
@@ -72,7 +72,7 @@ void TfrmHuevella::placeCompanion(TForm* companion) {
         companion->placeAt(book + QPoint(Width() - 1, imgColorPalette->Height() - 1));
         break;
     case Dock::OnPalette:
-        if (const TForm* palette = companions.docked(Dock::BesidePaletteButton))
+        if (const TForm* palette = companions.existing(Dock::BesidePaletteButton))
             companion->placeAt(QPoint(palette->Left() + palette->Width() - companion->Width(),
                                       palette->Top() - companion->Height() + 1));
         break;

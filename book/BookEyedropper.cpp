@@ -9,6 +9,7 @@ void TfrmHuevella::eyedropperOpensPicker() {
 }
 
 void TfrmHuevella::imgEyedropperMouseDown(TMouseButton, TShiftState, int, int) {
+    if (!eyedropper && makeEyedropper) eyedropper = makeEyedropper();
     if (!eyedropper) return;
     eyedropper->eyedropperPressed();
     eyedropperOpensPicker();
@@ -18,8 +19,9 @@ void TfrmHuevella::imgEyedropperMouseDown(TMouseButton, TShiftState, int, int) {
 // it a device pixel (ten with Shift), Space or Enter takes the colour and
 // Escape ends picking with nothing taken.
 void TfrmHuevella::imgEyedropperKeyDown(int& key, TShiftState shift) {
-    if (!eyedropper) return;
     const bool activate = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!eyedropper && makeEyedropper && activate) eyedropper = makeEyedropper();
+    if (!eyedropper) return;
     if (!eyedropper->keyPickingUnderWay()) {
         if (!activate) return;
         eyedropper->keyPickingBegins();

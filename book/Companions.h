@@ -16,11 +16,15 @@ enum class Dock {
 
 // The windows that come out around the book window: one table, filled by
 // the window set in the order they are placed (the palette before what sits
-// on it), read by every road that shows, hides or places them.
+// on it), read by every road that shows, hides or places them. A window is
+// made when it first comes out; until then there is nothing to hide or place.
 class Companions {
 public:
     struct Entry {
-        TForm* window;
+        // The window, made if need be.
+        TForm* (*make)();
+        // The window where it has been made, else null.
+        TForm* (*made)();
         Dock dock;
         // A companion that holds the pointer and keyboard (a pick) is not
         // put away with the others by the book losing the focus.
@@ -31,8 +35,13 @@ public:
 
     void set(std::vector<Entry> entries) { table = std::move(entries); }
     const std::vector<Entry>& entries() const { return table; }
+    // The window docked so, made if need be.
     TForm* docked(Dock dock) const;
+    // The window docked so where it has been made, else null.
+    TForm* existing(Dock dock) const;
     const Entry* find(const TForm* window) const;
+    // The windows made so far, in the table's order.
+    std::vector<TForm*> made() const;
     // The docked ones put away (to the tray, the cards collapsed): the
     // slider stays out until the program loses the focus.
     void hideDocked() const;

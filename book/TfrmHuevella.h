@@ -88,8 +88,10 @@ public:
     void placeCompanion(TForm* companion);
     // The windows around this one; the window set fills it.
     Companions companions;
-    // What the eyedropper drives; the window set gives it.
+    // What the eyedropper drives, once made; the window set gives the means
+    // to make it, which the eyedropper's first press or key uses.
     Eyedropper* eyedropper = nullptr;
+    std::function<Eyedropper*()> makeEyedropper;
 
     void imgBookSkinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
     void imgEyedropperMouseDown(TMouseButton button, TShiftState shift, int x, int y);

@@ -114,6 +114,7 @@ void TfrmScreenPicker::listenForPick() {
     if (!screenPick || screenPick->listening) return;
     screenPick->listening = true;
     qApp->installEventFilter(this);
+    emit pickHolds();
 }
 
 // Tried again until the window system has the picker on the screen (a
@@ -254,6 +255,8 @@ void TfrmScreenPicker::endScreenPick(const PickOutcome& outcome) {
     auto pick = std::move(*screenPick);
     screenPick.reset();
     if (pick.listening) qApp->removeEventFilter(this);
+    // Over before it held anything: nothing waits for it any more.
+    if (!pick.listening) emit pickHolds();
     if (pick.grabbed) desktop().releaseInput();
     desktop().endScreenRead();
     frozen.reset();

@@ -106,6 +106,9 @@ signals:
     void colourTaken(TColor colour);
     // A pick is over and the picker hidden: it goes back beside the book.
     void dockWanted();
+    // A pick has the pointer and the keys (or the picture's), or ended
+    // before it had them: what the program does next no longer delays it.
+    void pickHolds();
 
 private:
     struct ScreenPick {

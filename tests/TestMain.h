@@ -47,6 +47,7 @@ public:
     void createWindows(const QStringList& arguments = {"huevella"}) {
         startDesktop(arguments);
         CreateWindowSet();
+        MakeEveryWindow();
     }
     void destroyWindows() {
         DestroyWindowSet();

@@ -72,10 +72,22 @@ QString codeOf(TColor color) {
     return toQString(cssHex(color).substr(1));
 }
 
+// A control's role as it stands: a window made while a screen reader
+// listens is asked before its handlers are bound, so the answer is not kept.
+QAccessible::Role roleOf(const TControl* control) {
+    if (control->WorksByClickOrKey() || control->objectName().endsWith(QLatin1String("Disabled")))
+        return QAccessible::Button;
+    if (qobject_cast<const TLabel*>(control)) return QAccessible::StaticText;
+    if (qobject_cast<const TPaintBox*>(control)) return QAccessible::Slider;
+    return QAccessible::Graphic;
+}
+
 class ControlAccessible : public InTree<QAccessibleWidget>, public QAccessibleValueInterface {
 public:
     ControlAccessible(TControl* control, QAccessible::Role role)
         : InTree(control, role), control(control) {}
+
+    QAccessible::Role role() const override { return roleOf(control); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface && range())
@@ -173,14 +185,7 @@ QAccessibleInterface* makeAccessible(const QString&, QObject* object) {
         if (auto* edit = qobject_cast<QLineEdit*>(object)) return makeEditAccessible(edit);
         return nullptr;
     }
-    QAccessible::Role role = QAccessible::Graphic;
-    if (control->WorksByClickOrKey() || control->objectName().endsWith(QLatin1String("Disabled")))
-        role = QAccessible::Button;
-    else if (qobject_cast<TLabel*>(control))
-        role = QAccessible::StaticText;
-    else if (qobject_cast<TPaintBox*>(control))
-        role = QAccessible::Slider;
-    return new ControlAccessible(control, role);
+    return new ControlAccessible(control, roleOf(control));
 }
 
 } // namespace

@@ -38,6 +38,11 @@ public:
         if (!mainForm) mainForm = reference;
         created(reference);
     }
+    // The same for a form that is never the main form, whenever it is made.
+    template <class T> void CreateSideForm(T*& reference) {
+        reference = new T();
+        created(reference);
+    }
 
     // A destroyed main form is no longer the main form.
     void FormDestroyed(TForm* form) {
