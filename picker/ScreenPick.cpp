@@ -139,7 +139,10 @@ void TfrmScreenPicker::grabForPick(int attempt) {
             cancelScreenPick("Can't pick: another program holds the pointer or the keyboard");
             return;
         }
-        QTimer::singleShot(GrabRetry, this, [this, count, attempt] {
+        // The map usually comes within a few milliseconds: asked again soon
+        // at first, so that a pick from a cold start is not held up by it.
+        const int wait = !mapped && attempt <= QuickMapAttempts ? QuickMapRetry : GrabRetry;
+        QTimer::singleShot(wait, this, [this, count, attempt] {
             if (count == pickCount) grabForPick(attempt + 1);
         });
         return;

@@ -120,8 +120,12 @@ private:
     void screenPickRead(ScreenRead::State state);
     void grabForPick(int attempt = 1);
     static constexpr int GrabAttempts = 75;
-    static constexpr int MapAttempts = 500;
     static constexpr int GrabRetry = 20; // ms
+    // The first tries for the map come quickly; ten seconds in all.
+    static constexpr int QuickMapAttempts = 50;
+    static constexpr int QuickMapRetry = 2; // ms
+    static constexpr int MapAttempts =
+        QuickMapAttempts + (10000 - QuickMapAttempts * QuickMapRetry) / GrabRetry;
     void listenForPick();
     void cancelLater(const std::string& why);
     void followPointer();

@@ -11,7 +11,7 @@ build=$(cd "$1" && pwd)
 rounds=${2:-20}
 source "$(dirname "$0")/../lib.sh"
 # The program a cold --pick leaves in the tray, by the pid its lock holds.
-program_pid() { tr -dc 0-9 <"$(ls "$XDG_RUNTIME_DIR"/*.lock 2>/dev/null | head -n 1)" 2>/dev/null; }
+program_pid() { head -n 1 "$(ls "$XDG_RUNTIME_DIR"/*.lock 2>/dev/null | head -n 1)" 2>/dev/null | tr -dc 0-9; }
 # Ends that program and waits until it is gone, so the next "none running"
 # really starts cold.
 end_program() {

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 
 #include <utility>
 
@@ -160,10 +161,14 @@ void HuevellaQtApplication::firstWindowShows() {
     // The theme's icon, if it has one: a theme search reads the theme's
     // whole index, which takes longer and more memory than all else at
     // start-up, and a program in the tray needs no window icon until then.
-    setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
-    // An owner gone since takes its action with it.
-    for (auto& [owner, action] : std::exchange(firstWindowActions, {}))
-        if (owner) action();
+    // Searched once the window is out, so that it does not hold the window
+    // up (a pick from anywhere waits for its picker to take the pointer).
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(QIcon::fromTheme(QString::fromLatin1(AppId), BuiltInIcon()));
+        // An owner gone since takes its action with it.
+        for (auto& [owner, action] : std::exchange(firstWindowActions, {}))
+            if (owner) action();
+    });
 }
 
 // Escape ends a drag on a strip that holds the pointer: the pointer is let
