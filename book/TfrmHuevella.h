@@ -66,8 +66,6 @@ public:
     TrayEntry trayEntry{tr("Huevella")};
     Pallet pallet;
 
-    std::string ColorToCode(TColor color) const { return ::ColorToCode(color); }
-
     void showCard();
     // The card shown as a screen reader says it: "Card 3 of 5, Sunset".
     QString cardSaid() const;

@@ -44,7 +44,7 @@ class TestSwatchCard : public QObject, WindowSetFixture {
     // What a click on a palette, scheme or picker colour leaves behind.
     static void handOver(TColor color) {
         frmHuevella->pallet.SetColor(color);
-        frmHuevella->pallet.SetCode(frmHuevella->ColorToCode(color));
+        frmHuevella->pallet.SetCode(ColorToCode(color));
     }
     static void fill(int n, TColor color) {
         handOver(color);
