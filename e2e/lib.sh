@@ -353,3 +353,21 @@ start_sway() {
 seen_on_wlroots() {
     grim -g "$1,$2 1x1" -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
 }
+
+# pick ARGS...: starts `huevella --pick ARGS` as a key binding would, in the
+# background; its output in $WORKDIR/pick.out and pick.err, PICK_PID.
+pick() {
+    (cd "$WORKDIR" && exec "$PROGRAM" --pick "$@" >"$WORKDIR/pick.out" 2>"$WORKDIR/pick.err") &
+    PICK_PID=$!
+}
+# Waits for the pick to end; sets rc to its status.
+pick_ends() {
+    local i
+    for i in $(seq 1 100); do
+        kill -0 "$PICK_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PICK_PID" 2>/dev/null && fail "the pick did not end: $(cat "$WORKDIR/pick.err")"
+    wait "$PICK_PID"
+    rc=$?
+}

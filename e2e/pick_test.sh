@@ -16,23 +16,6 @@ wait_for 10 visible_window squares || fail "the squares did not show"
 read -r sx sy _ _ < <(geometry "$(visible_window squares)")
 wait_for 5 pixel_is $((sx + 120)) $((sy + 40)) 1E90FF || fail "the squares are not where they were put"
 
-# pick ARGS...: starts `huevella --pick ARGS` as a key binding would, in the
-# background; its output in $WORKDIR/pick.out and pick.err, PICK_PID.
-pick() {
-    (cd "$WORKDIR" && exec "$PROGRAM" --pick "$@" >"$WORKDIR/pick.out" 2>"$WORKDIR/pick.err") &
-    PICK_PID=$!
-}
-# Waits for the pick to end; sets rc to its status.
-pick_ends() {
-    local i
-    for i in $(seq 1 100); do
-        kill -0 "$PICK_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$PICK_PID" 2>/dev/null && fail "the pick did not end: $(cat "$WORKDIR/pick.err")"
-    wait "$PICK_PID"
-    rc=$?
-}
 # The program allows itself 10 s for the window manager to map the picker
 # on a busy machine before it says the grab was refused: so do the waits.
 held() { [ "$("$PROBE")" = held ]; }

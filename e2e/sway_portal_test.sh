@@ -9,7 +9,7 @@
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$(realpath "$1")
 POINTER=$(realpath "$2")
-for part in /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-wlr grim swaybg pipewire; do
+for part in /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-wlr grim swaybg pipewire wtype wl-paste; do
     command -v "$part" >/dev/null || { echo "SKIP: $part is missing"; exit 77; }
 done
 
@@ -197,6 +197,53 @@ picture=$(sed -n 's|.*"file://\([^"]*\)".*|\1|p' "$WORKDIR/answers.log" | head -
 echo "ok - the picture's file is removed"
 
 
+# `huevella --pick` handed to the program running, over the frozen picture:
+# the picker seen above it beside the pointer, the keys the pick's, the
+# colour where the pointer really is after absolute jumps that Xwayland did
+# not see (it last saw the pointer over the book, then it went over the
+# bare background), and the code on the Wayland clipboard for native
+# programs, whatever has the focus.
+# shown_beside X Y: what the picker drawn beside the pointer at X,Y shows.
+shown_beside() { seen $(($1 + 20 + 153)) $(($2 + 20 + 64)); }
+shown_beside_is() { [ "$(shown_beside "$1" "$2")" = "$3" ]; }
+wayland_clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
+pick_over_picture() { # pick_over_picture X Y...: the picker seen over each point
+    local n x y
+    n=$(answers)
+    pointer "move $((bx + 60)) $((by + 40))" "wait 100" "move 640 420"
+    pick
+    wait_for 15 answered $((n + 1)) || fail "the portal did not answer the pick: $(cat "$WORKDIR/pick.err")"
+    while [ $# -ge 2 ]; do
+        x=$1 y=$2
+        shift 2
+        pointer "move $x $y"
+        wait_for 5 shown_beside_is "$x" "$y" "$(fixture_at "$x" "$y")" ||
+            fail "over $x,$y the picker is not seen above the picture: $(shown_beside "$x" "$y"), not $(fixture_at "$x" "$y")"
+    done
+}
+pick_over_picture 300 200 900 150 150 600
+# (A new virtual keyboard's keymap must reach Xwayland before its keys do.)
+wtype -s 400 -k Return
+pick_ends
+[ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$(fixture_at 150 600)" ] ||
+    fail "Enter took '$(cat "$WORKDIR/pick.out")' ($rc), not $(fixture_at 150 600): $(cat "$WORKDIR/pick.err")"
+wait_for 5 wayland_clipboard_is "$(fixture_at 150 600)" ||
+    fail "the Wayland clipboard holds '$(wl-paste -n 2>&1)', not $(fixture_at 150 600)"
+echo "ok - --pick: the picker over the picture at every jump, Enter takes, wl-paste has the code"
+pick_over_picture 1000 130
+# No copy of the last pick's picker in the new picture.
+[ "$(seen $((150 + 20 + 153)) $((600 + 20 + 64)))" = "$(fixture_at 323 684)" ] ||
+    fail "the picture holds an old picker: $(seen 323 684) at 323,684"
+pointer "move 700 300" press release
+pick_ends
+[ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$(fixture_at 700 300)" ] ||
+    fail "a click at 700,300 took '$(cat "$WORKDIR/pick.out")' ($rc), not $(fixture_at 700 300)"
+pick_over_picture 400 500
+wtype -s 400 -k Escape
+pick_ends
+[ "$rc" = 1 ] && [ ! -s "$WORKDIR/pick.out" ] || fail "Escape gave $rc and '$(cat "$WORKDIR/pick.out")'"
+echo "ok - --pick: a click takes where it is, Escape cancels, no old picker in the picture"
+
 # Qt's native Wayland platform, asked for: the program says once what it
 # cannot do there, and the eyedropper hands over to the desktop's own
 # picker (slurp, for the wlr portal), which takes the keyboard; the screen
@@ -235,3 +282,18 @@ read -r qx qy < <(window_rect "Screen Picker") || fail "the screen picker is gon
 wait_for 5 seen_is $((qx + 153)) $((qy + 64)) "$(fixture_at 200 100)" ||
     fail "the desktop's picker took 200,100; the screen picker shows $(seen $((qx + 153)) $((qy + 64))), not $(fixture_at 200 100)"
 echo "ok - natively on Wayland the desktop's picker gives the exact colour, the screen picker out"
+
+# A cold --pick natively: the desktop's picker takes it, and the code
+# reaches native programs' clipboard though no window of ours has had the
+# focus.
+kill "$APP_PID"
+wait "$APP_PID" 2>/dev/null
+DISPLAY= QT_QPA_PLATFORM=wayland pick
+wait_for 10 pgrep -x slurp || fail "the desktop's picker did not come out for --pick: $(cat "$WORKDIR/pick.err")"
+pointer "move 300 700" "wait 200" press release
+pick_ends
+[ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$(fixture_at 300 700)" ] ||
+    fail "natively --pick took '$(cat "$WORKDIR/pick.out")' ($rc), not $(fixture_at 300 700)"
+wait_for 5 wayland_clipboard_is "$(fixture_at 300 700)" ||
+    fail "natively the Wayland clipboard holds '$(wl-paste -n 2>&1)', not $(fixture_at 300 700)"
+echo "ok - natively --pick's code reaches the Wayland clipboard"

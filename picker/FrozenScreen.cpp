@@ -1,28 +1,49 @@
 #include "picker/FrozenScreen.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
-FrozenScreen::FrozenScreen(const QImage& picture, const QRect&)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::X11BypassWindowManagerHint),
+FrozenScreen::FrozenScreen(const QImage& picture, const QRect& area, QScreen* screen)
+    // A managed window the compositor gives the keyboard to (an override-
+    // redirect one gets none on sway or KWin), full screen and above.
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       picture(picture) {
     setObjectName("frozenScreen");
     setWindowTitle(QCoreApplication::translate("FrozenScreen", "Huevella: pick a colour"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     // Its moves are the pick's, with no button held.
     setMouseTracking(true);
-    // Every screen at once: the picture is of all of them.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    setGeometry(screen ? screen->virtualGeometry() : QRect(0, 0, 640, 480));
+    const QRect g = screen->geometry();
+    const qreal ratio = screen->devicePixelRatio();
+    // Each screen keeps its origin among the device pixels and scales what
+    // lies beyond it.
+    source = QRect(g.topLeft() - area.topLeft(),
+                   QSize(qRound(g.width() * ratio), qRound(g.height() * ratio)));
+    setScreen(screen);
+    setGeometry(g);
 }
 
-void FrozenScreen::paintEvent(QPaintEvent*) {
+void FrozenScreen::setPicker(const QPixmap& look, QPoint place) {
+    const QRect before = pickerRect();
+    picker = look;
+    pickerPlace = place;
+    update(before | pickerRect());
+}
+
+QRect FrozenScreen::pickerRect() const {
+    if (picker.isNull()) return {};
+    return QRect(pickerPlace - geometry().topLeft(), picker.deviceIndependentSize().toSize());
+}
+
+void FrozenScreen::paintEvent(QPaintEvent* event) {
     // The picture's device pixels onto the window's, one to one where the
     // scales agree.
     QPainter painter(this);
-    painter.drawImage(rect(), picture);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QRectF(rect()), picture, QRectF(source));
+    if (!picker.isNull()) painter.drawPixmap(pickerRect().topLeft(), picker);
 }

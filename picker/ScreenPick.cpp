@@ -44,12 +44,19 @@ void TfrmScreenPicker::pickFromScreen(CodeForm form, std::function<void(const Pi
     lastPointer = desktop().nativeCursorPos();
     dragging = false;
     codeWanted = true;
+    const ScreenRead read = desktop().beginScreenRead(
+        lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
+    // Where the desktop is asked for a picture, the picker stays out of it
+    // until there is something to say.
+    if (read.state != ScreenRead::State::Waiting) showBesidePointer();
+    screenReadChanged(read);
+}
+
+void TfrmScreenPicker::showBesidePointer() {
+    if (isVisible()) return;
     Show();
     raise();
     followPointer();
-    const ScreenRead read = desktop().beginScreenRead(
-        lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
-    screenReadChanged(read);
 }
 
 // Each state of the screen's reading, for the pick: the pointer is taken
@@ -58,31 +65,15 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
     using State = ScreenRead::State;
     switch (state) {
     case State::Live: grabForPick(); break;
-    case State::Frozen:
-        if (!frozen) {
-            const QRect area = desktop().screenArea();
-            if (const auto picture = desktop().grabScreen(area))
-                frozen = std::make_unique<FrozenScreen>(*picture, area);
-        }
-        if (!frozen) {
-            cancelLater("Can't read: This desktop does not let programs read the screen");
-            break;
-        }
-        // The picture covers every screen: the pointer is over a window of
-        // ours wherever it goes, and its events come to us without a grab
-        // (Xwayland gives an X grab no input from the desktop's pointer).
-        frozen->setCursor(Screen()->Cursor(crEyedropper));
-        frozen->show();
-        // Mapped again after the picture, so that it shows above it on
-        // compositors that stack windows by when they were mapped.
-        hide();
-        show();
-        followPointer();
+    case State::Frozen: showPicture(); break;
+    case State::Waiting: break;
+    case State::Asking:
+        // The person may say no here too: Escape cancels the question.
+        showBesidePointer();
+        activateWindow();
         listenForPick();
         break;
-    case State::Waiting:
-    case State::Asking:
-    case State::Picking: break;
+    case State::Picking: showBesidePointer(); break;
     case State::Picked:
         // The desktop's picker took it: there is nothing more to choose.
         QTimer::singleShot(0, this, [this] { takeScreenPick(); });
@@ -90,8 +81,49 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
     case State::Unreadable:
     case State::Failed:
     case State::Cancelled:
-    case State::NoAnswer: cancelLater(lastMessage); break;
+    case State::NoAnswer:
+        showBesidePointer();
+        cancelLater(lastMessage);
+        break;
     }
+}
+
+// The picture over every screen, the picker drawn into it: the pointer is
+// over a window of ours wherever it goes, and its events come to us without
+// a grab (Xwayland gives an X grab no input from the desktop's pointer).
+void TfrmScreenPicker::showPicture() {
+    if (!frozen.empty()) return;
+    // A picture taken while the picker was out (the desktop asked the
+    // person first) holds the picker: asked for once more without it.
+    if (isVisible() && !screenPick->pictureRetaken) {
+        screenPick->pictureRetaken = true;
+        Hide();
+        const ScreenRead read = desktop().beginScreenRead(
+            lastPointer, [this](const ScreenRead& changed) { screenReadChanged(changed); });
+        screenReadChanged(read);
+        return;
+    }
+    const QRect area = desktop().screenArea();
+    const auto picture = desktop().grabScreen(area);
+    if (!picture) {
+        showBesidePointer();
+        cancelLater("Can't read: This desktop does not let programs read the screen");
+        return;
+    }
+    for (QScreen* screen : QGuiApplication::screens())
+        frozen.push_back(std::make_unique<FrozenScreen>(*picture, area, screen));
+    const QScreen* under = QGuiApplication::screenAt(logicalPoint(lastPointer));
+    for (const auto& cover : frozen) {
+        cover->setCursor(Screen()->Cursor(crEyedropper));
+        cover->showFullScreen();
+        if (cover->screen() == under || !under) {
+            cover->activateWindow();
+            cover->setFocus();
+            under = cover->screen();
+        }
+    }
+    Hide();
+    listenForPick();
 }
 
 void TfrmScreenPicker::keepAbove(bool above) {
@@ -153,11 +185,37 @@ void TfrmScreenPicker::grabForPick(int attempt) {
 }
 
 void TfrmScreenPicker::followPointer() {
-    const QPoint pointer = eventPointer().value_or(QCursor::pos());
+    // Over the picture, the point read is the pointer: what the window
+    // system last knew of it may be stale (Xwayland after a jump).
+    const QPoint pointer =
+        !frozen.empty() ? logicalPoint(lastPointer) : eventPointer().value_or(QCursor::pos());
     const QScreen* screen = QGuiApplication::screenAt(pointer);
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     followTo(besidePointer(pointer, size(), screen->geometry()));
+    drawOverPicture();
+}
+
+// Over the picture the picker is drawn where it would be; it is shown
+// once the pointer has been seen there.
+void TfrmScreenPicker::drawOverPicture() {
+    if (frozen.empty() || !screenPick || !screenPick->pointerSeen) return;
+    const QPixmap look = grab();
+    for (const auto& cover : frozen)
+        cover->setPicker(look, pos());
+}
+
+// A place among the device pixels as Qt's coordinates: each screen keeps its
+// origin and scales what lies beyond it.
+QPoint TfrmScreenPicker::logicalPoint(QPoint native) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect device(g.topLeft(),
+                           QSize(qRound(g.width() * ratio), qRound(g.height() * ratio)));
+        if (device.contains(native)) return g.topLeft() + ((native - g.topLeft()) / ratio);
+    }
+    return native;
 }
 
 bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
@@ -176,11 +234,21 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
     }
     if (!screenPick || !screenPick->listening || !watched->isWidgetType())
         return TForm::eventFilter(watched, event);
+    // While the desktop asks the person there is nothing to read: only a
+    // cancel, which closes the question too.
+    if (reading != ScreenRead::State::Live && reading != ScreenRead::State::Frozen) {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return TForm::eventFilter(watched, event);
+        cancelScreenPick();
+        return true;
+    }
     switch (event->type()) {
     case QEvent::MouseMove:
         lastPointer = desktop().nativeCursorPos();
-        followPointer();
+        screenPick->pointerSeen = true;
         sampleAt(lastPointer, true);
+        followPointer();
         return true;
     // Qt gives a press soon after the last pick's click to the window as a
     // double click alone: it takes or cancels as any press does.
@@ -188,6 +256,7 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick: {
         const auto button = static_cast<QMouseEvent*>(event)->button();
         lastPointer = desktop().nativeCursorPos();
+        screenPick->pointerSeen = true;
         if (button == Qt::LeftButton) {
             sampleAt(lastPointer, true);
             takeScreenPick();
@@ -213,10 +282,13 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
 // its caller hears rather than waits for ever.
 void TfrmScreenPicker::hideEvent(QHideEvent* event) {
     TForm::hideEvent(event);
-    if (!screenPick) return;
+    // Over the picture the picker is drawn, not shown; before the picture
+    // it stays out of it.
+    if (!screenPick || !screenPick->grabbed) return;
     const int count = pickCount;
     QTimer::singleShot(0, this, [this, count] {
-        if (count == pickCount && !isVisible()) cancelScreenPick();
+        if (count == pickCount && screenPick && screenPick->grabbed && !isVisible())
+            cancelScreenPick();
     });
 }
 
@@ -234,9 +306,19 @@ void TfrmScreenPicker::pickKey(int key, bool shift) {
     case Qt::Key_Space: takeScreenPick(); return;
     default: return;
     }
-    lastPointer = desktop().warpPointer(lastPointer + by);
-    followPointer();
+    if (frozen.empty()) {
+        lastPointer = desktop().warpPointer(lastPointer + by);
+    } else {
+        // Over the picture the point moves, not the pointer: a warp would
+        // have Xwayland emulate the pointer from then on, and lose jumps.
+        const QRect area = desktop().screenArea();
+        lastPointer = lastPointer + by;
+        lastPointer = QPoint(std::clamp(lastPointer.x(), area.left(), area.right()),
+                             std::clamp(lastPointer.y(), area.top(), area.bottom()));
+        screenPick->pointerSeen = true;
+    }
     sampleAt(lastPointer, true);
+    followPointer();
 }
 
 void TfrmScreenPicker::takeScreenPick() {
@@ -261,8 +343,9 @@ void TfrmScreenPicker::endScreenPick(const PickOutcome& outcome) {
     // Over before it held anything: nothing waits for it any more.
     if (!pick.listening) emit pickHolds();
     if (pick.grabbed) desktop().releaseInput();
-    desktop().endScreenRead();
-    frozen.reset();
+    // A request still open is closed: its question or picker goes with it.
+    desktop().abandonScreenRead();
+    frozen.clear();
     if (outcome.why.empty()) {
         Hide();
         emit dockWanted();

@@ -168,6 +168,11 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
     case State::Picking:
         showMessage(nullptr, QT_TR_NOOP("No picture of the screen here: click a colour with the "
                                         "desktop's own picker"));
+        // The colour is the desktop's picker's to show until it is taken.
+        holdsColour = false;
+        captionIsCode = false;
+        pnlPickerColor->setColor(BlankColor);
+        lblPickerCaption->setCaption("");
         break;
     case State::Picked: {
         showMessage(nullptr,
@@ -191,7 +196,9 @@ void TfrmScreenPicker::screenReadChanged(const ScreenRead& read) {
         break;
     case State::Cancelled:
         showMessage(QT_TR_NOOP("Cancelled"),
-                    QT_TR_NOOP("The desktop's picture of the screen was cancelled"));
+                    read.desktopPicker
+                        ? QT_TR_NOOP("The desktop's picker was cancelled")
+                        : QT_TR_NOOP("The desktop's picture of the screen was cancelled"));
         break;
     case State::NoAnswer:
         showMessage(QT_TR_NOOP("No answer"),

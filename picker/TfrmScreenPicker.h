@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class FrozenScreen;
 
@@ -114,10 +115,16 @@ private:
     struct ScreenPick {
         CodeForm form;
         std::function<void(const PickOutcome&)> done;
-        bool grabbed = false;   // the pointer and keyboard held for it
-        bool listening = false; // its events are the pick's (held, or over the picture)
+        bool grabbed = false;        // the pointer and keyboard held for it
+        bool listening = false;      // its events are the pick's (held, or over the picture)
+        bool pointerSeen = false;    // an event has said where the pointer is
+        bool pictureRetaken = false; // asked again, the picker out of it
     };
     void screenPickRead(ScreenRead::State state);
+    void showBesidePointer();
+    void showPicture();
+    void drawOverPicture();
+    static QPoint logicalPoint(QPoint native);
     void grabForPick(int attempt = 1);
     static constexpr int GrabAttempts = 75;
     static constexpr int GrabRetry = 20; // ms
@@ -150,7 +157,7 @@ private:
     QPoint lastPointer;
     std::optional<ScreenPick> screenPick;
     std::string lastMessage; // the last failure shown, caption and message
-    std::unique_ptr<FrozenScreen> frozen;
+    std::vector<std::unique_ptr<FrozenScreen>> frozen; // one a screen
     int pickCount = 0; // picks begun: a late hide is for its own pick only
 };
 

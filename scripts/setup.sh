@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev libxcb-render0-dev libxcb-shape0-dev libdeflate-dev
+    libwayland-dev
     fonts-liberation2
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3
 )
@@ -22,8 +23,8 @@ if [ "${1:-}" = "--tests" ]; then
         dbus chromium
         desktop-file-utils appstream libxml2-utils man-db shared-mime-info xdg-utils
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
-        weston xwayland qt6-wayland sway grim swaybg gimp-data libwayland-dev
-        xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire slurp libglib2.0-bin procps
+        weston xwayland qt6-wayland sway grim swaybg gimp-data
+        xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire slurp libglib2.0-bin procps wtype wl-clipboard
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi orca xdg-desktop-portal libsm-dev libice-dev
         lintian devscripts clang-format strace clang

@@ -73,6 +73,9 @@ public:
     virtual ScreenRead beginScreenRead(QPoint pointer, ScreenReadChanged changed) = 0;
     // The gesture is over: what was kept for it can go.
     virtual void endScreenRead() = 0;
+    // The gesture was given up: a request still open with the desktop is
+    // closed (its question or picker put away) and forgotten.
+    virtual void abandonScreenRead() = 0;
     // A request of ours is open with the desktop: its own picker or its
     // question may have the keyboard meanwhile.
     virtual bool desktopAnswering() = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/CaptionDrag.h"
 #include "platform/desktop/TrayEntry.h"
+#include "platform/desktop/WaylandClipboard.h"
 #include "platform/desktop/x11/InputGrab.h"
 #include "platform/desktop/x11/PointerConfinement.h"
 #include "platform/desktop/x11/WindowPlace.h"
@@ -120,6 +121,7 @@ public:
     QString clipboardText() override { return QGuiApplication::clipboard()->text(); }
     void setClipboardText(const QString& text) override {
         QGuiApplication::clipboard()->setText(text);
+        offerOnWaylandClipboard(text);
     }
 
     bool systemTrayAvailable() override { return QSystemTrayIcon::isSystemTrayAvailable(); }
@@ -196,6 +198,7 @@ public:
         return reading.begin(pointer, std::move(changed));
     }
     void endScreenRead() override { reading.end(); }
+    void abandonScreenRead() override { reading.abandon(); }
     bool desktopAnswering() override { return reading.desktopAnswering(); }
     std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
     std::optional<QRgb> showEnlarged(QWidget* view, QWidget* overlay, const QRect& source,

@@ -21,5 +21,6 @@ struct ScreenRead {
     State state = State::Live;
     QColor colour;
     bool wlroots = false;
+    bool desktopPicker = false; // what was cancelled was the desktop's own picker
 };
 using ScreenReadChanged = std::function<void(const ScreenRead&)>;

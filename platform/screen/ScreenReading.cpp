@@ -42,8 +42,10 @@ ScreenReading::~ScreenReading() = default;
 ScreenRead ScreenReading::begin(QPoint pointer, ScreenReadChanged onChange) {
     changed = std::move(onChange);
     frame = QImage();
-    // The desktop is still answering the last press: its answer serves.
-    if (desktopAnswering()) return current;
+    // The desktop is still answering the last press: its answer serves,
+    // unless it has stood so long that no answer will come.
+    if (desktopAnswering() && !portal->stale()) return current;
+    if (desktopAnswering()) portal->abandon();
     if (pointerKnown && direct(QRect(pointer, QSize(1, 1)))) {
         current = {ScreenRead::State::Live, {}};
         return current;
@@ -65,6 +67,7 @@ ScreenRead ScreenReading::begin(QPoint pointer, ScreenReadChanged onChange) {
         return current;
     }
     portal->setTimeout(screenshotTimeout);
+    portal->setStandingLimit(standingLimit);
     if (!pointerKnown) {
         portal->requestPickColor();
         current = {ScreenRead::State::Picking, {}};
@@ -77,6 +80,11 @@ ScreenRead ScreenReading::begin(QPoint pointer, ScreenReadChanged onChange) {
 
 void ScreenReading::end() {
     frame = QImage();
+}
+
+void ScreenReading::abandon() {
+    end();
+    if (desktopAnswering()) portal->abandon();
 }
 
 std::optional<QImage> ScreenReading::read(const QRect& rect) {
@@ -101,7 +109,7 @@ void ScreenReading::answered(const ScreenshotPortal::Answer& answer) {
         frameArea = desktopArea();
         return change({State::Frozen, {}});
     case Outcome::Colour: return change({State::Picked, answer.colour});
-    case Outcome::Cancelled: return change({State::Cancelled, {}});
+    case Outcome::Cancelled: return change({State::Cancelled, {}, false, picking});
     case Outcome::TimedOut: return change({State::NoAnswer, {}});
     case Outcome::NoService: return change({State::Unreadable, {}});
     case Outcome::Refused:

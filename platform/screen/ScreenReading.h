@@ -34,6 +34,9 @@ public:
     ScreenRead begin(QPoint pointer, ScreenReadChanged changed);
     // The picture is no longer needed.
     void end();
+    // The gesture was given up: a request still open with the desktop is
+    // closed, so that its question or picker goes, and forgotten.
+    void abandon();
     // Live or frozen pixels; nothing in any other state.
     std::optional<QImage> read(const QRect& rect);
     ScreenRead::State state() const { return current.state; }
@@ -46,6 +49,8 @@ public:
     bool pointerKnown = true;
     // How long the desktop may take to make a request, in milliseconds.
     int screenshotTimeout = 10'000;
+    // How long a request may stand before a new press asks anew.
+    int standingLimit = 25'000;
 
 private:
     void answered(const ScreenshotPortal::Answer& answer);

@@ -129,8 +129,8 @@ if [ -n "$deb" ]; then
     check "the .deb depends on Qt" bash -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
     check "the .deb suggests what a wlroots desktop's portal needs" \
         bash -c "dpkg-deb -f '$deb' Suggests | grep -q 'grim, slurp'"
-    check "the .deb recommends Qt's translations" \
-        bash -c "dpkg-deb -f '$deb' Recommends | grep -q qt6-translations-l10n"
+    check "the .deb recommends Qt's translations and wl-copy" \
+        bash -c "dpkg-deb -f '$deb' Recommends | grep -q 'qt6-translations-l10n, wl-clipboard'"
     # As a packager checks it: no error or warning (the notes kept are
     # explained in the README).
     check "lintian" bash -c "out=\$(lintian --tag-display-limit 0 '$deb' 2>&1 | grep -v 'root privileges') ; echo \"\$out\"; ! grep -q '^[EW]:' <<<\"\$out\""

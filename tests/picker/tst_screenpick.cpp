@@ -184,26 +184,68 @@ private slots:
     }
 
     // Where the screen cannot be read, the desktop's picture is shown over
-    // every screen and read; the pick ends with it gone.
+    // every screen and read, the picker drawn into it rather than shown
+    // over it, and kept out of the picture; the pick ends with it gone.
+    void frozenPictureIsShownAndRead_data() {
+        QTest::addColumn<bool>("askedFirst");
+        QTest::newRow("picture at once") << false;
+        // The picker was out saying so: the picture is asked for again.
+        QTest::newRow("the person asked first") << true;
+    }
     void frozenPictureIsShownAndRead() {
+        QFETCH(bool, askedFirst);
         desk().area = QGuiApplication::primaryScreen()->virtualGeometry();
         desk().pressFinds = ScreenRead::State::Waiting;
         startPick(CodeForm::HashHex, QPoint(100, 100));
         QCOMPARE(desk().grabbedBy, nullptr);
+        QVERIFY(!frmScreenPicker->Visible());
+        if (askedFirst) {
+            desk().answerScreenRead({ScreenRead::State::Asking, {}});
+            QVERIFY(frmScreenPicker->Visible());
+            desk().answerScreenRead({ScreenRead::State::Frozen, {}});
+            QCOMPARE(desk().screenReadsBegun, 2);
+            QVERIFY(!frmScreenPicker->Visible());
+        }
         desk().answerScreenRead({ScreenRead::State::Frozen, {}});
         // Over the picture the events are ours without a grab.
         QCOMPARE(desk().grabbedBy, nullptr);
+        QVERIFY(!frmScreenPicker->Visible());
         QWidget* cover = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == "frozenScreen" && w->isVisible()) cover = w;
         QVERIFY(cover);
         QCOMPARE(cover->grab().toImage().pixel(300, 200), pixelAt(300, 200));
-        mouse(QEvent::MouseButtonPress, Qt::LeftButton, QPoint(300, 200));
+        desk().cursor = QPoint(300, 200);
+        QMouseEvent move(QEvent::MouseMove, QPointF(300, 200), QPointF(300, 200), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(cover, &move);
+        // Beside the pointer, showing the colour under it.
+        QCOMPARE(cover->grab().toImage().pixel(300 + 20 + 153, 200 + 20 + 64), pixelAt(300, 200));
+        // The arrows move the point read, never the pointer (a warp has
+        // Xwayland lose the desktop's pointer jumps).
+        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+        QApplication::sendEvent(cover, &right);
+        QVERIFY(!desk().nativeCursor);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(cover, &enter);
         QCOMPARE(outcomes, 1);
-        QCOMPARE(desk().clipboard, QString::fromStdString("#" + ColorToCode(colorAt(300, 200))));
-        QCOMPARE(desk().screenReadsEnded, 1);
+        QCOMPARE(desk().clipboard, QString::fromStdString("#" + ColorToCode(colorAt(301, 200))));
+        QCOMPARE(desk().screenReadsAbandoned, 1);
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(w->objectName() != "frozenScreen");
+    }
+
+    // While the desktop asks the person, Escape cancels the pick, and the
+    // question with it.
+    void escapeWhileAsking() {
+        desk().pressFinds = ScreenRead::State::Waiting;
+        startPick(CodeForm::Hex, QPoint(100, 100));
+        desk().answerScreenRead({ScreenRead::State::Asking, {}});
+        QVERIFY(frmScreenPicker->Visible());
+        key(Qt::Key_Escape);
+        QTRY_COMPARE(outcomes, 1);
+        QVERIFY(!outcome->colour);
+        QCOMPARE(desk().screenReadsAbandoned, 1);
     }
 
     // No picture: the desktop's own picker takes it, and that is the pick.

@@ -116,6 +116,11 @@ public:
         return {readState, {}};
     }
     void endScreenRead() override { ++screenReadsEnded; }
+    int screenReadsAbandoned = 0;
+    void abandonScreenRead() override {
+        ++screenReadsEnded;
+        ++screenReadsAbandoned;
+    }
     bool answering = false;
     bool desktopAnswering() override { return answering; }
     std::optional<QImage> grabScreen(const QRect& rect) override;

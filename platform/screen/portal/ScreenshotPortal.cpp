@@ -72,7 +72,9 @@ ScreenshotPortal::ScreenshotPortal(QDBusConnection bus, QObject* parent)
     askingTimer.setSingleShot(true);
     askingTimer.setInterval(700);
     connect(&askingTimer, &QTimer::timeout, this, [this] {
-        if (!requestPath.isEmpty()) emit asking();
+        if (requestPath.isEmpty()) return;
+        askingSaid = true;
+        emit asking();
     });
     connect(&timer, &QTimer::timeout, this, [this] {
         // Told the service we have stopped waiting; a late picture is still
@@ -82,6 +84,17 @@ ScreenshotPortal::ScreenshotPortal(QDBusConnection bus, QObject* parent)
             PortalService, requestPath, RequestInterface, QStringLiteral("Close")));
         finish({Outcome::TimedOut, {}, {}, QStringLiteral("no request made in time")});
     });
+}
+
+void ScreenshotPortal::abandon() {
+    if (requestPath.isEmpty()) return;
+    if (requestPath != QLatin1String("-"))
+        bus.asyncCall(QDBusMessage::createMethodCall(PortalService, requestPath, RequestInterface,
+                                                     QStringLiteral("Close")));
+    timer.stop();
+    askingTimer.stop();
+    // Still subscribed, so that a picture taken meanwhile is removed.
+    requestPath.clear();
 }
 
 void ScreenshotPortal::requestScreenshot() {
@@ -95,6 +108,8 @@ void ScreenshotPortal::requestPickColor() {
 void ScreenshotPortal::start(Kind next) {
     unsubscribe();
     askingTimer.stop();
+    askingSaid = false;
+    standing.start();
     kind = next;
     askedAt = QDateTime::currentDateTime();
     const QString token = QStringLiteral("huevella%1_%2")
@@ -180,6 +195,11 @@ void ScreenshotPortal::response(uint code, const QVariantMap& results) {
         unsubscribe();
         return;
     }
+    // A "cancelled" before anyone could have been asked is the desktop's
+    // own refusal (xdg-desktop-portal-kde 5.27 answers so at once where
+    // ~/Pictures is missing), not the person's: its picker may still work.
+    if (code == 1 && kind == Kind::Screenshot && !askingSaid)
+        return finish({Outcome::Refused, {}, {}, QStringLiteral("cancelled with nobody asked")});
     if (code == 1) return finish({Outcome::Cancelled, {}, {}, QStringLiteral("cancelled")});
     if (code != 0)
         return finish({Outcome::Refused, {}, {}, QStringLiteral("response %1").arg(code)});

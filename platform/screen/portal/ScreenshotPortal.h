@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -42,6 +43,15 @@ public:
     // The desktop's own click-to-pick.
     void requestPickColor();
     bool waiting() const { return !requestPath.isEmpty(); }
+    // The request in flight is no longer wanted: the desktop is told to put
+    // its question or picker away, and its answer will not be used.
+    void abandon();
+    // A request standing this long is one the desktop no longer answers
+    // (xdg-desktop-portal 1.16 drops its own question after 25 s, silently).
+    void setStandingLimit(int milliseconds) { standingLimit = milliseconds; }
+    bool stale() const {
+        return waiting() && standing.isValid() && standing.hasExpired(standingLimit);
+    }
     // The picture a successful answer names, read, and its file removed
     // when it was written for a request made at `askedAt`.
     static Answer pictureFrom(const QVariantMap& results, const QDateTime& askedAt);
@@ -74,6 +84,9 @@ private:
     QString requestPath;  // the answer we wait for; empty when none
     QString subscribedTo; // whose Response signal we hear, even after a time-out
     QDateTime askedAt;
+    QElapsedTimer standing; // since the request was made
+    int standingLimit = 25'000;
+    bool askingSaid = false; // the person may have been asked by now
     unsigned serial = 0;
 };
 

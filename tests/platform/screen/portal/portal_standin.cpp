@@ -22,6 +22,7 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusVirtualObject>
 #include <QDir>
 #include <QFile>
 #include <QObject>
@@ -161,6 +162,20 @@ private:
     QDBusMessage held; // a call answered late or never
 };
 
+// Every request object the portal would make: a Close on one is printed
+// ("Close <handle>").
+class Requests : public QDBusVirtualObject {
+public:
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
+        if (message.member() != "Close") return false;
+        std::printf("Close %s\n", qPrintable(message.path()));
+        std::fflush(stdout);
+        bus.send(message.createReply());
+        return true;
+    }
+};
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     Portal portal;
@@ -188,8 +203,11 @@ int main(int argc, char** argv) {
         }
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
+    Requests requests;
     if (!bus.registerObject("/org/freedesktop/portal/desktop", &portal,
                             QDBusConnection::ExportAllSlots) ||
+        !bus.registerVirtualObject("/org/freedesktop/portal/desktop/request", &requests,
+                                   QDBusConnection::SubPath) ||
         !bus.registerService("org.freedesktop.portal.Desktop")) {
         std::fprintf(stderr, "portal_standin: cannot register on the session bus\n");
         return 1;

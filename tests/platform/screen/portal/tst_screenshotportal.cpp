@@ -129,7 +129,9 @@ private slots:
         QTest::newRow("picture") << "ok" << Outcome::Picture;
         QTest::newRow("answer before the call returns") << "early" << Outcome::Picture;
         QTest::newRow("service chooses the handle") << "other-handle" << Outcome::Picture;
-        QTest::newRow("cancelled") << "cancel" << Outcome::Cancelled;
+        // Before anyone could have been asked, a cancel is the desktop's.
+        QTest::newRow("cancelled at once") << "cancel" << Outcome::Refused;
+        QTest::newRow("cancelled after asking") << "cancel --delay 900" << Outcome::Cancelled;
         QTest::newRow("failed") << "fail" << Outcome::Refused;
         QTest::newRow("call refused") << "refuse-call" << Outcome::Refused;
         QTest::newRow("no uri") << "no-uri" << Outcome::BadAnswer;
@@ -141,7 +143,7 @@ private slots:
     void screenshotAnswers() {
         QFETCH(QString, mode);
         QFETCH(Outcome, outcome);
-        if (!mode.isEmpty()) startStandIn({"--screenshot", mode});
+        if (!mode.isEmpty()) startStandIn(QStringList{"--screenshot"} + mode.split(' '));
         ScreenshotPortal portal(QDBusConnection::sessionBus());
         QSignalSpy spy(&portal, &ScreenshotPortal::answered);
         portal.requestScreenshot();
@@ -268,6 +270,7 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<Outcome>("outcome");
         QTest::newRow("colour") << "ok" << Outcome::Colour;
+        // The desktop's picker is out at once: any cancel is the person's.
         QTest::newRow("cancelled") << "cancel" << Outcome::Cancelled;
         QTest::newRow("failed") << "fail" << Outcome::Refused;
         QTest::newRow("colour of another type") << "bad-type" << Outcome::BadAnswer;
@@ -357,8 +360,12 @@ private slots:
         QTest::newRow("refused, picker refused too")
             << QStringList{"--screenshot", "fail", "--pick", "fail"}
             << QList<State>{State::Waiting, State::Picking, State::Failed};
-        QTest::newRow("cancelled") << QStringList{"--screenshot", "cancel"}
-                                   << QList<State>{State::Waiting, State::Cancelled};
+        QTest::newRow("cancelled at once, picked instead")
+            << QStringList{"--screenshot", "cancel"}
+            << QList<State>{State::Waiting, State::Picking, State::Picked};
+        QTest::newRow("cancelled by the person")
+            << QStringList{"--screenshot", "cancel", "--delay", "900"}
+            << QList<State>{State::Waiting, State::Asking, State::Cancelled};
         QTest::newRow("asking the person")
             << QStringList{"--screenshot", "silent"} << QList<State>{State::Waiting, State::Asking};
         QTest::newRow("no request made") << QStringList{"--screenshot", "no-request"}
@@ -436,18 +443,38 @@ private slots:
 
     // A press while the desktop is still answering the last one asks
     // nothing more: a second question would only queue behind the first
-    // (GNOME then refuses every request after).
+    // (GNOME then refuses every request after). A request given up, or one
+    // standing longer than the desktop answers any, is closed and a new
+    // press asks anew.
+    void oneRequestAtATime_data() {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<int>("closed");
+        QTest::newRow("still answering") << "end" << 1 << 0;
+        QTest::newRow("given up") << "abandon" << 2 << 1;
+        QTest::newRow("standing too long") << "wait" << 2 << 1;
+    }
     void oneRequestAtATime() {
+        QFETCH(QString, then);
+        QFETCH(int, requests);
+        QFETCH(int, closed);
         startStandIn({"--screenshot", "silent"});
         const auto reading = makeReading();
+        reading->standingLimit = 1500;
         Seen seen;
         begin(*reading, seen);
         QTRY_COMPARE(seen.states, (QList<State>{State::Waiting, State::Asking}));
-        reading->end();
+        if (then == "end") reading->end();
+        if (then == "abandon") reading->abandon();
+        if (then == "wait") QTest::qWait(1000);
+        QCOMPARE(reading->desktopAnswering(), then != "abandon");
         begin(*reading, seen);
-        QCOMPARE(seen.states.last(), State::Asking);
+        QCOMPARE(seen.states.last(), requests == 1 ? State::Asking : State::Waiting);
         QTest::qWait(300);
-        QCOMPARE(standInSaid().filter("Screenshot").size(), 1);
+        const QStringList said = standInSaid();
+        QCOMPARE(said.filter(QRegularExpression("^Screenshot ")).size(), requests);
+        QCOMPARE(said.filter(QRegularExpression("^Close ")).size(), closed);
+        if (closed) QVERIFY(said.filter("Close ").first().endsWith(said.first().split(' ')[1]));
     }
 };
 
