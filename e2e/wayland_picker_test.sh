@@ -238,8 +238,10 @@ expect_refusal() {
         -format "%[fx:mean>0.01]" info: | grep -q 1 || fail "$1: no message where the magnifier was"
     echo "ok - $1: a message, no colour"
 }
-pick_then --screenshot cancel
-expect_refusal "cancelled"
+# (Cancelled at once, nobody was asked: that is the desktop's refusal, and
+# its picker is asked instead.)
+pick_then --screenshot cancel --delay 1200
+expect_refusal "cancelled by the person"
 pick_then none
 expect_refusal "no screenshot service"
 pick_then --screenshot no-request
@@ -295,13 +297,10 @@ seen_is 150 80 1E90FF || fail "the cover shows $(seen 150 80) where the picture 
 # saw the pointer (the drags above ended there) for no move at all.
 move_to 690 140
 move_to 700 150
-# Beside the pointer, once the program has heard of the move.
-wait_for 5 geometry_is "$(visible_window "Screen Picker")" "720 170 186 104" ||
-    fail "the picker did not follow the pointer: it is at $(geometry "$(visible_window "Screen Picker")")"
-read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
-# The cover shows the dot itself too: the picker's panel is read.
-wait_for 5 seen_is $((px + 153)) $((py + 64)) F0E68C ||
-    fail "the picker over the frozen picture shows $(seen $((px + 153)) $((py + 64))), not F0E68C"
+# Drawn into the picture beside the pointer, once the program has heard of
+# the move, the picker shows the dot itself: its panel is read.
+wait_for 5 seen_is $((700 + 20 + 153)) $((150 + 20 + 64)) F0E68C ||
+    fail "the picker over the frozen picture shows $(seen $((700 + 20 + 153)) $((150 + 20 + 64))), not F0E68C"
 xdotool mousedown 1
 sleep 0.05
 xdotool mouseup 1
