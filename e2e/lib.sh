@@ -206,7 +206,7 @@ kill_own_bus_services() {
     for env in /proc/[0-9]*/environ; do
         pid=${env#/proc/}
         pid=${pid%/environ}
-        tr '\0' '\n' <"$env" 2>/dev/null | grep -qxF "DBUS_SESSION_BUS_ADDRESS=$1" &&
+        { tr '\0' '\n' <"$env"; } 2>/dev/null | grep -qxF "DBUS_SESSION_BUS_ADDRESS=$1" &&
             [ "$pid" != $$ ] && [ "$pid" != "$BASHPID" ] && kill "$pid" 2>/dev/null
     done
     return 0
@@ -370,4 +370,147 @@ pick_ends() {
     kill -0 "$PICK_PID" 2>/dev/null && fail "the pick did not end: $(cat "$WORKDIR/pick.err")"
     wait "$PICK_PID"
     rc=$?
+}
+
+# A desktop of the test's own: run_privately_as_nobody SCRIPT FILE... runs
+# SCRIPT again in mount and network namespaces of its own, as nobody (the
+# compositors will not run as root), with a /tmp of its own (the X sockets,
+# and any fixed file a portal writes, are the test's alone) and without the
+# machine's systemd (a desktop would look for a login manager there); the
+# FILEs (what nobody runs) copied with it, and passed as its arguments.
+run_privately_as_nobody() {
+    local script=$1 aside home f
+    shift
+    if [ -z "${HUEVELLA_PRIVATE_NS:-}" ]; then
+        unshare -mn true 2>/dev/null || { echo "SKIP: cannot make private namespaces"; exit 77; }
+        HUEVELLA_PRIVATE_NS=1 exec unshare -mn "$script" "$@"
+    fi
+    [ "$(id -u)" = 0 ] || return 0
+    # Kept aside while the new /tmp hides the build tree (it may be there).
+    aside=$(mktemp -d -p /dev/shm) || fail "nowhere to keep the programs aside"
+    for f in "$script" "$(dirname "$script")/lib.sh" "$@"; do cp "$f" "$aside/"; done
+    mount -t tmpfs tmpfs /tmp || fail "no private /tmp"
+    chmod 1777 /tmp
+    mkdir -m 1777 /tmp/.X11-unix
+    if [ -d /run/systemd ]; then mount -t tmpfs tmpfs /run/systemd || fail "systemd not hidden"; fi
+    home=$(mktemp -d)
+    cp -a "$aside"/. "$home"/
+    rm -rf "$aside"
+    chown -R nobody "$home"
+    chmod 700 "$home"
+    local carried=()
+    for f in "$@"; do carried+=("$home/$(basename "$f")"); done
+    HOME=$home XDG_RUNTIME_DIR=$home exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        "$home/$(basename "$script")" "${carried[@]}"
+}
+
+# start_private_bus session|system: a bus of the test's own, on which the
+# desktop's real services (portals, the permission store) are started when
+# asked for, and nothing of the machine's; its address exported.
+start_private_bus() {
+    local kind=$1
+    cat >"$WORKDIR/$kind.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>$kind</type>
+  <keep_umask/>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  $([ "$kind" = session ] && echo "<servicedir>/usr/share/dbus-1/services</servicedir>")
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+    dbus-daemon --config-file="$WORKDIR/$kind.conf" --address="unix:path=$WORKDIR/$kind-bus" \
+        --nofork >"$WORKDIR/$kind-bus.log" 2>&1 &
+    if [ "$kind" = session ]; then
+        BUS_PID=$!
+        export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORKDIR/$kind-bus"
+    else
+        SYSTEM_BUS_PID=$!
+        export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORKDIR/$kind-bus"
+    fi
+    wait_for 10 test -S "$WORKDIR/$kind-bus" || fail "no $kind bus"
+}
+
+# The screen's picture: every pixel a colour of its own (1280x800).
+make_fixture() {
+    python3 - "$1" <<'PY' || fail "no fixture picture"
+import sys
+from PIL import Image
+img = Image.new("RGB", (1280, 800))
+img.putdata([(x & 255, y & 255, (x >> 8) * 40 + (y >> 8) * 8 + 3)
+             for y in range(800) for x in range(1280)])
+img.save(sys.argv[1])
+PY
+}
+fixture_at() { # fixture_at X Y: the picture's RRGGBB there
+    printf '%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8) * 40 + ($2 >> 8) * 8 + 3))
+}
+
+# The portal's answers, as they come.
+listen_for_answers() {
+    dbus-monitor --session "type='signal',interface='org.freedesktop.portal.Request',member='Response'" \
+        >"$WORKDIR/answers.log" 2>&1 &
+}
+answers() { grep -c "member=Response" "$WORKDIR/answers.log"; }
+answered() { [ "$(answers)" -ge "$1" ]; }
+
+# `huevella --pick` handed to the program running, over a Wayland desktop's
+# picture: the picker seen above it beside the pointer, the keys the pick's,
+# the colour where the pointer really is after jumps that Xwayland did not
+# see (it last saw the pointer over the book at bx,by, then it went over
+# the bare background), and the code on the Wayland clipboard for native
+# programs. The desktop's own parts: to X Y (the pointer), click, type_key
+# NAME, seen X Y (RRGGBB in the compositor's picture).
+shown_beside() { seen $(($1 + 20 + 153)) $(($2 + 20 + 64)); }
+shown_beside_is() { [ "$(shown_beside "$1" "$2")" = "$3" ]; }
+wayland_clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
+pick_over_picture() { # pick_over_picture X Y...: the picker seen over each point
+    local n x y
+    n=$(answers)
+    to $((bx + 60)) $((by + 40))
+    sleep 0.1
+    # A click on the bare background, as a key bound to the command is
+    # pressed: the desktop's last input is newer than any the program saw.
+    to 640 420
+    click
+    pick
+    wait_for 15 answered $((n + 1)) || fail "the portal did not answer the pick: $(cat "$WORKDIR/pick.err")"
+    while [ $# -ge 2 ]; do
+        x=$1 y=$2
+        shift 2
+        to "$x" "$y"
+        wait_for 5 shown_beside_is "$x" "$y" "$(fixture_at "$x" "$y")" ||
+            fail "over $x,$y the picker is not seen above the picture: $(shown_beside "$x" "$y"), not $(fixture_at "$x" "$y")"
+    done
+}
+pick_road_over_picture() {
+    local t0=$SECONDS
+    pick_over_picture 300 200 900 150 150 600
+    type_key Return
+    pick_ends
+    [ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$(fixture_at 150 600)" ] ||
+        fail "Enter took '$(cat "$WORKDIR/pick.out")' ($rc), not $(fixture_at 150 600): $(cat "$WORKDIR/pick.err")"
+    wait_for 5 wayland_clipboard_is "$(fixture_at 150 600)" ||
+        fail "the Wayland clipboard holds '$(wl-paste -n 2>&1)', not $(fixture_at 150 600)"
+    echo "ok - --pick: the picker over the picture at every jump, Enter takes, wl-paste has the code"
+    pick_over_picture 1000 130
+    # No copy of the last pick's picker in the new picture.
+    [ "$(seen $((150 + 20 + 153)) $((600 + 20 + 64)))" = "$(fixture_at 323 684)" ] ||
+        fail "the picture holds an old picker: $(seen 323 684) at 323,684"
+    to 700 300
+    click
+    pick_ends
+    [ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$(fixture_at 700 300)" ] ||
+        fail "a click at 700,300 took '$(cat "$WORKDIR/pick.out")' ($rc), not $(fixture_at 700 300)"
+    pick_over_picture 400 500
+    type_key Escape
+    pick_ends
+    [ "$rc" = 1 ] && [ ! -s "$WORKDIR/pick.out" ] || fail "Escape gave $rc and '$(cat "$WORKDIR/pick.out")'"
+    echo "ok - --pick: a click takes where it is, Escape cancels, no old picker in the picture ($((SECONDS - t0)) s)"
 }

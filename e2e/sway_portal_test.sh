@@ -13,32 +13,7 @@ for part in /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-wlr 
     command -v "$part" >/dev/null || { echo "SKIP: $part is missing"; exit 77; }
 done
 
-if [ -z "${HUEVELLA_PRIVATE_NS:-}" ]; then
-    unshare -mn true 2>/dev/null || { echo "SKIP: cannot make private namespaces"; exit 77; }
-    HUEVELLA_PRIVATE_NS=1 exec unshare -mn "$0" "$@"
-fi
-if [ "$(id -u)" = 0 ]; then
-    # What nobody runs, where nobody may run it (the build tree may be
-    # closed), and where a /tmp of our own will not hide it (the tree may
-    # be under /tmp): kept aside while that /tmp is made.
-    aside=$(mktemp -d -p /dev/shm) || fail "nowhere to keep the programs aside"
-    cp "$PROGRAM" "$aside/huevella"
-    cp "$POINTER" "$aside/virtual_pointer"
-    cp "$0" "$aside/sway_portal_test.sh"
-    cp "$(dirname "$0")/lib.sh" "$aside/lib.sh"
-    # A /tmp of our own: the X sockets, and the fixed file the wlr portal
-    # writes its pictures to (/tmp/out.png), are the test's alone.
-    mount -t tmpfs tmpfs /tmp || fail "no private /tmp"
-    chmod 1777 /tmp
-    mkdir -m 1777 /tmp/.X11-unix
-    home=$(mktemp -d)
-    cp -a "$aside"/. "$home"/
-    rm -rf "$aside"
-    chown -R nobody "$home"
-    chmod 700 "$home"
-    HOME=$home XDG_RUNTIME_DIR=$home exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        "$home/sway_portal_test.sh" "$home/huevella" "$home/virtual_pointer"
-fi
+run_privately_as_nobody "$0" "$PROGRAM" "$POINTER"
 
 WORKDIR=$XDG_RUNTIME_DIR
 cleanup() {
@@ -52,18 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The screen: a picture whose every pixel has a colour of its own.
-python3 - "$WORKDIR/fixture.png" <<'PY' || fail "no fixture picture"
-import sys
-from PIL import Image
-img = Image.new("RGB", (1280, 800))
-img.putdata([(x & 255, y & 255, (x >> 8) * 40 + (y >> 8) * 8 + 3)
-             for y in range(800) for x in range(1280)])
-img.save(sys.argv[1])
-PY
-fixture_at() { # fixture_at X Y: the picture's RRGGBB there
-    printf '%02X%02X%02X' $(($1 & 255)) $(($2 & 255)) $((($1 >> 8) * 40 + ($2 >> 8) * 8 + 3))
-}
+make_fixture "$WORKDIR/fixture.png"
 # Every pointer shape a ring with a clear middle at its hot spot: this
 # compositor draws the pointer into its pictures (no cursor plane here), so
 # that the pixel under the hot spot is the screen's own.
@@ -98,29 +62,7 @@ pipewire >"$WORKDIR/pipewire.log" 2>&1 &
 PIPEWIRE_PID=$!
 wait_for 10 test -S "$WORKDIR/pipewire-0" || fail "PipeWire did not start: $(cat "$WORKDIR/pipewire.log")"
 
-# A session bus of the test's own, on which the desktop's real portals are
-# started when asked for (and nothing of the machine's own session).
-cat >"$WORKDIR/bus.conf" <<'CONF'
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <keep_umask/>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <servicedir>/usr/share/dbus-1/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
-dbus-daemon --config-file="$WORKDIR/bus.conf" --address="unix:path=$WORKDIR/bus" --nofork \
-    >"$WORKDIR/bus.log" 2>&1 &
-BUS_PID=$!
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORKDIR/bus"
-wait_for 10 test -S "$WORKDIR/bus" || fail "no session bus"
+start_private_bus session
 
 # One virtual pointer for the whole test (a device that comes and goes
 # takes the pointer from Xwayland each time); pointer LINES... has it do
@@ -148,11 +90,7 @@ picker_colour() {
 }
 picker_is() { [ "$(picker_colour)" = "$1" ]; }
 
-# The portal's answers, as they come.
-dbus-monitor --session "type='signal',interface='org.freedesktop.portal.Request',member='Response'" \
-    >"$WORKDIR/answers.log" 2>&1 &
-answers() { grep -c "member=Response" "$WORKDIR/answers.log"; }
-answered() { [ "$(answers)" -ge "$1" ]; }
+listen_for_answers
 
 # The portal is started before the flick: on a busy machine its start alone
 # (backends, the accessibility bus, calls to a system bus that is not there)
@@ -197,52 +135,12 @@ picture=$(sed -n 's|.*"file://\([^"]*\)".*|\1|p' "$WORKDIR/answers.log" | head -
 echo "ok - the picture's file is removed"
 
 
-# `huevella --pick` handed to the program running, over the frozen picture:
-# the picker seen above it beside the pointer, the keys the pick's, the
-# colour where the pointer really is after absolute jumps that Xwayland did
-# not see (it last saw the pointer over the book, then it went over the
-# bare background), and the code on the Wayland clipboard for native
-# programs, whatever has the focus.
-# shown_beside X Y: what the picker drawn beside the pointer at X,Y shows.
-shown_beside() { seen $(($1 + 20 + 153)) $(($2 + 20 + 64)); }
-shown_beside_is() { [ "$(shown_beside "$1" "$2")" = "$3" ]; }
-wayland_clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
-pick_over_picture() { # pick_over_picture X Y...: the picker seen over each point
-    local n x y
-    n=$(answers)
-    pointer "move $((bx + 60)) $((by + 40))" "wait 100" "move 640 420"
-    pick
-    wait_for 15 answered $((n + 1)) || fail "the portal did not answer the pick: $(cat "$WORKDIR/pick.err")"
-    while [ $# -ge 2 ]; do
-        x=$1 y=$2
-        shift 2
-        pointer "move $x $y"
-        wait_for 5 shown_beside_is "$x" "$y" "$(fixture_at "$x" "$y")" ||
-            fail "over $x,$y the picker is not seen above the picture: $(shown_beside "$x" "$y"), not $(fixture_at "$x" "$y")"
-    done
-}
-pick_over_picture 300 200 900 150 150 600
+# `huevella --pick` over the picture, moved and clicked by sway's own seat.
+to() { pointer "move $1 $2"; }
+click() { pointer press release; }
 # (A new virtual keyboard's keymap must reach Xwayland before its keys do.)
-wtype -s 400 -k Return
-pick_ends
-[ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$(fixture_at 150 600)" ] ||
-    fail "Enter took '$(cat "$WORKDIR/pick.out")' ($rc), not $(fixture_at 150 600): $(cat "$WORKDIR/pick.err")"
-wait_for 5 wayland_clipboard_is "$(fixture_at 150 600)" ||
-    fail "the Wayland clipboard holds '$(wl-paste -n 2>&1)', not $(fixture_at 150 600)"
-echo "ok - --pick: the picker over the picture at every jump, Enter takes, wl-paste has the code"
-pick_over_picture 1000 130
-# No copy of the last pick's picker in the new picture.
-[ "$(seen $((150 + 20 + 153)) $((600 + 20 + 64)))" = "$(fixture_at 323 684)" ] ||
-    fail "the picture holds an old picker: $(seen 323 684) at 323,684"
-pointer "move 700 300" press release
-pick_ends
-[ "$rc" = 0 ] && [ "$(cat "$WORKDIR/pick.out")" = "$(fixture_at 700 300)" ] ||
-    fail "a click at 700,300 took '$(cat "$WORKDIR/pick.out")' ($rc), not $(fixture_at 700 300)"
-pick_over_picture 400 500
-wtype -s 400 -k Escape
-pick_ends
-[ "$rc" = 1 ] && [ ! -s "$WORKDIR/pick.out" ] || fail "Escape gave $rc and '$(cat "$WORKDIR/pick.out")'"
-echo "ok - --pick: a click takes where it is, Escape cancels, no old picker in the picture"
+type_key() { wtype -s 400 -k "$1"; }
+pick_road_over_picture
 
 # Qt's native Wayland platform, asked for: the program says once what it
 # cannot do there, and the eyedropper hands over to the desktop's own

@@ -240,7 +240,7 @@ expect_refusal() {
 }
 # (Cancelled at once, nobody was asked: that is the desktop's refusal, and
 # its picker is asked instead.)
-pick_then --screenshot cancel --delay 1200
+pick_then --screenshot cancel --delay 2600
 expect_refusal "cancelled by the person"
 pick_then none
 expect_refusal "no screenshot service"

@@ -70,7 +70,7 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
     case State::Asking:
         // The person may say no here too: Escape cancels the question.
         showBesidePointer();
-        activateWindow();
+        desktop().setForegroundWindow(this);
         listenForPick();
         break;
     case State::Picking: showBesidePointer(); break;
@@ -117,7 +117,7 @@ void TfrmScreenPicker::showPicture() {
         cover->setCursor(Screen()->Cursor(crEyedropper));
         cover->showFullScreen();
         if (cover->screen() == under || !under) {
-            cover->activateWindow();
+            desktop().setForegroundWindow(cover.get());
             cover->setFocus();
             under = cover->screen();
         }

@@ -68,9 +68,10 @@ ScreenshotPortal::ScreenshotPortal(QDBusConnection bus, QObject* parent)
     qRegisterMetaType<ScreenshotPortal::Answer>();
     timer.setSingleShot(true);
     timer.setInterval(10'000);
-    // Longer than a picture takes where nobody is asked (0.1-0.2 s).
+    // Longer than a picture takes where nobody is asked (0.1-0.2 s on
+    // sway; GNOME Shell drawing in software, up to 1.3 s).
     askingTimer.setSingleShot(true);
-    askingTimer.setInterval(700);
+    askingTimer.setInterval(2000);
     connect(&askingTimer, &QTimer::timeout, this, [this] {
         if (requestPath.isEmpty()) return;
         askingSaid = true;

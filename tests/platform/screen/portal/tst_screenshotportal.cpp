@@ -131,7 +131,7 @@ private slots:
         QTest::newRow("service chooses the handle") << "other-handle" << Outcome::Picture;
         // Before anyone could have been asked, a cancel is the desktop's.
         QTest::newRow("cancelled at once") << "cancel" << Outcome::Refused;
-        QTest::newRow("cancelled after asking") << "cancel --delay 900" << Outcome::Cancelled;
+        QTest::newRow("cancelled after asking") << "cancel --delay 2500" << Outcome::Cancelled;
         QTest::newRow("failed") << "fail" << Outcome::Refused;
         QTest::newRow("call refused") << "refuse-call" << Outcome::Refused;
         QTest::newRow("no uri") << "no-uri" << Outcome::BadAnswer;
@@ -222,7 +222,7 @@ private slots:
         QSignalSpy asking(&portal, &ScreenshotPortal::asking);
         portal.requestScreenshot();
         if (timesOut) QCOMPARE(wait(spy).outcome, Outcome::TimedOut);
-        QTest::qWait(1200);
+        QTest::qWait(2300);
         QCOMPARE(spy.size(), 0);
         QCOMPARE(asking.size(), asks ? 1 : 0);
         QCOMPARE(portal.waiting(),
@@ -364,7 +364,7 @@ private slots:
             << QStringList{"--screenshot", "cancel"}
             << QList<State>{State::Waiting, State::Picking, State::Picked};
         QTest::newRow("cancelled by the person")
-            << QStringList{"--screenshot", "cancel", "--delay", "900"}
+            << QStringList{"--screenshot", "cancel", "--delay", "2500"}
             << QList<State>{State::Waiting, State::Asking, State::Cancelled};
         QTest::newRow("asking the person")
             << QStringList{"--screenshot", "silent"} << QList<State>{State::Waiting, State::Asking};
@@ -460,13 +460,13 @@ private slots:
         QFETCH(int, closed);
         startStandIn({"--screenshot", "silent"});
         const auto reading = makeReading();
-        reading->standingLimit = 1500;
+        reading->standingLimit = 3000;
         Seen seen;
         begin(*reading, seen);
         QTRY_COMPARE(seen.states, (QList<State>{State::Waiting, State::Asking}));
         if (then == "end") reading->end();
         if (then == "abandon") reading->abandon();
-        if (then == "wait") QTest::qWait(1000);
+        if (then == "wait") QTest::qWait(1500);
         QCOMPARE(reading->desktopAnswering(), then != "abandon");
         begin(*reading, seen);
         QCOMPARE(seen.states.last(), requests == 1 ? State::Asking : State::Waiting);

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# huevella --pick on GNOME's real parts: a headless GNOME Shell (mutter)
+# with Xwayland, Debian's xdg-desktop-portal with its GNOME back end on a
+# private session bus, the screenshot allowed once in the permission store
+# as a person's "Allow" leaves it, and a person's pointer and keys through
+# mutter's remote desktop session.
+#   gnome_portal_test.sh HUEVELLA DRIVER
+source "$(dirname "$0")/lib.sh"
+PROGRAM=$(realpath "$1")
+DRIVER=$(realpath "$2")
+for part in gnome-shell /usr/libexec/xdg-desktop-portal /usr/libexec/xdg-desktop-portal-gnome \
+    /usr/libexec/xdg-permission-store gdbus Xwayland; do
+    command -v "$part" >/dev/null || { echo "SKIP: $part is missing"; exit 77; }
+done
+
+run_privately_as_nobody "$0" "$PROGRAM" "$DRIVER"
+
+WORKDIR=$XDG_RUNTIME_DIR
+cleanup() {
+    kill ${APP_PID:-} ${SHELL_PID:-} ${DRIVER_PID:-} 2>/dev/null
+    [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" ${SYSTEM_BUS_PID:-} 2>/dev/null
+    # What our bus started goes with it; nothing else of that name or user.
+    [ -n "${BUS_PID:-}" ] && kill_own_bus_services "$DBUS_SESSION_BUS_ADDRESS"
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+
+make_fixture "$WORKDIR/fixture.png"
+# The fixture as the background, shown pixel for pixel; no animation.
+export XDG_CONFIG_HOME=$WORKDIR/config GSETTINGS_BACKEND=keyfile
+mkdir -p "$XDG_CONFIG_HOME/glib-2.0/settings"
+cat >"$XDG_CONFIG_HOME/glib-2.0/settings/keyfile" <<KEYS
+[org/gnome/desktop/background]
+picture-uri='file://$WORKDIR/fixture.png'
+picture-uri-dark='file://$WORKDIR/fixture.png'
+picture-options='centered'
+[org/gnome/desktop/interface]
+enable-animations=false
+enable-hot-corners=false
+KEYS
+start_private_bus system
+start_private_bus session
+export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
+gnome-shell --headless --wayland --virtual-monitor 1280x800 >"$WORKDIR/shell.log" 2>&1 &
+SHELL_PID=$!
+wait_for 30 bash -c "ls /tmp/.X11-unix | grep -q X && test -S '$WORKDIR/wayland-0'" ||
+    { cat "$WORKDIR/shell.log" >&2; fail "GNOME Shell did not start with Xwayland"; }
+export WAYLAND_DISPLAY=wayland-0
+export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | sort -n | head -n 1)
+# Mutter's Xwayland lets in those with its cookie.
+export XAUTHORITY=$(ls "$WORKDIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
+unset QT_QPA_PLATFORM
+dbus-update-activation-environment DISPLAY WAYLAND_DISPLAY XAUTHORITY XDG_CURRENT_DESKTOP \
+    XDG_SESSION_TYPE XDG_CONFIG_HOME GSETTINGS_BACKEND || fail "the bus did not take the session's variables"
+wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
+
+# The person's answer to the desktop's question, once given.
+gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    screenshot true screenshot '' "['yes']" >/dev/null || fail "the permission store did not answer"
+
+coproc DRIVING { exec "$DRIVER" 2>"$WORKDIR/driver.log"; }
+DRIVER_PID=$DRIVING_PID
+# desk LINE: the driver does it; its answer in $said.
+desk() {
+    printf '%s\n' "$*" >&"${DRIVING[1]}"
+    read -r -t 30 said <&"${DRIVING[0]}" || fail "the driver did not answer $*: $(cat "$WORKDIR/driver.log")"
+    [ "${said%% *}" = ok ] || fail "the driver could not $*: $said"
+    said=${said#ok}
+    said=${said# }
+}
+seen() { desk seen "$1" "$2"; echo "$said"; }
+# The shell starts in its overview.
+desk key Escape
+seen_is() { [ "$(seen "$1" "$2")" = "$3" ]; }
+wait_for 10 seen_is 640 500 "$(fixture_at 640 500)" ||
+    fail "the background is not the picture: $(seen 640 500) at 640,500"
+echo "ok - GNOME Shell shows the picture"
+
+listen_for_answers
+(cd "$WORKDIR" && exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
+APP_PID=$!
+wait_for 15 visible_window Huevella || fail "no book window"
+read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+echo "ok - the book window is out (GNOME put it at $bx,$by)"
+
+to() { desk move "$1" "$2"; }
+click() { desk press; desk release; }
+type_key() { desk key "$1"; }
+pick_road_over_picture
