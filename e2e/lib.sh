@@ -481,6 +481,9 @@ pick_over_picture() { # pick_over_picture X Y...: the picker seen over each poin
     click
     pick
     wait_for 15 answered $((n + 1)) || fail "the portal did not answer the pick: $(cat "$WORKDIR/pick.err")"
+    # The picker is drawn once a move over the picture says where the
+    # pointer is.
+    wait_for 10 visible_window "Huevella: pick a colour" || fail "no picture over the screen"
     while [ $# -ge 2 ]; do
         x=$1 y=$2
         shift 2

@@ -25,7 +25,9 @@ if [ "${1:-}" = "--tests" ]; then
         libfile-mimeinfo-perl dpkg-dev file python3-pil nodejs
         weston xwayland qt6-wayland sway grim swaybg gimp-data
         xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire slurp libglib2.0-bin procps wtype wl-clipboard
-        gnome-shell mutter xdg-desktop-portal-gnome python3-gi dbus-bin
+        gnome-shell mutter xdg-desktop-portal-gnome python3-gi gir1.2-gtk-3.0 dbus-bin
+        kwin-wayland xdg-desktop-portal-kde plasma-workspace qtwayland5 qml-module-org-kde-kirigami2
+        qml-module-qtquick-controls2 qml-module-qtquick-layouts
         xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
         at-spi2-core python3-pyatspi orca xdg-desktop-portal libsm-dev libice-dev
         lintian devscripts clang-format strace clang
