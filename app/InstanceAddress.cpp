@@ -22,12 +22,28 @@ namespace {
 // One display, one key, named as X names it: "[protocol/][host]:N[.screen]".
 // The screen is part of the same server, and the local names of a server
 // (no host, "unix", this machine by loopback) reach the same one.
+// On a Wayland desktop the program is the desktop's whether it runs on its
+// Xwayland or natively (started without DISPLAY): the Wayland display names
+// it there, where its socket is found.
+std::string waylandDisplay() {
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    if (!w || !*w) return {};
+    std::string socket = w;
+    if (socket.front() != '/') {
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if (!runtime || !*runtime) return {};
+        socket = std::string(runtime) + "/" + socket;
+    }
+    struct stat status {};
+    if (::stat(socket.c_str(), &status) != 0 || !S_ISSOCK(status.st_mode)) return {};
+    return "wayland-" + socket.substr(socket.rfind('/') + 1);
+}
+
 std::string displayKey() {
     std::string display;
+    if (std::string wayland = waylandDisplay(); !wayland.empty()) return wayland;
     if (const char* x = std::getenv("DISPLAY"); x && *x)
         display = x;
-    else if (const char* w = std::getenv("WAYLAND_DISPLAY"); w && *w)
-        display = w;
     else
         display = "none";
     const std::size_t colon = display.rfind(':');

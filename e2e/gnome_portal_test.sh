@@ -54,12 +54,6 @@ dbus-update-activation-environment DISPLAY WAYLAND_DISPLAY XAUTHORITY XDG_CURREN
     XDG_SESSION_TYPE XDG_CONFIG_HOME GSETTINGS_BACKEND || fail "the bus did not take the session's variables"
 wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
 
-# The person's answer to the desktop's question, once given.
-gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
-    --object-path /org/freedesktop/impl/portal/PermissionStore \
-    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
-    screenshot true screenshot '' "['yes']" >/dev/null || fail "the permission store did not answer"
-
 coproc DRIVING { exec "$DRIVER" 2>"$WORKDIR/driver.log"; }
 DRIVER_PID=$DRIVING_PID
 # desk LINE: the driver does it; its answer in $said.
@@ -88,4 +82,26 @@ echo "ok - the book window is out (GNOME put it at $bx,$by)"
 to() { desk move "$1" "$2"; }
 click() { desk press; desk release; }
 type_key() { desk key "$1"; }
+
+# Nothing in the permission store yet: GNOME asks the person in the middle
+# of the screen. The picker says so below the question, and Escape there
+# (the person's "Deny") ends the pick as a cancel, no desktop picker after.
+to 640 420
+click
+pick
+wait_for 10 visible_window "Screen Picker" || fail "the picker did not say the desktop asks: $(cat "$WORKDIR/pick.err")"
+read -r _ qy _ _ < <(geometry "$(visible_window "Screen Picker")")
+[ "$qy" -ge 520 ] || fail "the picker is at y $qy, under GNOME's question"
+type_key Escape
+pick_ends
+[ "$rc" = 1 ] && grep -q "Cancelled" "$WORKDIR/pick.err" ||
+    fail "Escape on the question gave $rc and '$(cat "$WORKDIR/pick.err")'"
+echo "ok - GNOME's question: the picker below it, Escape cancels"
+
+# The person's answer to the desktop's question, once given.
+gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+    --object-path /org/freedesktop/impl/portal/PermissionStore \
+    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    screenshot true screenshot '' "['yes']" >/dev/null || fail "the permission store did not answer"
+
 pick_road_over_picture

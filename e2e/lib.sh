@@ -34,6 +34,8 @@ start_desktop() {
     # Recovery copies of its own: a test that ends the program with a
     # signal must not leave a book for the next test to be offered.
     export XDG_STATE_HOME="$WORKDIR/state"
+    # An X desktop alone, whatever session the test is run from.
+    unset WAYLAND_DISPLAY XDG_SESSION_TYPE
     start_x_server
     [ "${1:-}" = "--no-tray" ] && return 0
     start_tray

@@ -52,6 +52,17 @@ void TfrmScreenPicker::pickFromScreen(CodeForm form, std::function<void(const Pi
     screenReadChanged(read);
 }
 
+void TfrmScreenPicker::showBelowQuestion() {
+    if (isVisible()) return;
+    Show();
+    raise();
+    const QScreen* screen = QGuiApplication::screenAt(logicalPoint(lastPointer));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    followTo({area.center().x() - width() / 2, area.bottom() + 1 - height() - PointerGap});
+}
+
 void TfrmScreenPicker::showBesidePointer() {
     if (isVisible()) return;
     Show();
@@ -68,8 +79,9 @@ void TfrmScreenPicker::screenPickRead(ScreenRead::State state) {
     case State::Frozen: showPicture(); break;
     case State::Waiting: break;
     case State::Asking:
-        // The person may say no here too: Escape cancels the question.
-        showBesidePointer();
+        // The person may say no here too: Escape cancels the question. Out
+        // of the way of the desktop's question, which it centres.
+        showBelowQuestion();
         desktop().setForegroundWindow(this);
         listenForPick();
         break;

@@ -122,6 +122,7 @@ private:
     };
     void screenPickRead(ScreenRead::State state);
     void showBesidePointer();
+    void showBelowQuestion();
     void showPicture();
     void drawOverPicture();
     static QPoint logicalPoint(QPoint native);

@@ -431,21 +431,45 @@ private slots:
     // socket, another server's do not.
     void oneSocketADisplay_data() {
         QTest::addColumn<QString>("display");
-        QTest::addColumn<bool>("same"); // as ":5"
-        QTest::newRow("unix:5") << "unix:5" << true;
-        QTest::newRow("a screen of it") << ":5.1" << true;
-        QTest::newRow("by loopback") << "localhost:5.0" << true;
-        QTest::newRow("with a protocol") << "unix/:5" << true;
-        QTest::newRow("another server") << ":6" << false;
-        QTest::newRow("another host") << "elsewhere:5" << false;
+        QTest::addColumn<QString>("wayland"); // "socket": a Wayland desktop's; "gone": a stale name
+        QTest::addColumn<bool>("same");       // as ":5"
+        QTest::newRow("unix:5") << "unix:5"
+                                << "" << true;
+        QTest::newRow("a screen of it") << ":5.1"
+                                        << "" << true;
+        QTest::newRow("by loopback") << "localhost:5.0"
+                                     << "" << true;
+        QTest::newRow("with a protocol") << "unix/:5"
+                                         << "" << true;
+        QTest::newRow("another server") << ":6"
+                                        << "" << false;
+        QTest::newRow("another host") << "elsewhere:5"
+                                      << "" << false;
+        // One program a Wayland desktop, on its Xwayland or natively.
+        QTest::newRow("native beside its Xwayland") << ""
+                                                    << "socket" << true;
+        QTest::newRow("a stale Wayland name") << ":6"
+                                              << "gone" << false;
     }
     void oneSocketADisplay() {
         QFETCH(QString, display);
+        QFETCH(QString, wayland);
         QFETCH(bool, same);
         const PrivateRuntime runtime(":5");
+        const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (!wayland.isEmpty()) qputenv("WAYLAND_DISPLAY", "wayland-1");
+        if (wayland == "socket") {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const QByteArray path = qgetenv("XDG_RUNTIME_DIR") + "/wayland-1";
+            std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+            QCOMPARE(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        }
         const std::string plain = SingleInstance::socketPath();
         qputenv("DISPLAY", display.toLocal8Bit());
         const std::string other = SingleInstance::socketPath();
+        qunsetenv("WAYLAND_DISPLAY");
+        ::close(server);
         QVERIFY(!plain.empty());
         QCOMPARE(plain == other, same);
     }

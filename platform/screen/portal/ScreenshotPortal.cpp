@@ -202,6 +202,10 @@ void ScreenshotPortal::response(uint code, const QVariantMap& results) {
     if (code == 1 && kind == Kind::Screenshot && !askingSaid)
         return finish({Outcome::Refused, {}, {}, QStringLiteral("cancelled with nobody asked")});
     if (code == 1) return finish({Outcome::Cancelled, {}, {}, QStringLiteral("cancelled")});
+    // xdg-desktop-portal 1.16 answers a person's "Deny" (Escape on GNOME's
+    // question) with 2: asked, that is the person's no, not the desktop's.
+    if (code == 2 && kind == Kind::Screenshot && askingSaid)
+        return finish({Outcome::Cancelled, {}, {}, QStringLiteral("declined when asked")});
     if (code != 0)
         return finish({Outcome::Refused, {}, {}, QStringLiteral("response %1").arg(code)});
     finish(kind == Kind::Screenshot ? pictureFrom(results, askedAt) : colourFrom(results));

@@ -133,6 +133,7 @@ private slots:
         QTest::newRow("cancelled at once") << "cancel" << Outcome::Refused;
         QTest::newRow("cancelled after asking") << "cancel --delay 2500" << Outcome::Cancelled;
         QTest::newRow("failed") << "fail" << Outcome::Refused;
+        QTest::newRow("denied when asked") << "fail --delay 2500" << Outcome::Cancelled;
         QTest::newRow("call refused") << "refuse-call" << Outcome::Refused;
         QTest::newRow("no uri") << "no-uri" << Outcome::BadAnswer;
         QTest::newRow("uri of another type") << "uri-not-string" << Outcome::BadAnswer;
