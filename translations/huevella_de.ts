@@ -710,6 +710,10 @@ Das Buch ist unverändert.</translation>
         <source>Picked colour code</source>
         <translation>Code der aufgenommenen Farbe</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s picker was cancelled</source>
+        <translation>Die Pipette der Arbeitsfläche wurde abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSuggestSchemes</name>

@@ -710,6 +710,10 @@ El muestrario sigue como estaba.</translation>
         <source>Picked colour code</source>
         <translation>Código del color tomado</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s picker was cancelled</source>
+        <translation>Se canceló el cuentagotas del escritorio</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSuggestSchemes</name>

@@ -710,6 +710,10 @@ Le carnet est resté tel quel.</translation>
         <source>Picked colour code</source>
         <translation>Code de la couleur prélevée</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s picker was cancelled</source>
+        <translation>La pipette du bureau a été annulée</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSuggestSchemes</name>
