@@ -16,14 +16,7 @@ done
 run_privately_as_nobody "$0" "$PROGRAM" "$DRIVER"
 
 WORKDIR=$XDG_RUNTIME_DIR
-cleanup() {
-    kill ${APP_PID:-} ${SHELL_PID:-} ${DRIVER_PID:-} 2>/dev/null
-    [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" ${SYSTEM_BUS_PID:-} 2>/dev/null
-    # What our bus started goes with it; nothing else of that name or user.
-    [ -n "${BUS_PID:-}" ] && kill_own_bus_services "$DBUS_SESSION_BUS_ADDRESS"
-    wait 2>/dev/null
-}
-trap cleanup EXIT
+trap 'stop_private_desktop ${SHELL_PID:-} ${DRIVER_PID:-}' EXIT
 
 make_fixture "$WORKDIR/fixture.png"
 # The fixture as the background, shown pixel for pixel; no animation.
@@ -43,16 +36,12 @@ start_private_bus session
 export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
 gnome-shell --headless --wayland --virtual-monitor 1280x800 >"$WORKDIR/shell.log" 2>&1 &
 SHELL_PID=$!
-wait_for 30 bash -c "ls /tmp/.X11-unix | grep -q X && test -S '$WORKDIR/wayland-0'" ||
-    { cat "$WORKDIR/shell.log" >&2; fail "GNOME Shell did not start with Xwayland"; }
-export WAYLAND_DISPLAY=wayland-0
-export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | sort -n | head -n 1)
 # Mutter's Xwayland lets in those with its cookie.
-export XAUTHORITY=$(ls "$WORKDIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
-unset QT_QPA_PLATFORM
-dbus-update-activation-environment DISPLAY WAYLAND_DISPLAY XAUTHORITY XDG_CURRENT_DESKTOP \
-    XDG_SESSION_TYPE XDG_CONFIG_HOME GSETTINGS_BACKEND || fail "the bus did not take the session's variables"
-wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
+wait_for 30 bash -c "ls '$WORKDIR'/.mutter-Xwaylandauth.*" ||
+    fail "GNOME Shell did not start: $(tail -n 20 "$WORKDIR/shell.log")"
+XAUTHORITY=$(ls "$WORKDIR"/.mutter-Xwaylandauth.* | head -n 1)
+export XAUTHORITY
+join_wayland_session wayland-0 XAUTHORITY XDG_CONFIG_HOME GSETTINGS_BACKEND
 
 coproc DRIVING { exec "$DRIVER" 2>"$WORKDIR/driver.log"; }
 DRIVER_PID=$DRIVING_PID
@@ -73,11 +62,7 @@ wait_for 10 seen_is 640 500 "$(fixture_at 640 500)" ||
 echo "ok - GNOME Shell shows the picture"
 
 listen_for_answers
-(cd "$WORKDIR" && exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
-APP_PID=$!
-wait_for 15 visible_window Huevella || fail "no book window"
-read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
-echo "ok - the book window is out (GNOME put it at $bx,$by)"
+start_book
 
 to() { desk move "$1" "$2"; }
 click() { desk press; desk release; }
@@ -99,9 +84,5 @@ pick_ends
 echo "ok - GNOME's question: the picker below it, Escape cancels"
 
 # The person's answer to the desktop's question, once given.
-gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
-    --object-path /org/freedesktop/impl/portal/PermissionStore \
-    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
-    screenshot true screenshot '' "['yes']" >/dev/null || fail "the permission store did not answer"
-
+allow_screenshots
 pick_road_over_picture

@@ -19,14 +19,7 @@ run_privately_as_nobody "$0" "$PROGRAM" "$SEEN" "$(dirname "$SEEN")/fixture_wind
     "$(command -v kwin_wayland)"
 
 WORKDIR=$XDG_RUNTIME_DIR
-cleanup() {
-    kill ${APP_PID:-} ${BACKDROP_PID:-} ${SEEN_PID:-} ${KWIN_PID:-} 2>/dev/null
-    [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" ${SYSTEM_BUS_PID:-} 2>/dev/null
-    # What our bus started goes with it; nothing else of that name or user.
-    [ -n "${BUS_PID:-}" ] && kill_own_bus_services "$DBUS_SESSION_BUS_ADDRESS"
-    wait 2>/dev/null
-}
-trap cleanup EXIT
+trap 'stop_private_desktop ${BACKDROP_PID:-} ${SEEN_PID:-} ${KWIN_PID:-}' EXIT
 
 start_private_bus system
 start_private_bus session
@@ -34,18 +27,8 @@ export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KD
 "$WORKDIR/kwin_wayland" --virtual --xwayland --width 1280 --height 800 --socket wayland-kde \
     >"$WORKDIR/kwin.log" 2>&1 &
 KWIN_PID=$!
-wait_for 30 bash -c "ls /tmp/.X11-unix | grep -q X && test -S '$WORKDIR/wayland-kde'" ||
-    { cat "$WORKDIR/kwin.log" >&2; fail "KWin did not start with Xwayland"; }
-export WAYLAND_DISPLAY=wayland-kde
-export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | sort -n | head -n 1)
-unset QT_QPA_PLATFORM
-dbus-update-activation-environment DISPLAY WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE \
-    KDE_FULL_SESSION KDE_SESSION_VERSION || fail "the bus did not take the session's variables"
-wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
-gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
-    --object-path /org/freedesktop/impl/portal/PermissionStore \
-    --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
-    screenshot true screenshot '' "['yes']" >/dev/null || fail "the permission store did not answer"
+join_wayland_session wayland-kde KDE_FULL_SESSION KDE_SESSION_VERSION
+allow_screenshots
 
 # The fixture over the whole screen, as the desktop's background.
 make_fixture "$WORKDIR/fixture.png"
@@ -65,11 +48,7 @@ seen() {
 seen_is() { [ "$(seen "$1" "$2")" = "$3" ]; }
 
 listen_for_answers
-(cd "$WORKDIR" && exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
-APP_PID=$!
-wait_for 15 visible_window Huevella || fail "no book window"
-read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
-echo "ok - the book window is out (KWin put it at $bx,$by)"
+start_book
 
 # The portal writes its pictures into ~/Pictures; without it, it answers
 # "cancelled" at once, with nothing shown to anyone: that is a refusal, and

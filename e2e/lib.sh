@@ -519,3 +519,42 @@ pick_road_over_picture() {
     [ "$rc" = 1 ] && [ ! -s "$WORKDIR/pick.out" ] || fail "Escape gave $rc and '$(cat "$WORKDIR/pick.out")'"
     echo "ok - --pick: a click takes where it is, Escape cancels, no old picker in the picture ($((SECONDS - t0)) s)"
 }
+
+# A desktop's session as its programs see it, once its compositor
+# (pid $COMPOSITOR_PID) has made the Wayland socket $1 and Xwayland: the
+# variables exported and given to what the bus starts (the names after the
+# socket's too), the screenshot allowed as a person's "Allow" leaves it.
+join_wayland_session() {
+    local socket=$1
+    shift
+    wait_for 30 bash -c "ls /tmp/.X11-unix | grep -q X && test -S '$WORKDIR/$socket'" ||
+        fail "the desktop did not start with Xwayland"
+    export WAYLAND_DISPLAY=$socket
+    export DISPLAY=:$(ls /tmp/.X11-unix | sed -n 's/^X//p' | sort -n | head -n 1)
+    unset QT_QPA_PLATFORM
+    dbus-update-activation-environment DISPLAY WAYLAND_DISPLAY XDG_CURRENT_DESKTOP \
+        XDG_SESSION_TYPE "$@" || fail "the bus did not take the session's variables"
+    wait_for 20 xdpyinfo || fail "Xwayland does not answer on $DISPLAY"
+}
+allow_screenshots() {
+    gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+        --object-path /org/freedesktop/impl/portal/PermissionStore \
+        --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+        screenshot true screenshot '' "['yes']" >/dev/null || fail "the permission store did not answer"
+}
+# The program, its book window out at bx,by.
+start_book() {
+    (cd "$WORKDIR" && exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
+    APP_PID=$!
+    wait_for 15 visible_window Huevella || fail "no book window"
+    read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
+    echo "ok - the book window is out (the desktop put it at $bx,$by)"
+}
+# Ends what the test started, its buses and what they started; nothing
+# else of those names or that user.
+stop_private_desktop() {
+    kill ${APP_PID:-} "$@" 2>/dev/null
+    [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" ${SYSTEM_BUS_PID:-} 2>/dev/null
+    [ -n "${BUS_PID:-}" ] && kill_own_bus_services "$DBUS_SESSION_BUS_ADDRESS"
+    wait 2>/dev/null
+}
