@@ -252,8 +252,11 @@ private slots:
     void desktopPickerTakes() {
         desk().pressFinds = ScreenRead::State::Waiting;
         startPick(CodeForm::Rgb, QPoint(100, 100));
+        frmScreenPicker->pnlPickerColor->setColor(colorAt(7, 7)); // an earlier pick's
         desk().answerScreenRead({ScreenRead::State::Picking, {}});
         QCOMPARE(desk().grabbedBy, nullptr);
+        // No colour of an earlier pick while the desktop's picker is out.
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), BlankColor);
         desk().answerScreenRead({ScreenRead::State::Picked, QColor(0x33, 0x66, 0xCC)});
         QTRY_COMPARE(outcomes, 1);
         QCOMPARE(desk().clipboard, QString("rgb(51 102 204)"));

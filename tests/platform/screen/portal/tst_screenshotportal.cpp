@@ -82,6 +82,7 @@ class TestScreenshotPortal : public QObject {
         QList<ScreenRead::State> states;
         QColor colour;
         bool wlroots = false;
+        bool desktopPicker = false;
     };
     static void begin(ScreenReading& reading, Seen& seen) {
         seen.states << reading
@@ -90,6 +91,7 @@ class TestScreenshotPortal : public QObject {
                                       seen.states << read.state;
                                       seen.colour = read.colour;
                                       seen.wlroots = read.wlroots;
+                                      seen.desktopPicker = read.desktopPicker;
                                   })
                            .state;
     }
@@ -361,6 +363,9 @@ private slots:
         QTest::newRow("refused, picker refused too")
             << QStringList{"--screenshot", "fail", "--pick", "fail"}
             << QList<State>{State::Waiting, State::Picking, State::Failed};
+        QTest::newRow("refused, the desktop's picker cancelled")
+            << QStringList{"--screenshot", "fail", "--pick", "cancel"}
+            << QList<State>{State::Waiting, State::Picking, State::Cancelled};
         QTest::newRow("cancelled at once, picked instead")
             << QStringList{"--screenshot", "cancel"}
             << QList<State>{State::Waiting, State::Picking, State::Picked};
@@ -387,6 +392,9 @@ private slots:
         QTest::qWait(reading->screenshotTimeout + 200);
         QCOMPARE(seen.states, states);
         if (states.last() == State::Picked) QCOMPARE(seen.colour, QColor(51, 102, 204));
+        // A cancel is told apart: of the picture, or of the desktop's picker.
+        QCOMPARE(seen.desktopPicker,
+                 states.contains(State::Picking) && states.last() == State::Cancelled);
         const auto read = reading->read(QRect(100, 50, 2, 2));
         QCOMPARE(read.has_value(), states.last() == State::Frozen);
         // The fixture is twice the area: the points take every other pixel.
