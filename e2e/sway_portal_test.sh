@@ -76,11 +76,7 @@ pointer() {
         fail "the virtual pointer did not do $*: $(cat "$WORKDIR/pointer.log")"
 }
 
-(cd "$WORKDIR" && exec "$PROGRAM" >"$WORKDIR/app.log" 2>&1) &
-APP_PID=$!
-wait_for 15 visible_window Huevella || fail "no book window"
-read -r bx by _ _ < <(geometry "$(visible_window Huevella)")
-echo "ok - the book window is out (sway put it at $bx,$by)"
+start_book
 
 # picker_colour: what the picker's colour panel shows.
 picker_colour() {
