@@ -4,7 +4,7 @@
 # keys, put in a slot, adjusted with the slider, copied, and the card added.
 # Run under a private D-Bus session.
 source "$(dirname "$0")/lib.sh"
-PROGRAM=$1
+PROGRAM=$(realpath "$1")
 source "$(dirname "$0")/atspi/keys.sh"
 
 [ -x /usr/bin/orca ] || { echo "skip - orca is not installed"; exit 77; }
@@ -132,3 +132,33 @@ must_say "notification Card added. Card 2 of 2"
 xdotool windowactivate --sync "$book" key Page_Up
 must_say "notification Card 1 of 2, Sunset"
 echo "ok - the card added and the card shown are said"
+
+# Said once: the card window coming back does not say its old news again.
+tab_to "Collapse Cards"
+xdotool key space
+wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Swatch Card\$' >/dev/null" ||
+    fail "Collapse Cards left the card out"
+lines=$(wc -l <"$SPEECH")
+tab_to "Swatch Card"
+xdotool key space
+wait_for 5 visible_window "Swatch Card" || fail "the card did not come back"
+sleep 2
+tail -n +"$lines" "$SPEECH" | grep -q "SPEECH OUTPUT: 'notification Card" &&
+    fail "the card coming back said its old news: $(spoken 12 | tr '\n' ' ')"
+echo "ok - a notification is said once"
+
+# huevella --pick is heard as the eyedropper is: the colour taken, or the
+# cancel.
+for key in Return Escape; do
+    lines=$(wc -l <"$SPEECH")
+    pick
+    wait_for 10 visible_window "Screen Picker" || fail "--pick showed no picker"
+    sleep 0.5
+    xdotool key "$key"
+    pick_ends
+    heard="notification Cancelled"
+    [ "$key" = Return ] && heard="notification Taken, $(cat "$WORKDIR/pick.out")"
+    wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: '$heard\"" ||
+        fail "--pick ended by $key, Orca did not say '$heard': $(spoken | tr '\n' ' ')"
+done
+echo "ok - --pick says the colour taken, and a cancel"

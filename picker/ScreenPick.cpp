@@ -1,9 +1,11 @@
 // Picking from anywhere: the screen picker beside the pointer, the pointer
 // and keyboard ours until a colour is taken or the pick is cancelled.
 
+#include "core/colour/Pallet.h"
 #include "picker/FrozenScreen.h"
 #include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
+#include "platform/forms/Announce.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -340,11 +342,15 @@ void TfrmScreenPicker::takeScreenPick() {
     const TColor color = pnlPickerColor->Color();
     emit colourTaken(color);
     Clipboard().setAsText(codeInForm(color, screenPick->form));
+    // Heard as the eyedropper's pick is.
+    announce(tr("Taken, %1").arg(toQString(ColorToCode(color))));
     endScreenPick({color, {}});
 }
 
 void TfrmScreenPicker::cancelScreenPick(const std::string& why) {
     if (!screenPick) return;
+    // A failure says itself as it is shown.
+    if (why.empty()) announce(tr("Cancelled"));
     endScreenPick({std::nullopt, why});
 }
 

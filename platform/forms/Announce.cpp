@@ -12,6 +12,8 @@ namespace {
 // Long enough for a held arrow key to pass over its colours unsaid, short
 // enough that the one it stops on follows at once.
 constexpr int Pause = 350; // ms
+// Time enough for the screen reader to have heard a notification shown.
+constexpr int SaidWithin = 1500; // ms
 
 // One of our windows, the one with the focus where it can be: a menu or a
 // dialog may be closing as it speaks.
@@ -45,10 +47,14 @@ void announce(const QString& text) {
     QWidget* window = speakingWindow();
     if (!window) return;
     QWidget* announcer = announcerOf(window);
-    // A notification is said as it comes to be shown.
+    // A notification is said as it comes to be shown; put away once said,
+    // so that the window coming back does not say it again.
     announcer->hide();
     announcer->setAccessibleName(text);
     announcer->show();
+    QTimer::singleShot(SaidWithin, announcer, [announcer, text] {
+        if (announcer->accessibleName() == text) announcer->hide();
+    });
 }
 
 void announceAfterPause(const QString& text) {
