@@ -162,3 +162,23 @@ for key in Return Escape; do
         fail "--pick ended by $key, Orca did not say '$heard': $(spoken | tr '\n' ' ')"
 done
 echo "ok - --pick says the colour taken, and a cancel"
+
+# Every edit read whole, with its last character: the hex code typed, then
+# each of the six values Tabbed into (a reader that lost the last one read
+# "20" for 209).
+xdotool windowactivate --sync "$book"
+tab_to "Color Palette"
+xdotool key space
+wait_for 5 visible_window "Color Palette" || fail "the palette did not come out"
+f6_to "Color Palette"
+tab_to "Hex code"
+sleep 0.5
+xdotool key ctrl+a type 1E90FF
+xdotool key Return
+lines=$(wc -l <"$SPEECH")
+for value in 209 100 55 30 144 255; do
+    xdotool key Tab
+    wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: '$value.'\"" ||
+        fail "Orca did not read $value whole: $(spoken 4 | tr '\n' ' ')"
+done
+echo "ok - every value read whole after typing and Tab"

@@ -99,8 +99,11 @@ public:
     void setSelection(int index, int start, int end) override {
         if (index == 0) edit()->setSelection(start, end - start);
     }
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
+    // One plain run, the whole text: a reader that joins runs (Orca 43)
+    // would otherwise read an empty one as all but the last character.
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
         return {};
     }
     QRect characterRect(int offset) const override {
