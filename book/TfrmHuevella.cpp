@@ -101,6 +101,7 @@ void TfrmHuevella::bindEvents() {
     }
     lblCardTitle->OnClick = [this] { lblCardTitleClick(); };
     editCardTitle->OnKeyPress = [this](char& key) { editCardTitleKeyPress(key); };
+    editCardTitle->OnExit = [this] { editCardTitleExit(); };
     imgNextCard->OnClick = [this] { imgNextCardClick(); };
     imgPreviousCard->OnClick = [this] { imgPreviousCardClick(); };
     imgBookClearCard->OnClick = [this] { imgBookClearCardClick(); };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "book/Companions.h"
 #include "core/book/BookEnablement.h"
 #include "core/book/BookFile.h"
@@ -104,6 +106,9 @@ public:
     void lblCaption3Click();
     void lblCardTitleClick();
     void editCardTitleKeyPress(char& key);
+    // The focus has left the open title box: what it shows is kept.
+    void editCardTitleExit();
+    void endTitleEdit(bool keep);
 
     void imgNextCardClick();
     void imgPreviousCardClick();
@@ -217,6 +222,8 @@ private:
     void putTrayIconUp();
     void addTrayIcon();
     void removeTrayIcon();
+    // While the title box is open: a press anywhere else ends the edit.
+    QPointer<QObject> pressElsewhere;
 };
 
 extern TfrmHuevella* frmHuevella;

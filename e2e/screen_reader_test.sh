@@ -182,3 +182,25 @@ for value in 209 100 55 30 144 255; do
         fail "Orca did not read $value whole: $(spoken 4 | tr '\n' ' ')"
 done
 echo "ok - every value read whole after typing and Tab"
+
+# The title box: what it shows is what the book holds. Escape puts the old
+# title back, Tab and Enter keep the new one; each is said, and each saved
+# book holds what was said.
+xdotool windowactivate --sync "$book"
+sleep 0.5
+title=Sunset
+for ending in Escape Tab Return; do
+    tab_to "$title"
+    xdotool key space
+    sleep 0.3
+    xdotool key ctrl+a type "$ending-end"
+    xdotool key "$ending"
+    title=$ending-end
+    [ "$ending" = Escape ] && title=Sunset
+    must_say "notification Title: $title"
+    xdotool key ctrl+s
+    wait_for 5 bash -c "'$HVZ' show '$WORKDIR/book.hvz' | grep -qx 'Card 1: $title'" ||
+        fail "after $ending the saved book holds: $("$HVZ" show "$WORKDIR/book.hvz" | grep '^Card 1')"
+    xdotool windowactivate --sync "$book"
+done
+echo "ok - the title box: Escape puts back, Tab and Enter keep, each said and saved"

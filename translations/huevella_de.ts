@@ -620,6 +620,10 @@ Das Buch ist unverändert.</translation>
         <source>%1 could not be put back: %2.</source>
         <translation>%1 konnte nicht wiederhergestellt werden: %2.</translation>
     </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Titel: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMivoSlider</name>

@@ -620,6 +620,10 @@ El muestrario sigue como estaba.</translation>
         <source>%1 could not be put back: %2.</source>
         <translation>No se pudo restaurar %1: %2.</translation>
     </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Título: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMivoSlider</name>

@@ -620,6 +620,10 @@ Le carnet est resté tel quel.</translation>
         <source>%1 could not be put back: %2.</source>
         <translation>%1 n’a pas pu être rétabli : %2.</translation>
     </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Titre&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMivoSlider</name>

@@ -135,6 +135,11 @@ void TEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(&plain);
 }
 
+void TEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (OnExit && event->reason() != Qt::PopupFocusReason) safeCall(OnExit);
+}
+
 bool TEdit::event(QEvent* event) {
     // Before Tab is taken for moving the focus.
     if (event->type() == QEvent::KeyPress) {

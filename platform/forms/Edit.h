@@ -32,12 +32,15 @@ public:
 
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
+    // The focus has left the edit (not for a menu of its own).
+    TNotifyEvent OnExit;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

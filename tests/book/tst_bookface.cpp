@@ -227,19 +227,40 @@ private slots:
         QCOMPARE(frmHuevella->mnuSave->Enabled(), modified);
     }
 
-    void titleBoxStaysOpenAcrossCards() {
+    // What the box shows is what the book holds: Enter, Tab and a click
+    // elsewhere keep the text typed, Escape puts the title back; the box
+    // closes each time.
+    void howATitleEditEnds_data() {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("first"); // the first card's title after
+        QTest::addColumn<int>("shown");     // the card shown after
+        QTest::newRow("Enter") << "Enter"
+                               << "Renamed" << 0;
+        QTest::newRow("Escape") << "Escape"
+                                << "One" << 0;
+        QTest::newRow("Tab") << "Tab"
+                             << "Renamed" << 0;
+        QTest::newRow("a click on Next Card") << "Next"
+                                              << "Renamed" << 1;
+    }
+    void howATitleEditEnds() {
+        QFETCH(QString, ending);
+        QFETCH(QString, first);
+        QFETCH(int, shown);
         addCards({"One", "Two"});
+        frmHuevella->Show();
+        QApplication::setActiveWindow(frmHuevella);
         QTest::mouseClick(frmHuevella->lblCardTitle, Qt::LeftButton);
         QTest::keyClicks(frmHuevella->editCardTitle, "Renamed");
-        // Escape and lost focus leave the box open with its text.
-        QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Escape);
-        QTest::mouseClick(frmHuevella->imgNextCard, Qt::LeftButton);
-        QVERIFY(frmHuevella->editCardTitle->Visible());
-        QCOMPARE(frmHuevella->currentCard, 1);
-        QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Return);
-        QCOMPARE(frmHuevella->cards[0].getTitle(), std::string("One"));
-        QCOMPARE(frmHuevella->cards[1].getTitle(), std::string("Renamed"));
-        QCOMPARE(frmHuevella->lblCardTitle->Caption(), std::string("Renamed"));
+        if (ending == "Enter") QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Return);
+        if (ending == "Escape") QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Escape);
+        if (ending == "Tab") QTest::keyClick(frmHuevella->editCardTitle, Qt::Key_Tab);
+        if (ending == "Next") QTest::mouseClick(frmHuevella->imgNextCard, Qt::LeftButton);
+        QVERIFY(!frmHuevella->editCardTitle->Visible());
+        QCOMPARE(QString::fromStdString(frmHuevella->cards[0].getTitle()), first);
+        QCOMPARE(frmHuevella->cards[1].getTitle(), std::string("Two"));
+        QCOMPARE(frmHuevella->currentCard, shown);
+        QCOMPARE(frmHuevella->lblCardTitle->Caption(), frmHuevella->cards[shown].getTitle());
     }
 
     void enterAfterTheBookEmptiedStoresNothing() {
