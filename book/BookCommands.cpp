@@ -5,7 +5,10 @@
 #include "core/book/BookFile.h"
 #include "core/book/Recovery.h"
 #include "platform/desktop/Desktop.h"
+#include "platform/forms/Announce.h"
 #include "platform/forms/Application.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cctype>
@@ -185,6 +188,7 @@ void TfrmHuevella::mnuSaveClick() {
     if (!saveToOwnFile(target, false)) return;
     savedTo(target);
     bookChanged(BookEvent::Saved);
+    sayBookSaved();
 }
 
 void TfrmHuevella::mnuSaveAsClick() {
@@ -192,6 +196,12 @@ void TfrmHuevella::mnuSaveAsClick() {
     if (!writeBook(dlgSaveAs->FileName, true)) return;
     savedTo(dlgSaveAs->FileName);
     bookChanged(BookEvent::Saved);
+    sayBookSaved();
+}
+
+// A save is heard as well as seen (the title bar loses its mark).
+void TfrmHuevella::sayBookSaved() {
+    announce(tr("Saved, %1").arg(QFileInfo(toQString(fileName)).fileName()));
 }
 
 void TfrmHuevella::loadCommandLineBook() {

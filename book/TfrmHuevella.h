@@ -109,6 +109,7 @@ public:
     // The focus has left the open title box: what it shows is kept.
     void editCardTitleExit();
     void endTitleEdit(bool keep);
+    void sayBookSaved();
 
     void imgNextCardClick();
     void imgPreviousCardClick();

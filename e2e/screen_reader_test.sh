@@ -198,9 +198,17 @@ for ending in Escape Tab Return; do
     title=$ending-end
     [ "$ending" = Escape ] && title=Sunset
     must_say "notification Title: $title"
+    # Saved from another window of the program, and heard (a title kept
+    # offers Save; one put back leaves the book as it was).
+    lines=$(wc -l <"$SPEECH")
+    xdotool windowactivate --sync "$(visible_window "Color Palette")"
+    sleep 0.5
     xdotool key ctrl+s
+    [ "$ending" = Escape ] ||
+        wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: 'notification Saved, book.hvz\"" ||
+        fail "Ctrl+S in the palette was not heard as a save: $(spoken 4 | tr '\n' ' ')"
     wait_for 5 bash -c "'$HVZ' show '$WORKDIR/book.hvz' | grep -qx 'Card 1: $title'" ||
         fail "after $ending the saved book holds: $("$HVZ" show "$WORKDIR/book.hvz" | grep '^Card 1')"
     xdotool windowactivate --sync "$book"
 done
-echo "ok - the title box: Escape puts back, Tab and Enter keep, each said and saved"
+echo "ok - the title box: Escape puts back, Tab and Enter keep, each said; Ctrl+S from the palette saves, said"

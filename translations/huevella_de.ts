@@ -624,6 +624,10 @@ Das Buch ist unverändert.</translation>
         <source>Title: %1</source>
         <translation>Titel: %1</translation>
     </message>
+    <message>
+        <source>Saved, %1</source>
+        <translation>Gespeichert, %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMivoSlider</name>

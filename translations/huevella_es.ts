@@ -624,6 +624,10 @@ El muestrario sigue como estaba.</translation>
         <source>Title: %1</source>
         <translation>Título: %1</translation>
     </message>
+    <message>
+        <source>Saved, %1</source>
+        <translation>Guardado, %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMivoSlider</name>

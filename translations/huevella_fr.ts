@@ -624,6 +624,10 @@ Le carnet est resté tel quel.</translation>
         <source>Title: %1</source>
         <translation>Titre&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Saved, %1</source>
+        <translation>Enregistré, %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMivoSlider</name>

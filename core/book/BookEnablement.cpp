@@ -24,8 +24,9 @@ constexpr std::array Exceptions{
     Exception{BookEvent::Retitled, Rule::On, Rule::Keep, Rule::Follow},
     // A book read from a file offers Clear even when it holds no card.
     Exception{BookEvent::Opened, Rule::Follow, Rule::Follow, Rule::On},
-    // The book named at start offers Save at once, and leaves Save As off.
-    Exception{BookEvent::OpenedAtStart, Rule::On, Rule::Keep, Rule::On},
+    // The book named at start offers Save at once (Save As follows the
+    // cards, as for any book opened).
+    Exception{BookEvent::OpenedAtStart, Rule::On, Rule::Follow, Rule::On},
     Exception{BookEvent::Recovered, Rule::On, Rule::On, Rule::On},
     Exception{BookEvent::Saved, Rule::Follow, Rule::Keep, Rule::Follow},
 };

@@ -28,10 +28,10 @@ TMenuItem* TPopupMenu::Add(const std::string& name, const std::string& caption, 
     action->setObjectName(toQString(name));
     action->setEnabled(enabled);
     if (shortcut && *shortcut) {
-        // The window's own keys: they work while it is active, the menu
-        // closed, and show beside the item.
+        // The owner's keys, shown beside the item: they work, the menu
+        // closed, from every window of the program while the owner is out.
         action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
         if (owner) owner->addAction(action);
     }
     items.push_back(new TMenuItem(action));

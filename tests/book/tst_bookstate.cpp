@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("opened, no cards") << E::Opened << 0 << -1 << false << true << "-----"
                                           << "--C--";
         QTest::newRow("named at start") << E::OpenedAtStart << 2 << 1 << false << false << "-----"
-                                        << "S-CP-";
+                                        << "SACP-";
         QTest::newRow("imported") << E::Imported << 3 << 0 << true << false << "-----"
                                   << "-AC-N";
         QTest::newRow("recovered, unnamed") << E::Recovered << 1 << 0 << true << false << "-----"
