@@ -5,9 +5,12 @@
 #include "book/PreviewPage.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Keyboard.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMenu>
 
 void TfrmHuevella::imgMenuClick() {
     popupMainMenu(Left() + 146, Top() + 14);
@@ -18,6 +21,14 @@ void TfrmHuevella::popupMainMenu(int x, int y) {
     // a tray host is running.
     mnuSystemTray->setEnabled(desktop().systemTrayAvailable());
     mnuExport->setEnabled(lastCard >= 0);
+    // From the keyboard its first item is chosen, and heard, so that the
+    // arrows start from there.
+    if (RunningFromKeyboard())
+        for (QAction* item : mnuMainMenu->Menu()->actions())
+            if (item->isEnabled() && !item->isSeparator()) {
+                mnuMainMenu->Menu()->setActiveAction(item);
+                break;
+            }
     mnuMainMenu->Popup(x, y);
 }
 

@@ -212,3 +212,14 @@ for ending in Escape Tab Return; do
     xdotool windowactivate --sync "$book"
 done
 echo "ok - the title box: Escape puts back, Tab and Enter keep, each said; Ctrl+S from the palette saves, said"
+
+# The main menu opens from the keyboard with its first item chosen, heard.
+xdotool windowactivate --sync "$book"
+sleep 0.5
+tab_to "Main Menu"
+lines=$(wc -l <"$SPEECH")
+xdotool key Return
+wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: 'Pick from Screen\"" ||
+    fail "the main menu opened unheard: $(spoken 4 | tr '\n' ' ')"
+xdotool key Escape
+echo "ok - the main menu opens heard, at its first item"

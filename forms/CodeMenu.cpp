@@ -77,11 +77,12 @@ void PopupCodeMenu(TLabel* code, TColor color) {
                  .arg(toQString(near.name), languageLocale().toString(near.distance, 'f', 1)),
              near.name);
     menu->addSeparator();
-    QAction* contrast =
-        menu->addAction(QCoreApplication::translate("CodeMenu", "Contrast %1 on white, %2 on black")
-                            .arg(localRatio(contrastHundredths(color, clWhite)),
-                                 localRatio(contrastHundredths(color, clBlack))));
-    contrast->setEnabled(false);
+    // An item the arrows reach, and so read: it copies its own figures.
+    const QString contrast =
+        QCoreApplication::translate("CodeMenu", "Contrast %1 on white, %2 on black")
+            .arg(localRatio(contrastHundredths(color, clWhite)),
+                 localRatio(contrastHundredths(color, clBlack)));
+    copy(contrast, fromQString(contrast));
     FreePointer();
     // From the keyboard, under the code it is for, its first item chosen
     // so that the arrows start from there.

@@ -357,11 +357,14 @@ private slots:
         QString told;
         for (QAction* action : menu->actions()) {
             if (action->isSeparator()) continue;
-            if (!action->isEnabled()) {
+            QVERIFY(action->isEnabled()); // each reached by the arrows
+            action->trigger();
+            // The contrast line copies its own figures.
+            if (action == menu->actions().last()) {
                 told = action->text();
+                QCOMPARE(desk().clipboard, told);
                 continue;
             }
-            action->trigger();
             copied << desk().clipboard;
             QVERIFY2(action->text().startsWith("Copy " + desk().clipboard),
                      qPrintable(action->text()));
