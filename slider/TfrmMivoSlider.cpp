@@ -84,13 +84,17 @@ void TfrmMivoSlider::ColorToHsl() {
     sliderHue = hsl.hue;
     sliderSat = hsl.saturation;
     sliderLum = hsl.luminance;
+    valuesColour = c;
 }
 
 void TfrmMivoSlider::pbxSatPalettePaint() {
     if (!targetPanel) return;
     TCanvas* canvas = pbxSatPalette->Canvas();
+    // Read again from the slot only when it holds a colour the values did
+    // not make: read from their own colour, rounded to bytes, they would
+    // drift with every paint, and an arrow would seem to move both strips.
+    if (targetPanel->Color() != valuesColour) ColorToHsl();
     for (int r = 0; r <= 99; ++r) {
-        ColorToHsl();
         canvas->setPenColor(HslToColor(float(sliderLum), float(r), float(sliderHue)));
         run(canvas, 0, r, 10, r);
     }
@@ -99,8 +103,8 @@ void TfrmMivoSlider::pbxSatPalettePaint() {
 void TfrmMivoSlider::pbxLumPalettePaint() {
     if (!targetPanel) return;
     TCanvas* canvas = pbxLumPalette->Canvas();
+    if (targetPanel->Color() != valuesColour) ColorToHsl();
     for (int r = 0; r <= 99; ++r) {
-        ColorToHsl();
         // At saturation 50, whatever the colour's own.
         canvas->setPenColor(HslToColor(float(r), 50, float(sliderHue)));
         run(canvas, 0, r, 10, r);
@@ -132,7 +136,8 @@ bool TfrmMivoSlider::dragTo(TPaintBox* strip, int& value, TShiftState shift, int
 }
 
 void TfrmMivoSlider::showNewColour() {
-    targetPanel->setColor(HslToColor(float(sliderLum), float(sliderSat), float(sliderHue)));
+    valuesColour = HslToColor(float(sliderLum), float(sliderSat), float(sliderHue));
+    targetPanel->setColor(valuesColour);
     if (targetCaption) targetCaption->setCaption(ColorToCode(targetPanel->Color()));
 }
 

@@ -32,6 +32,9 @@ public:
     int sliderHue = 0;
     int sliderSat = 0;
     int sliderLum = 0;
+    // The colour the three values stand for: the slot's, read, or the one
+    // they made. Read again only when the slot holds another.
+    TColor valuesColour = clNone;
     // Called once the target is set: the slot's colour and code kept for
     // Escape, and the keys in the luminance strip.
     void beginAdjusting();
