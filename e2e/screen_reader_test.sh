@@ -91,6 +91,13 @@ xdotool key Right
 must_say "Saturation slider"
 "${ATSPI[@]}" value Saturation | grep -qx "76 0 100" ||
     fail "the saturation strip's value: $("${ATSPI[@]}" value Saturation)"
+# At the strip's end a key changes nothing, and the value is said again.
+xdotool key shift+Right shift+Right shift+Right
+must_say "100"
+lines=$(wc -l <"$SPEECH")
+xdotool key Right
+wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: 'notification 100\"" ||
+    fail "at the strip's end the value was not said again: $(spoken 4 | tr '\n' ' ')"
 xdotool key Escape
 wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Slider\$' >/dev/null" ||
     fail "Escape left the slider out"

@@ -1,5 +1,6 @@
 #include "slider/TfrmMivoSlider.h"
 #include "platform/desktop/Pointer.h"
+#include "platform/forms/Announce.h"
 
 #include "core/colour/Conversions.h"
 #include "core/colour/Pallet.h"
@@ -170,7 +171,12 @@ void TfrmMivoSlider::stepTo(TPaintBox* strip, int& value, int to) {
     if (!targetPanel) return;
     strip->setFocus(Qt::OtherFocusReason);
     to = std::clamp(to, 0, 100);
-    if (to == value) return;
+    // At the strip's end the value stays, and is said again: the key was
+    // heard, and did nothing more.
+    if (to == value) {
+        announce(QString::number(value));
+        return;
+    }
     value = to;
     showNewColour();
     if (strip == pbxSatSlide)
