@@ -146,10 +146,13 @@ private:
     QString name() const {
         if (!control->accessibleName().isEmpty()) return control->accessibleName();
         // A caption is read as its text (a code, a title); an empty one by
-        // what it is for, its hint ("Click to Copy") being what it does.
+        // what it is for, said to be empty, its hint ("Click to Copy") being
+        // what it does.
         if (auto* label = qobject_cast<TLabel*>(control)) {
             const QString caption = toQString(label->Caption());
-            return caption.isEmpty() ? jobOf(control) : caption;
+            if (!caption.isEmpty()) return caption;
+            return jobOf(control) + QStringLiteral(", ") +
+                   QCoreApplication::translate("Controls", "empty");
         }
         if (auto* panel = qobject_cast<TPanel*>(control))
             return jobOf(control) + QStringLiteral(", ") + codeOf(panel->Color());

@@ -215,6 +215,8 @@ private slots:
         QTest::newRow("empty slot")
             << "pnlColor2" << int(QAccessible::Graphic) << "Card 2 colour 2, empty";
         QTest::newRow("code") << "lblCaption1" << int(QAccessible::Button) << "140000";
+        QTest::newRow("empty slot's code")
+            << "lblCaption2" << int(QAccessible::Button) << "Card 2 colour 2, empty";
         QTest::newRow("title") << "lblCardTitle" << int(QAccessible::Button) << "two";
         QTest::newRow("hinted button") << "imgColorPalette" << int(QAccessible::Button) << "";
         QTest::newRow("hex edit") << "editHex" << int(QAccessible::EditableText) << "Hex code";
