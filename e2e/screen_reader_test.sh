@@ -36,6 +36,16 @@ trap stop_orca EXIT
 said() { wait_for 5 grep -qF "SPEECH OUTPUT: '$1" "$SPEECH"; }
 spoken() { grep -o "SPEECH OUTPUT: '[^']*'" "$SPEECH" | sed "s/SPEECH OUTPUT: //" | tail -n "${1:-8}"; }
 must_say() { said "$1" || fail "Orca did not say '$1'; its last words: $(spoken | tr '\n' ' ')"; }
+# hears_after TEXT KEY...: the keys pressed, Orca says a line starting TEXT
+# after them (not before).
+hears_after() {
+    local heard=$1 lines
+    shift
+    lines=$(wc -l <"$SPEECH")
+    xdotool key "$@"
+    wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: '$heard\"" ||
+        fail "after $*, Orca did not say '$heard': $(spoken 4 | tr '\n' ' ')"
+}
 wait_for 20 grep -q "SPEECH OUTPUT: 'Screen reader on" "$SPEECH" ||
     fail "Orca did not start: $(tail -5 "$WORKDIR/orca.out")"
 
@@ -94,10 +104,7 @@ must_say "Saturation slider"
 # At the strip's end a key changes nothing, and the value is said again.
 xdotool key shift+Right shift+Right shift+Right
 must_say "100"
-lines=$(wc -l <"$SPEECH")
-xdotool key Right
-wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: 'notification 100\"" ||
-    fail "at the strip's end the value was not said again: $(spoken 4 | tr '\n' ' ')"
+hears_after "notification 100" Right
 xdotool key Escape
 wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Slider\$' >/dev/null" ||
     fail "Escape left the slider out"
@@ -182,11 +189,8 @@ tab_to "Hex code"
 sleep 0.5
 xdotool key ctrl+a type 1E90FF
 xdotool key Return
-lines=$(wc -l <"$SPEECH")
 for value in 209 100 55 30 144 255; do
-    xdotool key Tab
-    wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: '$value.'\"" ||
-        fail "Orca did not read $value whole: $(spoken 4 | tr '\n' ' ')"
+    hears_after "$value." Tab
 done
 echo "ok - every value read whole after typing and Tab"
 
@@ -224,9 +228,6 @@ echo "ok - the title box: Escape puts back, Tab and Enter keep, each said; Ctrl+
 xdotool windowactivate --sync "$book"
 sleep 0.5
 tab_to "Main Menu"
-lines=$(wc -l <"$SPEECH")
-xdotool key Return
-wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: 'Pick from Screen\"" ||
-    fail "the main menu opened unheard: $(spoken 4 | tr '\n' ' ')"
+hears_after "Pick from Screen" Return
 xdotool key Escape
 echo "ok - the main menu opens heard, at its first item"
