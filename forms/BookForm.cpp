@@ -106,6 +106,7 @@ const FormDef& bookFormDef() {
                      "", false, QT_TRANSLATE_NOOP("Forms", "Export")},
                     {"dlgImport", false, QT_TRANSLATE_NOOP("Forms", "GIMP Palette (*.gpl)|*.gpl"),
                      "gpl", false, QT_TRANSLATE_NOOP("Forms", "Import")}},
+        .f6Place = 1,
     };
     return def;
 }

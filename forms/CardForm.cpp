@@ -32,6 +32,7 @@ const FormDef& swatchCardFormDef() {
                 colourPanel("pnlCardColor3", 126, 31, adjust),
             },
         .menus = {},
+        .f6Place = 2,
     };
     return def;
 }

@@ -33,6 +33,7 @@ const FormDef& sliderFormDef() {
                 strip("pbxLumSlide", 29, 6),
             },
         .menus = {},
+        .f6Place = 6,
     };
     return def;
 }

@@ -87,6 +87,7 @@ const FormDef& colorPaletteFormDef() {
                  .tabOrder = 7},
             },
         .menus = {},
+        .f6Place = 3,
     };
     return def;
 }

@@ -34,6 +34,7 @@ const FormDef& screenPickerFormDef() {
                  .fontColor = 0xD8D0C8},
             },
         .menus = {},
+        .f6Place = 5,
     };
     return def;
 }

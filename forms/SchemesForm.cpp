@@ -77,6 +77,7 @@ const FormDef& suggestSchemesFormDef() {
                 colour("pnlScheme4Color3", 79, 113),
             },
         .menus = {},
+        .f6Place = 4,
     };
     return def;
 }

@@ -70,4 +70,7 @@ struct FormDef {
     std::vector<ControlDef> controls;
     std::vector<MenuDef> menus;
     std::vector<DialogDef> dialogs = {};
+    // Where the window comes as F6 goes round the windows on the screen,
+    // lowest first; a person learns one order, whatever was made first.
+    int f6Place = 0;
 };

@@ -23,11 +23,15 @@ void TForm::FormKeyDown(int& key, TShiftState shift) {
         Hide();
         key = 0;
     } else if (key == Qt::Key_F6) {
-        // The program's windows on the screen, in the order they were made.
+        // The program's windows on the screen, in their forms' order (the
+        // toolkit lists its windows in no order of its own).
         std::vector<TForm*> shown;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* form = qobject_cast<TForm*>(w); form && form->isVisible())
                 shown.push_back(form);
+        std::sort(shown.begin(), shown.end(), [](const TForm* a, const TForm* b) {
+            return std::pair(a->f6Place, a->objectName()) < std::pair(b->f6Place, b->objectName());
+        });
         const auto here = std::find(shown.begin(), shown.end(), this);
         if (shown.size() < 2 || here == shown.end()) return;
         const std::ptrdiff_t step = (shift & ssShift) ? -1 : 1;

@@ -79,6 +79,7 @@ TForm::TForm(const FormDef& def, Contents) {
     setFixedSize(def.clientWidth, def.clientHeight);
     if (def.toolWindow) setAttribute(Qt::WA_ShowWithoutActivating);
     docked = def.toolWindow;
+    f6Place = def.f6Place;
     if (docked && placingOurselves()) setWindowFlags(unmanagedFlags(flags));
     // Qt shows hints only for the active window, and the companions are
     // never activated: their hints must show all the same.

@@ -143,6 +143,7 @@ private:
     QWidget* tabChainStart = nullptr;
     QWidget* tabChainEnd = nullptr;
     bool docked = false; // a companion: shown without activation, placed from another
+    int f6Place = 0;
     std::optional<QPoint> wanted;
     void createControl(const ControlDef& def);
     void setTabOrder(const FormDef& def);

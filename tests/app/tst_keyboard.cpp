@@ -179,13 +179,33 @@ private slots:
         QVERIFY(frmHuevella->Visible());
     }
 
+    // One order, whichever window was made or shown first.
     void f6GoesBetweenWindows() {
-        frmHuevella->imgColorPaletteClick();
-        keys(frmHuevella, "F6");
+        for (TForm* form : std::initializer_list<TForm*>{frmScreenPicker, frmSuggestSchemes,
+                                                         frmColorPalette, frmSwatchCard})
+            form->Show();
+        const auto round = [](const char* key) {
+            QStringList seen;
+            for (int i = 0; i < 5; ++i) {
+                QWidget* from = QApplication::activeWindow();
+                keys(from, key);
+                if (!QTest::qWaitFor([from] { return QApplication::activeWindow() != from; }))
+                    seen << "(stayed)";
+                else
+                    seen << QApplication::activeWindow()->objectName();
+            }
+            return seen.join(' ');
+        };
+        QCOMPARE(round("F6"), "frmSwatchCard frmColorPalette frmSuggestSchemes frmScreenPicker "
+                              "frmHuevella");
+        QCOMPARE(round("Shift+F6"), "frmScreenPicker frmSuggestSchemes frmColorPalette "
+                                    "frmSwatchCard frmHuevella");
+        frmSuggestSchemes->Hide();
+        keys(frmSwatchCard, "F6");
         QVERIFY(QTest::qWaitForWindowActive(frmColorPalette));
         QCOMPARE(QApplication::focusWidget(), frmColorPalette->editHex);
-        keys(frmColorPalette->editHex, "Shift+F6");
-        QVERIFY(QTest::qWaitForWindowActive(frmHuevella));
+        keys(frmColorPalette->editHex, "F6");
+        QVERIFY(QTest::qWaitForWindowActive(frmScreenPicker));
     }
 
     // Every control of every window has a name and a role.
