@@ -231,3 +231,15 @@ tab_to "Main Menu"
 hears_after "Pick from Screen" Return
 xdotool key Escape
 echo "ok - the main menu opens heard, at its first item"
+
+# Found again from the keyboard: starting the program once more brings the
+# book window out with the keys, from wherever they were.
+f6_to "Color Palette"
+must_say "Color Palette frame"
+lines=$(wc -l <"$SPEECH")
+(cd "$WORKDIR" && "$PROGRAM") || fail "the second start failed"
+wait_for 5 bash -c "[ \"\$(xdotool getactivewindow)\" = $book ]" ||
+    fail "a second start left the keys in '$(xdotool getactivewindow getwindowname)'"
+wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: 'Huevella frame\"" ||
+    fail "a second start was not heard in the book: $(spoken 4 | tr '\n' ' ')"
+echo "ok - a second start brings the book out with the keys, heard"
