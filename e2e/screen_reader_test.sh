@@ -72,6 +72,8 @@ book=$(visible_window Huevella)
 wait_for 10 "${ATSPI[@]}" names || fail "the program is not on the accessibility bus"
 xdotool windowactivate --sync "$book"
 tab_to "Drag Eyedropper to Choose Color"
+# Beside the mouse's hint, the keys' own.
+must_say "Space picks: the arrow keys move"
 
 # Picking: the colour under the picker is said once the keys pause, only
 # the one they stop on; the colour taken is said.

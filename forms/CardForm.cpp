@@ -5,6 +5,8 @@ using namespace formparts;
 
 const FormDef& swatchCardFormDef() {
     static const char* const adjust = QT_TRANSLATE_NOOP("Forms", "Right Click to Adjust Color");
+    static const char* const adjustKeys =
+        QT_TRANSLATE_NOOP("Forms", "Space puts the colour taken here; the Menu key adjusts it");
     static const FormDef def{
         .name = "frmSwatchCard",
         .caption = QT_TRANSLATE_NOOP("Forms", "Swatch Card"),
@@ -27,9 +29,9 @@ const FormDef& swatchCardFormDef() {
                 image("imgAddToBookDisabled", 157, 0, 23, 17,
                       QT_TRANSLATE_NOOP("Forms", "Add Card to Book"),
                       ":/forms/card/add_disabled.png"),
-                colourPanel("pnlCardColor1", 6, 31, adjust),
-                colourPanel("pnlCardColor2", 66, 31, adjust),
-                colourPanel("pnlCardColor3", 126, 31, adjust),
+                colourPanel("pnlCardColor1", 6, 31, adjust, adjustKeys),
+                colourPanel("pnlCardColor2", 66, 31, adjust, adjustKeys),
+                colourPanel("pnlCardColor3", 126, 31, adjust, adjustKeys),
             },
         .menus = {},
         .f6Place = 2,

@@ -19,7 +19,9 @@ inline ControlDef caption(const char* name, int left, int top,
             .fontName = "Arial",
             .fontPixels = 11,
             .alignment = TAlignment::taCenter,
-            .layout = layout};
+            .layout = layout,
+            .keys = QT_TRANSLATE_NOOP("Forms", "Enter copies the code; the Menu key lists its "
+                                               "other forms")};
 }
 
 inline ControlDef image(const char* name, int left, int top, int width, int height,
@@ -35,7 +37,8 @@ inline ControlDef image(const char* name, int left, int top, int width, int heig
             .picture = picture};
 }
 
-inline ControlDef colourPanel(const char* name, int left, int top, const char* hint = "") {
+inline ControlDef colourPanel(const char* name, int left, int top, const char* hint = "",
+                              const char* keys = "") {
     return {.kind = ControlKind::Panel,
             .name = name,
             .left = left,
@@ -43,7 +46,8 @@ inline ControlDef colourPanel(const char* name, int left, int top, const char* h
             .width = 54,
             .height = 67,
             .hint = hint,
-            .color = BlankColor};
+            .color = BlankColor,
+            .keys = keys};
 }
 
 // What screen readers call the controls without a hint or a text of their

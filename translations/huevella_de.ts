@@ -276,6 +276,22 @@
         <source>Suggested Color Schemes</source>
         <translation>Schema-Vorschläge</translation>
     </message>
+    <message>
+        <source>Space renames the card</source>
+        <translation>Leertaste benennt die Karte um</translation>
+    </message>
+    <message>
+        <source>Space picks: the arrow keys move, Enter takes the colour, Escape cancels</source>
+        <translation>Leertaste startet die Pipette: Pfeiltasten bewegen, Eingabetaste übernimmt die Farbe, Escape bricht ab</translation>
+    </message>
+    <message>
+        <source>Space puts the colour taken here; the Menu key adjusts it</source>
+        <translation>Leertaste legt die aufgenommene Farbe hierher; die Menütaste passt sie an</translation>
+    </message>
+    <message>
+        <source>Enter copies the code; the Menu key lists its other forms</source>
+        <translation>Eingabetaste kopiert den Code; die Menütaste zeigt seine anderen Formen</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>

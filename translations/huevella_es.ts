@@ -276,6 +276,22 @@
         <source>Suggested Color Schemes</source>
         <translation>Combinaciones sugeridas</translation>
     </message>
+    <message>
+        <source>Space renames the card</source>
+        <translation>Espacio cambia el nombre de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Space picks: the arrow keys move, Enter takes the colour, Escape cancels</source>
+        <translation>Espacio inicia el cuentagotas: las flechas mueven, Intro toma el color, Escape cancela</translation>
+    </message>
+    <message>
+        <source>Space puts the colour taken here; the Menu key adjusts it</source>
+        <translation>Espacio pone aquí el color tomado; la tecla Menú lo ajusta</translation>
+    </message>
+    <message>
+        <source>Enter copies the code; the Menu key lists its other forms</source>
+        <translation>Intro copia el código; la tecla Menú muestra sus otras formas</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>

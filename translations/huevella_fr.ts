@@ -276,6 +276,22 @@
         <source>Suggested Color Schemes</source>
         <translation>Harmonies suggérées</translation>
     </message>
+    <message>
+        <source>Space renames the card</source>
+        <translation>Espace renomme la carte</translation>
+    </message>
+    <message>
+        <source>Space picks: the arrow keys move, Enter takes the colour, Escape cancels</source>
+        <translation>Espace lance la pipette&#xa0;: les flèches déplacent, Entrée prend la couleur, Échap annule</translation>
+    </message>
+    <message>
+        <source>Space puts the colour taken here; the Menu key adjusts it</source>
+        <translation>Espace place ici la couleur prélevée&#xa0;; la touche Menu l’ajuste</translation>
+    </message>
+    <message>
+        <source>Enter copies the code; the Menu key lists its other forms</source>
+        <translation>Entrée copie le code&#xa0;; la touche Menu affiche ses autres formes</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>

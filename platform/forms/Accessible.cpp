@@ -105,7 +105,10 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return name();
-        if (t == QAccessible::Description) return control->toolTip();
+        if (t == QAccessible::Description) {
+            const QString keys = control->property("keys").toString();
+            return keys.isEmpty() ? control->toolTip() : keys;
+        }
         if (t == QAccessible::Value) {
             if (auto* label = qobject_cast<TLabel*>(control)) return toQString(label->Caption());
             if (auto* panel = qobject_cast<TPanel*>(control)) return codeOf(panel->Color());

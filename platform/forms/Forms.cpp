@@ -48,6 +48,10 @@ void place(QWidget* widget, const ControlDef& def) {
     widget->setObjectName(QString::fromLatin1(def.name));
     widget->setGeometry(def.left, def.top, def.width, def.height);
     widget->setToolTip(formText(def.hint));
+    // Kept aside: setting the accessible description would have a listening
+    // screen reader ask for the control before it is whole, and keep the
+    // plain answer it got.
+    if (*def.keys) widget->setProperty("keys", formText(def.keys));
     widget->setVisible(def.visible);
     if (!def.tabStop) widget->setProperty("tabStop", false);
 }

@@ -226,22 +226,37 @@ private slots:
         QVERIFY(controls > 60);
     }
 
+    // The name, and what the keys do where the hint tells only the mouse.
     void namesSayJobAndColour_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("keys");
         QTest::newRow("card slot")
-            << "pnlColor1" << int(QAccessible::Graphic) << "Card 2 colour 1, 140000";
+            << "pnlColor1" << int(QAccessible::Graphic) << "Card 2 colour 1, 140000"
+            << "";
         QTest::newRow("empty slot")
-            << "pnlColor2" << int(QAccessible::Graphic) << "Card 2 colour 2, empty";
-        QTest::newRow("code") << "lblCaption1" << int(QAccessible::Button) << "140000";
+            << "pnlColor2" << int(QAccessible::Graphic) << "Card 2 colour 2, empty"
+            << "";
+        QTest::newRow("code") << "lblCaption1" << int(QAccessible::Button) << "140000"
+                              << "Enter copies";
         QTest::newRow("empty slot's code")
-            << "lblCaption2" << int(QAccessible::Button) << "Card 2 colour 2, empty";
-        QTest::newRow("title") << "lblCardTitle" << int(QAccessible::Button) << "two";
-        QTest::newRow("hinted button") << "imgColorPalette" << int(QAccessible::Button) << "";
-        QTest::newRow("hex edit") << "editHex" << int(QAccessible::EditableText) << "Hex code";
+            << "lblCaption2" << int(QAccessible::Button) << "Card 2 colour 2, empty"
+            << "Enter copies";
+        QTest::newRow("title") << "lblCardTitle" << int(QAccessible::Button) << "two"
+                               << "Space renames";
+        QTest::newRow("hinted button") << "imgColorPalette" << int(QAccessible::Button) << ""
+                                       << "";
+        QTest::newRow("eyedropper") << "imgEyedropper" << int(QAccessible::Button) << ""
+                                    << "Space picks";
+        QTest::newRow("adjusted slot")
+            << "pnlCardColor1" << int(QAccessible::Button) << "Card colour 1, empty"
+            << "the Menu key adjusts";
+        QTest::newRow("hex edit") << "editHex" << int(QAccessible::EditableText) << "Hex code"
+                                  << "";
         QTest::newRow("picker") << "pnlPickerColor" << int(QAccessible::Button)
-                                << "Picked colour, empty";
+                                << "Picked colour, empty"
+                                << "";
     }
     void namesSayJobAndColour() {
         QFETCH(QString, control);
@@ -257,6 +272,10 @@ private slots:
         QCOMPARE(face->text(QAccessible::Name), name.isEmpty() ? found->toolTip() : name);
         QVERIFY(!face->text(QAccessible::Name).isEmpty());
         QCOMPARE(int(face->role()), role);
+        QFETCH(QString, keys);
+        const QString description = face->text(QAccessible::Description);
+        QVERIFY2(keys.isEmpty() ? description == found->toolTip() : description.contains(keys),
+                 qPrintable(description));
     }
 
     void pressActionDoesWhatAClickDoes() {
