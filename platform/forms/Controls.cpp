@@ -4,6 +4,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Pictures.h"
 #include "platform/forms/Screen.h"
+#include "platform/forms/TextFit.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -152,6 +153,10 @@ void TLabel::setColor(TColor value) {
     update();
 }
 
+QFont TLabel::ShownFont() const {
+    return shrinkToFit && !wordWrap ? fittingFont(font(), ShownText(), width(), this) : font();
+}
+
 void TLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (color != clNone) painter.fillRect(rect(), toQColor(color));
@@ -163,7 +168,7 @@ void TLabel::paintEvent(QPaintEvent*) {
              : layout == TTextLayout::tlBottom ? Qt::AlignBottom
                                                : Qt::AlignTop;
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.setFont(font());
+    painter.setFont(ShownFont());
     painter.drawText(rect(), flags, ShownText());
 }
 

@@ -140,7 +140,14 @@ public:
     void flash(const std::string& text, int milliseconds);
     // What is drawn now: the word flashed, else the caption.
     QString ShownText() const { return toQString(flashText.empty() ? caption : flashText); }
+    // The font it is drawn in now.
+    QFont ShownFont() const;
     bool WordWrap() const { return wordWrap; }
+    // A single line too wide is drawn smaller, then narrower, never cut.
+    void setShrinkToFit(bool value) {
+        shrinkToFit = value;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -150,6 +157,7 @@ private:
     std::string flashText;
     int flashes = 0;
     bool wordWrap = false;
+    bool shrinkToFit = false;
     TColor color = clNone;
     TAlignment alignment = TAlignment::taLeftJustify;
     TTextLayout layout = TTextLayout::tlTop;

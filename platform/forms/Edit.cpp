@@ -1,6 +1,7 @@
 #include "platform/forms/Edit.h"
 
 #include "platform/forms/Application.h"
+#include "platform/forms/TextFit.h"
 
 #include <QKeyEvent>
 #include <QSet>
@@ -94,6 +95,26 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent), oneLine(new OneLineValidator(
         unsigned short none = 0;
         safeCall([&] { OnKeyUp(none, 0); });
     });
+    connect(this, &QLineEdit::textChanged, this, [this] { fitText(); });
+}
+
+void TEdit::setShrinkToFit(bool value) {
+    if (value == fullFont.has_value()) return;
+    if (!value) {
+        setFont(*fullFont);
+        fullFont.reset();
+        return;
+    }
+    fullFont = font();
+    fitText();
+}
+
+void TEdit::fitText() {
+    if (!fullFont) return;
+    // Qt's line edit keeps two pixels either side of its text margins, and
+    // one for the caret.
+    const int room = contentsRect().marginsRemoved(textMargins()).width() - 2 * 2 - 1;
+    setFont(fittingFont(*fullFont, text(), room, this));
 }
 
 void TEdit::setMaxBytes(int bytes) {

@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 class QValidator;
 
 // The single-line edit: one line of UTF-8 text, a byte limit, the
@@ -29,6 +31,9 @@ public:
     void setMaxBytes(int bytes);
     // Whether entering the edit by Tab selects all its text.
     void setAutoSelect(bool value) { autoSelect = value; }
+    // The whole text seen as it is typed: the font as it is now, made
+    // smaller and narrower while the text would not fit.
+    void setShrinkToFit(bool value);
 
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyUp;
@@ -47,4 +52,6 @@ private:
     QValidator* oneLine;
     bool autoSelect = true;
     std::string shown;
+    std::optional<QFont> fullFont; // the font before any shrinking, while it shrinks to fit
+    void fitText();
 };

@@ -37,6 +37,7 @@ struct ControlDef {
     bool wordWrap = false;     // a label's text on as many lines as it takes
     TColor fontColor = clNone; // a label's text; clNone: the system's window text
     bool tabStop = true;       // reachable by Tab where a click or a key works it
+    bool shrinkToFit = false;  // a label's or edit's text too wide drawn smaller, never cut
     // What the keys do with it, where the hint tells only the mouse: read by
     // screen readers as the control's description.
     const char* keys = "";

@@ -159,6 +159,7 @@ void TForm::createControl(const ControlDef& def) {
             label->setPalette(colours);
         }
         label->setFont(fontFor(def, label->font()));
+        label->setShrinkToFit(def.shrinkToFit);
         place(label, def);
         break;
     }
@@ -180,6 +181,7 @@ void TForm::createControl(const ControlDef& def) {
         if (def.maxLength > 0) edit->setMaxBytes(def.maxLength);
         edit->setAutoSelect(def.autoSelect);
         place(edit, def);
+        edit->setShrinkToFit(def.shrinkToFit);
         break;
     }
     case ControlKind::PaintBox: place(new TPaintBox(parent), def); break;

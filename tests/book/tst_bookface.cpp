@@ -209,6 +209,14 @@ private slots:
                                        << "abcdefghijklmnopqr" << true;
         QTest::newRow("inner blanks kept") << "a  b"
                                            << "a  b" << true;
+        // The widest 18 bytes: seen whole as typed, and on the bar.
+        QTest::newRow("wide letters") << QString(18, 'W') << QString(18, 'W') << true;
+        QTest::newRow("wide Cyrillic")
+            << QString(9, QChar(0x428)) << QString(9, QChar(0x428)) << true;
+        QTest::newRow("full-width")
+            << QString(6, QChar(0xFF37)) << QString(6, QChar(0xFF37)) << true;
+        QTest::newRow("words") << "Sunset over water"
+                               << "Sunset over water" << true;
     }
     void titleEdit() {
         QFETCH(QString, typed);
@@ -219,8 +227,20 @@ private slots:
         QVERIFY(frmHuevella->editCardTitle->Visible());
         QCOMPARE(frmHuevella->editCardTitle->Text(), std::string("Untitled-1"));
         QCOMPARE(frmHuevella->editCardTitle->selectedText(), QString("Untitled-1"));
-        typeTitle(typed);
+        TEdit* edit = frmHuevella->editCardTitle;
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        for (const QChar letter : typed) // typed as a keyboard layout gives it
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), {});
+        // Nothing scrolled out: with the caret at the end, the first letter
+        // is still at the left edge, and the last one before the right.
+        QCOMPARE(edit->cursorPositionAt(QPoint(2, edit->height() / 2)), 0);
+        QCOMPARE(edit->cursorPositionAt(QPoint(edit->width() - 2, edit->height() / 2)),
+                 edit->text().size());
+        QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(!frmHuevella->editCardTitle->Visible());
+        TLabel* shown = frmHuevella->lblCardTitle;
+        QVERIFY(QFontMetricsF(shown->ShownFont(), shown).horizontalAdvance(shown->ShownText()) <=
+                shown->width());
         QCOMPARE(QString::fromStdString(frmHuevella->cards[0].getTitle()), stored);
         QCOMPARE(QString::fromStdString(frmHuevella->lblCardTitle->Caption()), stored);
         QCOMPARE(frmHuevella->modified, modified);
