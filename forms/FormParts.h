@@ -5,7 +5,9 @@
 // Building blocks the form definitions share.
 namespace formparts {
 
-// A slot's caption: its code centred on the blank colour, "Arial" 11 pixels.
+// A slot's caption: its code centred on the blank colour, "Arial" 11 pixels;
+// a word in its place (the picker's "No answer" in German) drawn smaller
+// rather than cut.
 inline ControlDef caption(const char* name, int left, int top,
                           TTextLayout layout = TTextLayout::tlCenter) {
     return {.kind = ControlKind::Label,
@@ -20,6 +22,7 @@ inline ControlDef caption(const char* name, int left, int top,
             .fontPixels = 11,
             .alignment = TAlignment::taCenter,
             .layout = layout,
+            .shrinkToFit = true,
             .keys = QT_TRANSLATE_NOOP("Forms", "Enter copies the code; the Menu key lists its "
                                                "other forms")};
 }

@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Hue slider</source>
-        <translation>Farbton-Regler</translation>
+        <translation>Farbtonregler</translation>
     </message>
     <message>
         <source>Saturation slider</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>To System Tray</source>
-        <translation>In den Systembereich</translation>
+        <translation>In den Systembereich minimieren</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>Space picks: the arrow keys move, Enter takes the colour, Escape cancels</source>
-        <translation>Leertaste startet die Pipette: Pfeiltasten bewegen, Eingabetaste übernimmt die Farbe, Escape bricht ab</translation>
+        <translation>Leertaste startet die Pipette: Pfeiltasten bewegen, Eingabetaste nimmt die Farbe auf, Escape bricht ab</translation>
     </message>
     <message>
         <source>Space puts the colour taken here; the Menu key adjusts it</source>
@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>the file goes on after the last card</source>
-        <translation>die Datei geht nach der letzten Karte weiter</translation>
+        <translation>nach der letzten Karte folgt noch weiterer Inhalt</translation>
     </message>
     <message>
         <source>it is a directory</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>%1 colours, kept to their cards, need more than %2 cards: %3</source>
-        <translation>%1 Farben, die nach ihren Karten geordnet mehr als %2 Karten brauchen: %3</translation>
+        <translation>%1 Farben brauchen, nach ihren Karten geordnet, mehr als %2 Karten: %3</translation>
     </message>
     <message>
         <source>the last colour is left out</source>
@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>it is a link another user made, and is not followed</source>
-        <translation>die Datei ist eine Verknüpfung, die ein anderer Benutzer angelegt hat, und wird nicht verfolgt</translation>
+        <translation>die Datei ist eine Verknüpfung, die ein anderer Benutzer angelegt hat; ihr wird nicht gefolgt</translation>
     </message>
     <message>
         <source>it was replaced by another file while it was being saved, and was not written</source>
@@ -492,6 +492,42 @@
     <message>
         <source>the book as it was could not be kept first (%1)</source>
         <translation>das Buch konnte vorher nicht in seinem bisherigen Stand gesichert werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>Datei&amp;name:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Dateien des Typs:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Die Datei %1 existiert bereits.
+Soll sie überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Die Datei konnte nicht gefunden werden.
+Stellen Sie sicher, dass der Dateiname richtig ist.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
     </message>
 </context>
 <context>
@@ -538,7 +574,7 @@ Möchten Sie es durch dieses Buch ersetzen? („Nein“ speichert dieses Buch un
     </message>
     <message>
         <source>%1 other books were asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
-        <translation>Während Huevella auf eine Antwort wartete, wurden %1 weitere Bücher angefordert; nur das letzte, „%2“, wurde übernommen.</translation>
+        <translation>Während Huevella auf eine Antwort wartete, wurden %1 weitere Bücher angefordert; nur das letzte, „%2“, wurde geöffnet.</translation>
     </message>
     <message>
         <source>An unsaved book was kept at &quot;%1&quot;, but it cannot be opened.</source>
@@ -622,7 +658,7 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
-        <translation>Während Huevella auf eine Antwort wartete, wurde 1 weiteres Buch angefordert; nur das letzte, „%1“, wurde übernommen.</translation>
+        <translation>Während Huevella auf eine Antwort wartete, wurde 1 weiteres Buch angefordert; nur das letzte, „%1“, wurde geöffnet.</translation>
     </message>
     <message>
         <source>Huevella was stopped while saving %1: the book before that save was kept. Put it back?</source>
@@ -660,7 +696,7 @@ Das Buch ist unverändert.</translation>
     <name>TfrmScreenPicker</name>
     <message>
         <source>Asking the desktop for a picture of the screen…</source>
-        <translation>Die Arbeitsfläche wird um ein Bildschirmfoto gebeten…</translation>
+        <translation>Bildschirmfoto wird bei der Arbeitsfläche angefordert…</translation>
     </message>
     <message>
         <source>Asking…</source>
@@ -688,7 +724,7 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>Can&apos;t read</source>
-        <translation>Unlesbar</translation>
+        <translation>Kein Zugriff</translation>
     </message>
     <message>
         <source>This desktop does not let programs read the screen</source>
@@ -696,15 +732,15 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>The screenshot service failed: wlroots desktops (sway) need grim and slurp</source>
-        <translation>Der Bildschirmfoto-Dienst ist gescheitert: Unter wlroots (sway) braucht er grim und slurp</translation>
+        <translation>Bildschirmfoto-Dienst fehlgeschlagen: wlroots (sway) braucht grim und slurp</translation>
     </message>
     <message>
         <source>The desktop&apos;s screenshot service failed</source>
-        <translation>Der Bildschirmfoto-Dienst der Arbeitsfläche ist gescheitert</translation>
+        <translation>Der Bildschirmfoto-Dienst der Arbeitsfläche ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation>Abbruch</translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>The desktop&apos;s picture of the screen was cancelled</source>
@@ -712,11 +748,11 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation>Zeitablauf</translation>
+        <translation>Keine Antwort</translation>
     </message>
     <message>
         <source>The desktop did not answer the request for a picture of the screen</source>
-        <translation>Die Arbeitsfläche hat auf die Bitte um ein Bildschirmfoto nicht geantwortet</translation>
+        <translation>Die Arbeitsfläche hat auf die Anfrage nach einem Bildschirmfoto nicht geantwortet</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -724,7 +760,7 @@ Das Buch ist unverändert.</translation>
     </message>
     <message>
         <source>Taken, %1</source>
-        <translation>Übernommen, %1</translation>
+        <translation>Aufgenommen, %1</translation>
     </message>
     <message>
         <source>Picked colour</source>

@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Drag Eyedropper to Choose Color</source>
-        <translation>Arrastre el cuentagotas para elegir un color</translation>
+        <translation>Arrastrar el cuentagotas para elegir un color</translation>
     </message>
     <message>
         <source>Main Menu</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>To System Tray</source>
-        <translation>A la bandeja del sistema</translation>
+        <translation>Minimizar a la bandeja del sistema</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>%1 colours, and a book holds %2: %3</source>
-        <translation>%1 colores, y en un muestrario caben %2: %3</translation>
+        <translation>%1 colores, y un muestrario admite como máximo %2: %3</translation>
     </message>
     <message>
         <source>%1 colours, kept to their cards, need more than %2 cards: %3</source>
@@ -492,6 +492,42 @@
     <message>
         <source>the book as it was could not be kept first (%1)</source>
         <translation>no se pudo conservar antes el muestrario tal como estaba (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Archivos de tipo:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Archivo no encontrado.
+Verifique que el nombre del archivo es correcto.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
     </message>
 </context>
 <context>
@@ -664,7 +700,7 @@ El muestrario sigue como estaba.</translation>
     </message>
     <message>
         <source>Asking…</source>
-        <translation>Permiso…</translation>
+        <translation>Preguntando…</translation>
     </message>
     <message>
         <source>The desktop is asking whether Huevella may see the screen: answer it there</source>
@@ -688,7 +724,7 @@ El muestrario sigue como estaba.</translation>
     </message>
     <message>
         <source>Can&apos;t read</source>
-        <translation>Ilegible</translation>
+        <translation>Sin acceso</translation>
     </message>
     <message>
         <source>This desktop does not let programs read the screen</source>
@@ -704,7 +740,7 @@ El muestrario sigue como estaba.</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation>Anulado</translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>The desktop&apos;s picture of the screen was cancelled</source>
@@ -712,7 +748,7 @@ El muestrario sigue como estaba.</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation>Caducado</translation>
+        <translation>Sin respuesta</translation>
     </message>
     <message>
         <source>The desktop did not answer the request for a picture of the screen</source>

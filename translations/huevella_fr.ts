@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Drag Eyedropper to Choose Color</source>
-        <translation>Faites glisser la pipette pour choisir une couleur</translation>
+        <translation>Faire glisser la pipette pour choisir une couleur</translation>
     </message>
     <message>
         <source>Main Menu</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>To System Tray</source>
-        <translation>Dans la zone de notification</translation>
+        <translation>Réduire dans la zone de notification</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -282,15 +282,15 @@
     </message>
     <message>
         <source>Space picks: the arrow keys move, Enter takes the colour, Escape cancels</source>
-        <translation>Espace lance la pipette&#xa0;: les flèches déplacent, Entrée prend la couleur, Échap annule</translation>
+        <translation>Espace lance la pipette&#xa0;: les flèches déplacent, Entrée prélève la couleur, Échap annule</translation>
     </message>
     <message>
         <source>Space puts the colour taken here; the Menu key adjusts it</source>
-        <translation>Espace place ici la couleur prélevée&#xa0;; la touche Menu l’ajuste</translation>
+        <translation>Espace place ici la couleur prélevée&#x202f;; la touche Menu l’ajuste</translation>
     </message>
     <message>
         <source>Enter copies the code; the Menu key lists its other forms</source>
-        <translation>Entrée copie le code&#xa0;; la touche Menu affiche ses autres formes</translation>
+        <translation>Entrée copie le code&#x202f;; la touche Menu affiche ses autres formes</translation>
     </message>
 </context>
 <context>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Not a book file: </source>
-        <translation>Pas un carnet&#xa0;: </translation>
+        <translation>Ce n’est pas un carnet&#xa0;: </translation>
     </message>
     <message>
         <source>the first line is not a card count</source>
@@ -387,11 +387,11 @@
     </message>
     <message>
         <source>it is larger than 64 KiB, too large to be a book</source>
-        <translation>il dépasse 64 Kio, trop pour un carnet</translation>
+        <translation>il dépasse 64 Kio, c’est trop gros pour un carnet</translation>
     </message>
     <message>
         <source>it is larger than %1 KiB, too large to be read</source>
-        <translation>il dépasse %1 Kio, trop pour être lu</translation>
+        <translation>il dépasse %1 Kio, c’est trop gros pour être lu</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>%1 colours, and a book holds %2: %3</source>
-        <translation>%1 couleurs, alors qu’un carnet en contient %2&#xa0;: %3</translation>
+        <translation>%1 couleurs, alors qu’un carnet peut en contenir %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 colours, kept to their cards, need more than %2 cards: %3</source>
@@ -495,6 +495,42 @@
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nom de fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Fichiers de type&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Le fichier %1 existe déjà.
+Voulez-vous le remplacer&#x202f;?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Fichier introuvable.
+Veuillez vérifier que le nom du fichier est correct.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nom de fichier invalide</translation>
+    </message>
+</context>
+<context>
     <name>TfrmHuevella</name>
     <message>
         <source>No cards</source>
@@ -538,7 +574,7 @@ Voulez-vous le remplacer par ce carnet&#x202f;? («&#x202f;Non&#x202f;» enregis
     </message>
     <message>
         <source>%1 other books were asked for while Huevella was waiting for an answer; only the last one, &quot;%2&quot;, was taken.</source>
-        <translation>%1 autres carnets ont été demandés pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%2&#x202f;», a été pris.</translation>
+        <translation>%1 autres carnets ont été demandés pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%2&#x202f;», a été ouvert.</translation>
     </message>
     <message>
         <source>An unsaved book was kept at &quot;%1&quot;, but it cannot be opened.</source>
@@ -622,11 +658,11 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>1 other book was asked for while Huevella was waiting for an answer; only the last one, &quot;%1&quot;, was taken.</source>
-        <translation>1 autre carnet a été demandé pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%1&#x202f;», a été pris.</translation>
+        <translation>1 autre carnet a été demandé pendant que Huevella attendait une réponse&#x202f;; seul le dernier, «&#x202f;%1&#x202f;», a été ouvert.</translation>
     </message>
     <message>
         <source>Huevella was stopped while saving %1: the book before that save was kept. Put it back?</source>
-        <translation>Huevella a été arrêté pendant l’enregistrement de %1 : le carnet d’avant cet enregistrement a été conservé. Le rétablir ?</translation>
+        <translation>Huevella a été arrêté pendant l’enregistrement de %1&#xa0;: le carnet d’avant cet enregistrement a été conservé. Le rétablir&#x202f;?</translation>
     </message>
     <message>
         <source>%1 was put back as it was before the save.</source>
@@ -634,7 +670,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>%1 could not be put back: %2.</source>
-        <translation>%1 n’a pas pu être rétabli : %2.</translation>
+        <translation>%1 n’a pas pu être rétabli&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Title: %1</source>
@@ -664,7 +700,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>Asking…</source>
-        <translation>Accès…</translation>
+        <translation>Demande…</translation>
     </message>
     <message>
         <source>The desktop is asking whether Huevella may see the screen: answer it there</source>
@@ -688,7 +724,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>Can&apos;t read</source>
-        <translation>Illisible</translation>
+        <translation>Pas d’accès</translation>
     </message>
     <message>
         <source>This desktop does not let programs read the screen</source>
@@ -712,7 +748,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>No answer</source>
-        <translation>Silence</translation>
+        <translation>Sans réponse</translation>
     </message>
     <message>
         <source>The desktop did not answer the request for a picture of the screen</source>
@@ -724,7 +760,7 @@ Le carnet est resté tel quel.</translation>
     </message>
     <message>
         <source>Taken, %1</source>
-        <translation>Pris, %1</translation>
+        <translation>Prélevée, %1</translation>
     </message>
     <message>
         <source>Picked colour</source>
@@ -751,7 +787,7 @@ Le carnet est resté tel quel.</translation>
     <message>
         <source>Only ten cards are permitted in each huevella.
  Do you wish to open a new book?</source>
-        <translation>Un carnet Huevella ne contient que dix cartes.
+        <translation>Un carnet Huevella ne peut contenir que dix cartes.
 Voulez-vous ouvrir un nouveau carnet&#x202f;?</translation>
     </message>
 </context>

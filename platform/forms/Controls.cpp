@@ -154,7 +154,8 @@ void TLabel::setColor(TColor value) {
 }
 
 QFont TLabel::ShownFont() const {
-    return shrinkToFit && !wordWrap ? fittingFont(font(), ShownText(), width(), this) : font();
+    // A pixel clear of either edge: a word that touches them reads as cut.
+    return shrinkToFit && !wordWrap ? fittingFont(font(), ShownText(), width() - 2, this) : font();
 }
 
 void TLabel::paintEvent(QPaintEvent*) {

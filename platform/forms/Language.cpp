@@ -58,8 +58,8 @@ QString useLanguage(const QStringList& languages, const QString& folder) {
             const QString file = folder + QStringLiteral("/huevella_") + name + ".qm";
             auto translator = std::make_unique<QTranslator>();
             if (!QFileInfo::exists(file) || !translator->load(file)) continue;
-            ours = std::move(translator);
-            QCoreApplication::installTranslator(ours.get());
+            // Qt's first: the one installed last is asked first, and ours
+            // says a few of Qt's texts in our own words.
             auto qt = std::make_unique<QTranslator>();
             if (qt->load(QStringLiteral("qtbase_") + name,
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
@@ -68,6 +68,8 @@ QString useLanguage(const QStringList& languages, const QString& folder) {
                 qts = std::move(qt);
                 QCoreApplication::installTranslator(qts.get());
             }
+            ours = std::move(translator);
+            QCoreApplication::installTranslator(ours.get());
             chosen = name;
             return name;
         }

@@ -25,7 +25,7 @@ class TestLanguage : public QObject, WindowSetFixture {
     static QString overflow(const TLabel* label) {
         const QString text = label->ShownText();
         if (text.isEmpty()) return {};
-        const QFontMetricsF metrics(label->font(), label);
+        const QFontMetricsF metrics(label->ShownFont(), label);
         const QSizeF room = label->size();
         if (!label->WordWrap()) {
             const QSizeF needs(metrics.horizontalAdvance(text), metrics.height());
@@ -298,6 +298,10 @@ private slots:
         QVERIFY(open.title != "Open");
         QVERIFY2(open.filter.contains("(*.hvz)") && !open.filter.startsWith("Huevella Files"),
                  qPrintable(open.filter));
+        // Qt's own file dialog says "file" in the word ours says it in.
+        const QString fileName = QCoreApplication::translate("QFileDialog", "File &name:");
+        QVERIFY(fileName != "File &name:");
+        if (language == "es") QVERIFY2(fileName.contains("archivo"), qPrintable(fileName));
         QDir(folder).removeRecursively();
     }
 
