@@ -89,6 +89,7 @@ echo "ok - the colour under the picker is said as the keys stop, and the colour 
 # The slot filled, its colour adjusted with the slider by keys.
 f6_to "Swatch Card"
 tab_to "Card colour 1, empty"
+must_say "Card colour 1, empty"
 xdotool key space
 must_say "notification Card colour 1, D2691E"
 xdotool key Menu
