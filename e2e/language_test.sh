@@ -58,7 +58,7 @@ kill "$APP_PID"
 wait "$APP_PID" 2>/dev/null
 
 # The other variables, and the other languages.
-for run in "LANG=fr_FR.UTF-8|Palette de couleurs|Faites glisser" "LC_MESSAGES=es_ES.UTF-8|Paleta de colores|Arrastre"; do
+for run in "LANG=fr_FR.UTF-8|Palette de couleurs|Faire glisser" "LC_MESSAGES=es_ES.UTF-8|Paleta de colores|Arrastrar"; do
     IFS='|' read -r variable palette eyedropper <<<"$run"
     env -u LANGUAGE "$variable" bash -c "cd '$WORKDIR' && exec '$(realpath "$PROGRAM")' >'$WORKDIR/app.log' 2>&1" &
     APP_PID=$!
