@@ -5,7 +5,7 @@
 #include <QtGlobal>
 
 namespace {
-[[maybe_unused]] const char* const fileDialogTexts[][2] = {
+[[maybe_unused]] const char* const fileDialogTexts[] = {
     QT_TRANSLATE_NOOP("QFileDialog", "File &name:"),
     QT_TRANSLATE_NOOP("QFileDialog", "Files of type:"),
     QT_TRANSLATE_NOOP("QFileDialog", "All Files (*)"),
