@@ -1,5 +1,6 @@
 #include "forms/CodeMenu.h"
 
+#include "core/colour/Apca.h"
 #include "core/colour/Contrast.h"
 #include "core/colour/CssNames.h"
 #include "core/colour/CssText.h"
@@ -40,11 +41,15 @@ void signCopied(TLabel* code, const QString& what) {
 }
 
 // "4.5:1", with the decimal mark of the language chosen.
-QString localRatio(int hundredths) {
-    QString text = toQString(ratioText(hundredths));
+QString localDecimal(const std::string& figure) {
+    QString text = toQString(figure);
     const QString mark = languageLocale().decimalPoint();
     if (mark != QLatin1String(".")) text.replace('.', mark);
     return text;
+}
+
+QString localRatio(int hundredths) {
+    return localDecimal(ratioText(hundredths));
 }
 
 } // namespace
@@ -83,6 +88,12 @@ void PopupCodeMenu(TLabel* code, TColor color) {
             .arg(localRatio(contrastHundredths(color, clWhite)),
                  localRatio(contrastHundredths(color, clBlack)));
     copy(contrast, fromQString(contrast));
+    // APCA's lightness contrast of the colour as text on each.
+    const QString lightness =
+        QCoreApplication::translate("CodeMenu", "APCA Lc %1 on white, %2 on black")
+            .arg(localDecimal(lcText(apcaLc(color, clWhite))),
+                 localDecimal(lcText(apcaLc(color, clBlack))));
+    copy(lightness, fromQString(lightness));
     FreePointer();
     // From the keyboard, under the code it is for, its first item chosen
     // so that the arrows start from there.

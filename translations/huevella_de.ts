@@ -23,6 +23,10 @@
         <source>Contrast %1 on white, %2 on black</source>
         <translation>Kontrast %1 auf Weiß, %2 auf Schwarz</translation>
     </message>
+    <message>
+        <source>APCA Lc %1 on white, %2 on black</source>
+        <translation>APCA Lc %1 auf Weiß, %2 auf Schwarz</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

@@ -23,6 +23,10 @@
         <source>Contrast %1 on white, %2 on black</source>
         <translation>Contraste %1 sur blanc, %2 sur noir</translation>
     </message>
+    <message>
+        <source>APCA Lc %1 on white, %2 on black</source>
+        <translation>APCA Lc %1 sur blanc, %2 sur noir</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

@@ -325,34 +325,36 @@ private slots:
         QTest::addColumn<int>("rgb");
         QTest::addColumn<QStringList>("copies");
         QTest::addColumn<QString>("contrast");
-        QTest::newRow("sea green, named") << 0x2E8B57
-                                          << QStringList{"#2E8B57",
-                                                         "rgb(46 139 87)",
-                                                         "rgb(46, 139, 87)",
-                                                         "hsl(146.5 50.3% 36.3%)",
-                                                         "oklch(56.85% 0.1187 154.95)",
-                                                         "seagreen"}
-                                          << "Contrast 4.24 on white, 4.94 on black";
-        QTest::newRow("near a name") << 0x3366CC
-                                     << QStringList{"#3366CC",
-                                                    "rgb(51 102 204)",
-                                                    "rgb(51, 102, 204)",
-                                                    "hsl(220 60% 50%)",
-                                                    "oklch(53.25% 0.1679 262.29)",
-                                                    "royalblue"}
-                                     << "Contrast 5.36 on white, 3.91 on black";
+        QTest::newRow("sea green, named")
+            << 0x2E8B57
+            << QStringList{"#2E8B57",
+                           "rgb(46 139 87)",
+                           "rgb(46, 139, 87)",
+                           "hsl(146.5 50.3% 36.3%)",
+                           "oklch(56.85% 0.1187 154.95)",
+                           "seagreen"}
+            << "Contrast 4.24 on white, 4.94 on black | APCA Lc 69.0 on white, -32.7 on black";
+        QTest::newRow("near a name")
+            << 0x3366CC
+            << QStringList{"#3366CC",
+                           "rgb(51 102 204)",
+                           "rgb(51, 102, 204)",
+                           "hsl(220 60% 50%)",
+                           "oklch(53.25% 0.1679 262.29)",
+                           "royalblue"}
+            << "Contrast 5.36 on white, 3.91 on black | APCA Lc 76.3 on white, -25.4 on black";
         QTest::newRow("no name close")
             << 0x336699
             << QStringList{"#336699", "rgb(51 102 153)", "rgb(51, 102, 153)", "hsl(210 50% 40%)",
                            "oklch(49.93% 0.0987 250.43)"}
-            << "Contrast 5.99 on white, 3.50 on black";
+            << "Contrast 5.99 on white, 3.50 on black | APCA Lc 79.8 on white, -22.1 on black";
         // A slot is empty by its code: the blank slot's colour, taken, is a
         // colour like any other.
         QTest::newRow("the blank colour taken")
             << 0x50505F
             << QStringList{"#50505F", "rgb(80 80 95)", "rgb(80, 80, 95)", "hsl(240 8.6% 34.3%)",
                            "oklch(43.69% 0.0245 285.34)"}
-            << "Contrast 7.91 on white, 2.65 on black";
+            << "Contrast 7.91 on white, 2.65 on black | APCA Lc 87.5 on white, -14.7 on black";
         QTest::newRow("empty slot") << -1 << QStringList{} << "";
     }
     void codeMenu() {
@@ -373,16 +375,17 @@ private slots:
         }
         QCOMPARE(desk().popups.size(), size_t(1));
         QMenu* menu = desk().popups[0].menu;
-        QStringList copied;
-        QString told;
+        QStringList copied, told;
+        bool figures = false;
         for (QAction* action : menu->actions()) {
+            figures = figures || action->isSeparator();
             if (action->isSeparator()) continue;
             QVERIFY(action->isEnabled()); // each reached by the arrows
             action->trigger();
-            // The contrast line copies its own figures.
-            if (action == menu->actions().last()) {
-                told = action->text();
-                QCOMPARE(desk().clipboard, told);
+            // The contrast lines copy their own figures.
+            if (figures) {
+                told << action->text();
+                QCOMPARE(desk().clipboard, told.last());
                 continue;
             }
             copied << desk().clipboard;
@@ -390,7 +393,7 @@ private slots:
                      qPrintable(action->text()));
         }
         QCOMPARE(copied, copies);
-        QCOMPARE(told, contrast);
+        QCOMPARE(told.join(" | "), contrast);
     }
 
     // A designer's faces: each skin's title in the middle of the bar between

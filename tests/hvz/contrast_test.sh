@@ -34,6 +34,29 @@ process.stdout.write(out.join("\n") + "\n");
 check "hvz agrees with wcag-contrast on every pair" "" \
     "$(paste -d'|' "$work/pairs" "$work/ours" "$work/theirs" | awk -F'|' '$2 != $3' | head -3)"
 
+# APCA's Lc against its reference, apca-w3 0.1.9, on 10,000 more pairs and
+# the greys: one decimal, text on background.
+awk 'BEGIN { srand(98); for (i = 0; i < 10000; i++)
+    printf "%06X %06X\n", int(rand() * 16777216), int(rand() * 16777216) }' >"$work/apca"
+grep -E 'FFFFFF|000000' "$work/pairs" >>"$work/apca"
+"$HVZ" contrast --apca <"$work/apca" >"$work/ours"
+node --input-type=module - "$MODULES" "$work/apca" >"$work/theirs" <<'JS'
+import { readFileSync } from "fs";
+const { APCAcontrast, sRGBtoY } = await import(process.argv[2] + "/apca-w3/src/apca-w3.js");
+const rgb = hex => [0, 2, 4].map(i => parseInt(hex.substr(i, 2), 16));
+const out = readFileSync(process.argv[3], "utf8").trim().split("\n").map(line => {
+    const [text, background] = line.split(" ");
+    const lc = APCAcontrast(sRGBtoY(rgb(text)), sRGBtoY(rgb(background))).toFixed(1);
+    return lc === "-0.0" ? "0.0" : lc;
+});
+process.stdout.write(out.join("\n") + "\n");
+JS
+check "hvz read every APCA pair" "$(wc -l <"$work/apca")" "$(wc -l <"$work/ours")"
+check "hvz agrees with apca-w3 on every pair" "" \
+    "$(paste -d'|' "$work/apca" "$work/ours" "$work/theirs" | awk -F'|' '$2 != $3' | head -3)"
+"$HVZ" contrast 000 fff --apca --min 60 >/dev/null 2>&1
+check "--min does not go with --apca" 2 "$?"
+
 # Near every threshold and hundredth, against an exact computation: a ratio
 # a hair below a hundredth is cut below it, and one exactly on it is not.
 python3 "$(dirname "$0")/exact_contrast.py" 2026 >"$work/exact"

@@ -1,6 +1,7 @@
 #include "ColourCommands.h"
 #include "QuickLines.h"
 
+#include "core/colour/Apca.h"
 #include "core/colour/Contrast.h"
 #include "core/colour/Conversions.h"
 #include "core/colour/CssText.h"
@@ -20,6 +21,11 @@ bool& cssWanted() {
 bool& oklchWanted() {
     static bool oklch = false;
     return oklch;
+}
+
+bool& apcaWanted() {
+    static bool apca = false;
+    return apca;
 }
 
 void appendInt(std::string& out, int value) {
@@ -105,6 +111,13 @@ bool readCode(std::string_view operand, TColor& color, std::string& error) {
 }
 
 bool contrast(const std::vector<std::string_view>& operands, std::string& out, std::string& error) {
+    if (apcaWanted()) {
+        TColor text, background;
+        if (!readCode(operands[0], text, error) || !readCode(operands[1], background, error))
+            return false;
+        out += lcText(apcaLc(text, background)) + '\n';
+        return true;
+    }
     int hundredths;
     if (!contrastOfCodes(operands[0], operands[1], hundredths, error)) return false;
     out += ratioText(hundredths) + ' ' + levelsPassed(hundredths) + '\n';
@@ -209,7 +222,9 @@ const std::vector<ColourCommand>& colourCommands() {
         {"contrast", "A B", 2,
          "WCAG 2.2's contrast ratio of two codes (two decimals, cut) and the\n"
          "              levels it passes: AA, AAA, AA-large, AAA-large, or none;\n"
-         "              with --min RATIO after them, exit 1 below that ratio",
+         "              with --min RATIO after them, exit 1 below that ratio; with\n"
+         "              --apca, APCA's lightness contrast Lc of text A on background\n"
+         "              B instead (signed, one decimal: 0.0.98G-4g, as apca-w3 0.1.9)",
          "hvz contrast 767676 fff  -> 4.54 AA AA-large AAA-large", contrast},
     };
     return commands;
@@ -261,4 +276,8 @@ bool cssOutput() {
 
 void setOklchOutput(bool oklch) {
     oklchWanted() = oklch;
+}
+
+void setApcaOutput(bool apca) {
+    apcaWanted() = apca;
 }

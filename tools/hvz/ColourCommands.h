@@ -36,6 +36,8 @@ const ColourCommand* findColourCommand(std::string_view name);
 void setCssOutput(bool css);
 // hex writes CSS's oklch() instead: "oklch(62.8% 0.2577 29.23)".
 void setOklchOutput(bool oklch);
+// contrast writes APCA's Lc of text A on background B instead: "-104.3".
+void setApcaOutput(bool apca);
 // Either of them: not the quick path's plain numbers.
 bool cssOutput();
 

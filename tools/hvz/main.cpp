@@ -213,6 +213,20 @@ int run(int argc, char** argv) {
             argc = int(end - argv);
         }
     }
+    // --apca after contrast: APCA's Lc for WCAG's ratio.
+    if (name == "contrast") {
+        const auto end = std::remove_if(
+            argv + 2, argv + argc, [](const char* a) { return std::string_view(a) == "--apca"; });
+        if (end != argv + argc) {
+            if (std::find_if(argv + 2, end,
+                             [](const char* a) { return std::string_view(a) == "--min"; }) != end) {
+                tell("hvz: --min takes a WCAG 2 ratio and does not go with --apca\n");
+                return 2;
+            }
+            setApcaOutput(true);
+            argc = int(end - argv);
+        }
+    }
     // --oklch after hex: CSS's oklch().
     if (name == "hex") {
         const auto end = std::remove_if(
