@@ -15,6 +15,11 @@ ControlDef button(const char* name, int left, int top, const char* hint, const c
     return image(name, left, top, small ? 23 : 28, small ? 17 : 21, hint, picture, visible);
 }
 
+ControlDef withKeys(ControlDef def, const char* keys) {
+    def.keys = keys;
+    return def;
+}
+
 } // namespace
 
 const FormDef& bookFormDef() {
@@ -43,16 +48,11 @@ const FormDef& bookFormDef() {
                  .layout = TTextLayout::tlCenter,
                  .shrinkToFit = true,
                  .keys = QT_TRANSLATE_NOOP("Forms", "Space renames the card")},
-                {.kind = ControlKind::Image,
-                 .name = "imgEyedropper",
-                 .left = 0,
-                 .top = 0,
-                 .width = 28,
-                 .height = 21,
-                 .hint = QT_TRANSLATE_NOOP("Forms", "Drag Eyedropper to Choose Color"),
-                 .picture = ":/forms/book/eyedropper.png",
-                 .keys = QT_TRANSLATE_NOOP("Forms", "Space picks: the arrow keys move, Enter "
-                                                    "takes the colour, Escape cancels")},
+                withKeys(button("imgEyedropper", 0, 0,
+                                QT_TRANSLATE_NOOP("Forms", "Drag Eyedropper to Choose Color"),
+                                ":/forms/book/eyedropper.png"),
+                         QT_TRANSLATE_NOOP("Forms", "Space picks: the arrow keys move, Enter "
+                                                    "takes the colour, Escape cancels")),
                 button("imgMenu", 131, 0, QT_TRANSLATE_NOOP("Forms", "Main Menu"),
                        ":/forms/book/menu.png"),
                 button("imgCollapseCards", 27, 0, QT_TRANSLATE_NOOP("Forms", "Collapse Cards"),
