@@ -12,7 +12,7 @@
 namespace {
 void usage() {
     std::printf("Usage: huevella [BOOK.hvz]\n"
-                "       huevella --pick [--format hex|#hex|rgb|hsl|oklch]\n\n"
+                "       huevella --pick [--format hex|#hex|rgb|hsl|oklch] [--average 1|3|5|7]\n\n"
                 "Huevella collects, adjusts and stores colours with their codes. It starts\n"
                 "into the system tray: double-click its icon (a single click on most panels)\n"
                 "for the book window, right-click it for the main menu. Run again while it\n"
@@ -30,30 +30,67 @@ void usage() {
                 "                       starts and stays in the tray. Bind it to a key.\n"
                 "  --format FORM        the code's form: hex (the default, 1E90FF), #hex,\n"
                 "                       rgb, hsl (CSS Color 4) or oklch\n"
+                "  --average N          the colour is the average of the N x N pixels\n"
+                "                       around the pointer: 1 (the pixel alone), 3, 5 or 7;\n"
+                "                       kept for later picks. While picking, the keys 1, 3,\n"
+                "                       5 and 7 choose it, and the wheel or + and - change\n"
+                "                       the enlargement (2, 4, 6, 8 or 16 times)\n"
                 "  huevella --help      this text\n"
                 "  huevella --version   the version\n");
 }
 } // namespace
 
+std::string PickOptions::request() const {
+    return average ? form + " average=" + std::to_string(average) : form;
+}
+
+namespace {
+// The value of --name VALUE or --name=VALUE at i, taken out with it; false
+// when it has none.
+bool optionValue(std::vector<char*>& arguments, std::size_t i, std::string_view name,
+                 std::string& value) {
+    const std::string_view argument = arguments[i];
+    if (argument != name) {
+        value = std::string(argument.substr(name.size() + 1));
+        return true;
+    }
+    if (i + 1 >= arguments.size()) return false;
+    value = arguments[i + 1];
+    arguments.erase(arguments.begin() + std::ptrdiff_t(i));
+    return true;
+}
+
+bool startsOption(std::string_view argument, std::string_view name) {
+    return argument == name ||
+           (argument.starts_with(name) && argument.size() > name.size() &&
+            argument[name.size()] == '=');
+}
+} // namespace
+
 bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
     bool formatGiven = false;
+    bool averageGiven = false;
     for (std::size_t i = 1; i < arguments.size();) {
         const std::string_view argument = arguments[i];
         if (argument == "--pick") {
             pick.wanted = true;
-        } else if (argument == "--format" || argument.starts_with("--format=")) {
-            if (argument == "--format") {
-                if (i + 1 >= arguments.size()) {
-                    std::fprintf(stderr, "huevella: --format needs a form: hex, #hex, rgb, hsl "
-                                         "or oklch\n");
-                    return false;
-                }
-                pick.form = arguments[i + 1];
-                arguments.erase(arguments.begin() + std::ptrdiff_t(i));
-            } else {
-                pick.form = std::string(argument.substr(9));
+        } else if (startsOption(argument, "--format")) {
+            if (!optionValue(arguments, i, "--format", pick.form)) {
+                std::fprintf(stderr, "huevella: --format needs a form: hex, #hex, rgb, hsl "
+                                     "or oklch\n");
+                return false;
             }
             formatGiven = true;
+        } else if (startsOption(argument, "--average")) {
+            std::string size;
+            if (!optionValue(arguments, i, "--average", size) ||
+                (size != "1" && size != "3" && size != "5" && size != "7")) {
+                std::fprintf(stderr, "huevella: --average takes 1, 3, 5 or 7%s%s%s\n",
+                             size.empty() ? "" : " ('", size.c_str(), size.empty() ? "" : "')");
+                return false;
+            }
+            pick.average = size[0] - '0';
+            averageGiven = true;
         } else {
             ++i;
             continue;
@@ -65,8 +102,9 @@ bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
                      pick.form.c_str());
         return false;
     }
-    if (formatGiven && !pick.wanted) {
-        std::fprintf(stderr, "huevella: --format goes with --pick\n");
+    if ((formatGiven || averageGiven) && !pick.wanted) {
+        std::fprintf(stderr, "huevella: %s goes with --pick\n",
+                     formatGiven ? "--format" : "--average");
         return false;
     }
     if (pick.wanted && arguments.size() > 1) {

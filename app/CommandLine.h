@@ -8,9 +8,14 @@
 struct PickOptions {
     bool wanted = false;
     std::string form = "hex";
+    // The square averaged, 1, 3, 5 or 7 pixels wide; 0: the one last chosen.
+    int average = 0;
+    // The request as the picking program reads it: the form's word, then
+    // any option ("hex average=5").
+    std::string request() const;
 };
 
-// Reads --pick and --format FORM (or --format=FORM) out of the arguments,
+// Reads --pick, --format FORM (or --format=FORM) and --average N out of the arguments,
 // leaving the rest for the toolkit. False on a usage mistake, said.
 bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick);
 // Answers --help and --version before anything needs a display.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -74,8 +75,12 @@ void PickRequests::say(int fd, const std::string& line) {
     (void)!::send(fd, text.data(), text.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
 }
 
-void PickRequests::add(int fd, const std::string& formWord) {
+void PickRequests::add(int fd, const std::string& request) {
+    const std::string formWord = request.substr(0, request.find(' '));
     const auto form = codeFormNamed(formWord);
+    int average = 0;
+    if (const auto at = request.find(" average="); at != std::string::npos)
+        average = std::atoi(request.c_str() + at + 9);
     if (!form) {
         say(fd, "X'" + formWord + "' is not a format: hex, #hex, rgb, hsl or oklch");
         ::close(fd);
@@ -89,7 +94,7 @@ void PickRequests::add(int fd, const std::string& formWord) {
         const ssize_t n = ::recv(fd, &byte, 1, MSG_DONTWAIT);
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) gone(fd);
     });
-    callers.push_back({fd, *form, std::move(hangUp)});
+    callers.push_back({fd, *form, average, std::move(hangUp)});
     if (!underWay) startWhenFree();
 }
 
@@ -100,7 +105,7 @@ void PickRequests::startWhenFree() {
         return;
     }
     underWay = true;
-    start(callers.front().form, [this](const PickOutcome& outcome) { finished(outcome); });
+    start(callers.front().form, callers.front().average, [this](const PickOutcome& outcome) { finished(outcome); });
 }
 
 void PickRequests::finished(const PickOutcome& outcome) {

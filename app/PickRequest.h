@@ -30,16 +30,19 @@ int awaitPickAnswer(int fd, int ackWithin, const std::string& noAnswer);
 // `busy` (a question of ours waits for the person) a pick waits.
 class PickRequests : public QObject {
 public:
-    using Start = std::function<void(CodeForm, std::function<void(const PickOutcome&)>)>;
+    // The form, and the square to average (0: the one last chosen).
+    using Start = std::function<void(CodeForm, int, std::function<void(const PickOutcome&)>)>;
     PickRequests(Start start, std::function<void()> cancel, std::function<bool()> busy);
     ~PickRequests() override;
-    // Takes the connection: the form asked for, as its word.
-    void add(int fd, const std::string& formWord);
+    // Takes the connection: the form asked for, as its word, and any
+    // option after it ("hex average=5").
+    void add(int fd, const std::string& request);
 
 private:
     struct Caller {
         int fd;
         CodeForm form;
+        int average;
         std::unique_ptr<QSocketNotifier> hangUp;
     };
     void startWhenFree();

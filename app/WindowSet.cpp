@@ -158,7 +158,8 @@ void MakeEveryWindow() {
     schemes();
 }
 
-void PickFromAnywhere(CodeForm form, std::function<void(const PickOutcome&)> done) {
+void PickFromAnywhere(CodeForm form, int average, std::function<void(const PickOutcome&)> done) {
+    if (average) picker()->chooseSampleSize(average);
     picker()->pickFromScreen(form, std::move(done));
 }
 

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     // The pick's own connection, in the program this start becomes.
     int pickPeer = -1;
     if (pick.wanted)
-        if (const std::optional<int> ended = beginPick(single, pick.form, claim, pickPeer))
+        if (const std::optional<int> ended = beginPick(single, pick.request(), claim, pickPeer))
             return *ended;
     if (shouldStayOnX(argc, argv)) {
         static char platform[] = "-platform", xcb[] = "xcb";
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
         if (!pickFirst) rest();
         picks = std::make_unique<PickRequests>(PickFromAnywhere, CancelPickFromAnywhere,
                                                questionIsOpen);
-        if (pickPeer >= 0) picks->add(pickPeer, pick.form);
+        if (pickPeer >= 0) picks->add(pickPeer, pick.request());
         single.listenForPicks([&picks](int fd, const std::string& form) { picks->add(fd, form); });
         if (pickFirst) WhenPickHolds(rest);
     });

@@ -37,7 +37,8 @@ void TfrmHuevella::imgEyedropperKeyDown(int& key, TShiftState shift) {
     case Qt::Key_Down: eyedropper->keyPointMoves(0, step); break;
     case Qt::Key_Escape: eyedropper->keyPickingEnds(); break;
     default:
-        if (!activate) return;
+        if (!activate && !eyedropper->pickingKey(key)) return;
+        if (!activate) break;
         eyedropper->keyPickingTakes();
     }
     key = 0;

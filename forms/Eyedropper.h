@@ -15,4 +15,7 @@ public:
     virtual void keyPointMoves(int dx, int dy) = 0;
     virtual void keyPickingTakes() = 0;
     virtual void keyPickingEnds() = 0;
+    // A key for what is picked rather than where (the square averaged, the
+    // enlargement): true if it was one.
+    virtual bool pickingKey(int key) = 0;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/screen/Magnification.h"
+
 #include <QImage>
 
-// Fills the whole target with the whole source enlarged, each target pixel
-// taking the source pixel it falls on (no blending): every pixel of the
-// source stays one block of one colour.
-void enlargeInto(QImage& target, const QImage& source);
+// Fills the target (the view's points) with the source pixels enlarged as
+// `m` says, the source being m.source() of the pointer: every pixel one
+// block of one colour, no blending.
+void enlargeInto(QImage& target, const QImage& source, const Magnification& m);

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <algorithm>
@@ -279,8 +280,8 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
+    case QEvent::Wheel: wheelZoom(static_cast<QWheelEvent*>(event)); return true;
     case QEvent::MouseButtonRelease:
-    case QEvent::Wheel:
     case QEvent::KeyRelease: return true;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -318,7 +319,7 @@ void TfrmScreenPicker::pickKey(int key, bool shift) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: takeScreenPick(); return;
-    default: return;
+    default: sampleKey(key); return;
     }
     if (frozen.empty()) {
         lastPointer = desktop().warpPointer(lastPointer + by);

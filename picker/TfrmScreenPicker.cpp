@@ -20,6 +20,8 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
     imgMagnifier = control<TImage>("imgMagnifier");
     imgTarget = control<TImage>("imgTarget");
     lblPickerMessage = control<TLabel>("lblPickerMessage");
+    lblPickerSample = control<TLabel>("lblPickerSample");
+    lblPickerZoom = control<TLabel>("lblPickerZoom");
     // The overlay is drawn over the view and lets the clicks through.
     imgTarget->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -37,6 +39,8 @@ TfrmScreenPicker::TfrmScreenPicker() : TForm(screenPickerFormDef()) {
         if (captionIsCode && holdsColour) PopupCodeMenu(lblPickerCaption, pnlPickerColor->Color());
     };
 
+    readKeptChoices();
+    drawTarget();
     Screen()->setCursor(crEyedropper,
                         QCursor(LoadPicture(":/forms/cursors/eyedropper.png"), 0, 15));
 }
@@ -92,26 +96,30 @@ void TfrmScreenPicker::sampleScreen(bool showCode) {
         sampleAt(lastPointer, showCode);
 }
 
-// The device pixel under the pointer's hot spot, and the device pixels
-// around it enlarged: on a scaled screen every one of them can be picked.
-// One read serves both.
+// The device pixels around the pointer's hot spot enlarged, and the colour
+// of the one under it or the average of the square chosen: on a scaled
+// screen every one of them can be picked. One read serves both.
 void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
-    const int w = imgMagnifier->Width();
-    const int h = imgMagnifier->Height();
-    const QRect source(pointer - QPoint(w / 12, h / 12), QSize(w / 6, h / 6));
-    // Where the desktop enlarges the pixels itself, only the colour comes
+    const Magnification m = magnification();
+    const QRect source = m.source(pointer);
+    const QRect sample = sampleSquare(pointer, sampleSize);
+    // Where the desktop enlarges the pixels itself, only the sample comes
     // back; elsewhere they are read and enlarged here.
-    std::optional<QRgb> colour = desktop().showEnlarged(imgMagnifier, imgTarget, source, pointer);
+    std::optional<QImage> sampled =
+        desktop().showEnlarged(imgMagnifier, imgTarget, m, pointer, sample);
     std::optional<QImage> around;
-    if (!colour) {
-        around = desktop().grabScreen(source);
+    if (!sampled) {
+        const QRect both = source.united(sample);
+        around = desktop().grabScreen(both);
         if (!around) {
             reading = ScreenRead::State::Unreadable;
             screenReadChanged({reading, {}});
             return;
         }
-        colour = around->pixel(w / 12, h / 12);
+        sampled = around->copy(sample.translated(-both.topLeft()));
+        if (both != source) around = around->copy(source.translated(-both.topLeft()));
     }
+    const TColor colour = sampleColour(*sampled, sample);
     showMagnifier();
     holdsColour = true;
     if (!captionIsCode) {
@@ -120,16 +128,22 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
         lblPickerCaption->setCaption("");
         captionIsCode = true;
     }
-    pnlPickerColor->setColor(fromQRgb(*colour));
+    pnlPickerColor->setColor(colour);
     if (showCode) {
         lblPickerCaption->setColor(clWhite);
         lblPickerCaption->setCaption(ColorToCode(pnlPickerColor->Color()));
         captionIsCode = true;
-        announceAfterPause(toQString(lblPickerCaption->Caption()));
+        const QString code = toQString(lblPickerCaption->Caption());
+        const int all = sampleSize * sampleSize;
+        announceAfterPause(sampledPixels < all
+                               ? tr("%1, the average of the %2 pixels on the screen")
+                                     .arg(code)
+                                     .arg(sampledPixels)
+                               : code);
     }
     if (!around) return;
-    imgMagnifier->setBitmapSize(w, h);
-    enlargeInto(imgMagnifier->Bitmap(), *around);
+    imgMagnifier->setBitmapSize(m.view.width(), m.view.height());
+    enlargeInto(imgMagnifier->Bitmap(), *around, m);
     imgMagnifier->Repaint();
 }
 

@@ -4,6 +4,7 @@
 #include "forms/Eyedropper.h"
 #include "forms/FormDefs.h"
 #include "platform/forms/Forms.h"
+#include "platform/screen/Magnification.h"
 #include "platform/screen/ScreenRead.h"
 
 #include <functional>
@@ -13,6 +14,7 @@
 #include <vector>
 
 class FrozenScreen;
+class QWheelEvent;
 
 // How a pick from the screen ended: the colour taken, or none and why
 // (empty when the person cancelled it).
@@ -38,6 +40,25 @@ public:
     TImage* imgTarget;
     // Where the screen cannot be read, what is happening instead.
     TLabel* lblPickerMessage;
+    TLabel* lblPickerSample;
+    TLabel* lblPickerZoom;
+
+    // The square of device pixels averaged for the colour, 1 (the pixel
+    // under the pointer alone), 3, 5 or 7 wide, and the magnifier's points
+    // to a device pixel: the person's last choices, kept.
+    static constexpr int SampleSizes[] = {1, 3, 5, 7};
+    static constexpr int Zooms[] = {2, 4, 6, 8, 16};
+    static constexpr int DefaultZoom = 6;
+    int SampleSize() const { return sampleSize; }
+    int Zoom() const { return zoom; }
+    void chooseSampleSize(int size);
+    // Larger (positive) or smaller by that many of the steps.
+    void stepZoom(int steps);
+    // The keys that change either while picking: 1, 3, 5, 7, + and -.
+    bool sampleKey(int key);
+    Magnification magnification() const {
+        return {QSize(imgMagnifier->Width(), imgMagnifier->Height()), zoom};
+    }
 
     void pnlPickerColorClick();
     void lblPickerCaptionClick();
@@ -71,6 +92,7 @@ public:
     void keyPointMoves(int dx, int dy) override { moveKeyPoint(dx, dy); }
     void keyPickingTakes() override { takeKeyColour(); }
     void keyPickingEnds() override { cancelKeyPicking(); }
+    bool pickingKey(int key) override { return sampleKey(key); }
     // Picking from anywhere, without the book window: the picker follows
     // beside the pointer, which shows the eyedropper over the whole screen
     // (taken for the pick); a click, Enter or Space takes the colour under
@@ -99,6 +121,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 signals:
     // The colour shown was clicked for the card: the window set takes it.
@@ -144,6 +167,15 @@ private:
     void screenReadChanged(const ScreenRead& read);
     void showMessage(const char* caption, const char* message);
     void showMagnifier();
+    void readKeptChoices();
+    void drawTarget();
+    void resample();
+    void wheelZoom(QWheelEvent* event);
+    // The colour of the sample's pixels that lie on a screen; the sample
+    // note says how many did.
+    TColor sampleColour(const QImage& pixels, const QRect& sample);
+    // The eyedropper's tip in its picture.
+    static constexpr QPointF PipetteTip{3, 37};
 
     ScreenRead::State reading = ScreenRead::State::Live;
     bool dragging = false;
@@ -160,6 +192,11 @@ private:
     std::string lastMessage; // the last failure shown, caption and message
     std::vector<std::unique_ptr<FrozenScreen>> frozen; // one a screen
     int pickCount = 0; // picks begun: a late hide is for its own pick only
+    int sampleSize = 1;
+    int zoom = DefaultZoom;
+    int sampledPixels = 0;
+    int wheelTurn = 0;
+    int targetLooks = 0;
 };
 
 extern TfrmScreenPicker* frmScreenPicker;

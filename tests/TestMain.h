@@ -13,6 +13,9 @@
 #define HUEVELLA_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char** argv) {                                                              \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        /* The choices a test makes are kept apart from the person's. */                          \
+        QTemporaryDir config;                                                                      \
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
         HuevellaQtApplication app(argc, argv);                                                     \
         TApplication application;                                                                  \
         application.Initialize();                                                                  \

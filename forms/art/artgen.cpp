@@ -160,18 +160,19 @@ void drawPickerSkin() {
          "picker/skin.png");
 }
 
-// The eyedropper drawn over the magnified view, its tip at (58, 41) on the
-// pixel under the pointer; everything around it stays see-through.
-void drawPickerTarget() {
-    QImage image = clearImage(109, 77);
+// The eyedropper drawn over the magnified view, its tip at (3, 37) laid on
+// the pixel under the pointer; everything around it stays see-through. The
+// rings round that pixel and the square averaged are drawn by the picker,
+// which knows how large they are.
+void drawPickerPipette() {
+    QImage image = clearImage(40, 40);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QTransform units = QTransform::fromScale(scale, scale);
-    p.setTransform(units);
-    p.translate(58, 41);
+    p.setTransform(QTransform::fromScale(scale, scale));
+    p.translate(3, 37);
     p.rotate(-45);
-    // Along +x from the tip: a fine point, then outside the ring round the
-    // pixel the glass tube, the collar and the bulb.
+    // Along +x from the tip: a fine point, then the glass tube, the collar
+    // and the bulb.
     p.setPen(QPen(QColor(0x14, 0x16, 0x1C), 1.2));
     p.drawLine(QPointF(0.5, 0), QPointF(9, 0));
     p.setBrush(QColor(255, 255, 255, 220));
@@ -180,15 +181,8 @@ void drawPickerTarget() {
     p.drawRect(QRectF(22, -3.5, 4, 7));
     p.setBrush(accent);
     p.drawRoundedRect(QRectF(26, -4.5, 11, 9), 4, 4);
-    // A fine ring round the pixel itself.
-    p.setTransform(units);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, 1));
-    p.drawRect(QRectF(55.5, 36.5, 7, 7));
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(QRectF(54.5, 35.5, 9, 9));
     p.end();
-    image.save(outDir + "/" + scaledName("picker/target.png"));
+    image.save(outDir + "/" + scaledName("picker/pipette.png"));
 }
 
 // The eyedropper cursor: a pipette pointing left, its tip at the hot spot
@@ -308,7 +302,7 @@ int main(int argc, char** argv) {
         drawFillCursor();
         drawEyedropperCursor();
         drawPickerSkin();
-        drawPickerTarget();
+        drawPickerPipette();
         drawPalette();
         drawSchemes();
         drawSlider();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/screen/Backend.h"
+#include "platform/screen/Magnification.h"
 #include "platform/screen/ScreenRead.h"
 
 #include <QImage>
@@ -85,12 +86,14 @@ public:
     // screen is; nothing when the screen cannot be read: a refused read is
     // never a colour.
     virtual std::optional<QImage> grabScreen(const QRect& rect) = 0;
-    // The pixels of `source` (device pixels) enlarged over the whole of
-    // `view` with `overlay` drawn over them, by the desktop itself, and the
-    // colour of the device pixel `pick`. Nothing where it cannot: the view
-    // is then the caller's to paint from grabScreen.
-    virtual std::optional<QRgb> showEnlarged(QWidget* view, QWidget* overlay, const QRect& source,
-                                             QPoint pick) = 0;
+    // The device pixels around `pointer` enlarged over the whole of `view`
+    // as `m` says, with `overlay` drawn over them, by the desktop itself,
+    // and the device pixels of `sample` (black off the screen). Nothing
+    // where it cannot: the view is then the caller's to paint from
+    // grabScreen.
+    virtual std::optional<QImage> showEnlarged(QWidget* view, QWidget* overlay,
+                                               const Magnification& m, QPoint pointer,
+                                               const QRect& sample) = 0;
     virtual QPoint nativeCursorPos() = 0;
     // Moves the pointer to a place among the device pixels; returns where
     // it is now (the place asked, kept on the screen, where the pointer

@@ -201,12 +201,12 @@ public:
     void abandonScreenRead() override { reading.abandon(); }
     bool desktopAnswering() override { return reading.desktopAnswering(); }
     std::optional<QImage> grabScreen(const QRect& rect) override { return reading.read(rect); }
-    std::optional<QRgb> showEnlarged(QWidget* view, QWidget* overlay, const QRect& source,
-                                     QPoint pick) override {
+    std::optional<QImage> showEnlarged(QWidget* view, QWidget* overlay, const Magnification& m,
+                                       QPoint pointer, const QRect& sample) override {
         // A frozen picture is the program's to enlarge.
         if (reading.state() == ScreenRead::State::Live)
             if (ServerMagnifier* server = ServerMagnifier::over(view, overlay))
-                return server->showPixels(source, pick);
+                return server->showPixels(m, pointer, sample);
         if (ServerMagnifier* server = ServerMagnifier::of(view)) server->hide();
         return std::nullopt;
     }

@@ -1,3 +1,4 @@
+#include "core/colour/Average.h"
 #include "core/colour/Contrast.h"
 #include "core/colour/Conversions.h"
 #include "core/colour/CssNames.h"
@@ -340,6 +341,31 @@ private slots:
         QCOMPARE(contrastHundredths(TColor(b), TColor(a)), there);
         QCOMPARE(QString::fromStdString(ratioText(there)), ratio);
         QCOMPARE(QString::fromStdString(levelsPassed(there)), levels);
+    }
+
+    // An averaged sample: each channel's mean, a half rounded up.
+    void average_data() {
+        QTest::addColumn<QList<int>>("colours");
+        QTest::addColumn<QString>("mean");
+        QTest::newRow("one") << QList<int>{0x123456} << "563412";
+        QTest::newRow("black and white checks: half up")
+            << QList<int>{0x000000, 0xFFFFFF} << "808080";
+        QTest::newRow("a third rounds down") << QList<int>{0x000001, 0, 0} << "000000";
+        QTest::newRow("two thirds round up") << QList<int>{0x000002, 0, 0} << "010000";
+        QTest::newRow("5x5 checkerboard, 13 white")
+            << [] {
+                   QList<int> board(25, 0);
+                   for (int i = 0; i < 25; i += 2)
+                       board[i] = 0xFFFFFF;
+                   return board;
+               }()
+            << "858585";
+        QTest::newRow("none") << QList<int>{} << "000000";
+    }
+    void average() {
+        QFETCH(QList<int>, colours);
+        QFETCH(QString, mean);
+        QCOMPARE(code(averageColour(std::vector<TColor>(colours.begin(), colours.end()))), mean);
     }
 
     // CSS Color 4 text, its hsl() by CSS's own rounded conversion (the

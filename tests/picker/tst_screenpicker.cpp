@@ -2,7 +2,9 @@
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
+#include "core/colour/Average.h"
 #include "picker/TfrmScreenPicker.h"
+#include "platform/forms/Preferences.h"
 
 // The eyedropper and the screen picker over a fake screen whose every pixel
 // tells where it is.
@@ -20,6 +22,14 @@ class TestScreenPicker : public QObject, WindowSetFixture {
             for (int x = 0; x < screen.width(); ++x)
                 screen.setPixel(x, y, pixelAt(x, y));
         return screen;
+    }
+    // The mean of the square of `size` pixels around a point.
+    static TColor meanAt(QPoint at, int size) {
+        std::vector<TColor> square;
+        for (int y = -size / 2; y <= size / 2; ++y)
+            for (int x = -size / 2; x <= size / 2; ++x)
+                square.push_back(colorAt(at.x() + x, at.y() + y));
+        return averageColour(square);
     }
     static QRgb view(int x, int y) {
         return frmScreenPicker->imgMagnifier->Bitmap().pixel(x, y) | 0xFF000000;
@@ -40,6 +50,9 @@ class TestScreenPicker : public QObject, WindowSetFixture {
 private slots:
     void initTestCase() { QVERIFY(!fakeScreen().isNull()); }
     void init() {
+        // Each test starts from the first choices, whatever the last chose.
+        keepChoice("picker/sample", 1);
+        keepChoice("picker/zoom", TfrmScreenPicker::DefaultZoom);
         createWindows();
         desk().screen = fakeScreen();
         frmHuevella->showFromTray();
@@ -52,7 +65,9 @@ private slots:
         QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), BlankColor);
         QVERIFY(frmScreenPicker->lblPickerCaption->Caption().empty());
         QCOMPARE(frmScreenPicker->imgMagnifier->geometry(), QRect(6, 17, 113, 81));
-        QCOMPARE(frmScreenPicker->imgTarget->Picture().size(), QSize(109, 77));
+        QCOMPARE(frmScreenPicker->imgTarget->Picture().deviceIndependentSize(), QSizeF(113, 81));
+        QCOMPARE(frmScreenPicker->lblPickerSample->Caption(), "1×1");
+        QCOMPARE(frmScreenPicker->lblPickerZoom->Caption(), "6×");
         QCOMPARE(frmScreenPicker->lblPickerCaption->toolTip(), QString("Click to Copy"));
     }
 
@@ -81,18 +96,32 @@ private slots:
     void magnifierShowsTheSourceRectangle_data() {
         QTest::addColumn<QPoint>("viewPixel");
         QTest::addColumn<QPoint>("screenPixel");
-        QTest::newRow("top-left") << QPoint(0, 0) << QPoint(491, 294);
-        QTest::newRow("top-right") << QPoint(112, 0) << QPoint(508, 294);
-        QTest::newRow("bottom-left") << QPoint(0, 80) << QPoint(491, 306);
-        QTest::newRow("bottom-right") << QPoint(112, 80) << QPoint(508, 306);
-        QTest::newRow("centre, under the tip") << QPoint(58, 41) << QPoint(500, 300);
-        QTest::newRow("centre block start") << QPoint(57, 38) << QPoint(500, 300);
-        QTest::newRow("centre block end") << QPoint(62, 43) << QPoint(500, 300);
-        QTest::newRow("left of centre") << QPoint(56, 41) << QPoint(499, 300);
+        // Notches of the wheel over the picker first: 6 points a pixel,
+        // two up 16, two down 2.
+        QTest::addColumn<int>("wheel");
+        QTest::newRow("top-left") << QPoint(0, 0) << QPoint(491, 293) << 0;
+        QTest::newRow("top-right") << QPoint(112, 0) << QPoint(509, 293) << 0;
+        QTest::newRow("bottom-left") << QPoint(0, 80) << QPoint(491, 307) << 0;
+        QTest::newRow("bottom-right") << QPoint(112, 80) << QPoint(509, 307) << 0;
+        QTest::newRow("centre, under the tip") << QPoint(56, 40) << QPoint(500, 300) << 0;
+        QTest::newRow("centre block start") << QPoint(53, 37) << QPoint(500, 300) << 0;
+        QTest::newRow("centre block end") << QPoint(58, 42) << QPoint(500, 300) << 0;
+        QTest::newRow("left of centre") << QPoint(52, 40) << QPoint(499, 300) << 0;
+        QTest::newRow("16x, top-left") << QPoint(0, 0) << QPoint(497, 298) << 2;
+        QTest::newRow("16x, block end") << QPoint(63, 47) << QPoint(500, 300) << 2;
+        QTest::newRow("16x, right of centre") << QPoint(64, 40) << QPoint(501, 300) << 2;
+        QTest::newRow("16x, bottom-right") << QPoint(112, 80) << QPoint(504, 303) << 3;
+        QTest::newRow("2x, top-left") << QPoint(0, 0) << QPoint(472, 280) << -2;
+        QTest::newRow("2x, left of centre") << QPoint(54, 40) << QPoint(499, 300) << -2;
+        QTest::newRow("2x, bottom-right") << QPoint(112, 80) << QPoint(528, 320) << -9;
     }
     void magnifierShowsTheSourceRectangle() {
         QFETCH(QPoint, viewPixel);
         QFETCH(QPoint, screenPixel);
+        QFETCH(int, wheel);
+        QWheelEvent turn(QPointF(20, 20), QPointF(20, 20), {}, QPoint(0, wheel * 120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(frmScreenPicker, &turn);
         press(Qt::LeftButton, QPoint(480, 280));
         move(Qt::LeftButton, QPoint(500, 300));
         QCOMPARE(frmScreenPicker->imgMagnifier->Bitmap().size(), QSize(113, 81));
@@ -118,8 +147,8 @@ private slots:
         press(Qt::LeftButton, native / 2);
         move(Qt::LeftButton, native / 2);
         QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(native.x(), native.y()));
-        QCOMPARE(view(58, 41), pixelAt(native.x(), native.y()));
-        QCOMPARE(view(56, 41), pixelAt(native.x() - 1, native.y()));
+        QCOMPARE(view(56, 40), pixelAt(native.x(), native.y()));
+        QCOMPARE(view(52, 40), pixelAt(native.x() - 1, native.y()));
     }
 
     // Picking by keyboard from (200, 120): the arrows move the pointer one
@@ -129,16 +158,23 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QPoint>("end");
         QTest::addColumn<bool>("taken");
+        // The square averaged at the end, chosen by the number keys.
+        QTest::addColumn<int>("average");
         QTest::newRow("right right down, enter")
-            << "Right Right Down Return" << QPoint(202, 121) << true;
-        QTest::newRow("shift+left up, space") << "Shift+Left Up Space" << QPoint(190, 119) << true;
-        QTest::newRow("shift+down, escape") << "Shift+Down Escape" << QPoint(200, 130) << false;
-        QTest::newRow("left, focus leaves") << "Left Tab" << QPoint(199, 120) << false;
+            << "Right Right Down Return" << QPoint(202, 121) << true << 1;
+        QTest::newRow("shift+left up, space")
+            << "Shift+Left Up Space" << QPoint(190, 119) << true << 1;
+        QTest::newRow("shift+down, escape") << "Shift+Down Escape" << QPoint(200, 130) << false << 1;
+        QTest::newRow("left, focus leaves") << "Left Tab" << QPoint(199, 120) << false << 1;
+        QTest::newRow("5, right, enter") << "5 Right Return" << QPoint(201, 120) << true << 5;
+        QTest::newRow("7 3, up, enter") << "7 3 Up Return" << QPoint(200, 119) << true << 3;
+        QTest::newRow("7 1, enter") << "7 1 Return" << QPoint(200, 120) << true << 1;
     }
     void keyboardPicking() {
         QFETCH(QString, keys);
         QFETCH(QPoint, end);
         QFETCH(bool, taken);
+        QFETCH(int, average);
         frmHuevella->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frmHuevella));
         frmHuevella->pallet.SetColor(clBlack);
@@ -159,14 +195,16 @@ private slots:
             // The picker follows the pointer, as it does a drag.
             const QPoint at = desk().nativeCursorPos();
             if (frmScreenPicker->KeyPicking())
-                QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(at.x(), at.y()));
+                QCOMPARE(frmScreenPicker->pnlPickerColor->Color(),
+                         meanAt(at, frmScreenPicker->SampleSize()));
         }
         QVERIFY(!frmScreenPicker->KeyPicking());
         QCOMPARE(desk().nativeCursorPos(), end);
-        QCOMPARE(frmHuevella->pallet.GetColor(), taken ? colorAt(end.x(), end.y()) : clBlack);
+        QCOMPARE(frmScreenPicker->SampleSize(), average);
+        QCOMPARE(frmHuevella->pallet.GetColor(), taken ? meanAt(end, average) : clBlack);
         QCOMPARE(frmSwatchCard->Visible(), taken);
         QCOMPARE(frmScreenPicker->Visible(), taken);
-        if (taken) QCOMPARE(view(58, 41), pixelAt(end.x(), end.y()));
+        if (taken) QCOMPARE(view(56, 40), pixelAt(end.x(), end.y()));
     }
 
     // The picker's code has the code menu; a message in its place has none.
@@ -185,13 +223,17 @@ private slots:
         QCOMPARE(desk().popups.size(), size_t(1));
     }
 
+    // A square cut by the edge averages what is on the screen, and says so.
     void screenCornerShowsBlackBeyondTheEdge() {
+        frmScreenPicker->chooseSampleSize(3);
         press(Qt::LeftButton, QPoint(0, 0));
         QCOMPARE(view(0, 0), qRgb(0, 0, 0));
         QCOMPARE(view(50, 35), qRgb(0, 0, 0));
-        QCOMPARE(view(58, 41), pixelAt(0, 0));
-        QCOMPARE(view(112, 80), pixelAt(8, 6));
-        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(), colorAt(0, 0));
+        QCOMPARE(view(56, 40), pixelAt(0, 0));
+        QCOMPARE(view(112, 80), pixelAt(9, 7));
+        QCOMPARE(frmScreenPicker->pnlPickerColor->Color(),
+                 averageColour({colorAt(0, 0), colorAt(1, 0), colorAt(0, 1), colorAt(1, 1)}));
+        QCOMPARE(frmScreenPicker->lblPickerSample->Caption(), "4/9");
     }
 
     void pressWithoutMoveHandsTheColourOver() {

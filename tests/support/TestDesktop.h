@@ -124,7 +124,8 @@ public:
     bool answering = false;
     bool desktopAnswering() override { return answering; }
     std::optional<QImage> grabScreen(const QRect& rect) override;
-    std::optional<QRgb> showEnlarged(QWidget*, QWidget*, const QRect&, QPoint) override {
+    std::optional<QImage> showEnlarged(QWidget*, QWidget*, const Magnification&, QPoint,
+                                       const QRect&) override {
         return std::nullopt;
     }
     // `nativeCursor`, where set, is the pointer among the fake screen's

@@ -27,6 +27,8 @@ struct ServerMagnifierParts {
     xcb_gcontext_t gc = 0;
     // What the pictures below were made for.
     QSize sourceSize, viewSize;
+    int zoom = 0;
+    QVariant overlayLook;
     qreal ratio = 0;
     QPoint place;
     bool overlayShown = false;
@@ -88,16 +90,19 @@ void ServerMagnifier::release() {
 // Made again whenever the view, its scale or its place changes; the
 // window's own size and place are asked of the server then, since its
 // device pixels are what the pictures must match.
-bool ServerMagnifier::ready(QSize sourceSize) {
+bool ServerMagnifier::ready(const Magnification& m) {
+    const QSize sourceSize = m.source(QPoint()).size();
     ServerMagnifierParts& p = *parts;
     QWidget* view = parentWidget();
     if (geometry() != view->rect()) setGeometry(view->rect());
     const QPoint place = view->mapTo(window(), QPoint());
     const qreal ratio = devicePixelRatioF();
-    if (p.viewSize == view->size() && p.sourceSize == sourceSize && p.ratio == ratio &&
-        p.place == place && p.windowPic) {
-        // A message shown in its place hides the overlay for a while.
-        if (overlayShown() != p.overlayShown) drawOverlay();
+    if (p.viewSize == view->size() && p.sourceSize == sourceSize && p.zoom == m.zoom &&
+        p.ratio == ratio && p.place == place && p.windowPic) {
+        // A message shown in its place hides the overlay for a while; a
+        // new look (another sample's outline) is drawn anew.
+        if (overlayShown() != p.overlayShown || overlay->property("look") != p.overlayLook)
+            drawOverlay();
         return true;
     }
     release();
@@ -131,24 +136,23 @@ bool ServerMagnifier::ready(QSize sourceSize) {
         xcb_render_create_picture(c, pic, pixmap, format, 0, nullptr);
     };
     const QSize frameSize(geometry->width, geometry->height);
-    const QSize points = view->size();
     pixmapPicture(p.source, p.sourcePic, sourceSize, 24, f.rgb);
     pixmapPicture(p.frame, p.framePic, frameSize, 24, f.rgb);
     pixmapPicture(p.overlay, p.overlayPic, frameSize, 32, f.argb);
     p.windowPic = xcb_generate_id(c);
     xcb_render_create_picture(c, p.windowPic, window, windowFormat, 0, nullptr);
 
-    // The source pixels spread over the view's points as the program's
-    // own enlargement does, point x showing pixel x * source / points: the
-    // centre of x, x + 1/2, is moved back by half a source step less a
-    // margin smaller than the gap between any two of those fractions.
-    const auto toPoints = [](int from, int to) {
-        const double step = double(from) / to;
-        return std::pair{std::int32_t(std::lround(step * 65536)),
-                         std::int32_t(std::lround((0.5 / to - step / 2) * 65536))};
+    // Each source pixel a block of zoom points, as the program's own
+    // enlargement draws it: point x shows pixel (x + lead) / zoom. RENDER
+    // samples at the centre of x, x + 1/2, which is moved back by half a
+    // point less a margin well under one point's share of a pixel.
+    const auto toPoints = [&m](int lead) {
+        return std::pair{std::int32_t(std::lround(65536.0 / m.zoom)),
+                         std::int32_t(std::lround((lead - 0.25) / m.zoom * 65536))};
     };
-    const auto [sx, shiftX] = toPoints(sourceSize.width(), points.width());
-    const auto [sy, shiftY] = toPoints(sourceSize.height(), points.height());
+    const QSize points = view->size();
+    const auto [sx, shiftX] = toPoints(m.lead().x());
+    const auto [sy, shiftY] = toPoints(m.lead().y());
     const xcb_render_transform_t enlarge = nearest(sx, shiftX, sy, shiftY);
     static const char filter[] = "nearest";
     xcb_render_set_picture_transform(c, p.sourcePic, enlarge);
@@ -184,6 +188,7 @@ bool ServerMagnifier::ready(QSize sourceSize) {
     p.frameSize = frameSize;
     p.viewSize = points;
     p.sourceSize = sourceSize;
+    p.zoom = m.zoom;
     p.ratio = ratio;
     p.place = place;
     drawOverlay();
@@ -198,6 +203,7 @@ void ServerMagnifier::drawOverlay() {
     image.setDevicePixelRatio(p.ratio);
     image.fill(Qt::transparent);
     p.overlayShown = overlayShown();
+    p.overlayLook = overlay ? overlay->property("look") : QVariant();
     if (p.overlayShown) {
         QPainter painter(&image);
         // The window's first device pixel in the form's points.
@@ -220,21 +226,30 @@ void ServerMagnifier::drawOverlay() {
     xcb_free_gc(p.c, gc);
 }
 
-std::optional<QRgb> ServerMagnifier::showPixels(const QRect& source, QPoint pick) {
+std::optional<QImage> ServerMagnifier::showPixels(const Magnification& m, QPoint pointer,
+                                                  const QRect& sample) {
+    const QRect source = m.source(pointer);
     ServerMagnifierParts& p = *parts;
     // Shown first: the window's place among the device pixels is the
     // server's to say once Qt has put it there.
     if (isHidden()) show();
-    if (!ready(source.size())) {
+    if (!ready(m)) {
         hide();
         return std::nullopt;
     }
     xcb_connection_t* c = p.c;
     // The one reply: sent first, so the server answers it before it draws.
-    const auto colour = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, p.root, std::int16_t(pick.x()),
-                                      std::int16_t(pick.y()), 1, 1, ~0u);
     // Off the root is black, as a read of it gives.
-    const QRect onRoot = source.intersected(nativeDesktopArea());
+    const QRect desktop = nativeDesktopArea();
+    const QRect sampled = sample.intersected(desktop);
+    if (sampled.isEmpty()) {
+        hide();
+        return std::nullopt;
+    }
+    const auto colours = xcb_get_image(
+        c, XCB_IMAGE_FORMAT_Z_PIXMAP, p.root, std::int16_t(sampled.x()), std::int16_t(sampled.y()),
+        std::uint16_t(sampled.width()), std::uint16_t(sampled.height()), ~0u);
+    const QRect onRoot = source.intersected(desktop);
     if (onRoot != source) {
         const xcb_rectangle_t all{0, 0, std::uint16_t(source.width()),
                                   std::uint16_t(source.height())};
@@ -262,15 +277,25 @@ std::optional<QRgb> ServerMagnifier::showPixels(const QRect& source, QPoint pick
     draw();
     xcb_flush(c);
     xcb_generic_error_t* error = nullptr;
-    Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(c, colour, &error));
+    Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(c, colours, &error));
     std::free(error);
-    if (!reply || xcb_get_image_data_length(reply.get()) != 4) {
+    const int words = sampled.width() * sampled.height();
+    if (!reply || xcb_get_image_data_length(reply.get()) != words * 4) {
         hide();
         return std::nullopt;
     }
-    std::uint32_t word;
-    std::memcpy(&word, xcb_get_image_data(reply.get()), sizeof word);
-    return 0xFF000000u | word;
+    QImage pixels(sample.size(), QImage::Format_RGB32);
+    pixels.fill(Qt::black);
+    const std::uint8_t* data = xcb_get_image_data(reply.get());
+    for (int y = 0; y < sampled.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(sampled.y() - sample.y() + y));
+        for (int x = 0; x < sampled.width(); ++x) {
+            std::uint32_t word;
+            std::memcpy(&word, data + 4 * (y * sampled.width() + x), sizeof word);
+            line[sampled.x() - sample.x() + x] = 0xFF000000u | word;
+        }
+    }
+    return pixels;
 }
 
 void ServerMagnifier::draw() {

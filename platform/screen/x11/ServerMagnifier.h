@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/screen/Magnification.h"
+
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
@@ -23,10 +26,12 @@ public:
     static ServerMagnifier* of(QWidget* view);
     ~ServerMagnifier() override;
 
-    // Shows the root window's device pixels of `source` over the whole view
-    // and returns the colour of the device pixel `pick`; nothing when the
-    // server refuses (the view is then hidden).
-    std::optional<QRgb> showPixels(const QRect& source, QPoint pick);
+    // Shows the root window's device pixels around `pointer` over the whole
+    // view as `m` enlarges them and returns the pixels of `sample` (black
+    // off the root), in the same round trip; nothing when the server
+    // refuses (the view is then hidden). An overlay whose look changes says
+    // so by a new value of its "look" property.
+    std::optional<QImage> showPixels(const Magnification& m, QPoint pointer, const QRect& sample);
     // How many times the view has been put on the screen.
     long long draws() const { return drawn; }
 
@@ -36,7 +41,7 @@ protected:
 
 private:
     ServerMagnifier(QWidget* view, QWidget* overlay);
-    bool ready(QSize sourceSize);
+    bool ready(const Magnification& m);
     void release();
     void drawOverlay();
     bool overlayShown() const { return overlay && !overlay->isHidden(); }

@@ -60,8 +60,8 @@ public:
         view = new TImage(this);
         view->setGeometry(QRect(QPoint(6, 17), viewSize));
         overlay = new TImage(this);
-        overlay->setGeometry(6, 17, 111, 79);
-        overlay->setPicturePath(":/forms/picker/target.png");
+        overlay->setGeometry(QRect(QPoint(6, 17), viewSize));
+        overlay->setPicturePath(":/forms/picker/pipette.png");
         overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
         resize(viewSize + QSize(20, 30));
     }
@@ -147,34 +147,58 @@ private slots:
         const int w = qRound(screen.width() * ratio), h = qRound(screen.height() * ratio);
         QTest::addColumn<QSize>("viewSize");
         QTest::addColumn<QPoint>("pick");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("sample");
         // The eyedropper's view, whose points do not divide evenly among
-        // the pixels, and one that does.
-        for (const QSize size : {QSize(113, 81), QSize(108, 78)}) {
-            const QByteArray tag =
-                QByteArray::number(size.width()) + "x" + QByteArray::number(size.height()) + ", ";
-            QTest::newRow(tag + "inside") << size << QPoint(500, 300);
-            QTest::newRow(tag + "odd place") << size << QPoint(333, 217);
-            QTest::newRow(tag + "over the top-left corner") << size << QPoint(2, 3);
-            QTest::newRow(tag + "over the bottom-right corner") << size << QPoint(w - 3, h - 1);
+        // the pixels, and one that does, at each enlargement; the square
+        // averaged read in the same reply, cut by the screen's edge too.
+        const QSize eyedropper(113, 81);
+        QTest::newRow("6x, inside") << eyedropper << QPoint(500, 300) << 6 << 1;
+        QTest::newRow("6x, odd place, 5 wide") << eyedropper << QPoint(333, 217) << 6 << 5;
+        QTest::newRow("6x, over the top-left corner, 7 wide")
+            << eyedropper << QPoint(2, 3) << 6 << 7;
+        QTest::newRow("6x, over the bottom-right corner")
+            << eyedropper << QPoint(w - 3, h - 1) << 6 << 3;
+        QTest::newRow("6x, 108x78") << QSize(108, 78) << QPoint(333, 217) << 6 << 1;
+        for (const int zoom : {2, 4, 8, 16}) {
+            const QByteArray tag = QByteArray::number(zoom) + "x, ";
+            QTest::newRow(tag + "odd place") << eyedropper << QPoint(333, 217) << zoom << 3;
+            QTest::newRow(tag + "over the bottom-right corner")
+                << eyedropper << QPoint(w - 1, h - 2) << zoom << 7;
         }
     }
 
     void serverMagnifierSameAsQt() {
         QFETCH(QSize, viewSize);
         QFETCH(QPoint, pick);
+        QFETCH(int, zoom);
+        QFETCH(int, sample);
         if (qgetenv("EXPECT_DIRECT_READ") == "0") QSKIP("the server's pixels are not 32-bit words");
-        QVERIFY(!QPixmap(":/forms/picker/target.png").isNull());
+        QVERIFY(!QPixmap(":/forms/picker/pipette.png").isNull());
         Magnifier magnifier(viewSize);
         // Clear of every source row below, on any screen size and scale.
         magnifier.move(QGuiApplication::primaryScreen()->geometry().center());
         magnifier.show();
         QVERIFY(QTest::qWaitForWindowExposed(&magnifier));
-        const QRect source(pick - QPoint(viewSize.width() / 12, viewSize.height() / 12),
-                           viewSize / 6);
+        const Magnification m{viewSize, zoom};
+        const QRect source = m.source(pick);
         const auto pixels = grabScreenDevicePixels(source);
         QVERIFY(pixels);
         magnifier.view->setBitmapSize(viewSize.width(), viewSize.height());
-        enlargeInto(magnifier.view->Bitmap(), *pixels);
+        enlargeInto(magnifier.view->Bitmap(), *pixels, m);
+        // The pointer's pixel is one whole block of zoom × zoom points in
+        // the middle, its neighbours beside it.
+        const QImage& points = magnifier.view->Bitmap();
+        const QPoint at = pick - source.topLeft();
+        const QPoint middle(viewSize.width() / 2, viewSize.height() / 2);
+        for (int y = -1; y <= zoom; ++y)
+            for (int x = -1; x <= zoom; ++x) {
+                const QPoint p = m.centre() + QPoint(x, y);
+                const QPoint from = at + QPoint(x < 0 ? -1 : x == zoom, y < 0 ? -1 : y == zoom);
+                if (!QRect(QPoint(), pixels->size()).contains(from)) continue;
+                QCOMPARE(points.pixel(p), pixels->pixel(from));
+            }
+        QVERIFY(QRect(m.centre(), QSize(zoom, zoom)).contains(middle));
         magnifier.view->Repaint();
         // Until the view is on the screen (a point well inside it).
         const qreal ratio = magnifier.devicePixelRatioF();
@@ -193,9 +217,19 @@ private slots:
 
         ServerMagnifier* server = ServerMagnifier::over(magnifier.view, magnifier.overlay);
         QVERIFY2(server, "the X server has no RENDER");
-        const std::optional<QRgb> colour = server->showPixels(source, pick);
-        QVERIFY(colour);
-        QCOMPARE(*colour, pixels->pixel(pick - source.topLeft()));
+        const QRect square = sampleSquare(pick, sample);
+        const std::optional<QImage> sampled = server->showPixels(m, pick, square);
+        QVERIFY(sampled);
+        const QRect desktop = nativeDesktopArea();
+        const auto direct = grabScreenDevicePixels(square.intersected(desktop));
+        QVERIFY(direct);
+        for (int y = 0; y < sample; ++y)
+            for (int x = 0; x < sample; ++x) {
+                const QPoint p = square.topLeft() + QPoint(x, y);
+                QCOMPARE(sampled->pixel(x, y), desktop.contains(p)
+                                                   ? direct->pixel(p - (square & desktop).topLeft())
+                                                   : qRgb(0, 0, 0));
+            }
         const QImage byServer = magnifier.onScreen();
         QCOMPARE(byServer.size(), byQt.size());
         // The overlay's half-transparent edges may differ by one level: the
@@ -219,7 +253,7 @@ private slots:
         QVERIFY(distinctColours(byQt) > 100);
         // With the overlay put away (a message stood there), none is drawn.
         magnifier.overlay->hide();
-        QVERIFY(server->showPixels(source, pick));
+        QVERIFY(server->showPixels(m, pick, square));
         QCOMPARE(magnifier.onScreen(), bare);
         magnifier.overlay->show();
         // Hidden, the server's view leaves Qt's (spoilt) one to be seen.
