@@ -34,6 +34,8 @@ start_desktop() {
     # Recovery copies of its own: a test that ends the program with a
     # signal must not leave a book for the next test to be offered.
     export XDG_STATE_HOME="$WORKDIR/state"
+    # Choices of its own too: the eyedropper's kept sample and enlargement.
+    export XDG_CONFIG_HOME="$WORKDIR/config"
     # An X desktop alone, whatever session the test is run from.
     unset WAYLAND_DISPLAY XDG_SESSION_TYPE
     start_x_server

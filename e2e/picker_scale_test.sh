@@ -9,6 +9,7 @@ SCALE=$2
 at() { awk -v base="$1" -v units="$2" -v s="$SCALE" 'BEGIN { printf "%d", base + units * s }'; }
 
 start_desktop
+start_window_manager
 convert -size 240x240 xc:'#1E90FF' "$WORKDIR/square.png"
 display -geometry +300+120 -title square "$WORKDIR/square.png" &
 SQUARE_PID=$!
@@ -108,3 +109,80 @@ read -r screen_w screen_h < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); 
 [ "$cy" -ge 0 ] && [ $((cy + ch)) -le "$screen_h" ] && [ "$cx" -ge 0 ] &&
     [ $((cx + cw)) -le "$screen_w" ] || fail "at scale $SCALE the card lies at $cx,$cy ${cw}x$ch"
 echo "ok - at scale $SCALE the card is wholly on the screen"
+
+# A checkerboard of single device pixels, the pointer on a white one: the
+# average of 3×3 is five whites in nine, of 5×5 thirteen in twenty-five, and
+# the enlargement shows whole blocks of that many points a pixel at each
+# step (checked at whole scales, where a point is whole device pixels).
+convert -size 2x2 xc:white -fill black -draw "point 1,0 point 0,1" -write mpr:cell +delete \
+    -size 120x120 tile:mpr:cell "$WORKDIR/checks.png"
+display -geometry +1000+60 -title checks "$WORKDIR/checks.png" &
+wait_for 10 visible_window checks || fail "the checkerboard did not show"
+read -r kx ky _ _ < <(geometry "$(visible_window checks)")
+cx=$((kx + 60)); cy=$((ky + 60))
+wait_for 5 pixel_is $cx $cy FFFFFF || fail "the checkerboard is not where it was put"
+over_checks() { # over_checks [ARGS...]: a pick begun over the white pixel
+    pick "$@"
+    wait_for 10 visible_window "Screen Picker" || fail "--pick $*: no picker at scale $SCALE"
+    xdotool mousemove $((cx - 3)) "$cy"
+    sleep 0.3
+    xdotool mousemove "$cx" "$cy"
+    sleep 0.5
+}
+# blocks_are Z: the view's blocks left and below the middle, each Z points
+# square, their first and last points, white where the board is.
+blocks_are() {
+    local z=$1 px py k j edge x y want got
+    case $SCALE in 1 | 2) ;; *) return 0 ;; esac
+    read -r px py _ _ < <(geometry "$(visible_window "Screen Picker")")
+    timeout 10 import -silent -window root "$WORKDIR/view.png"
+    for k in $((-32 / z)) $((-32 / z + 1)); do
+        for j in 1 2; do
+            want=$([ $(((k + j) % 2)) = 0 ] && echo FFFFFF || echo 000000)
+            for edge in 0 $((z - 1)); do
+                x=$((px + SCALE * (6 + 56 - z / 2 + k * z + edge)))
+                y=$((py + SCALE * (17 + 40 - z / 2 + j * z + edge)))
+                got=$(convert "$WORKDIR/view.png" -format "%[hex:p{$x,$y}]" info: | cut -c1-6)
+                [ "$got" = "$want" ] ||
+                    fail "at ${z}x and scale $SCALE the view's block ($k, $j) shows $got at $x,$y, not $want"
+            done
+        done
+    done
+}
+over_checks --average 3
+xdotool click 1
+pick_ends
+[ "$(cat "$WORKDIR/pick.out")" = 8E8E8E ] ||
+    fail "--average 3 at scale $SCALE took $(cat "$WORKDIR/pick.out"), not 8E8E8E"
+over_checks
+# One pixel, its ring alone round the middle, while the blocks are looked at.
+xdotool key 1
+sleep 0.3
+blocks_are 6
+xdotool click 4
+sleep 0.3
+blocks_are 8
+xdotool key plus
+sleep 0.3
+blocks_are 16
+xdotool key minus minus minus minus
+sleep 0.3
+blocks_are 2
+xdotool key 5
+sleep 0.3
+xdotool key Return
+pick_ends
+[ "$(cat "$WORKDIR/pick.out")" = 858585 ] ||
+    fail "the key 5 at scale $SCALE took $(cat "$WORKDIR/pick.out"), not 858585"
+echo "ok - at scale $SCALE the average of 3×3 and 5×5 is the board's mean; the view is whole blocks at 6, 8, 16 and 2"
+
+# Both choices are kept: a new start averages 5×5 and enlarges twice.
+kill "$APP_PID"
+wait_for 10 bash -c "! kill -0 $APP_PID" || fail "the program did not end on SIGTERM at scale $SCALE"
+over_checks
+blocks_are 2
+xdotool key Return
+pick_ends
+[ "$(cat "$WORKDIR/pick.out")" = 858585 ] ||
+    fail "after a new start at scale $SCALE the pick took $(cat "$WORKDIR/pick.out"), not 858585"
+echo "ok - at scale $SCALE the average and the enlargement are kept across starts"

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 PROGRAM=$(realpath "$1")
 
 start_desktop
-export XDG_STATE_HOME="$WORKDIR/state"
+export XDG_STATE_HOME="$WORKDIR/state" XDG_CONFIG_HOME="$WORKDIR/config"
 walk=$'1\r\n255\r\n65280\r\n16711680\r\nFF0000\r\n00FF00\r\n0000FF\r\nOne\r\n65280\r\n65280\r\n65280\r\n00FF00\r\n00FF00\r\n00FF00\r\nTwo\r\n'
 printf '%s' "$walk" >"$WORKDIR/walk.hvz"
 

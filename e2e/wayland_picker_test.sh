@@ -30,7 +30,7 @@ mount -t tmpfs tmpfs /tmp/.X11-unix 2>/dev/null || {
 chmod 1777 /tmp/.X11-unix
 
 WORKDIR=$(mktemp -d)
-export XDG_RUNTIME_DIR="$WORKDIR/run" XDG_STATE_HOME="$WORKDIR/state"
+export XDG_RUNTIME_DIR="$WORKDIR/run" XDG_STATE_HOME="$WORKDIR/state" XDG_CONFIG_HOME="$WORKDIR/config"
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$WORKDIR/served" "$WORKDIR/shots"
 cleanup() {
     kill ${APP_PID:-} ${STANDIN_PID:-} ${OTHER_PID:-} 2>/dev/null

@@ -108,7 +108,7 @@ TColor TfrmScreenPicker::sampleColour(const QImage& pixels, const QRect& sample)
 }
 
 // The view's overlay: the pointer's pixel ringed, the averaged square
-// outlined, and the eyedropper's tip on the pointer's pixel.
+// outlined, and the eyedropper pointing at the pointer's pixel.
 void TfrmScreenPicker::drawTarget() {
     const Magnification m = magnification();
     const qreal ratio = devicePixelRatioF();
@@ -126,8 +126,8 @@ void TfrmScreenPicker::drawTarget() {
     ring(pointerPixel);
     if (sampleSize > 1) ring(m.square(sampleSize));
     const QPixmap pipette = LoadPicture(":/forms/picker/pipette.png");
-    p.drawPixmap(QPointF(pointerPixel.topLeft()) + QPointF(m.zoom, m.zoom) / 2 - PipetteTip,
-                 pipette);
+    // Its tip at the rings' top right corner, the pixel itself left clear.
+    p.drawPixmap(QPointF(pointerPixel.right() + 3, pointerPixel.top() - 2) - PipetteTip, pipette);
     p.end();
     imgTarget->setPicture(look);
     // The desktop's own drawing of the view lays the new look over it.

@@ -18,17 +18,18 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 TfrmScreenPicker::~TfrmScreenPicker() {
     // The pointer and keyboard are never left taken by a window that is gone.
     if (screenPick && screenPick->grabbed) desktop().releaseInput();
 }
 
-QPoint TfrmScreenPicker::besidePointer(QPoint pointer, QSize picker, QRect monitor) {
-    int x = pointer.x() + PointerGap;
-    if (x + picker.width() > monitor.right() + 1) x = pointer.x() - PointerGap - picker.width();
-    int y = pointer.y() + PointerGap;
-    if (y + picker.height() > monitor.bottom() + 1) y = pointer.y() - PointerGap - picker.height();
+QPoint TfrmScreenPicker::besidePointer(QPoint pointer, QSize picker, QRect monitor, int gap) {
+    int x = pointer.x() + gap;
+    if (x + picker.width() > monitor.right() + 1) x = pointer.x() - gap - picker.width();
+    int y = pointer.y() + gap;
+    if (y + picker.height() > monitor.bottom() + 1) y = pointer.y() - gap - picker.height();
     // Only a monitor too small for the picker on either side pushes it back.
     x = std::clamp(x, monitor.left(),
                    std::max(monitor.left(), monitor.right() + 1 - picker.width()));
@@ -207,7 +208,12 @@ void TfrmScreenPicker::followPointer() {
     const QScreen* screen = QGuiApplication::screenAt(pointer);
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    followTo(besidePointer(pointer, size(), screen->geometry()));
+    // Clear of the pixels the magnifier shows, however small the
+    // enlargement: it never shows itself.
+    const QRect source = magnification().source(QPoint());
+    const int reach = std::max({-source.left(), source.right(), -source.top(), source.bottom()});
+    const int gap = std::max(PointerGap, int(std::ceil(reach / screen->devicePixelRatio())) + 4);
+    followTo(besidePointer(pointer, size(), screen->geometry(), gap));
     drawOverPicture();
 }
 

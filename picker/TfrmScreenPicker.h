@@ -108,8 +108,9 @@ public:
     bool ScreenPicking() const { return bool(screenPick); }
     // Where the picker goes beside the pointer (both in the desktop's
     // coordinates): below and right of it, flipped to the other side at
-    // the monitor's edges, never over the pixel being read.
-    static QPoint besidePointer(QPoint pointer, QSize picker, QRect monitor);
+    // the monitor's edges, never over the pixels being read (`gap` points
+    // away).
+    static QPoint besidePointer(QPoint pointer, QSize picker, QRect monitor, int gap = PointerGap);
     static constexpr int PointerGap = 20;
 
     QString ControlJob(const QWidget* control) const override {

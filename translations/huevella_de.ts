@@ -296,6 +296,14 @@
         <source>Enter copies the code; the Menu key lists its other forms</source>
         <translation>Eingabetaste kopiert den Code; die Menütaste zeigt seine anderen Formen</translation>
     </message>
+    <message>
+        <source>Pixels averaged: the keys 1, 3, 5 and 7 choose 1×1 to 7×7</source>
+        <translation>Gemittelte Pixel: die Tasten 1, 3, 5 und 7 wählen 1×1 bis 7×7</translation>
+    </message>
+    <message>
+        <source>Enlargement: the wheel, or + and -, changes it</source>
+        <translation>Vergrößerung: mit dem Mausrad oder + und - ändern</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>
@@ -777,6 +785,22 @@ Das Buch ist unverändert.</translation>
     <message>
         <source>The desktop&apos;s picker was cancelled</source>
         <translation>Die Pipette der Arbeitsfläche wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>One pixel</source>
+        <translation>Ein Pixel</translation>
+    </message>
+    <message>
+        <source>Average of %1×%1 pixels</source>
+        <translation>Mittelwert aus %1×%1 Pixeln</translation>
+    </message>
+    <message>
+        <source>Enlarged %1 times</source>
+        <translation>%1-fach vergrößert</translation>
+    </message>
+    <message>
+        <source>%1, the average of the %2 pixels on the screen</source>
+        <translation>%1, der Mittelwert der %2 Pixel auf dem Bildschirm</translation>
     </message>
 </context>
 <context>

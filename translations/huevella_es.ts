@@ -296,6 +296,14 @@
         <source>Enter copies the code; the Menu key lists its other forms</source>
         <translation>Intro copia el código; la tecla Menú muestra sus otras formas</translation>
     </message>
+    <message>
+        <source>Pixels averaged: the keys 1, 3, 5 and 7 choose 1×1 to 7×7</source>
+        <translation>Píxeles promediados: las teclas 1, 3, 5 y 7 eligen de 1×1 a 7×7</translation>
+    </message>
+    <message>
+        <source>Enlargement: the wheel, or + and -, changes it</source>
+        <translation>Ampliación: la rueda, o + y -, la cambia</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>
@@ -777,6 +785,22 @@ El muestrario sigue como estaba.</translation>
     <message>
         <source>The desktop&apos;s picker was cancelled</source>
         <translation>Se canceló el cuentagotas del escritorio</translation>
+    </message>
+    <message>
+        <source>One pixel</source>
+        <translation>Un píxel</translation>
+    </message>
+    <message>
+        <source>Average of %1×%1 pixels</source>
+        <translation>Promedio de %1×%1 píxeles</translation>
+    </message>
+    <message>
+        <source>Enlarged %1 times</source>
+        <translation>Ampliado %1 veces</translation>
+    </message>
+    <message>
+        <source>%1, the average of the %2 pixels on the screen</source>
+        <translation>%1, el promedio de los %2 píxeles en la pantalla</translation>
     </message>
 </context>
 <context>

@@ -296,6 +296,14 @@
         <source>Enter copies the code; the Menu key lists its other forms</source>
         <translation>Entrée copie le code&#x202f;; la touche Menu affiche ses autres formes</translation>
     </message>
+    <message>
+        <source>Pixels averaged: the keys 1, 3, 5 and 7 choose 1×1 to 7×7</source>
+        <translation>Pixels moyennés&#xa0;: les touches 1, 3, 5 et 7 choisissent de 1×1 à 7×7</translation>
+    </message>
+    <message>
+        <source>Enlargement: the wheel, or + and -, changes it</source>
+        <translation>Agrandissement&#xa0;: la molette, ou + et -, le modifie</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>
@@ -777,6 +785,22 @@ Le carnet est resté tel quel.</translation>
     <message>
         <source>The desktop&apos;s picker was cancelled</source>
         <translation>La pipette du bureau a été annulée</translation>
+    </message>
+    <message>
+        <source>One pixel</source>
+        <translation>Un pixel</translation>
+    </message>
+    <message>
+        <source>Average of %1×%1 pixels</source>
+        <translation>Moyenne de %1×%1 pixels</translation>
+    </message>
+    <message>
+        <source>Enlarged %1 times</source>
+        <translation>Agrandi %1 fois</translation>
+    </message>
+    <message>
+        <source>%1, the average of the %2 pixels on the screen</source>
+        <translation>%1, la moyenne des %2 pixels à l’écran</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@ QT_QPA_PLATFORM=offscreen "$ARTGEN" "$work" "$TRANSLATIONS" 2>"$work/log" ||
 # Compared as pictures, not bytes: other processors and library builds may
 # round a blended pixel one level apart.
 compare=$(dirname "$0")/compare_pictures.py
-/usr/bin/python3 "$compare" --self-test "$IMAGES/picker/target@2x.png" || exit 1
+/usr/bin/python3 "$compare" --self-test "$IMAGES/picker/pipette@2x.png" || exit 1
 mapfile -t names < <(cd "$work" && find . -name '*.png' | sed 's|^\./||' | sort)
 /usr/bin/python3 "$compare" "$work" "$IMAGES" "${names[@]}"; failed=$?
 echo "artwork: ${#names[@]} pictures compared"

@@ -2,7 +2,11 @@
 
 #include "platform/screen/Backend.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,6 +18,37 @@ namespace {
 
 xcb_connection_t* connection() {
     return xConnection();
+}
+
+// Qt hears the wheel from the X input extension, which says nothing to a
+// window holding the core grab: the wheel's core buttons (4 up, 5 down)
+// are turned into the wheel events they are, for the window holding it.
+class GrabbedWheel : public QAbstractNativeEventFilter {
+public:
+    QPointer<QWidget> window;
+    xcb_window_t id = 0;
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (!window || type != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_BUTTON_PRESS) return false;
+        const auto* press = static_cast<const xcb_button_press_event_t*>(message);
+        if (press->event != id || (press->detail != 4 && press->detail != 5)) return false;
+        const QPointF at(press->event_x, press->event_y);
+        QWheelEvent wheel(at, QPointF(press->root_x, press->root_y), {},
+                          QPoint(0, press->detail == 4 ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window, &wheel);
+        return true;
+    }
+};
+
+GrabbedWheel& grabbedWheel() {
+    static GrabbedWheel* filter = [] {
+        auto* made = new GrabbedWheel;
+        QCoreApplication::instance()->installNativeEventFilter(made);
+        return made;
+    }();
+    return *filter;
 }
 
 } // namespace
@@ -43,13 +78,17 @@ bool grabInputOnX(QWidget* window) {
     if (!keyboardTaken) {
         xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
         xcb_flush(c);
+        return false;
     }
-    return keyboardTaken;
+    grabbedWheel().window = window;
+    grabbedWheel().id = id;
+    return true;
 }
 
 void releaseInputOnX() {
     xcb_connection_t* c = connection();
     if (!c) return;
+    grabbedWheel().window = nullptr;
     xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
     xcb_ungrab_keyboard(c, XCB_CURRENT_TIME);
     xcb_flush(c);

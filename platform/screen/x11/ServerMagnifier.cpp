@@ -31,6 +31,10 @@ struct ServerMagnifierParts {
     QVariant overlayLook;
     qreal ratio = 0;
     QPoint place;
+    // The window they draw into, and the form's, whose making anew takes
+    // ours down with it.
+    xcb_window_t window = 0;
+    WId formWindow = 0;
     bool overlayShown = false;
     // The source pixels, the view at one pixel a point, the view as the
     // screen shows it with the overlay over it, and the overlay.
@@ -97,8 +101,22 @@ bool ServerMagnifier::ready(const Magnification& m) {
     if (geometry() != view->rect()) setGeometry(view->rect());
     const QPoint place = view->mapTo(window(), QPoint());
     const qreal ratio = devicePixelRatioF();
+    // Qt's X windows are made anew within the same window when a flag such
+    // as staying on top changes (a pick from anywhere), and the server
+    // destroys ours with the old one while Qt still counts it made and
+    // shown: ours is then made and shown again, inside the new one.
+    QWindow* handle = windowHandle();
+    QWindow* form = this->window()->windowHandle();
+    if (!handle || !form) return false;
+    if (p.formWindow && p.formWindow != form->winId()) {
+        release();
+        handle->destroy();
+    }
+    p.formWindow = form->winId();
+    const auto window = xcb_window_t(handle->winId());
+    if (!handle->isVisible()) handle->setVisible(true);
     if (p.viewSize == view->size() && p.sourceSize == sourceSize && p.zoom == m.zoom &&
-        p.ratio == ratio && p.place == place && p.windowPic) {
+        p.ratio == ratio && p.place == place && p.window == window && p.windowPic) {
         // A message shown in its place hides the overlay for a while; a
         // new look (another sample's outline) is drawn anew.
         if (overlayShown() != p.overlayShown || overlay->property("look") != p.overlayLook)
@@ -107,9 +125,8 @@ bool ServerMagnifier::ready(const Magnification& m) {
     }
     release();
     xcb_connection_t* c = p.c;
-    const auto window = xcb_window_t(winId());
     // Exposed again (uncovered, shown anew), the last view is put back.
-    if (QWindow* handle = windowHandle(); handle && !p.watching) {
+    if (!p.watching) {
         handle->installEventFilter(this);
         p.watching = true;
     }
@@ -191,6 +208,7 @@ bool ServerMagnifier::ready(const Magnification& m) {
     p.zoom = m.zoom;
     p.ratio = ratio;
     p.place = place;
+    p.window = window;
     drawOverlay();
     return true;
 }
