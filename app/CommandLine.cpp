@@ -61,9 +61,8 @@ bool optionValue(std::vector<char*>& arguments, std::size_t i, std::string_view 
 }
 
 bool startsOption(std::string_view argument, std::string_view name) {
-    return argument == name ||
-           (argument.starts_with(name) && argument.size() > name.size() &&
-            argument[name.size()] == '=');
+    return argument == name || (argument.starts_with(name) && argument.size() > name.size() &&
+                                argument[name.size()] == '=');
 }
 } // namespace
 

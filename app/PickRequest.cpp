@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -105,7 +105,8 @@ void PickRequests::startWhenFree() {
         return;
     }
     underWay = true;
-    start(callers.front().form, callers.front().average, [this](const PickOutcome& outcome) { finished(outcome); });
+    start(callers.front().form, callers.front().average,
+          [this](const PickOutcome& outcome) { finished(outcome); });
 }
 
 void PickRequests::finished(const PickOutcome& outcome) {

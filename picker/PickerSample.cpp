@@ -46,8 +46,8 @@ void TfrmScreenPicker::chooseSampleSize(int size) {
 
 void TfrmScreenPicker::stepZoom(int steps) {
     const auto* at = std::find(std::begin(Zooms), std::end(Zooms), zoom);
-    const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(Zooms) + steps, 0,
-                                                  std::size(Zooms) - 1);
+    const auto index =
+        std::clamp<std::ptrdiff_t>(at - std::begin(Zooms) + steps, 0, std::size(Zooms) - 1);
     if (Zooms[index] == zoom) return;
     zoom = Zooms[index];
     keepChoice(ZoomKey, zoom);
@@ -99,11 +99,12 @@ TColor TfrmScreenPicker::sampleColour(const QImage& pixels, const QRect& sample)
                 colours.push_back(fromQRgb(pixels.pixel(x, y)));
     sampledPixels = int(colours.size());
     // The pointer is always on a screen: with none counted, its pixel.
-    if (colours.empty()) colours.push_back(fromQRgb(pixels.pixel(sample.width() / 2, sample.height() / 2)));
+    if (colours.empty())
+        colours.push_back(fromQRgb(pixels.pixel(sample.width() / 2, sample.height() / 2)));
     const int all = sample.width() * sample.height();
-    lblPickerSample->setCaption(sampledPixels < all
-                                    ? std::to_string(sampledPixels) + "/" + std::to_string(all)
-                                    : std::to_string(sampleSize) + "×" + std::to_string(sampleSize));
+    lblPickerSample->setCaption(
+        sampledPixels < all ? std::to_string(sampledPixels) + "/" + std::to_string(all)
+                            : std::to_string(sampleSize) + "×" + std::to_string(sampleSize));
     return averageColour(colours);
 }
 

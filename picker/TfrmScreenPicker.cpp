@@ -135,11 +135,10 @@ void TfrmScreenPicker::sampleAt(QPoint pointer, bool showCode) {
         captionIsCode = true;
         const QString code = toQString(lblPickerCaption->Caption());
         const int all = sampleSize * sampleSize;
-        announceAfterPause(sampledPixels < all
-                               ? tr("%1, the average of the %2 pixels on the screen")
-                                     .arg(code)
-                                     .arg(sampledPixels)
-                               : code);
+        announceAfterPause(
+            sampledPixels < all
+                ? tr("%1, the average of the %2 pixels on the screen").arg(code).arg(sampledPixels)
+                : code);
     }
     if (!around) return;
     imgMagnifier->setBitmapSize(m.view.width(), m.view.height());

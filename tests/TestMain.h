@@ -13,7 +13,7 @@
 #define HUEVELLA_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char** argv) {                                                              \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
-        /* The choices a test makes are kept apart from the person's. */                          \
+        /* The choices a test makes are kept apart from the person's. */                           \
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
         HuevellaQtApplication app(argc, argv);                                                     \

@@ -5,7 +5,8 @@
 namespace {
 QSettings& settings() {
     // Under the XDG configuration folder, $XDG_CONFIG_HOME/org.huevella/.
-    static QSettings kept(QSettings::NativeFormat, QSettings::UserScope, "org.huevella", "huevella");
+    static QSettings kept(QSettings::NativeFormat, QSettings::UserScope, "org.huevella",
+                          "huevella");
     return kept;
 }
 } // namespace

@@ -352,14 +352,12 @@ private slots:
             << QList<int>{0x000000, 0xFFFFFF} << "808080";
         QTest::newRow("a third rounds down") << QList<int>{0x000001, 0, 0} << "000000";
         QTest::newRow("two thirds round up") << QList<int>{0x000002, 0, 0} << "010000";
-        QTest::newRow("5x5 checkerboard, 13 white")
-            << [] {
-                   QList<int> board(25, 0);
-                   for (int i = 0; i < 25; i += 2)
-                       board[i] = 0xFFFFFF;
-                   return board;
-               }()
-            << "858585";
+        QTest::newRow("5x5 checkerboard, 13 white") << [] {
+            QList<int> board(25, 0);
+            for (int i = 0; i < 25; i += 2)
+                board[i] = 0xFFFFFF;
+            return board;
+        }() << "858585";
         QTest::newRow("none") << QList<int>{} << "000000";
     }
     void average() {

@@ -106,6 +106,7 @@ for c in $commands; do
     check "hvz completion has $c" grep -qx "$c" <<<"$(completions hvz '')"
 done
 check "hvz completion: rgb --css" [ "$(completions hvz rgb 1 2 3 --)" = --css ]
+check "huevella completion: --average" bash -c "source '$share/bash-completion/completions/huevella'; COMP_WORDS=(huevella --pick --average ''); COMP_CWORD=3; _huevella; [ \"\${COMPREPLY[*]}\" = '1 3 5 7' ]"
 check "hvz completion: contrast --min --apca" [ "$(completions hvz contrast 000 fff '' | paste -sd' ')" = "--min --apca" ]
 check "hvz completion: show --format" [ "$(completions hvz show a.hvz --format '' | paste -sd' ')" = "css json gpl" ]
 synopsis=$(MANWIDTH=200 man -l "$(dirname "$0")/../../dist/hvz.1" 2>/dev/null | sed -n '/^SYNOPSIS/,/^DESCRIPTION/p')

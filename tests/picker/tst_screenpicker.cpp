@@ -119,8 +119,8 @@ private slots:
         QFETCH(QPoint, viewPixel);
         QFETCH(QPoint, screenPixel);
         QFETCH(int, wheel);
-        QWheelEvent turn(QPointF(20, 20), QPointF(20, 20), {}, QPoint(0, wheel * 120),
-                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent turn(QPointF(20, 20), QPointF(20, 20), {}, QPoint(0, wheel * 120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(frmScreenPicker, &turn);
         press(Qt::LeftButton, QPoint(480, 280));
         move(Qt::LeftButton, QPoint(500, 300));
@@ -164,7 +164,8 @@ private slots:
             << "Right Right Down Return" << QPoint(202, 121) << true << 1;
         QTest::newRow("shift+left up, space")
             << "Shift+Left Up Space" << QPoint(190, 119) << true << 1;
-        QTest::newRow("shift+down, escape") << "Shift+Down Escape" << QPoint(200, 130) << false << 1;
+        QTest::newRow("shift+down, escape")
+            << "Shift+Down Escape" << QPoint(200, 130) << false << 1;
         QTest::newRow("left, focus leaves") << "Left Tab" << QPoint(199, 120) << false << 1;
         QTest::newRow("5, right, enter") << "5 Right Return" << QPoint(201, 120) << true << 5;
         QTest::newRow("7 3, up, enter") << "7 3 Up Return" << QPoint(200, 119) << true << 3;
