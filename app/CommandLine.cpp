@@ -12,7 +12,8 @@
 namespace {
 void usage() {
     std::printf("Usage: huevella [BOOK.hvz]\n"
-                "       huevella --pick [--format hex|#hex|rgb|hsl|oklch] [--average 1|3|5|7]\n\n"
+                "       huevella --pick [--format hex|#hex|rgb|hsl|oklch] [--average 1|3|5|7]\n"
+                "                       [--multiple]\n\n"
                 "Huevella collects, adjusts and stores colours with their codes. It starts\n"
                 "into the system tray: double-click its icon (a single click on most panels)\n"
                 "for the book window, right-click it for the main menu. Run again while it\n"
@@ -35,13 +36,22 @@ void usage() {
                 "                       kept for later picks. While picking, the keys 1, 3,\n"
                 "                       5 and 7 choose it, and the wheel or + and - change\n"
                 "                       the enlargement (2, 4, 6, 8 or 16 times)\n"
+                "  --multiple           several picks in one go: Shift with a click or\n"
+                "                       Enter takes a colour and picking goes on, the\n"
+                "                       colours filling the swatch card's slots 1, 2, 3 in\n"
+                "                       turn; each code is printed on its own line as it is\n"
+                "                       taken. A plain click or Enter takes the last one,\n"
+                "                       Escape ends; the status is 0 if any was taken\n"
                 "  huevella --help      this text\n"
                 "  huevella --version   the version\n");
 }
 } // namespace
 
 std::string PickOptions::request() const {
-    return average ? form + " average=" + std::to_string(average) : form;
+    std::string words = form;
+    if (average) words += " average=" + std::to_string(average);
+    if (multiple) words += " multiple";
+    return words;
 }
 
 namespace {
@@ -69,10 +79,14 @@ bool startsOption(std::string_view argument, std::string_view name) {
 bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
     bool formatGiven = false;
     bool averageGiven = false;
+    bool multipleGiven = false;
     for (std::size_t i = 1; i < arguments.size();) {
         const std::string_view argument = arguments[i];
         if (argument == "--pick") {
             pick.wanted = true;
+        } else if (argument == "--multiple") {
+            pick.multiple = true;
+            multipleGiven = true;
         } else if (startsOption(argument, "--format")) {
             if (!optionValue(arguments, i, "--format", pick.form)) {
                 std::fprintf(stderr, "huevella: --format needs a form: hex, #hex, rgb, hsl "
@@ -101,9 +115,11 @@ bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
                      pick.form.c_str());
         return false;
     }
-    if ((formatGiven || averageGiven) && !pick.wanted) {
+    if ((formatGiven || averageGiven || multipleGiven) && !pick.wanted) {
         std::fprintf(stderr, "huevella: %s goes with --pick\n",
-                     formatGiven ? "--format" : "--average");
+                     formatGiven    ? "--format"
+                     : averageGiven ? "--average"
+                                    : "--multiple");
         return false;
     }
     if (pick.wanted && arguments.size() > 1) {

@@ -10,6 +10,8 @@ struct PickOptions {
     std::string form = "hex";
     // The square averaged, 1, 3, 5 or 7 pixels wide; 0: the one last chosen.
     int average = 0;
+    // Several picks in one go, each code printed as it is taken.
+    bool multiple = false;
     // The request as the picking program reads it: the form's word, then
     // any option ("hex average=5").
     std::string request() const;

@@ -18,6 +18,13 @@
 int awaitPickAnswer(int fd, int ackWithin, const std::string& noAnswer) {
     std::string received;
     bool acknowledged = false;
+    bool taken = false;
+    const auto print = [](const std::string& code) {
+        std::printf("%s\n", code.c_str());
+        if (std::fflush(stdout) == 0) return true;
+        std::fprintf(stderr, "huevella: the code could not be written: %s\n", std::strerror(errno));
+        return false;
+    };
     for (;;) {
         const std::size_t line = received.find('\n');
         if (line != std::string::npos) {
@@ -27,14 +34,19 @@ int awaitPickAnswer(int fd, int ackWithin, const std::string& noAnswer) {
                 acknowledged = true;
                 continue;
             }
-            ::close(fd);
-            if (text.starts_with('C')) {
-                std::printf("%s\n", text.c_str() + 1);
-                if (std::fflush(stdout) == 0) return 0;
-                std::fprintf(stderr, "huevella: the code could not be written: %s\n",
-                             std::strerror(errno));
-                return 1;
+            // One of several, printed as it comes: a script reads them as
+            // they are taken.
+            if (text.starts_with('M')) {
+                if (!print(text.substr(1))) {
+                    ::close(fd);
+                    return 1;
+                }
+                taken = true;
+                continue;
             }
+            ::close(fd);
+            if (text.starts_with('C')) return print(text.substr(1)) ? 0 : 1;
+            if (text == "E") return taken ? 0 : 1;
             if (text.size() > 1) std::fprintf(stderr, "huevella: %s\n", text.c_str() + 1);
             return 1;
         }
@@ -51,6 +63,7 @@ int awaitPickAnswer(int fd, int ackWithin, const std::string& noAnswer) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             ::close(fd);
+            if (taken) return 0;
             std::fprintf(stderr, "huevella: Huevella ended before a colour was taken\n");
             return 1;
         }
@@ -81,6 +94,7 @@ void PickRequests::add(int fd, const std::string& request) {
     int average = 0;
     if (const auto at = request.find(" average="); at != std::string::npos)
         average = std::atoi(request.c_str() + at + 9);
+    const bool multiple = request.find(" multiple") != std::string::npos;
     if (!form) {
         say(fd, "X'" + formWord + "' is not a format: hex, #hex, rgb, hsl or oklch");
         ::close(fd);
@@ -94,7 +108,7 @@ void PickRequests::add(int fd, const std::string& request) {
         const ssize_t n = ::recv(fd, &byte, 1, MSG_DONTWAIT);
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) gone(fd);
     });
-    callers.push_back({fd, *form, average, std::move(hangUp)});
+    callers.push_back({fd, *form, average, multiple, std::move(hangUp)});
     if (!underWay) startWhenFree();
 }
 
@@ -110,8 +124,21 @@ void PickRequests::startWhenFree() {
 }
 
 void PickRequests::finished(const PickOutcome& outcome) {
+    if (outcome.goesOn) {
+        for (const Caller& caller : callers)
+            if (caller.multiple && outcome.colour)
+                say(caller.fd, std::string("M").append(codeInForm(*outcome.colour, caller.form)));
+        return;
+    }
     underWay = false;
     for (Caller& caller : callers) {
+        // Each colour was said as it was taken.
+        if (caller.multiple && outcome.repeated) {
+            caller.hangUp->setEnabled(false);
+            say(caller.fd, "E");
+            ::close(caller.fd);
+            continue;
+        }
         caller.hangUp->setEnabled(false);
         say(caller.fd,
             // Appended, not "C" + string: GCC 12 at -O3 warns falsely on the

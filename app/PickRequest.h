@@ -16,11 +16,15 @@ struct PickOutcome;
 // `huevella --pick` and the program that picks for it talk over one
 // connection: the program says "A" when it has the request, then "C" and
 // the code when a colour is taken, or "X" and why not (nothing: cancelled);
-// each a line. The caller closing its end cancels the pick.
+// each a line. A caller that asked for several picks ("multiple" after the
+// form) hears "M" and the code of each colour taken with more to come, and
+// "E" when the person ended them. The caller closing its end cancels the
+// pick.
 
 // The caller's side: waits for the answer on `fd` (the request sent), the
-// acknowledgement within `ackWithin` ms (-1: however long), prints the code
-// on standard output, and gives the exit status: 0 taken, 1 not.
+// acknowledgement within `ackWithin` ms (-1: however long), prints each code
+// on standard output, a line each, and gives the exit status: 0 taken, 1
+// not.
 // `noAnswer` is what is said when no acknowledgement comes.
 int awaitPickAnswer(int fd, int ackWithin, const std::string& noAnswer);
 
@@ -43,6 +47,7 @@ private:
         int fd;
         CodeForm form;
         int average;
+        bool multiple;
         std::unique_ptr<QSocketNotifier> hangUp;
     };
     void startWhenFree();

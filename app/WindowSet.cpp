@@ -65,6 +65,11 @@ TfrmScreenPicker* picker() {
         QObject::connect(picker, &TfrmScreenPicker::colourChosen, picker, forCard);
         QObject::connect(picker, &TfrmScreenPicker::colourTaken, picker,
                          [](TColor colour) { takeColour(colour, false); });
+        QObject::connect(picker, &TfrmScreenPicker::colourKept, picker,
+                         [](TColor colour, int slot) {
+                             takeColour(colour, true);
+                             card()->fillSlotNumber(slot);
+                         });
         QObject::connect(picker, &TfrmScreenPicker::dockWanted, picker, [] {
             if (frmHuevella) frmHuevella->placeCompanion(frmScreenPicker);
         });

@@ -103,6 +103,12 @@ void TfrmSwatchCard::fillSlot(TPanel* panel, TLabel* caption) {
     announceName(panel);
 }
 
+void TfrmSwatchCard::fillSlotNumber(int slot) {
+    if (slot == 1) pnlCardColor1Click();
+    if (slot == 2) pnlCardColor2Click();
+    if (slot == 3) pnlCardColor3Click();
+}
+
 void TfrmSwatchCard::showFillCursor(TPanel* panel) {
     if (pallet && !pallet->GetCode().empty()) panel->setCursorNumber(crFill);
 }

@@ -32,6 +32,8 @@ public:
 
     void FormCreate() override;
 
+    // Slot 1, 2 or 3 filled as its click fills it.
+    void fillSlotNumber(int slot);
     void pnlCardColor1Click() { fillSlot(pnlCardColor1, lblCardCaption1); }
     void pnlCardColor2Click() { fillSlot(pnlCardColor2, lblCardCaption2); }
     void pnlCardColor3Click() { fillSlot(pnlCardColor3, lblCardCaption3); }

@@ -140,7 +140,7 @@ echo "ok - the pick ends with its caller; the program stays"
 
 # Mistakes on the command line are status 2, and said.
 for args in "--format bogus" "--pick --format" "--pick extra.hvz" "--format rgb" "--pick --average 4" \
-    "--pick --average" "--average 3"; do
+    "--pick --average" "--average 3" "--multiple"; do
     # shellcheck disable=SC2086
     "$PROGRAM" $args >/dev/null 2>"$WORKDIR/usage.err"
     status=$?

@@ -189,3 +189,16 @@ pick_ends
 [ "$(cat "$WORKDIR/pick.out")" = 858585 ] ||
     fail "after a new start at scale $SCALE the pick took $(cat "$WORKDIR/pick.out"), not 858585"
 echo "ok - at scale $SCALE the average and the enlargement are kept across starts"
+
+# Several picks in one go: Shift with a click, then Shift+Enter a pixel on,
+# each code printed as it is taken; Escape ends, the status 0.
+over_checks --multiple --average 1
+xdotool keydown shift click 1 keyup shift
+sleep 0.3
+xdotool key Right shift+Return
+sleep 0.3
+xdotool key Escape
+pick_ends
+[ "$rc" = 0 ] && [ "$(paste -sd' ' "$WORKDIR/pick.out")" = "FFFFFF 000000" ] ||
+    fail "--multiple at scale $SCALE printed '$(paste -sd' ' "$WORKDIR/pick.out")' ($rc)"
+echo "ok - at scale $SCALE --multiple printed each colour taken with Shift, and ended with Escape"

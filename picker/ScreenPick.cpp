@@ -280,7 +280,7 @@ bool TfrmScreenPicker::eventFilter(QObject* watched, QEvent* event) {
         screenPick->pointerSeen = true;
         if (button == Qt::LeftButton) {
             sampleAt(lastPointer, true);
-            takeScreenPick();
+            takeScreenPick(static_cast<QMouseEvent*>(event)->modifiers() & Qt::ShiftModifier);
         } else if (button == Qt::RightButton) {
             cancelScreenPick();
         }
@@ -323,7 +323,7 @@ void TfrmScreenPicker::pickKey(int key, bool shift) {
     case Qt::Key_Down: by = {0, step}; break;
     case Qt::Key_Escape: cancelScreenPick(); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: takeScreenPick(shift); return;
     case Qt::Key_Space: takeScreenPick(); return;
     default: sampleKey(key); return;
     }
@@ -342,20 +342,40 @@ void TfrmScreenPicker::pickKey(int key, bool shift) {
     followPointer();
 }
 
-void TfrmScreenPicker::takeScreenPick() {
+void TfrmScreenPicker::takeScreenPick(bool goOn) {
     if (!screenPick) return;
     // Only a colour read from the screen is taken; a message is none.
     if (!holdsColour || !captionIsCode) return;
     const TColor color = pnlPickerColor->Color();
-    emit colourTaken(color);
+    // Once one is kept, every colour of the series has its slot.
+    const bool series = goOn || screenPick->kept > 0;
+    if (series)
+        emit colourKept(color, screenPick->kept++ % 3 + 1);
+    else
+        emit colourTaken(color);
     Clipboard().setAsText(codeInForm(color, screenPick->form));
     // Heard as the eyedropper's pick is.
-    announce(tr("Taken, %1").arg(toQString(ColorToCode(color))));
-    endScreenPick({color, {}});
+    const QString code = toQString(ColorToCode(color));
+    if (!goOn) {
+        announce(tr("Taken, %1").arg(code));
+        endScreenPick({color, {}});
+        return;
+    }
+    announce(tr("Taken, %1, as card colour %2; picking goes on")
+                 .arg(code)
+                 .arg((screenPick->kept - 1) % 3 + 1));
+    screenPick->lastKept = color;
+    if (screenPick->done) screenPick->done({color, {}, true});
 }
 
 void TfrmScreenPicker::cancelScreenPick(const std::string& why) {
     if (!screenPick) return;
+    // Several picks end with Escape: what was taken stands.
+    if (screenPick->kept > 0 && why.empty()) {
+        announce(tr("Done, taken: %1").arg(screenPick->kept));
+        endScreenPick({screenPick->lastKept, {}, false, true});
+        return;
+    }
     // A failure says itself as it is shown.
     if (why.empty()) announce(tr("Cancelled"));
     endScreenPick({std::nullopt, why});

@@ -16,11 +16,15 @@
 class FrozenScreen;
 class QWheelEvent;
 
-// How a pick from the screen ended: the colour taken, or none and why
-// (empty when the person cancelled it).
+// How a pick from the screen went: the colour taken, or none and why
+// (empty when the person cancelled it). Several picks in one go hear of
+// each colour as it is taken (`goesOn`), then of the end: the last colour
+// taken again (`repeated`) where the person ended the series with Escape.
 struct PickOutcome {
     std::optional<TColor> colour;
     std::string why;
+    bool goesOn = false;
+    bool repeated = false;
 };
 
 // The magnifier shown while the eyedropper is dragged: the pixels around
@@ -98,7 +102,9 @@ public:
     // (taken for the pick); a click, Enter or Space takes the colour under
     // it (to the pallet and, in `form`, to the clipboard), Escape or a
     // right click cancels, the arrows move a device pixel (ten with Shift).
-    // `done` hears how it ended, once.
+    // With Shift a click or Enter takes the colour and picking goes on,
+    // the colours going to the card's slots in turn. `done` hears of each
+    // colour taken so, and how it ended, once.
     void pickFromScreen(CodeForm form, std::function<void(const PickOutcome&)> done);
     void cancelScreenPick(const std::string& why = {});
     // Away from the book the picker shows over every window, the book (kept
@@ -129,6 +135,9 @@ signals:
     void colourChosen(TColor colour);
     // A pick from the screen took this colour: it is the palette's now.
     void colourTaken(TColor colour);
+    // One of several picks in one go took this colour, for this slot of
+    // the card (1 to 3, in turn).
+    void colourKept(TColor colour, int slot);
     // A pick is over and the picker hidden: it goes back beside the book.
     void dockWanted();
     // A pick has the pointer and the keys (or the picture's), or ended
@@ -143,6 +152,8 @@ private:
         bool listening = false;      // its events are the pick's (held, or over the picture)
         bool pointerSeen = false;    // an event has said where the pointer is
         bool pictureRetaken = false; // asked again, the picker out of it
+        int kept = 0;                // colours taken with Shift, picking going on
+        TColor lastKept = 0;
     };
     void screenPickRead(ScreenRead::State state);
     void showBesidePointer();
@@ -162,7 +173,7 @@ private:
     void cancelLater(const std::string& why);
     void followPointer();
     void pickKey(int key, bool shift);
-    void takeScreenPick();
+    void takeScreenPick(bool goOn = false);
     void endScreenPick(const PickOutcome& outcome);
     void sampleAt(QPoint pointer, bool showCode);
     void screenReadChanged(const ScreenRead& read);

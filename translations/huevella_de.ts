@@ -802,6 +802,14 @@ Das Buch ist unverändert.</translation>
         <source>%1, the average of the %2 pixels on the screen</source>
         <translation>%1, der Mittelwert der %2 Pixel auf dem Bildschirm</translation>
     </message>
+    <message>
+        <source>Taken, %1, as card colour %2; picking goes on</source>
+        <translation>Aufgenommen, %1, als Kartenfarbe %2; die Pipette bleibt aktiv</translation>
+    </message>
+    <message>
+        <source>Done, taken: %1</source>
+        <translation>Fertig, aufgenommen: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSuggestSchemes</name>

@@ -802,6 +802,14 @@ El muestrario sigue como estaba.</translation>
         <source>%1, the average of the %2 pixels on the screen</source>
         <translation>%1, el promedio de los %2 píxeles en la pantalla</translation>
     </message>
+    <message>
+        <source>Taken, %1, as card colour %2; picking goes on</source>
+        <translation>Tomado, %1, como color de tarjeta %2; el cuentagotas sigue activo</translation>
+    </message>
+    <message>
+        <source>Done, taken: %1</source>
+        <translation>Hecho, tomados: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSuggestSchemes</name>

@@ -802,6 +802,14 @@ Le carnet est resté tel quel.</translation>
         <source>%1, the average of the %2 pixels on the screen</source>
         <translation>%1, la moyenne des %2 pixels à l’écran</translation>
     </message>
+    <message>
+        <source>Taken, %1, as card colour %2; picking goes on</source>
+        <translation>Prélevée, %1, en couleur de carte %2&#xa0;; la pipette reste active</translation>
+    </message>
+    <message>
+        <source>Done, taken: %1</source>
+        <translation>Terminé, prélevées&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmSuggestSchemes</name>

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "book/TfrmHuevella.h"
+#include "card/TfrmSwatchCard.h"
 #include "picker/TfrmScreenPicker.h"
 
 #include <QKeyEvent>
@@ -29,10 +30,11 @@ class TestScreenPick : public QObject, WindowSetFixture {
         });
     }
     void send(QEvent* event) { QApplication::sendEvent(frmScreenPicker, event); }
-    void mouse(QEvent::Type type, Qt::MouseButton button, QPoint pointer) {
+    void mouse(QEvent::Type type, Qt::MouseButton button, QPoint pointer,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         desk().cursor = pointer;
         QMouseEvent event(type, QPointF(-50, -50), QPointF(pointer), button,
-                          type == QEvent::MouseMove ? Qt::NoButton : button, Qt::NoModifier);
+                          type == QEvent::MouseMove ? Qt::NoButton : button, modifiers);
         send(&event);
     }
     void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -87,41 +89,56 @@ private slots:
         QTest::addColumn<QString>("ending");
         QTest::addColumn<QPoint>("taken"); // (-1, -1): nothing taken
         QTest::addColumn<QString>("why");
+        // Several picks in one go: the card's slots, in turn.
+        QTest::addColumn<QList<QPoint>>("cardSlots");
         const int hex = int(CodeForm::Hex), oklch = int(CodeForm::Oklch);
         const QPoint none(-1, -1);
-        QTest::newRow("click") << hex << "click" << QPoint(210, 300) << "";
-        QTest::newRow("Return, oklch") << oklch << "Return" << QPoint(210, 300) << "";
-        QTest::newRow("Space") << hex << "Space" << QPoint(210, 300) << "";
-        QTest::newRow("arrows then Enter")
-            << int(CodeForm::Rgb) << "Right Right Down Enter" << QPoint(212, 301) << "";
-        QTest::newRow("Shift+arrow") << hex << "Shift+Left Enter" << QPoint(200, 300) << "";
+        QTest::newRow("click") << hex << "click" << QPoint(210, 300) << "" << QList<QPoint>{};
+        QTest::newRow("Return, oklch")
+            << oklch << "Return" << QPoint(210, 300) << "" << QList<QPoint>{};
+        QTest::newRow("Space") << hex << "Space" << QPoint(210, 300) << "" << QList<QPoint>{};
+        QTest::newRow("arrows then Enter") << int(CodeForm::Rgb) << "Right Right Down Enter"
+                                           << QPoint(212, 301) << "" << QList<QPoint>{};
+        QTest::newRow("Shift+arrow")
+            << hex << "Shift+Left Enter" << QPoint(200, 300) << "" << QList<QPoint>{};
         // A click soon after the last pick's comes as a double click.
         QTest::newRow("click soon after a click")
-            << hex << "double click" << QPoint(210, 300) << "";
+            << hex << "double click" << QPoint(210, 300) << "" << QList<QPoint>{};
         QTest::newRow("right click soon after a click")
-            << hex << "right double click" << none << "";
-        QTest::newRow("Escape") << hex << "Escape" << none << "";
-        QTest::newRow("right click") << hex << "right click" << none << "";
-        QTest::newRow("a question of ours") << hex << "message box" << none << "";
+            << hex << "right double click" << none << "" << QList<QPoint>{};
+        QTest::newRow("Escape") << hex << "Escape" << none << "" << QList<QPoint>{};
+        QTest::newRow("right click") << hex << "right click" << none << "" << QList<QPoint>{};
+        QTest::newRow("a question of ours")
+            << hex << "message box" << none << "" << QList<QPoint>{};
         // The program losing the focus mid-pick is the grab's doing or a
         // window of ours going, never the person: the pick goes on.
         QTest::newRow("focus lost, then a click")
-            << hex << "deactivated click" << QPoint(210, 300) << "";
+            << hex << "deactivated click" << QPoint(210, 300) << "" << QList<QPoint>{};
         // Gone from the screen, the picker has lost the grab with it: the
         // caller must hear the end rather than wait for ever.
-        QTest::newRow("the picker hidden") << hex << "hidden" << none << "";
+        QTest::newRow("the picker hidden") << hex << "hidden" << none << "" << QList<QPoint>{};
+        QTest::newRow("Shift+click, Shift+Return, Escape")
+            << hex << "Shift+click Right Shift+Return Escape" << QPoint(211, 300) << ""
+            << QList<QPoint>{{210, 300}, {211, 300}};
+        QTest::newRow("Shift+click, Enter takes the last")
+            << hex << "Shift+click Right Enter" << QPoint(211, 300) << ""
+            << QList<QPoint>{{210, 300}, {211, 300}};
+        QTest::newRow("four Shift+Returns go round the slots")
+            << hex << "Shift+Return Right Shift+Return Right Shift+Return Right Shift+Return Escape"
+            << QPoint(213, 300) << "" << QList<QPoint>{{213, 300}, {211, 300}, {212, 300}};
         QTest::newRow("pointer held elsewhere")
             << hex << "grab refused" << none
-            << "Can't pick: another program holds the pointer or the keyboard";
+            << "Can't pick: another program holds the pointer or the keyboard" << QList<QPoint>{};
         QTest::newRow("nothing can read the screen")
             << hex << "unreadable" << none
-            << "Can't read: This desktop does not let programs read the screen";
+            << "Can't read: This desktop does not let programs read the screen" << QList<QPoint>{};
     }
     void howAPickEnds() {
         QFETCH(int, form);
         QFETCH(QString, ending);
         QFETCH(QPoint, taken);
         QFETCH(QString, why);
+        QFETCH(QList<QPoint>, cardSlots);
         const QString copied =
             taken.x() < 0
                 ? QString()
@@ -157,15 +174,21 @@ private slots:
             Application->MessageBox("A question", "Huevella", MessageButtons::Ok);
         }
         for (const QString& k : ending.split(' ')) {
+            if (k == "Shift+click")
+                mouse(QEvent::MouseButtonPress, Qt::LeftButton, desk().cursor, Qt::ShiftModifier);
+            if (k == "Shift+Return") key(Qt::Key_Return, Qt::ShiftModifier);
             if (k == "Return") key(Qt::Key_Return);
             if (k == "Enter") key(Qt::Key_Enter);
             if (k == "Space") key(Qt::Key_Space);
             if (k == "Escape") key(Qt::Key_Escape);
-            if (k == "Right") key(Qt::Key_Right);
+            if (k == "Right") {
+                key(Qt::Key_Right);
+                desk().cursor = desk().nativeCursorPos();
+            }
             if (k == "Down") key(Qt::Key_Down);
             if (k == "Shift+Left") key(Qt::Key_Left, Qt::ShiftModifier);
         }
-        QTRY_COMPARE(outcomes, 1);
+        QTRY_COMPARE(outcomes, 1 + int(ending.count("Shift+")) - int(ending.count("Shift+Left")));
         QVERIFY(!frmScreenPicker->ScreenPicking());
         QCOMPARE(desk().grabbedBy, nullptr);
         QCOMPARE(QString::fromStdString(outcome->why), why);
@@ -178,6 +201,17 @@ private slots:
             // The pallet holds it, as a colour taken from the picker does.
             QCOMPARE(frmHuevella->pallet.GetColor(), *outcome->colour);
             QCOMPARE(frmHuevella->pallet.GetCode(), ColorToCode(*outcome->colour));
+        }
+        if (!cardSlots.isEmpty()) {
+            QVERIFY(frmSwatchCard && frmSwatchCard->Visible());
+            const TLabel* captions[] = {frmSwatchCard->lblCardCaption1,
+                                        frmSwatchCard->lblCardCaption2,
+                                        frmSwatchCard->lblCardCaption3};
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(captions[i]->Caption(),
+                         i < cardSlots.size()
+                             ? ColorToCode(colorAt(cardSlots[i].x(), cardSlots[i].y()))
+                             : std::string());
         }
         // A message stays a moment; a plain end puts the picker away.
         QCOMPARE(frmScreenPicker->Visible(), !why.isEmpty());
