@@ -13,7 +13,8 @@ namespace {
 void usage() {
     std::printf("Usage: huevella [BOOK.hvz]\n"
                 "       huevella --pick [--format hex|#hex|rgb|hsl|oklch] [--average 1|3|5|7]\n"
-                "                       [--multiple]\n\n"
+                "                       [--multiple]\n"
+                "       huevella --recent [--format hex|#hex|rgb|hsl|oklch]\n\n"
                 "Huevella collects, adjusts and stores colours with their codes. It starts\n"
                 "into the system tray: double-click its icon (a single click on most panels)\n"
                 "for the book window, right-click it for the main menu. Run again while it\n"
@@ -42,6 +43,11 @@ void usage() {
                 "                       turn; each code is printed on its own line as it is\n"
                 "                       taken. A plain click or Enter takes the last one,\n"
                 "                       Escape ends; the status is 0 if any was taken\n"
+                "  huevella --recent    the last 12 colours taken (by the eyedropper, a pick,\n"
+                "                       the palette or the schemes), newest first, a line\n"
+                "                       each, in the --format given; no program is started.\n"
+                "                       They are kept in $XDG_STATE_HOME/huevella/recent and\n"
+                "                       listed under Recent Colours in the main menu\n"
                 "  huevella --help      this text\n"
                 "  huevella --version   the version\n");
 }
@@ -84,6 +90,8 @@ bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
         const std::string_view argument = arguments[i];
         if (argument == "--pick") {
             pick.wanted = true;
+        } else if (argument == "--recent") {
+            pick.recent = true;
         } else if (argument == "--multiple") {
             pick.multiple = true;
             multipleGiven = true;
@@ -115,7 +123,11 @@ bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
                      pick.form.c_str());
         return false;
     }
-    if ((formatGiven || averageGiven || multipleGiven) && !pick.wanted) {
+    if (pick.recent && (pick.wanted || averageGiven || multipleGiven || arguments.size() > 1)) {
+        std::fprintf(stderr, "huevella: --recent takes only --format\n");
+        return false;
+    }
+    if (((formatGiven && !pick.recent) || averageGiven || multipleGiven) && !pick.wanted) {
         std::fprintf(stderr, "huevella: %s goes with --pick\n",
                      formatGiven    ? "--format"
                      : averageGiven ? "--average"

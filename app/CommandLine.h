@@ -12,6 +12,8 @@ struct PickOptions {
     int average = 0;
     // Several picks in one go, each code printed as it is taken.
     bool multiple = false;
+    // The recent colours printed, no program started.
+    bool recent = false;
     // The request as the picking program reads it: the form's word, then
     // any option ("hex average=5").
     std::string request() const;

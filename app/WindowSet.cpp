@@ -1,9 +1,11 @@
 #include "app/WindowSet.h"
 
+#include "app/RecentColours.h"
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
 #include "core/book/InterruptedSave.h"
 #include "core/book/Recovery.h"
+#include "forms/CodeMenu.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
 #include "platform/desktop/Desktop.h"
@@ -41,6 +43,7 @@ void takeColour(TColor colour, bool showCard) {
     }
     frmHuevella->pallet.SetColor(colour);
     frmHuevella->pallet.SetCode(ColorToCode(colour));
+    RememberColour(colour);
 }
 
 void placeCompanions() {
@@ -141,6 +144,14 @@ void makeBook() {
     frmHuevella->makeEyedropper = []() -> Eyedropper* { return picker(); };
     QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmHuevella,
                      [] { picker()->pickFromScreen(CodeForm::Hex, {}); });
+    // A recent colour chosen is taken again, and copied as the last code was.
+    QObject::connect(frmHuevella, &TfrmHuevella::recentColourChosen, frmHuevella,
+                     [](TColor colour) {
+                         takeColour(colour, false);
+                         desktop().setClipboardText(
+                             QString::fromStdString(codeInForm(colour, LastCopiedForm())));
+                     });
+    ShowRecentColours();
     // A picker made for a pick before the book goes beside it now.
     placeCompanions();
 }

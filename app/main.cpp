@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/PickRequest.h"
 #include "app/PickStart.h"
+#include "app/RecentColours.h"
 #include "app/SingleInstance.h"
 #include "app/WindowSet.h"
 #include "platform/desktop/Desktop.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     std::vector<char*> arguments(argv, argv + argc);
     PickOptions pick;
     if (!readPickOptions(arguments, pick)) return 2;
+    if (pick.recent) return PrintRecentColours(pick.form.c_str());
     SingleInstance single;
     std::optional<SingleInstance::Claim> claim;
     // The pick's own connection, in the program this start becomes.

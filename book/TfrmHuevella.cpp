@@ -58,6 +58,8 @@ void TfrmHuevella::bindControls() {
     mnuSave = mnuMainMenu->Item("mnuSave");
     mnuSaveAs = mnuMainMenu->Item("mnuSaveAs");
     mnuPickFromScreen = mnuMainMenu->Item("mnuPickFromScreen");
+    mnuRecentColours = mnuMainMenu->Item("mnuRecentColours");
+    showRecentColours({});
     mnuExport = mnuMainMenu->Item("mnuExport");
     mnuImport = mnuMainMenu->Item("mnuImport");
     mnuPreview = mnuMainMenu->Item("mnuPreview");

@@ -51,6 +51,11 @@ public:
     TMenuItem* mnuSave;
     TMenuItem* mnuSaveAs;
     TMenuItem* mnuPickFromScreen;
+    // The colours taken last, a submenu: each with its swatch and code.
+    TMenuItem* mnuRecentColours;
+    // Shows these colours, newest first, or `note` where there are none
+    // to show (the file was unreadable and set aside).
+    void showRecentColours(const std::vector<TColor>& colours, const QString& note = {});
     TMenuItem* mnuExport;
     TMenuItem* mnuImport;
     TMenuItem* mnuPreview;
@@ -214,6 +219,8 @@ public:
     QString ControlJob(const QWidget* control) const override;
 
 signals:
+    // A recent colour was chosen from the main menu.
+    void recentColourChosen(TColor colour);
     // "Pick from Screen" was chosen: the screen picker takes it from here.
     void pickWanted();
 

@@ -90,7 +90,9 @@ for way in click key; do
     [ $((lx + 101)) -lt "$px" ] || [ $((lx + 101)) -ge $((px + pw)) ] || [ $((ly + 20)) -lt "$py" ] ||
         [ $((ly + 20)) -ge $((py + ph)) ] || fail "--pick at scale $SCALE: the picker covers the pointer"
     if [ $way = click ]; then xdotool click 1; want=000000; else xdotool key Right Return; want=FFFFFF; fi
-    wait "$pick" || fail "--pick by $way at scale $SCALE ended $?: $(cat "$WORKDIR/pick.err")"
+    PICK_PID=$pick
+    pick_ends
+    [ "$rc" = 0 ] || fail "--pick by $way at scale $SCALE ended $rc: $(cat "$WORKDIR/pick.err")"
     [ "$(cat "$WORKDIR/pick.out")" = $want ] ||
         fail "--pick by $way at scale $SCALE printed $(cat "$WORKDIR/pick.out"), not $want"
 done
@@ -202,3 +204,16 @@ pick_ends
 [ "$rc" = 0 ] && [ "$(paste -sd' ' "$WORKDIR/pick.out")" = "FFFFFF 000000" ] ||
     fail "--multiple at scale $SCALE printed '$(paste -sd' ' "$WORKDIR/pick.out")' ($rc)"
 echo "ok - at scale $SCALE --multiple printed each colour taken with Shift, and ended with Escape"
+
+# Every colour taken is kept, newest first, across the start above; an
+# unreadable list is set aside at the next colour, which starts a new one.
+recent=$("$PROGRAM" --recent | head -n 4 | paste -sd' ')
+[ "$recent" = "000000 FFFFFF 858585 8E8E8E" ] || fail "--recent at scale $SCALE printed '$recent'"
+echo "not a colour" >"$XDG_STATE_HOME/huevella/recent"
+"$PROGRAM" --recent >/dev/null 2>&1 && fail "--recent read an unreadable list"
+over_checks
+xdotool click 1
+pick_ends
+[ "$("$PROGRAM" --recent --format '#hex')" = "#FFFFFF" ] && [ -s "$XDG_STATE_HOME/huevella/recent.broken" ] ||
+    fail "at scale $SCALE the unreadable list gave '$("$PROGRAM" --recent)'"
+echo "ok - at scale $SCALE the colours taken are kept across starts, and an unreadable list is set aside"

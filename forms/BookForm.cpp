@@ -93,6 +93,7 @@ const FormDef& bookFormDef() {
             },
         .menus = {{"mnuMainMenu",
                    {{"mnuPickFromScreen", QT_TRANSLATE_NOOP("Forms", "Pick from Screen"), true},
+                    {"mnuRecentColours", QT_TRANSLATE_NOOP("Forms", "Recent Colours"), true},
                     {"mnuOpen", QT_TRANSLATE_NOOP("Forms", "Open"), false, "Ctrl+O"},
                     {"mnuNew", QT_TRANSLATE_NOOP("Forms", "New"), false, "Ctrl+N"},
                     {"mnuSave", QT_TRANSLATE_NOOP("Forms", "Save"), false, "Ctrl+S"},

@@ -10,6 +10,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Keyboard.h"
 #include "platform/forms/Language.h"
+#include "platform/forms/Preferences.h"
 #include "platform/forms/Screen.h"
 
 #include <QCoreApplication>
@@ -52,10 +53,23 @@ QString localRatio(int hundredths) {
     return localDecimal(ratioText(hundredths));
 }
 
+constexpr const char* LastCopiedKey = "codes/lastCopied";
+
+void copiedIn(CodeForm form) {
+    keepChoice(LastCopiedKey, int(form));
+}
+
 } // namespace
+
+CodeForm LastCopiedForm() {
+    const int kept = keptChoice(LastCopiedKey, int(CodeForm::Hex));
+    return kept >= int(CodeForm::Hex) && kept <= int(CodeForm::Oklch) ? CodeForm(kept)
+                                                                      : CodeForm::Hex;
+}
 
 void CopyCode(TLabel* code) {
     Clipboard().setAsText(code->Caption());
+    if (!code->Caption().empty()) copiedIn(CodeForm::Hex);
     if (!code->Caption().empty()) signCopied(code, toQString(code->Caption()));
 }
 
@@ -66,16 +80,23 @@ void PopupCodeMenu(TLabel* code, TColor color) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(QString::fromLatin1(menuLook));
     const QPointer<TLabel> sign(code);
-    const auto copy = [menu, sign](const QString& label, const std::string& text) {
+    const auto copy = [menu, sign](const QString& label, const std::string& text,
+                                   std::optional<CodeForm> form = std::nullopt) {
         QAction* action = menu->addAction(label);
-        QObject::connect(action, &QAction::triggered, menu, [text, sign] {
+        QObject::connect(action, &QAction::triggered, menu, [text, sign, form] {
             desktop().setClipboardText(toQString(text));
+            if (form) copiedIn(*form);
             if (sign) signCopied(sign, toQString(text));
         });
     };
-    for (const std::string& text :
-         {cssHex(color), cssRgb(color), cssRgb(color, true), cssHsl(color), cssOklch(color)})
-        copy(QCoreApplication::translate("CodeMenu", "Copy %1").arg(toQString(text)), text);
+    // The comma rgb() counts as rgb() for the form copied last.
+    const std::pair<std::string, CodeForm> forms[] = {{cssHex(color), CodeForm::HashHex},
+                                                      {cssRgb(color), CodeForm::Rgb},
+                                                      {cssRgb(color, true), CodeForm::Rgb},
+                                                      {cssHsl(color), CodeForm::Hsl},
+                                                      {cssOklch(color), CodeForm::Oklch}};
+    for (const auto& [text, form] : forms)
+        copy(QCoreApplication::translate("CodeMenu", "Copy %1").arg(toQString(text)), text, form);
     const NamedColour near = nearestCssName(color);
     if (near.distance <= closeName)
         copy(QCoreApplication::translate("CodeMenu", "Copy %1 (ΔE %2)")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour/CssText.h"
 #include "core/colour/TColor.h"
 
 #include <string>
@@ -17,3 +18,7 @@ void PopupCodeMenu(TLabel* code, TColor color);
 // A code to the clipboard with a quiet sign that it went: "Copied" in its
 // place for a moment, and said to screen readers.
 void CopyCode(TLabel* code);
+
+// The form of the code copied last, by a click or from the menu, kept
+// across starts: a recent colour chosen again is copied so.
+CodeForm LastCopiedForm();

@@ -16,6 +16,8 @@
         /* The choices a test makes are kept apart from the person's. */                           \
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
+        if (qEnvironmentVariableIsEmpty("XDG_STATE_HOME"))                                         \
+            qputenv("XDG_STATE_HOME", (config.path() + "/state").toLocal8Bit());                   \
         HuevellaQtApplication app(argc, argv);                                                     \
         TApplication application;                                                                  \
         application.Initialize();                                                                  \

@@ -304,6 +304,10 @@
         <source>Enlargement: the wheel, or + and -, changes it</source>
         <translation>Vergrößerung: mit dem Mausrad oder + und - ändern</translation>
     </message>
+    <message>
+        <source>Recent Colours</source>
+        <translation>Zuletzt verwendete Farben</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>
@@ -543,6 +547,13 @@ Stellen Sie sicher, dass der Dateiname richtig ist.</translation>
     </message>
 </context>
 <context>
+    <name>Recent</name>
+    <message>
+        <source>Unreadable, set aside: %1</source>
+        <translation>Unlesbar, beiseitegelegt: %1</translation>
+    </message>
+</context>
+<context>
     <name>TfrmHuevella</name>
     <message>
         <source>No cards</source>
@@ -691,6 +702,10 @@ Das Buch ist unverändert.</translation>
     <message>
         <source>Saved, %1</source>
         <translation>Gespeichert, %1</translation>
+    </message>
+    <message>
+        <source>No colours taken yet</source>
+        <translation>Noch keine Farben aufgenommen</translation>
     </message>
 </context>
 <context>

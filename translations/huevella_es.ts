@@ -304,6 +304,10 @@
         <source>Enlargement: the wheel, or + and -, changes it</source>
         <translation>Ampliación: la rueda, o + y -, la cambia</translation>
     </message>
+    <message>
+        <source>Recent Colours</source>
+        <translation>Colores recientes</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>
@@ -543,6 +547,13 @@ Verifique que el nombre del archivo es correcto.</translation>
     </message>
 </context>
 <context>
+    <name>Recent</name>
+    <message>
+        <source>Unreadable, set aside: %1</source>
+        <translation>Ilegible, apartado: %1</translation>
+    </message>
+</context>
+<context>
     <name>TfrmHuevella</name>
     <message>
         <source>No cards</source>
@@ -691,6 +702,10 @@ El muestrario sigue como estaba.</translation>
     <message>
         <source>Saved, %1</source>
         <translation>Guardado, %1</translation>
+    </message>
+    <message>
+        <source>No colours taken yet</source>
+        <translation>Aún no se ha tomado ningún color</translation>
     </message>
 </context>
 <context>

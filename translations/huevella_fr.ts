@@ -304,6 +304,10 @@
         <source>Enlargement: the wheel, or + and -, changes it</source>
         <translation>Agrandissement&#xa0;: la molette, ou + et -, le modifie</translation>
     </message>
+    <message>
+        <source>Recent Colours</source>
+        <translation>Couleurs récentes</translation>
+    </message>
 </context>
 <context>
     <name>FrozenScreen</name>
@@ -543,6 +547,13 @@ Veuillez vérifier que le nom du fichier est correct.</translation>
     </message>
 </context>
 <context>
+    <name>Recent</name>
+    <message>
+        <source>Unreadable, set aside: %1</source>
+        <translation>Illisible, mis de côté&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>TfrmHuevella</name>
     <message>
         <source>No cards</source>
@@ -691,6 +702,10 @@ Le carnet est resté tel quel.</translation>
     <message>
         <source>Saved, %1</source>
         <translation>Enregistré, %1</translation>
+    </message>
+    <message>
+        <source>No colours taken yet</source>
+        <translation>Aucune couleur prélevée pour l’instant</translation>
     </message>
 </context>
 <context>

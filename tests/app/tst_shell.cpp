@@ -2,6 +2,7 @@
 
 #include "book/TfrmHuevella.h"
 #include "card/TfrmSwatchCard.h"
+#include "core/book/RecentColours.h"
 #include "palette/TfrmColorPalette.h"
 #include "picker/TfrmScreenPicker.h"
 #include "schemes/TfrmSuggestSchemes.h"
@@ -10,7 +11,9 @@
 #include "app/SingleInstance.h"
 
 #include <QSignalSpy>
+
 #include <QTemporaryDir>
+#include <fstream>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -69,15 +72,48 @@ private slots:
         for (TForm* form : companions())
             QVERIFY(!form->Visible());
         QVERIFY(!frmMivoSlider->Visible());
-        QCOMPARE(enabledItems(),
-                 (QStringList{"Pick from Screen", "Preview Files", "To System Tray", "Exit"}));
+        QCOMPARE(enabledItems(), (QStringList{"Pick from Screen", "Recent Colours", "Preview Files",
+                                              "To System Tray", "Exit"}));
         QStringList captions;
         for (TMenuItem* item : frmHuevella->mnuMainMenu->Items())
             captions << QString::fromStdString(item->Caption());
-        QCOMPARE(captions, (QStringList{"Pick from Screen", "Open", "New", "Save", "Save As",
-                                        QString::fromUtf8("Export…"), QString::fromUtf8("Import…"),
-                                        "Preview Files", "", "To System Tray", "Exit"}));
+        QCOMPARE(captions,
+                 (QStringList{"Pick from Screen", "Recent Colours", "Open", "New", "Save",
+                              "Save As", QString::fromUtf8("Export…"), QString::fromUtf8("Import…"),
+                              "Preview Files", "", "To System Tray", "Exit"}));
         QVERIFY(frmHuevella->mnuBreak->Action()->isSeparator());
+    }
+
+    // Colours taken by any road are listed newest first, each once, kept
+    // across starts; one chosen is taken again and copied; an unreadable
+    // list is set aside and said.
+    void recentColours() {
+        const auto listed = [] {
+            QStringList texts;
+            for (const QAction* item : frmHuevella->mnuRecentColours->Action()->menu()->actions())
+                texts << item->text();
+            return texts;
+        };
+        QFile::remove(QString::fromStdString(recentPath()));
+        destroyWindows();
+        createWindows();
+        QCOMPARE(listed(), QStringList{"No colours taken yet"});
+        emit frmScreenPicker->colourTaken(RGBColor(0x1E, 0x90, 0xFF));
+        emit frmColorPalette->colourChosen(RGBColor(0xFF, 0x00, 0x00));
+        emit frmScreenPicker->colourTaken(RGBColor(0x1E, 0x90, 0xFF));
+        QCOMPARE(listed(), (QStringList{"1E90FF", "FF0000"}));
+        destroyWindows();
+        createWindows();
+        QCOMPARE(listed(), (QStringList{"1E90FF", "FF0000"}));
+        frmHuevella->mnuRecentColours->Action()->menu()->actions().value(1)->trigger();
+        QCOMPARE(frmHuevella->pallet.GetColor(), RGBColor(0xFF, 0x00, 0x00));
+        QCOMPARE(desk().clipboard, QString("FF0000"));
+        QCOMPARE(listed(), (QStringList{"FF0000", "1E90FF"}));
+        std::ofstream(recentPath()) << "FF0000\nblue\n";
+        destroyWindows();
+        createWindows();
+        QCOMPARE(listed().value(0).left(24), QString("Unreadable, set aside: /"));
+        QVERIFY(QFile::exists(QString::fromStdString(recentPath() + ".broken")));
     }
 
     void registersTheTrayIcon() {

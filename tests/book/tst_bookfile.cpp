@@ -1,5 +1,7 @@
 #include "core/book/BookExport.h"
 #include "core/book/BookFile.h"
+#include "core/book/RecentColours.h"
+#include "core/colour/Pallet.h"
 
 #include <QtTest>
 
@@ -470,6 +472,88 @@ private slots:
         QCOMPARE(status.st_mode & 07777, mode_t(0664));
         std::ifstream in(path, std::ios::binary);
         QCOMPARE(std::string((std::istreambuf_iterator<char>(in)), {}), std::string(example));
+    }
+
+    // The recent colours' file: one RRGGBB a line, newest first, each once,
+    // twelve at most; a line that is no code makes the file unreadable.
+    void recentColours_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("colours"); // as read, then with 00FF00 added
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("empty") << ""
+                               << "| 00FF00"
+                               << "";
+        QTest::newRow("two, any case, CRLF") << "1e90ff\r\nFF0000\n"
+                                             << "1E90FF FF0000| 00FF00 1E90FF FF0000"
+                                             << "";
+        QTest::newRow("a duplicate read once") << "FF0000\n00ff00\nff0000\n"
+                                               << "FF0000 00FF00| 00FF00 FF0000"
+                                               << "";
+        QString thirteen;
+        for (int i = 1; i <= 13; ++i)
+            thirteen += QString::asprintf("0000%02X\n", i);
+        QTest::newRow("thirteen: the oldest gone")
+            << thirteen
+            << "000001 000002 000003 000004 000005 000006 000007 000008 000009 00000A 00000B "
+               "00000C| 00FF00 000001 000002 000003 000004 000005 000006 000007 000008 000009 "
+               "00000A 00000B"
+            << "";
+        QTest::newRow("a word") << "1E90FF\nblue\n"
+                                << "| 00FF00"
+                                << "line 2 is not a colour code";
+        QTest::newRow("seven digits") << "1E90FF0\n"
+                                      << "| 00FF00"
+                                      << "line 1 is not a colour code";
+    }
+    void recentColours() {
+        QFETCH(QString, text);
+        QFETCH(QString, colours);
+        QFETCH(QString, problem);
+        const auto codes = [](const std::vector<TColor>& list) {
+            QStringList out;
+            for (const TColor c : list)
+                out << QString::fromStdString(ColorToCode(c));
+            return out.join(' ');
+        };
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("huevella/recent").toStdString();
+        QVERIFY(QDir(dir.path()).mkdir("huevella"));
+        std::ofstream(path) << text.toStdString();
+        const RecentColours read = readRecent(path, false);
+        QCOMPARE(QString::fromStdString(read.problem), problem);
+        std::string why;
+        const RecentColours added = addRecent(path, RGBColor(0, 255, 0), why);
+        QCOMPARE(QString::fromStdString(why), QString());
+        QCOMPARE(codes(read.colours) + "| " + codes(added.colours), colours);
+        // What was written is what is read, and an unreadable file is kept
+        // aside, not lost.
+        QCOMPARE(codes(readRecent(path, false).colours), codes(added.colours));
+        QCOMPARE(QFile::exists(QString::fromStdString(path + ".broken")), !problem.isEmpty());
+    }
+
+    // Two programs adding at once keep each other's colours.
+    void recentColoursFromTwoPrograms() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("huevella/recent").toStdString();
+        std::vector<pid_t> children;
+        for (int program = 0; program < 2; ++program) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                for (int i = 0; i < 6; ++i) {
+                    std::string why;
+                    addRecent(path, RGBColor(program, i, 0), why);
+                    if (!why.empty()) _exit(1);
+                }
+                _exit(0);
+            }
+            children.push_back(child);
+        }
+        for (const pid_t child : children) {
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QCOMPARE(status, 0);
+        }
+        QCOMPARE(readRecent(path, false).colours.size(), std::size_t(12));
     }
 };
 
