@@ -63,7 +63,7 @@ void copiedIn(CodeForm form) {
 
 CodeForm LastCopiedForm() {
     const int kept = keptChoice(LastCopiedKey, int(CodeForm::Hex));
-    return kept >= int(CodeForm::Hex) && kept <= int(CodeForm::Oklch) ? CodeForm(kept)
+    return kept >= int(CodeForm::Hex) && kept <= int(CodeForm::Hwb) ? CodeForm(kept)
                                                                       : CodeForm::Hex;
 }
 

@@ -50,14 +50,15 @@ fi
 # An Adobe swatch reader and contrast calculators that are not ours (APCA's
 # reference among them), for the export and contrast tests (npm's).
 if [ -n "$tests" ] && { [ ! -d build/npm/node_modules/ase-util ] ||
-    [ ! -d build/npm/node_modules/wcag-contrast ] || [ ! -d build/npm/node_modules/apca-w3 ]; }; then
+    [ ! -d build/npm/node_modules/wcag-contrast ] || [ ! -d build/npm/node_modules/apca-w3 ] ||
+    [ ! -d build/npm/node_modules/culori ]; }; then
     command -v npm >/dev/null || {
         [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
         "${sudo_cmd[@]}" apt-get update -qq
         DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends npm
     }
     npm install --prefix build/npm --no-audit --no-fund --loglevel=error ase-util@1.0.3 \
-        wcag-contrast@3.0.0 apca-w3@0.1.9
+        wcag-contrast@3.0.0 apca-w3@0.1.9 culori@4.0.2
 fi
 
 # HUEVELLA_WERROR=ON (scripts/test.sh, CI) makes a warning fail the build;

@@ -1,10 +1,14 @@
 #include "core/colour/CssText.h"
 
+#include "core/colour/CssMath.h"
 #include "core/colour/Pallet.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
+
+using namespace cssmath;
 
 std::string cssHex(TColor color) {
     char text[8];
@@ -40,27 +44,9 @@ bool givesBack(double h, double s, double l, TColor color) {
     return true;
 }
 
-double roundTo(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
-}
-
-// "60", "60.5": no trailing zeros, no point without decimals.
-std::string number(double value, int decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string out = text;
-    if (out.find('.') != std::string::npos) {
-        out.erase(out.find_last_not_of('0') + 1);
-        if (out.back() == '.') out.pop_back();
-    }
-    if (out == "-0") out = "0";
-    return out;
-}
-
 } // namespace
 
-std::string cssHsl(TColor color) {
+std::array<std::string, 3> cssHslNumbers(TColor color) {
     const double r = RedOf(color) / 255.0, g = GreenOf(color) / 255.0, b = BlueOf(color) / 255.0;
     const double max = std::max({r, g, b}), min = std::min({r, g, b});
     const double d = max - min;
@@ -87,81 +73,27 @@ std::string cssHsl(TColor color) {
         lum = roundTo(l * 100, decimals);
         if (givesBack(hue, sat, lum, color)) break;
     }
-    return "hsl(" + number(hue, decimals) + " " + number(sat, decimals) + "% " +
-           number(lum, decimals) + "%)";
+    return {number(hue, decimals), number(sat, decimals), number(lum, decimals)};
 }
 
-namespace {
-
-using Matrix = double[3][3];
-
-// CSS Color 4's own: linear sRGB to XYZ (D65), XYZ to LMS, LMS' to Oklab,
-// and back.
-constexpr Matrix linearSrgbToXyz = {{506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
-                                    {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
-                                    {7918.0 / 409605, 87881.0 / 737289, 1001167.0 / 1053270}};
-constexpr Matrix xyzToLinearSrgb = {{12831.0 / 3959, -329.0 / 214, -1974.0 / 3959},
-                                    {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
-                                    {705.0 / 12673, -2585.0 / 12673, 705.0 / 667}};
-constexpr Matrix xyzToLms = {{0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
-                             {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
-                             {0.0481771893596242, 0.2642395317527308, 0.6335478284694309}};
-constexpr Matrix lmsToOklab = {{0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
-                               {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
-                               {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}};
-constexpr Matrix oklabToLms = {{1.0, 0.3963377773761749, 0.2158037573099136},
-                               {1.0, -0.1055613458156586, -0.0638541728258133},
-                               {1.0, -0.0894841775298119, -1.2914855480194092}};
-constexpr Matrix lmsToXyz = {{1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
-                             {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
-                             {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816}};
-
-void multiply(const Matrix& m, const double (&in)[3], double (&out)[3]) {
-    for (int i = 0; i < 3; ++i)
-        out[i] = m[i][0] * in[0] + m[i][1] * in[1] + m[i][2] * in[2];
+std::string cssHsl(TColor color) {
+    const auto [h, s, l] = cssHslNumbers(color);
+    return "hsl(" + h + " " + s + "% " + l + "%)";
 }
-
-double toLinear(double c) {
-    const double a = std::fabs(c);
-    const double v = a <= 0.04045 ? a / 12.92 : std::pow((a + 0.055) / 1.055, 2.4);
-    return std::copysign(v, c);
-}
-
-double toGamma(double c) {
-    const double a = std::fabs(c);
-    const double v = a > 0.0031308 ? 1.055 * std::pow(a, 1 / 2.4) - 0.055 : 12.92 * a;
-    return std::copysign(v, c);
-}
-
-} // namespace
 
 void oklchToSrgb(double lightnessPercent, double chroma, double hue, double (&rgb)[3]) {
-    const double radians = hue * 3.14159265358979323846 / 180;
+    const double radians = hue * Pi / 180;
     const double lab[3] = {lightnessPercent / 100, chroma * std::cos(radians),
                            chroma * std::sin(radians)};
-    double lms[3], xyz[3], linear[3];
-    multiply(oklabToLms, lab, lms);
-    for (double& v : lms)
-        v = v * v * v;
-    multiply(lmsToXyz, lms, xyz);
-    multiply(xyzToLinearSrgb, xyz, linear);
-    for (int i = 0; i < 3; ++i)
-        rgb[i] = toGamma(linear[i]) * 255;
+    oklabToSrgb(lab, rgb);
 }
 
 std::string cssOklch(TColor color) {
-    const double srgb[3] = {toLinear(RedOf(color) / 255.0), toLinear(GreenOf(color) / 255.0),
-                            toLinear(BlueOf(color) / 255.0)};
-    double xyz[3], lms[3], lab[3];
-    multiply(linearSrgbToXyz, srgb, xyz);
-    multiply(xyzToLms, xyz, lms);
-    for (double& v : lms)
-        v = std::cbrt(v);
-    multiply(lmsToOklab, lms, lab);
+    double lab[3];
+    srgbToOklab(color, lab);
     const double l = lab[0] * 100;
     const double c = std::hypot(lab[1], lab[2]);
-    double h = std::atan2(lab[2], lab[1]) * 180 / 3.14159265358979323846;
-    if (h < 0) h += 360;
+    const double h = hueOf(lab[1], lab[2]);
     const int want[3] = {RedOf(color), GreenOf(color), BlueOf(color)};
     // Chroma is a hundredth of lightness's percent scale: two more decimals
     // say it as finely. Browsers read oklch() in their own arithmetic, up to
@@ -186,8 +118,7 @@ std::string cssOklch(TColor color) {
 }
 
 std::optional<CodeForm> codeFormNamed(std::string_view word) {
-    for (CodeForm form :
-         {CodeForm::Hex, CodeForm::HashHex, CodeForm::Rgb, CodeForm::Hsl, CodeForm::Oklch})
+    for (CodeForm form : CodeForms)
         if (codeFormWord(form) == word) return form;
     return std::nullopt;
 }
@@ -199,6 +130,10 @@ std::string_view codeFormWord(CodeForm form) {
     case CodeForm::Rgb: return "rgb";
     case CodeForm::Hsl: return "hsl";
     case CodeForm::Oklch: return "oklch";
+    case CodeForm::Lab: return "lab";
+    case CodeForm::Lch: return "lch";
+    case CodeForm::Oklab: return "oklab";
+    case CodeForm::Hwb: return "hwb";
     }
     return "hex";
 }
@@ -210,6 +145,10 @@ std::string codeInForm(TColor color, CodeForm form) {
     case CodeForm::Rgb: return cssRgb(color);
     case CodeForm::Hsl: return cssHsl(color);
     case CodeForm::Oklch: return cssOklch(color);
+    case CodeForm::Lab: return cssLab(color);
+    case CodeForm::Lch: return cssLch(color);
+    case CodeForm::Oklab: return cssOklab(color);
+    case CodeForm::Hwb: return cssHwb(color);
     }
     return ColorToCode(color);
 }

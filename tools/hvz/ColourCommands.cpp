@@ -2,6 +2,7 @@
 #include "QuickLines.h"
 
 #include "core/colour/Apca.h"
+#include "core/colour/CodeFormat.h"
 #include "core/colour/Contrast.h"
 #include "core/colour/Conversions.h"
 #include "core/colour/CssText.h"
@@ -10,6 +11,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -21,6 +23,11 @@ bool& cssWanted() {
 bool& oklchWanted() {
     static bool oklch = false;
     return oklch;
+}
+
+std::optional<CodeFormat>& formatWanted() {
+    static std::optional<CodeFormat> format;
+    return format;
 }
 
 bool& apcaWanted() {
@@ -128,6 +135,10 @@ bool hex(const std::vector<std::string_view>& operands, std::string& out, std::s
     try {
         TColor color;
         if (!readCode(operands[0], color, error)) return false;
+        if (formatWanted()) {
+            out += codeInFormat(color, *formatWanted()) + '\n';
+            return true;
+        }
         if (oklchWanted()) {
             out += cssOklch(color) + '\n';
             return true;
@@ -271,7 +282,11 @@ void setCssOutput(bool css) {
 }
 
 bool cssOutput() {
-    return cssWanted() || oklchWanted();
+    return cssWanted() || oklchWanted() || formatWanted();
+}
+
+void setFormatOutput(const CodeFormat& format) {
+    formatWanted() = format;
 }
 
 void setOklchOutput(bool oklch) {

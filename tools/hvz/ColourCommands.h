@@ -38,6 +38,9 @@ void setCssOutput(bool css);
 void setOklchOutput(bool oklch);
 // contrast writes APCA's Lc of text A on background B instead: "-104.3".
 void setApcaOutput(bool apca);
+// hex in a form of CSS's or a template: --format.
+struct CodeFormat;
+void setFormatOutput(const CodeFormat& format);
 // Either of them: not the quick path's plain numbers.
 bool cssOutput();
 

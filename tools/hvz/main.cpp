@@ -4,6 +4,7 @@
 #include "ColourCommands.h"
 #include "ExchangeCommands.h"
 #include "LineReader.h"
+#include "core/colour/CodeFormat.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,6 +38,11 @@ void usage(std::FILE* out) {
                       "         e.g. hvz rgb 51 102 204 --css -> hsl(220 60%% 50%%)\n"
                       "  With --oklch, hex writes CSS's oklch() of the code:\n"
                       "         e.g. hvz hex ff0000 --oklch   -> oklch(62.8%% 0.2577 29.23)\n"
+                      "  With --format FORM, hex writes the code in any form a pick gives\n"
+                      "  (hex, #hex, rgb, hsl, oklch, lab, lch, oklab, hwb) or a template:\n"
+                      "  {r} {g} {b}, {hex} {HEX}, {h} {s} {l}, {rf} {gf} {bf} (0 to 1), {{ }}\n"
+                      "         e.g. hvz hex 1e90ff --format lab -> lab(58.36 0.89 -64.78)\n"
+                      "              hvz hex 1e90ff --format '{rf} {gf} {bf}'\n"
                       "  With --css, rgb gives CSS's hsl() with the decimals a browser needs to\n"
                       "  give the colour back, and hsl the code of Huevella's own conversion\n"
                       "  (hvz hsl 50 50 180 --css -> #3FBFBF, where CSS's hsl(180 50%% 50%%)\n"
@@ -225,6 +231,22 @@ int run(int argc, char** argv) {
             }
             setApcaOutput(true);
             argc = int(end - argv);
+        }
+    }
+    // --format FORM after hex: any form a pick gives, or a template.
+    if (name == "hex") {
+        for (int i = 2; i < argc; ++i) {
+            if (std::string_view(argv[i]) != "--format") continue;
+            std::string why;
+            const auto format = i + 1 < argc ? codeFormatNamed(argv[i + 1], why) : std::nullopt;
+            if (!format) {
+                tell("hvz: %s\n", i + 1 < argc ? why.c_str() : "--format needs a form");
+                return 2;
+            }
+            setFormatOutput(*format);
+            std::copy(argv + i + 2, argv + argc, argv + i);
+            argc -= 2;
+            break;
         }
     }
     // --oklch after hex: CSS's oklch().
