@@ -2,6 +2,7 @@
 
 #include "app/PickRequest.h"
 #include "core/book/BookFile.h"
+#include "core/colour/CodeFormat.h"
 #include "platform/forms/Application.h"
 
 #include <cstdio>
@@ -12,9 +13,9 @@
 namespace {
 void usage() {
     std::printf("Usage: huevella [BOOK.hvz]\n"
-                "       huevella --pick [--format hex|#hex|rgb|hsl|oklch] [--average 1|3|5|7]\n"
+                "       huevella --pick [--format FORM] [--average 1|3|5|7]\n"
                 "                       [--multiple]\n"
-                "       huevella --recent [--format hex|#hex|rgb|hsl|oklch]\n\n"
+                "       huevella --recent [--format FORM]\n\n"
                 "Huevella collects, adjusts and stores colours with their codes. It starts\n"
                 "into the system tray: double-click its icon (a single click on most panels)\n"
                 "for the book window, right-click it for the main menu. Run again while it\n"
@@ -31,7 +32,11 @@ void usage() {
                 "                       The running Huevella picks; with none running, one\n"
                 "                       starts and stays in the tray. Bind it to a key.\n"
                 "  --format FORM        the code's form: hex (the default, 1E90FF), #hex,\n"
-                "                       rgb, hsl (CSS Color 4) or oklch\n"
+                "                       rgb, hsl, oklch, lab, lch, oklab or hwb (CSS Color\n"
+                "                       4), or a template: {r} {g} {b} (0-255), {hex} {HEX},\n"
+                "                       {h} {s} {l} (hsl()'s numbers), {rf} {gf} {bf} (0-1,\n"
+                "                       four decimals), {{ and }} for braces, e.g.\n"
+                "                       --format '{r}, {g}, {b}'\n"
                 "  --average N          the colour is the average of the N x N pixels\n"
                 "                       around the pointer: 1 (the pixel alone), 3, 5 or 7;\n"
                 "                       kept for later picks. While picking, the keys 1, 3,\n"
@@ -55,8 +60,8 @@ void usage() {
 
 std::string PickOptions::request() const {
     std::string words = form;
-    if (average) words += " average=" + std::to_string(average);
-    if (multiple) words += " multiple";
+    if (average) words += "\taverage=" + std::to_string(average);
+    if (multiple) words += "\tmultiple";
     return words;
 }
 
@@ -97,8 +102,8 @@ bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
             multipleGiven = true;
         } else if (startsOption(argument, "--format")) {
             if (!optionValue(arguments, i, "--format", pick.form)) {
-                std::fprintf(stderr, "huevella: --format needs a form: hex, #hex, rgb, hsl "
-                                     "or oklch\n");
+                std::fprintf(stderr, "huevella: --format needs a form: %s, or a template\n",
+                             codeFormWords().c_str());
                 return false;
             }
             formatGiven = true;
@@ -118,9 +123,14 @@ bool readPickOptions(std::vector<char*>& arguments, PickOptions& pick) {
         }
         arguments.erase(arguments.begin() + std::ptrdiff_t(i));
     }
-    if (formatGiven && !codeFormNamed(pick.form)) {
-        std::fprintf(stderr, "huevella: '%s' is not a format: hex, #hex, rgb, hsl or oklch\n",
-                     pick.form.c_str());
+    std::string why;
+    if (formatGiven && !codeFormatNamed(pick.form, why)) {
+        std::fprintf(stderr, "huevella: %s\n", why.c_str());
+        return false;
+    }
+    // The request is a line, its options after tabs.
+    if (pick.form.find_first_of("\t\n") != std::string::npos) {
+        std::fprintf(stderr, "huevella: a --format template holds no tab or line break\n");
         return false;
     }
     if (pick.recent && (pick.wanted || averageGiven || multipleGiven || arguments.size() > 1)) {

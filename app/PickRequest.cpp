@@ -89,14 +89,15 @@ void PickRequests::say(int fd, const std::string& line) {
 }
 
 void PickRequests::add(int fd, const std::string& request) {
-    const std::string formWord = request.substr(0, request.find(' '));
-    const auto form = codeFormNamed(formWord);
+    const std::string formWord = request.substr(0, request.find('\t'));
+    std::string why;
+    const auto form = codeFormatNamed(formWord, why);
     int average = 0;
-    if (const auto at = request.find(" average="); at != std::string::npos)
+    if (const auto at = request.find("\taverage="); at != std::string::npos)
         average = std::atoi(request.c_str() + at + 9);
-    const bool multiple = request.find(" multiple") != std::string::npos;
+    const bool multiple = request.find("\tmultiple") != std::string::npos;
     if (!form) {
-        say(fd, "X'" + formWord + "' is not a format: hex, #hex, rgb, hsl or oklch");
+        say(fd, "X" + why);
         ::close(fd);
         return;
     }
@@ -127,7 +128,7 @@ void PickRequests::finished(const PickOutcome& outcome) {
     if (outcome.goesOn) {
         for (const Caller& caller : callers)
             if (caller.multiple && outcome.colour)
-                say(caller.fd, std::string("M").append(codeInForm(*outcome.colour, caller.form)));
+                say(caller.fd, std::string("M").append(codeInFormat(*outcome.colour, caller.form)));
         return;
     }
     underWay = false;
@@ -143,7 +144,7 @@ void PickRequests::finished(const PickOutcome& outcome) {
         say(caller.fd,
             // Appended, not "C" + string: GCC 12 at -O3 warns falsely on the
             // latter (-Wrestrict, GCC bug 105329).
-            outcome.colour ? std::string("C").append(codeInForm(*outcome.colour, caller.form))
+            outcome.colour ? std::string("C").append(codeInFormat(*outcome.colour, caller.form))
                            : std::string("X").append(outcome.why));
         ::close(caller.fd);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/CssText.h"
+#include "core/colour/CodeFormat.h"
 
 #include <QObject>
 #include <QTimer>
@@ -35,17 +35,18 @@ int awaitPickAnswer(int fd, int ackWithin, const std::string& noAnswer);
 class PickRequests : public QObject {
 public:
     // The form, and the square to average (0: the one last chosen).
-    using Start = std::function<void(CodeForm, int, std::function<void(const PickOutcome&)>)>;
+    using Start =
+        std::function<void(const CodeFormat&, int, std::function<void(const PickOutcome&)>)>;
     PickRequests(Start start, std::function<void()> cancel, std::function<bool()> busy);
     ~PickRequests() override;
-    // Takes the connection: the form asked for, as its word, and any
-    // option after it ("hex average=5").
+    // Takes the connection: the form asked for, as its word or template,
+    // and any option after it, each after a tab ("hex\taverage=5").
     void add(int fd, const std::string& request);
 
 private:
     struct Caller {
         int fd;
-        CodeForm form;
+        CodeFormat form;
         int average;
         bool multiple;
         std::unique_ptr<QSocketNotifier> hangUp;

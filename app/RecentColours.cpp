@@ -2,7 +2,7 @@
 
 #include "book/TfrmHuevella.h"
 #include "core/book/RecentColours.h"
-#include "core/colour/CssText.h"
+#include "core/colour/CodeFormat.h"
 
 #include <QCoreApplication>
 
@@ -43,7 +43,8 @@ void ShowRecentColours() {
 }
 
 int PrintRecentColours(const char* formWord) {
-    const auto form = codeFormNamed(formWord);
+    std::string why;
+    const auto form = codeFormatNamed(formWord, why);
     if (!form) return 2;
     const RecentColours kept = readRecent(recentPath(), false);
     if (!kept.problem.empty()) {
@@ -51,6 +52,6 @@ int PrintRecentColours(const char* formWord) {
         return 1;
     }
     for (const TColor colour : kept.colours)
-        std::printf("%s\n", codeInForm(colour, *form).c_str());
+        std::printf("%s\n", codeInFormat(colour, *form).c_str());
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -142,8 +142,9 @@ void makeBook() {
     });
     frmHuevella->eyedropper = frmScreenPicker;
     frmHuevella->makeEyedropper = []() -> Eyedropper* { return picker(); };
-    QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmHuevella,
-                     [] { picker()->pickFromScreen(CodeForm::Hex, {}); });
+    QObject::connect(frmHuevella, &TfrmHuevella::pickWanted, frmHuevella, [] {
+        picker()->pickFromScreen({CodeForm::Hex, {}}, {});
+    });
     // A recent colour chosen is taken again, and copied as the last code was.
     QObject::connect(frmHuevella, &TfrmHuevella::recentColourChosen, frmHuevella,
                      [](TColor colour) {
@@ -174,7 +175,8 @@ void MakeEveryWindow() {
     schemes();
 }
 
-void PickFromAnywhere(CodeForm form, int average, std::function<void(const PickOutcome&)> done) {
+void PickFromAnywhere(const CodeFormat& form, int average,
+                      std::function<void(const PickOutcome&)> done) {
     if (average) picker()->chooseSampleSize(average);
     picker()->pickFromScreen(form, std::move(done));
 }

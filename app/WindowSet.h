@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/CssText.h"
+#include "core/colour/CodeFormat.h"
 
 #include <functional>
 #include <optional>
@@ -18,7 +18,8 @@ void DestroyWindowSet();
 void MakeEveryWindow();
 // A pick from anywhere, as `huevella --pick` asks; the picker alone is made
 // for it where nothing else is yet.
-void PickFromAnywhere(CodeForm form, int average, std::function<void(const PickOutcome&)> done);
+void PickFromAnywhere(const CodeFormat& form, int average,
+                      std::function<void(const PickOutcome&)> done);
 void CancelPickFromAnywhere();
 // Runs `then` once the pick under way holds the pointer (or is over), or
 // after a moment where the desktop asks the person first.

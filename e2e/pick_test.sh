@@ -58,7 +58,8 @@ echo "ok - with none running: the colour printed and copied, the program stays, 
 
 # With it running: the form asked for, on the right and bottom edges too.
 for row in "rgb|40|40|rgb(200 50 100)" "#hex|280|40|#FFD700" "hsl|200|40|hsl(146.5 50.3% 36.3%)" \
-    "oklch|200|40|oklch(56.85% 0.1187 154.95)"; do
+    "oklch|200|40|oklch(56.85% 0.1187 154.95)" "lab|40|40|lab(46.856 61.1 8.695)" "hwb|200|40|hwb(146.5 18% 45.5%)" \
+    "{r}, {g}, {b} {{{HEX}}}|120|40|30, 144, 255 {1E90FF}"; do
     IFS='|' read -r form dx dy want <<<"$row"
     pick --format "$form"
     wait_for 15 held || fail "--format $form: the pointer was not taken: $(cat "$WORKDIR/pick.err")"

@@ -38,7 +38,8 @@ QPoint TfrmScreenPicker::besidePointer(QPoint pointer, QSize picker, QRect monit
     return {x, y};
 }
 
-void TfrmScreenPicker::pickFromScreen(CodeForm form, std::function<void(const PickOutcome&)> done) {
+void TfrmScreenPicker::pickFromScreen(CodeFormat form,
+                                      std::function<void(const PickOutcome&)> done) {
     if (screenPick) cancelScreenPick();
     // A key pick from the book's eyedropper gives way.
     cancelKeyPicking();
@@ -353,7 +354,7 @@ void TfrmScreenPicker::takeScreenPick(bool goOn) {
         emit colourKept(color, screenPick->kept++ % 3 + 1);
     else
         emit colourTaken(color);
-    Clipboard().setAsText(codeInForm(color, screenPick->form));
+    Clipboard().setAsText(codeInFormat(color, screenPick->form));
     // Heard as the eyedropper's pick is.
     const QString code = toQString(ColorToCode(color));
     if (!goOn) {

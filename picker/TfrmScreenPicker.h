@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/colour/CssText.h"
+#include "core/colour/CodeFormat.h"
 #include "forms/Eyedropper.h"
 #include "forms/FormDefs.h"
 #include "platform/forms/Forms.h"
@@ -105,7 +105,7 @@ public:
     // With Shift a click or Enter takes the colour and picking goes on,
     // the colours going to the card's slots in turn. `done` hears of each
     // colour taken so, and how it ended, once.
-    void pickFromScreen(CodeForm form, std::function<void(const PickOutcome&)> done);
+    void pickFromScreen(CodeFormat form, std::function<void(const PickOutcome&)> done);
     void cancelScreenPick(const std::string& why = {});
     // Away from the book the picker shows over every window, the book (kept
     // above others) among them; docked under it, it is one of its companions.
@@ -146,7 +146,7 @@ signals:
 
 private:
     struct ScreenPick {
-        CodeForm form;
+        CodeFormat form;
         std::function<void(const PickOutcome&)> done;
         bool grabbed = false;        // the pointer and keyboard held for it
         bool listening = false;      // its events are the pick's (held, or over the picture)

@@ -24,7 +24,7 @@ class TestScreenPick : public QObject, WindowSetFixture {
 
     void startPick(CodeForm form, QPoint pointer) {
         desk().cursor = pointer;
-        frmScreenPicker->pickFromScreen(form, [this](const PickOutcome& o) {
+        frmScreenPicker->pickFromScreen({form, {}}, [this](const PickOutcome& o) {
             outcome = o;
             ++outcomes;
         });
