@@ -2,6 +2,7 @@
 
 #include "core/colour/Apca.h"
 #include "core/colour/Contrast.h"
+#include "core/colour/Conversions.h"
 #include "core/colour/CssNames.h"
 #include "core/colour/CssText.h"
 #include "platform/desktop/Desktop.h"
@@ -13,6 +14,7 @@
 #include "platform/forms/Preferences.h"
 #include "platform/forms/Screen.h"
 
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
@@ -54,6 +56,13 @@ QString localRatio(int hundredths) {
 }
 
 constexpr const char* LastCopiedKey = "codes/lastCopied";
+constexpr const char* ClickKey = "codes/click";
+
+std::optional<CodeForm> keptForm(const char* key) {
+    const int kept = keptChoice(key, int(CodeForm::Hex));
+    if (kept < int(CodeForm::Hex) || kept > int(CodeForm::Hwb)) return std::nullopt;
+    return CodeForm(kept);
+}
 
 void copiedIn(CodeForm form) {
     keepChoice(LastCopiedKey, int(form));
@@ -62,15 +71,28 @@ void copiedIn(CodeForm form) {
 } // namespace
 
 CodeForm LastCopiedForm() {
-    const int kept = keptChoice(LastCopiedKey, int(CodeForm::Hex));
-    return kept >= int(CodeForm::Hex) && kept <= int(CodeForm::Hwb) ? CodeForm(kept)
-                                                                      : CodeForm::Hex;
+    return keptForm(LastCopiedKey).value_or(CodeForm::Hex);
+}
+
+CodeForm ClickedForm() {
+    return keptForm(ClickKey).value_or(CodeForm::Hex);
 }
 
 void CopyCode(TLabel* code) {
-    Clipboard().setAsText(code->Caption());
-    if (!code->Caption().empty()) copiedIn(CodeForm::Hex);
-    if (!code->Caption().empty()) signCopied(code, toQString(code->Caption()));
+    const std::string caption = code->Caption();
+    if (caption.empty()) {
+        Clipboard().setAsText(caption);
+        return;
+    }
+    // A code in the form a click copies; anything else (a message) as it
+    // stands.
+    const bool isCode = caption.size() == 6 &&
+                        caption.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos;
+    const CodeForm form = isCode ? ClickedForm() : CodeForm::Hex;
+    const std::string text = isCode ? codeInForm(HexToColor(caption), form) : caption;
+    Clipboard().setAsText(text);
+    copiedIn(form);
+    signCopied(code, toQString(text));
 }
 
 void PopupCodeMenu(TLabel* code, TColor color) {
@@ -90,11 +112,12 @@ void PopupCodeMenu(TLabel* code, TColor color) {
         });
     };
     // The comma rgb() counts as rgb() for the form copied last.
-    const std::pair<std::string, CodeForm> forms[] = {{cssHex(color), CodeForm::HashHex},
-                                                      {cssRgb(color), CodeForm::Rgb},
-                                                      {cssRgb(color, true), CodeForm::Rgb},
-                                                      {cssHsl(color), CodeForm::Hsl},
-                                                      {cssOklch(color), CodeForm::Oklch}};
+    const std::pair<std::string, CodeForm> forms[] = {
+        {cssHex(color), CodeForm::HashHex},   {cssRgb(color), CodeForm::Rgb},
+        {cssRgb(color, true), CodeForm::Rgb}, {cssHsl(color), CodeForm::Hsl},
+        {cssOklch(color), CodeForm::Oklch},   {cssLab(color), CodeForm::Lab},
+        {cssLch(color), CodeForm::Lch},       {cssOklab(color), CodeForm::Oklab},
+        {cssHwb(color), CodeForm::Hwb}};
     for (const auto& [text, form] : forms)
         copy(QCoreApplication::translate("CodeMenu", "Copy %1").arg(toQString(text)), text, form);
     const NamedColour near = nearestCssName(color);
@@ -115,6 +138,19 @@ void PopupCodeMenu(TLabel* code, TColor color) {
             .arg(localDecimal(lcText(apcaLc(color, clWhite))),
                  localDecimal(lcText(apcaLc(color, clBlack))));
     copy(lightness, fromQString(lightness));
+    // What a click on a code copies, this colour's code in each form.
+    menu->addSeparator();
+    QMenu* clicks = menu->addMenu(QCoreApplication::translate("CodeMenu", "A Click Copies"));
+    clicks->setObjectName("clickCopies");
+    auto* choices = new QActionGroup(clicks);
+    for (const CodeForm form : CodeForms) {
+        QAction* choice = clicks->addAction(toQString(codeInForm(color, form)));
+        choice->setCheckable(true);
+        choice->setChecked(form == ClickedForm());
+        choices->addAction(choice);
+        QObject::connect(choice, &QAction::triggered, menu,
+                         [form] { keepChoice(ClickKey, int(form)); });
+    }
     FreePointer();
     // From the keyboard, under the code it is for, its first item chosen
     // so that the arrows start from there.

@@ -22,3 +22,6 @@ void CopyCode(TLabel* code);
 // The form of the code copied last, by a click or from the menu, kept
 // across starts: a recent colour chosen again is copied so.
 CodeForm LastCopiedForm();
+// The form a click on a code copies, chosen from the code menu and kept:
+// the six digits shown unless another was chosen.
+CodeForm ClickedForm();

@@ -27,6 +27,10 @@
         <source>APCA Lc %1 on white, %2 on black</source>
         <translation>APCA Lc %1 auf Weiß, %2 auf Schwarz</translation>
     </message>
+    <message>
+        <source>A Click Copies</source>
+        <translation>Ein Klick kopiert</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

@@ -27,6 +27,10 @@
         <source>APCA Lc %1 on white, %2 on black</source>
         <translation>APCA Lc %1 sobre blanco, %2 sobre negro</translation>
     </message>
+    <message>
+        <source>A Click Copies</source>
+        <translation>Un clic copia</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

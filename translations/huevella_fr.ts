@@ -27,6 +27,10 @@
         <source>APCA Lc %1 on white, %2 on black</source>
         <translation>APCA Lc %1 sur blanc, %2 sur noir</translation>
     </message>
+    <message>
+        <source>A Click Copies</source>
+        <translation>Un clic copie</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

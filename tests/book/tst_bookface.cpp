@@ -332,6 +332,10 @@ private slots:
                            "rgb(46, 139, 87)",
                            "hsl(146.5 50.3% 36.3%)",
                            "oklch(56.85% 0.1187 154.95)",
+                           "lab(51.49 -37.864 19.578)",
+                           "lch(51.49 42.626 152.658)",
+                           "oklab(56.853% -0.10755 0.05027)",
+                           "hwb(146.5 18% 45.5%)",
                            "seagreen"}
             << "Contrast 4.24 on white, 4.94 on black | APCA Lc 69.0 on white, -32.7 on black";
         QTest::newRow("near a name")
@@ -341,19 +345,37 @@ private slots:
                            "rgb(51, 102, 204)",
                            "hsl(220 60% 50%)",
                            "oklch(53.25% 0.1679 262.29)",
+                           "lab(44.121 10.954 -59.086)",
+                           "lch(44.121 60.093 280.503)",
+                           "oklab(53.248% -0.02251 -0.16635)",
+                           "hwb(220 20% 20%)",
                            "royalblue"}
             << "Contrast 5.36 on white, 3.91 on black | APCA Lc 76.3 on white, -25.4 on black";
         QTest::newRow("no name close")
             << 0x336699
-            << QStringList{"#336699", "rgb(51 102 153)", "rgb(51, 102, 153)", "hsl(210 50% 40%)",
-                           "oklch(49.93% 0.0987 250.43)"}
+            << QStringList{"#336699",
+                           "rgb(51 102 153)",
+                           "rgb(51, 102, 153)",
+                           "hsl(210 50% 40%)",
+                           "oklch(49.93% 0.0987 250.43)",
+                           "lab(41.521 -4.573 -33.494)",
+                           "lch(41.521 33.805 262.225)",
+                           "oklab(49.931% -0.03304 -0.09297)",
+                           "hwb(210 20% 40%)"}
             << "Contrast 5.99 on white, 3.50 on black | APCA Lc 79.8 on white, -22.1 on black";
         // A slot is empty by its code: the blank slot's colour, taken, is a
         // colour like any other.
         QTest::newRow("the blank colour taken")
             << 0x50505F
-            << QStringList{"#50505F", "rgb(80 80 95)", "rgb(80, 80, 95)", "hsl(240 8.6% 34.3%)",
-                           "oklch(43.69% 0.0245 285.34)"}
+            << QStringList{"#50505F",
+                           "rgb(80 80 95)",
+                           "rgb(80, 80, 95)",
+                           "hsl(240 8.6% 34.3%)",
+                           "oklch(43.69% 0.0245 285.34)",
+                           "lab(34.456 2.614 -8.786)",
+                           "lch(34.456 9.167 286.565)",
+                           "oklab(43.694% 0.00648 -0.02364)",
+                           "hwb(240 31.4% 62.7%)"}
             << "Contrast 7.91 on white, 2.65 on black | APCA Lc 87.5 on white, -14.7 on black";
         QTest::newRow("empty slot") << -1 << QStringList{} << "";
     }
@@ -377,9 +399,14 @@ private slots:
         QMenu* menu = desk().popups[0].menu;
         QStringList copied, told;
         bool figures = false;
+        QMenu* clicks = nullptr;
         for (QAction* action : menu->actions()) {
             figures = figures || action->isSeparator();
             if (action->isSeparator()) continue;
+            if (action->menu()) {
+                clicks = action->menu();
+                continue;
+            }
             QVERIFY(action->isEnabled()); // each reached by the arrows
             action->trigger();
             // The contrast lines copy their own figures.
@@ -394,6 +421,21 @@ private slots:
         }
         QCOMPARE(copied, copies);
         QCOMPARE(told.join(" | "), contrast);
+        // A click copies the form chosen for it, the six digits first; the
+        // choice is kept.
+        QVERIFY(clicks);
+        const QList<QAction*> choices = clicks->actions();
+        QCOMPARE(choices.size(), 9);
+        QVERIFY(choices[0]->isChecked());
+        choices[5]->trigger();
+        QTest::mouseClick(f->lblCaption1, Qt::LeftButton);
+        QCOMPARE(desk().clipboard, copies[5]);
+        QTest::mouseClick(f->lblCaption1, Qt::RightButton);
+        QVERIFY(
+            desk().popups.back().menu->findChild<QMenu*>("clickCopies")->actions()[5]->isChecked());
+        choices[0]->trigger();
+        QTest::mouseClick(f->lblCaption1, Qt::LeftButton);
+        QCOMPARE(desk().clipboard, QString::fromStdString(ColorToCode(color)));
     }
 
     // A designer's faces: each skin's title in the middle of the bar between

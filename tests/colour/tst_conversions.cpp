@@ -1,4 +1,5 @@
 #include "core/colour/Average.h"
+#include "core/colour/CodeFormat.h"
 #include "core/colour/Contrast.h"
 #include "core/colour/Conversions.h"
 #include "core/colour/CssNames.h"
@@ -455,19 +456,45 @@ private slots:
                              << "hsl(209.6 100% 55.9%)";
         QTest::newRow("oklch") << "oklch"
                                << "oklch(65.201% 0.19012 253.205)";
+        QTest::newRow("lab") << "lab"
+                             << "lab(58.36 0.89 -64.78)";
+        QTest::newRow("lch") << "lch"
+                             << "lch(58.36 64.79 270.79)";
+        QTest::newRow("oklab") << "oklab"
+                               << "oklab(65.2006% -0.054933 -0.18201)";
+        QTest::newRow("hwb") << "hwb"
+                             << "hwb(209.6 11.8% 0%)";
+        // A template: each placeholder filled, doubled braces as braces.
+        QTest::newRow("template")
+            << "{r}, {g}, {b}; {hex} {HEX}; {h} {s} {l}; {rf} {gf} {bf}"
+            << "30, 144, 255; 1e90ff 1E90FF; 209.6 100 55.9; 0.1176 0.5647 1.0000";
+        QTest::newRow("braces") << "{{{r}}} }}"
+                                << "{30} }";
+        QTest::newRow("unknown placeholder") << "{red}"
+                                             << "!unknown placeholder {red}";
+        QTest::newRow("a brace left open") << "{r"
+                                           << "!a '{' with no '}'";
+        QTest::newRow("a brace alone") << "r}"
+                                       << "!a '}' with no '{'";
         QTest::newRow("unknown") << "HEX"
-                                 << "";
+                                 << "!'HEX' is not a format";
         QTest::newRow("empty") << ""
-                               << "";
+                               << "!'' is not a format";
     }
     void codeForms() {
         QFETCH(QString, word);
         QFETCH(QString, text);
-        const auto form = codeFormNamed(word.toStdString());
-        QCOMPARE(form.has_value(), !text.isEmpty());
-        if (!form) return;
-        QCOMPARE(QString::fromStdString(std::string(codeFormWord(*form))), word);
-        QCOMPARE(QString::fromStdString(codeInForm(RGBColor(0x1E, 0x90, 0xFF), *form)), text);
+        std::string why;
+        const auto format = codeFormatNamed(word.toStdString(), why);
+        // "!": refused, and the reason begins so.
+        QCOMPARE(format.has_value(), !text.startsWith('!'));
+        if (!format) {
+            QVERIFY2(QString::fromStdString(why).startsWith(text.mid(1)), why.c_str());
+            return;
+        }
+        if (format->form)
+            QCOMPARE(QString::fromStdString(std::string(codeFormWord(*format->form))), word);
+        QCOMPARE(QString::fromStdString(codeInFormat(RGBColor(0x1E, 0x90, 0xFF), *format)), text);
     }
 
     // Sharma, Wu and Dalal's published test pairs for CIEDE2000.

@@ -92,7 +92,7 @@ check "xdg-mime" [ "$(XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work:/usr/share" xdg
 # (tests/cli/huevella_cli_test.sh): none the desktop hands over is dropped.
 cp "$work/sea.hvz" "$work/SEA.HVZ"
 check "xdg-mime, upper case" [ "$(XDG_DATA_HOME="$work" XDG_DATA_DIRS="$work:/usr/share" xdg-mime query filetype "$work/SEA.HVZ")" = "application/x-huevella-book" ]
-check "huevella completion" bash -c "source '$share/bash-completion/completions/huevella'; COMP_WORDS=(huevella --format ok); COMP_CWORD=2; _huevella; [ \"\${COMPREPLY[*]}\" = oklch ]"
+check "huevella completion" bash -c "source '$share/bash-completion/completions/huevella'; COMP_WORDS=(huevella --format ok); COMP_CWORD=2; _huevella; [ \"\${COMPREPLY[*]}\" = 'oklch oklab' ]"
 check "hvz completion" bash -c "source '$share/bash-completion/completions/hvz'; COMP_WORDS=(hvz ch); COMP_CWORD=1; _hvz; [ \"\${COMPREPLY[*]}\" = check ]"
 # Every command hvz --help names is completed and in the manual's synopsis,
 # and so are the options of hsl, rgb, hex, contrast and show.
