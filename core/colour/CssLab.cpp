@@ -15,7 +15,6 @@ namespace {
 // colour: within a hundredth, since Chromium's reading of them strays
 // almost half a level from CSS's for some dark channels beside bright ones.
 constexpr double Margin = 0.01;
-constexpr int MostDecimals = 6;
 
 double hueRounded(double hue, double chroma, int decimals) {
     if (chroma == 0) return 0;
@@ -27,17 +26,18 @@ double hueRounded(double hue, double chroma, int decimals) {
 std::string cssLab(TColor color) {
     double lab[3];
     srgbToLab(color, lab);
-    int d = 0;
-    double l = 0, a = 0, b = 0;
-    for (; d <= MostDecimals; ++d) {
-        const double back[3] = {l = roundTo(lab[0], d), a = roundTo(lab[1], d),
-                                b = roundTo(lab[2], d)};
-        double rgb[3];
+    const auto numbers = [&lab](int d, double(&out)[3]) {
+        for (int i = 0; i < 3; ++i)
+            out[i] = roundTo(lab[i], d);
+    };
+    const int d = fewestDecimals(color, Margin, [&](int decimals, double(&rgb)[3]) {
+        double back[3];
+        numbers(decimals, back);
         labToSrgb(back, rgb);
-        if (near(rgb, color, Margin)) break;
-    }
-    d = std::min(d, MostDecimals);
-    return "lab(" + number(l, d) + " " + number(a, d) + " " + number(b, d) + ")";
+    });
+    double out[3];
+    numbers(d, out);
+    return "lab(" + number(out[0], d) + " " + number(out[1], d) + " " + number(out[2], d) + ")";
 }
 
 std::string cssLch(TColor color) {
@@ -45,20 +45,22 @@ std::string cssLch(TColor color) {
     srgbToLab(color, lab);
     const double c = std::hypot(lab[1], lab[2]);
     const double h = hueOf(lab[1], lab[2]);
-    int d = 0;
-    double l = 0, chroma = 0, hue = 0;
-    for (; d <= MostDecimals; ++d) {
-        l = roundTo(lab[0], d);
-        chroma = roundTo(c, d);
-        hue = hueRounded(h, chroma, d);
-        const double radians = hue * Pi / 180;
-        const double back[3] = {l, chroma * std::cos(radians), chroma * std::sin(radians)};
-        double rgb[3];
+    // Lightness, chroma and hue written with d decimals.
+    const auto numbers = [&](int d, double(&out)[3]) {
+        out[0] = roundTo(lab[0], d);
+        out[1] = roundTo(c, d);
+        out[2] = hueRounded(h, out[1], d);
+    };
+    const int d = fewestDecimals(color, Margin, [&](int decimals, double(&rgb)[3]) {
+        double lch[3];
+        numbers(decimals, lch);
+        const double radians = lch[2] * Pi / 180;
+        const double back[3] = {lch[0], lch[1] * std::cos(radians), lch[1] * std::sin(radians)};
         labToSrgb(back, rgb);
-        if (near(rgb, color, Margin)) break;
-    }
-    d = std::min(d, MostDecimals);
-    return "lch(" + number(l, d) + " " + number(chroma, d) + " " + number(hue, d) + ")";
+    });
+    double out[3];
+    numbers(d, out);
+    return "lch(" + number(out[0], d) + " " + number(out[1], d) + " " + number(out[2], d) + ")";
 }
 
 std::string cssOklab(TColor color) {
@@ -66,19 +68,21 @@ std::string cssOklab(TColor color) {
     srgbToOklab(color, lab);
     // a and b are a hundredth of lightness's percent scale: two more
     // decimals say them as finely.
-    int d = 0;
-    double l = 0, a = 0, b = 0;
-    for (; d <= MostDecimals; ++d) {
-        l = roundTo(lab[0] * 100, d);
-        a = roundTo(lab[1], d + 2);
-        b = roundTo(lab[2], d + 2);
-        const double back[3] = {l / 100, a, b};
-        double rgb[3];
+    const auto numbers = [&lab](int d, double(&out)[3]) {
+        out[0] = roundTo(lab[0] * 100, d);
+        out[1] = roundTo(lab[1], d + 2);
+        out[2] = roundTo(lab[2], d + 2);
+    };
+    const int d = fewestDecimals(color, Margin, [&](int decimals, double(&rgb)[3]) {
+        double out[3];
+        numbers(decimals, out);
+        const double back[3] = {out[0] / 100, out[1], out[2]};
         oklabToSrgb(back, rgb);
-        if (near(rgb, color, Margin)) break;
-    }
-    d = std::min(d, MostDecimals);
-    return "oklab(" + number(l, d) + "% " + number(a, d + 2) + " " + number(b, d + 2) + ")";
+    });
+    double out[3];
+    numbers(d, out);
+    return "oklab(" + number(out[0], d) + "% " + number(out[1], d + 2) + " " +
+           number(out[2], d + 2) + ")";
 }
 
 namespace {
@@ -102,31 +106,20 @@ void hwbToSrgb(double hue, double white, double black, double (&rgb)[3]) {
 } // namespace
 
 std::string cssHwb(TColor color) {
-    const double r = RedOf(color) / 255.0, g = GreenOf(color) / 255.0, b = BlueOf(color) / 255.0;
-    const double max = std::max({r, g, b}), min = std::min({r, g, b});
-    const double span = max - min;
-    double h = 0;
-    if (span > 0) {
-        if (max == r)
-            h = std::fmod((g - b) / span + 6, 6);
-        else if (max == g)
-            h = (b - r) / span + 2;
-        else
-            h = (r - g) / span + 4;
-        h *= 60;
-    }
+    const auto [h, max, min] = srgbHue(color);
+    const auto numbers = [&, h = h, max = max, min = min](int d, double(&out)[3]) {
+        out[0] = hueRounded(h, max - min, d);
+        out[1] = roundTo(min * 100, d);
+        out[2] = roundTo((1 - max) * 100, d);
+    };
     // Browsers draw hwb() as sRGB in their arithmetic, which is CSS's: as
     // hsl(), a text is taken with the room a rounding needs.
-    int d = 0;
-    double hue = 0, white = 0, black = 0;
-    for (; d <= MostDecimals; ++d) {
-        hue = hueRounded(h, span, d);
-        white = roundTo(min * 100, d);
-        black = roundTo((1 - max) * 100, d);
-        double rgb[3];
-        hwbToSrgb(hue, white, black, rgb);
-        if (near(rgb, color, 0.49)) break;
-    }
-    d = std::min(d, MostDecimals);
-    return "hwb(" + number(hue, d) + " " + number(white, d) + "% " + number(black, d) + "%)";
+    const int d = fewestDecimals(color, 0.49, [&](int decimals, double(&rgb)[3]) {
+        double out[3];
+        numbers(decimals, out);
+        hwbToSrgb(out[0], out[1], out[2], rgb);
+    });
+    double out[3];
+    numbers(d, out);
+    return "hwb(" + number(out[0], d) + " " + number(out[1], d) + "% " + number(out[2], d) + "%)";
 }

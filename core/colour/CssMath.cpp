@@ -1,5 +1,6 @@
 #include "core/colour/CssMath.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -140,6 +141,23 @@ void labToSrgb(const double (&lab)[3], double (&rgb)[3]) {
     double xyz[3];
     multiply(d50ToD65, xyz50, xyz);
     fromXyz(xyz, rgb);
+}
+
+SrgbHue srgbHue(TColor color) {
+    const double r = RedOf(color) / 255.0, g = GreenOf(color) / 255.0, b = BlueOf(color) / 255.0;
+    const double max = std::max({r, g, b}), min = std::min({r, g, b});
+    const double d = max - min;
+    double h = 0;
+    if (d > 0) {
+        if (max == r)
+            h = std::fmod((g - b) / d + 6, 6);
+        else if (max == g)
+            h = (b - r) / d + 2;
+        else
+            h = (r - g) / d + 4;
+        h *= 60;
+    }
+    return {h, max, min};
 }
 
 bool near(const double (&rgb)[3], TColor color, double margin) {

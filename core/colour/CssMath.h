@@ -28,4 +28,23 @@ void labToSrgb(const double (&lab)[3], double (&rgb)[3]);
 // Whether every channel is within `margin` of the colour's own.
 bool near(const double (&rgb)[3], TColor color, double margin);
 
+// The hue hsl() and hwb() share, in degrees (0 for a grey), and the
+// colour's largest and smallest channel, 0 to 1.
+struct SrgbHue {
+    double hue, max, min;
+};
+SrgbHue srgbHue(TColor color);
+
+// The fewest decimals, up to six, at which the numbers `back` writes with
+// that many give the colour back within `margin`.
+template <class Back> int fewestDecimals(TColor color, double margin, Back back) {
+    int decimals = 0;
+    for (; decimals < 6; ++decimals) {
+        double rgb[3];
+        back(decimals, rgb);
+        if (near(rgb, color, margin)) break;
+    }
+    return decimals;
+}
+
 } // namespace cssmath

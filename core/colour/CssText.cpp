@@ -47,21 +47,10 @@ bool givesBack(double h, double s, double l, TColor color) {
 } // namespace
 
 std::array<std::string, 3> cssHslNumbers(TColor color) {
-    const double r = RedOf(color) / 255.0, g = GreenOf(color) / 255.0, b = BlueOf(color) / 255.0;
-    const double max = std::max({r, g, b}), min = std::min({r, g, b});
+    const auto [h, max, min] = srgbHue(color);
     const double d = max - min;
     const double l = (max + min) / 2;
-    double h = 0, s = 0;
-    if (d > 0) {
-        s = d / (1 - std::fabs(2 * l - 1));
-        if (max == r)
-            h = std::fmod((g - b) / d + 6, 6);
-        else if (max == g)
-            h = (b - r) / d + 2;
-        else
-            h = (r - g) / d + 4;
-        h *= 60;
-    }
+    const double s = d > 0 ? d / (1 - std::fabs(2 * l - 1)) : 0;
     // The fewest decimals that give the colour back; whole numbers for most
     // colours' neighbours would be another colour.
     int decimals = 0;
