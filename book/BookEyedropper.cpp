@@ -16,8 +16,9 @@ void TfrmHuevella::imgEyedropperMouseDown(TMouseButton, TShiftState, int, int) {
 }
 
 // Space or Enter starts picking where the pointer is; then the arrows move
-// it a device pixel (ten with Shift), Space or Enter takes the colour and
-// Escape ends picking with nothing taken.
+// it a device pixel (ten with Shift), Space or Enter takes the colour
+// (Shift+Enter for the card's next slot, picking going on) and Escape ends
+// picking.
 void TfrmHuevella::imgEyedropperKeyDown(int& key, TShiftState shift) {
     const bool activate = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if (!eyedropper && makeEyedropper && activate) eyedropper = makeEyedropper();
@@ -39,7 +40,7 @@ void TfrmHuevella::imgEyedropperKeyDown(int& key, TShiftState shift) {
     default:
         if (!activate && !eyedropper->pickingKey(key)) return;
         if (!activate) break;
-        eyedropper->keyPickingTakes();
+        eyedropper->keyPickingTakes(key != Qt::Key_Space && (shift & ssShift));
     }
     key = 0;
 }

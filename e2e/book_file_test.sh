@@ -30,9 +30,9 @@ echo "ok - a caption click copied 00FF00"
 HVZ=$(dirname "$(realpath "$PROGRAM")")/hvz
 xdotool mousemove $((bx + 145)) $((by + 10)) click 1
 wait_for 5 menu_shown || fail "no menu came out"
-# (Pick from Screen, Open, New, Save, Save As, Export...: a book named at
+# (Pick from Screen, Recent Colours, Open, New, Save, Save As, Export...: a book named at
 # start offers Save As too.)
-xdotool key Down Down Down Down Down Down Return
+xdotool key Down Down Down Down Down Down Down Return
 wait_for 10 visible_window "Export" || fail "Export... did not open its dialog"
 wait_for 5 focused_on "Export" || fail "the Export dialog does not have the keyboard"
 xdotool type --delay 20 "$WORKDIR/exported"

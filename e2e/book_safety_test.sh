@@ -35,10 +35,10 @@ xdotool mousemove $((bx + 94)) $((by + 28)) click 1
 sleep 0.5
 xdotool key ctrl+a ctrl+v Return
 sleep 0.3
-# The main menu: Pick from Screen, Open, New, Save; Save As is disabled for a command-line book.
+# The main menu: Pick from Screen, Recent Colours, Open, New, Save; Save As is disabled for a command-line book.
 xdotool mousemove $((bx + 145)) $((by + 10)) click 1
 wait_for 5 menu_shown || fail "no menu came out"
-xdotool key Down Down Down Down Return
+xdotool key Down Down Down Down Down Return
 wait_for 10 grep -q 'Morning walk' "$book" || fail "the book was not saved: $(cat -A "$book")"
 [ "$(tail -c 12 "$book")" = "Morning walk" ] || fail "the title is not the last line: $(cat -A "$book")"
 "$HVZ" check "$book" >/dev/null || fail "the saved book does not read back: $("$HVZ" check "$book" 2>&1)"

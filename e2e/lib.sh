@@ -283,7 +283,7 @@ drag_on_palette_image() {
 save_as_from_menu() {
     xdotool mousemove $((bx + 145)) $((by + 10)) click 1
     wait_for 5 menu_shown || fail "no menu came out"
-    xdotool key Down Down Down Down Return
+    xdotool key Down Down Down Down Down Return
     wait_for 10 visible_window "Save As" || fail "Save As did not open its dialog"
     wait_for 5 focused_on "Save As" || fail "the Save As dialog does not have the keyboard"
     xdotool type --delay 20 "$1"
@@ -371,7 +371,9 @@ pick_ends() {
         kill -0 "$PICK_PID" 2>/dev/null || break
         sleep 0.1
     done
-    kill -0 "$PICK_PID" 2>/dev/null && fail "the pick did not end: $(cat "$WORKDIR/pick.err")"
+    # Ended here, so that the end of the test does not wait for it.
+    kill -0 "$PICK_PID" 2>/dev/null && kill "$PICK_PID" &&
+        fail "the pick did not end: $(cat "$WORKDIR/pick.err")"
     wait "$PICK_PID"
     rc=$?
 }

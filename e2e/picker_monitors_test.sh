@@ -65,7 +65,7 @@ for target in 1278 1279 1280 1281 1282 1333 1191; do
     [ "$got" = "$want" ] || fail "over device column $target the picker shows $got, not $want"
     # The magnifier's centre and the cells either side of it, below the
     # overlay's frame: each one device pixel of the screen.
-    for cell in "-1 57.5 57.5" "0 63.5 56.5" "1 73 57.5"; do
+    for cell in "-1 55.5 57.5" "0 61.5 57.5" "1 68.5 57.5"; do
         read -r offset ux uy <<<"$cell"
         want=$(colour_at $((target + offset)))
         got=$(pixel "$(at "$px" "$ux" $ps)" "$(at "$py" "$uy" $ps)")

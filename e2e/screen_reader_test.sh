@@ -82,9 +82,14 @@ xdotool key space sleep 0.05 key Right Right Right
 must_say "notification D2691E"
 tail -n +"$lines" "$SPEECH" | grep -q "SPEECH OUTPUT: '.*2E8B57" &&
     fail "the colour passed over was said too: $(spoken | tr '\n' ' ')"
+# The square averaged, changed by its keys, is said.
+xdotool key 5
+must_say "notification Average of 5×5 pixels"
+xdotool key 1
+must_say "notification One pixel"
 xdotool key Return
 must_say "notification Taken, D2691E"
-echo "ok - the colour under the picker is said as the keys stop, and the colour taken"
+echo "ok - the colour under the picker is said as the keys stop, the square averaged, and the colour taken"
 
 # The slot filled, its colour adjusted with the slider by keys.
 f6_to "Swatch Card"
@@ -178,7 +183,18 @@ for key in Return Escape; do
     wait_for 5 bash -c "tail -n +$lines '$SPEECH' | grep -qF \"SPEECH OUTPUT: '$heard\"" ||
         fail "--pick ended by $key, Orca did not say '$heard': $(spoken | tr '\n' ' ')"
 done
-echo "ok - --pick says the colour taken, and a cancel"
+# Several picks: each colour taken with Shift, then their end.
+lines=$(wc -l <"$SPEECH")
+pick --multiple
+wait_for 10 visible_window "Screen Picker" || fail "--pick --multiple showed no picker"
+sleep 0.5
+xdotool key shift+Return
+wait_for 5 test -s "$WORKDIR/pick.out" || fail "Shift+Enter printed nothing"
+must_say "notification Taken, $(head -n 1 "$WORKDIR/pick.out"), as card colour 1; picking goes on"
+xdotool key Escape
+must_say "notification Done, taken: 1"
+pick_ends
+echo "ok - --pick says the colour taken, a cancel, and each of several picks"
 
 # Every edit read whole, with its last character: the hex code typed, then
 # each of the six values Tabbed into (a reader that lost the last one read

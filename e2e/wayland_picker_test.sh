@@ -108,10 +108,10 @@ count_of() { # count_of RRGGBB: how many pixels of it are on the screen
         -format "%[fx:round(mean*w*h)]" info:
 }
 at_least() { [ "$(count_of "$1")" -ge "$2" ]; }
-# Only the picker shows a dot's colour: its panel (54 x 67) and the centre
-# of its magnifier, the pixel under the overlay's tip, from the panel's
-# right edge 117 pixels to the left and 24 down.
-picker_shows() { [ "$(box_of "$1" | cut -d+ -f1)" = 117x67 ]; }
+# Only the picker shows a dot's colour: its panel (54 x 53) and the centre
+# of its magnifier, the pixel ringed, from the panel's right edge 121
+# pixels to the left.
+picker_shows() { [ "$(box_of "$1" | cut -d+ -f1)" = 121x53 ]; }
 
 
 start_standin --screenshot ok
@@ -165,7 +165,7 @@ for p in "${points[@]}"; do
     wait_for 5 picker_shows "$dot" ||
         fail "over $x,$y the picker does not show $dot in its panel and magnifier: $(box_of "$dot")"
     IFS='x+' read -r _ _ bx0 by0 < <(box_of "$dot")
-    spx=$((bx0 - 63)); spy=$((by0 - 31))
+    spx=$((bx0 - 59)); spy=$((by0 - 31))
     [ "$(seen $((spx + 30)) $((spy + 30)))" = "$square" ] ||
         fail "the magnifier around $x,$y shows $(seen $((spx + 30)) $((spy + 30)))"
     [ "$(seen $((spx + 128)) $((spy + 18)))" = FFFFFF ] || fail "no code shown over $x,$y"
@@ -221,7 +221,7 @@ pick_then() {
     xdotool mouseup 1
     wait_for 5 picker_shows 13579B || fail "no colour shown before the refusal"
     IFS='x+' read -r _ _ bx0 by0 < <(box_of 13579B)
-    spx=$((bx0 - 63)); spy=$((by0 - 31))
+    spx=$((bx0 - 59)); spy=$((by0 - 31))
     if [ "$1" = none ]; then stop_standin; else start_standin "$@"; fi
     press_eyedropper
     move_to 700 150

@@ -13,7 +13,9 @@ public:
     virtual bool keyPickingUnderWay() const = 0;
     virtual void keyPickingBegins() = 0;
     virtual void keyPointMoves(int dx, int dy) = 0;
-    virtual void keyPickingTakes() = 0;
+    // With `goOn`, the colour goes to the card's next slot and picking
+    // goes on (several picks in one go).
+    virtual void keyPickingTakes(bool goOn = false) = 0;
     virtual void keyPickingEnds() = 0;
     // A key for what is picked rather than where (the square averaged, the
     // enlargement): true if it was one.

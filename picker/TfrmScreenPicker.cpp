@@ -62,6 +62,7 @@ void TfrmScreenPicker::stopPicking() {
 }
 
 void TfrmScreenPicker::beginKeyPicking() {
+    keyKept = 0;
     startPicking();
     dragging = false;
     keyPicking = true;
@@ -75,8 +76,24 @@ void TfrmScreenPicker::moveKeyPoint(int dx, int dy) {
         sampleAt(lastPointer, true);
 }
 
-void TfrmScreenPicker::takeKeyColour() {
-    if (!keyPicking) return;
+void TfrmScreenPicker::takeKeyColour(bool goOn) {
+    if (!keyPicking || !holdsColour) return;
+    // Several in one go: each to the card's next slot, the last one too.
+    if (goOn || keyKept > 0) {
+        const TColor color = pnlPickerColor->Color();
+        const int slot = keyKept++ % 3 + 1;
+        emit colourKept(color, slot);
+        const QString code = toQString(ColorToCode(color));
+        if (goOn) {
+            announce(tr("Taken, %1, as card colour %2; picking goes on").arg(code).arg(slot));
+            return;
+        }
+        announce(tr("Taken, %1").arg(code));
+        keyPicking = false;
+        keyKept = 0;
+        stopPicking();
+        return;
+    }
     keyPicking = false;
     stopPicking();
     pnlPickerColorClick();
@@ -84,6 +101,8 @@ void TfrmScreenPicker::takeKeyColour() {
 
 void TfrmScreenPicker::cancelKeyPicking() {
     if (!keyPicking) return;
+    if (keyKept > 0) announce(tr("Done, taken: %1").arg(keyKept));
+    keyKept = 0;
     keyPicking = false;
     stopPicking();
     Hide();

@@ -82,7 +82,7 @@ public:
     // click on the panel takes it, or picking ends with nothing taken.
     void beginKeyPicking();
     void moveKeyPoint(int dx, int dy);
-    void takeKeyColour();
+    void takeKeyColour(bool goOn = false);
     void cancelKeyPicking();
     bool KeyPicking() const { return keyPicking; }
 
@@ -94,7 +94,7 @@ public:
     bool keyPickingUnderWay() const override { return keyPicking; }
     void keyPickingBegins() override;
     void keyPointMoves(int dx, int dy) override { moveKeyPoint(dx, dy); }
-    void keyPickingTakes() override { takeKeyColour(); }
+    void keyPickingTakes(bool goOn) override { takeKeyColour(goOn); }
     void keyPickingEnds() override { cancelKeyPicking(); }
     bool pickingKey(int key) override { return sampleKey(key); }
     // Picking from anywhere, without the book window: the picker follows
@@ -204,6 +204,7 @@ private:
     std::string lastMessage; // the last failure shown, caption and message
     std::vector<std::unique_ptr<FrozenScreen>> frozen; // one a screen
     int pickCount = 0; // picks begun: a late hide is for its own pick only
+    int keyKept = 0;   // colours of several key picks taken so far
     int sampleSize = 1;
     int zoom = DefaultZoom;
     int sampledPixels = 0;

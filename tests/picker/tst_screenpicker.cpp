@@ -170,6 +170,9 @@ private slots:
         QTest::newRow("5, right, enter") << "5 Right Return" << QPoint(201, 120) << true << 5;
         QTest::newRow("7 3, up, enter") << "7 3 Up Return" << QPoint(200, 119) << true << 3;
         QTest::newRow("7 1, enter") << "7 1 Return" << QPoint(200, 120) << true << 1;
+        // Several in one go: each to the card's next slot.
+        QTest::newRow("shift+enter, right, enter")
+            << "Shift+Return Right Return" << QPoint(201, 120) << true << 1;
     }
     void keyboardPicking() {
         QFETCH(QString, keys);
@@ -206,6 +209,11 @@ private slots:
         QCOMPARE(frmSwatchCard->Visible(), taken);
         QCOMPARE(frmScreenPicker->Visible(), taken);
         if (taken) QCOMPARE(view(56, 40), pixelAt(end.x(), end.y()));
+        if (keys.startsWith("Shift+Return")) {
+            QCOMPARE(frmSwatchCard->lblCardCaption1->Caption(), ColorToCode(colorAt(200, 120)));
+            QCOMPARE(frmSwatchCard->lblCardCaption2->Caption(),
+                     ColorToCode(colorAt(end.x(), end.y())));
+        }
     }
 
     // The picker's code has the code menu; a message in its place has none.
