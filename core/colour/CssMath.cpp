@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 namespace cssmath {
 
@@ -11,16 +13,20 @@ double roundTo(double value, int decimals) {
     return std::round(value * scale) / scale;
 }
 
+// Trimmed in its buffer: GCC 12 warns falsely (-Wrestrict, its bug 105329)
+// on a string erased and then assigned a literal.
 std::string number(double value, int decimals) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string out = text;
-    if (out.find('.') != std::string::npos) {
-        out.erase(out.find_last_not_of('0') + 1);
-        if (out.back() == '.') out.pop_back();
+    int length = std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    if (length <= 0) return "0";
+    length = std::min(length, int(sizeof text) - 1);
+    if (std::memchr(text, '.', std::size_t(length))) {
+        while (text[length - 1] == '0')
+            --length;
+        if (text[length - 1] == '.') --length;
     }
-    if (out == "-0") out = "0";
-    return out;
+    const std::string_view out(text, std::size_t(length));
+    return out == "-0" ? std::string("0") : std::string(out);
 }
 
 namespace {
