@@ -9,7 +9,6 @@ SCALE=$2
 at() { awk -v base="$1" -v units="$2" -v s="$SCALE" 'BEGIN { printf "%d", base + units * s }'; }
 
 start_desktop
-start_window_manager
 convert -size 240x240 xc:'#1E90FF' "$WORKDIR/square.png"
 display -geometry +300+120 -title square "$WORKDIR/square.png" &
 SQUARE_PID=$!
